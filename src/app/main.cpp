@@ -1,0 +1,36 @@
+#include <QApplication>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const ApplicationTitle = "TAVROLIN";
+
+bool AskedForVersion(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (AskedForVersion(argc, argv)) {
+        std::printf("Tavrolin %s\n", TAVROLIN_VERSION);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tavrolin");
+    QApplication::setApplicationVersion(TAVROLIN_VERSION);
+    QApplication::setApplicationDisplayName(ApplicationTitle);
+
+    QMainWindow mainWindow;
+    mainWindow.setWindowTitle(ApplicationTitle);
+    mainWindow.showMaximized();
+    return QApplication::exec();
+}

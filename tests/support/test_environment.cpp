@@ -1,0 +1,40 @@
+#include "support/test_environment.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TestFolders> current;
+
+class FreshFoldersListener : public testing::EmptyTestEventListener
+{
+    void OnTestStart(const testing::TestInfo &) override { current = std::make_unique<TestFolders>(); }
+    void OnTestEnd(const testing::TestInfo &) override { current.reset(); }
+};
+
+} // namespace
+
+TestFolders::TestFolders()
+{
+    QDir().mkpath(ProgramHome());
+    QDir().mkpath(ConfigHome());
+    QDir().mkpath(DataHome());
+    qputenv("TAVROLIN_HOME", ProgramHome().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", ConfigHome().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", DataHome().toLocal8Bit());
+    qunsetenv("TAVROLIN_DBENGINE_CONFIG");
+}
+
+const TestFolders &CurrentTestFolders()
+{
+    if (!current)
+        current = std::make_unique<TestFolders>();
+    return *current;
+}
+
+void InstallTestEnvironment()
+{
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshFoldersListener);
+}

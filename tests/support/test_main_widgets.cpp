@@ -1,0 +1,16 @@
+#include "support/test_environment.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    CurrentTestFolders();
+    QApplication app(argc, argv);
+    InstallTestEnvironment();
+    return RUN_ALL_TESTS();
+}
