@@ -1,0 +1,115 @@
+#include "platform/ui/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+
+QColor ColorFromNumber(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QFont TFont::ToQFont() const
+{
+    QFont font(Name);
+    font.setPointSize(Size);
+    font.setBold(Style.Contains(fsBold));
+    font.setItalic(Style.Contains(fsItalic));
+    font.setUnderline(Style.Contains(fsUnderline));
+    font.setStrikeOut(Style.Contains(fsStrikeOut));
+    return font;
+}
+
+TFont TFont::FromQFont(const QFont &font, const QColor &color, int dotsPerInch)
+{
+    TFont result;
+    result.Name = font.family();
+    result.Size =
+        font.pointSize() > 0 ? font.pointSize() : int(std::lround(font.pixelSize() * 72.0 / dotsPerInch));
+    if (font.bold())
+        result.Style.Include(fsBold);
+    if (font.italic())
+        result.Style.Include(fsItalic);
+    if (font.underline())
+        result.Style.Include(fsUnderline);
+    if (font.strikeOut())
+        result.Style.Include(fsStrikeOut);
+    result.Color = color;
+    return result;
+}
+
+TCanvas::TCanvas(QPainter *painter, const QPaintDevice *device) : painter_(painter), device_(device) {}
+
+QFontMetrics TCanvas::Metrics() const
+{
+    // Point sizes become pixels at the resolution of the device the text goes to.
+    const QPaintDevice *device = device_ ? device_ : (painter_ ? painter_->device() : nullptr);
+    return device ? QFontMetrics(Font.ToQFont(), device) : QFontMetrics(Font.ToQFont());
+}
+
+void TCanvas::FillRect(const TRect &rect)
+{
+    if (painter_ && Brush.Style == bsSolid)
+        painter_->fillRect(rect.ToQRect(), Brush.Color);
+}
+
+void TCanvas::DrawText(int x, int y, const QString &text)
+{
+    painter_->setFont(Font.ToQFont());
+    painter_->setPen(Font.Color);
+    painter_->drawText(x, y + Metrics().ascent(), text);
+}
+
+void TCanvas::TextOut(int x, int y, const QString &text)
+{
+    if (!painter_)
+        return;
+    FillRect({x, y, x + TextWidth(text), y + TextHeight(text)});
+    DrawText(x, y, text);
+    penPos_ = QPoint(x + TextWidth(text), y);
+}
+
+void TCanvas::TextRect(const TRect &rect, int x, int y, const QString &text)
+{
+    if (!painter_)
+        return;
+    FillRect(rect);
+    painter_->save();
+    painter_->setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    DrawText(x, y, text);
+    painter_->restore();
+}
+
+int TCanvas::TextWidth(const QString &text) const
+{
+    return Metrics().horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString &) const
+{
+    return Metrics().height();
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    penPos_ = QPoint(x, y);
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    if (painter_) {
+        painter_->setPen(QPen(Pen.Color, Pen.Width));
+        painter_->drawLine(penPos_, QPoint(x, y));
+    }
+    penPos_ = QPoint(x, y);
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (!painter_)
+        return;
+    painter_->setPen(QPen(Pen.Color, Pen.Width));
+    painter_->setBrush(Brush.Style == bsSolid ? QBrush(Brush.Color) : QBrush(Qt::NoBrush));
+    painter_->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}

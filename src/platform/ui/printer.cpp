@@ -1,0 +1,137 @@
+#include "platform/ui/printer.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+const char *const kAlreadyPrinting = "Η εκτύπωση βρίσκεται ήδη σε εξέλιξη";
+const char *const kNotPrinting = "Δεν υπάρχει εκτύπωση σε εξέλιξη";
+const char *const kCannotStart = "Δεν είναι δυνατή η έναρξη της εκτύπωσης";
+const char *const kCannotAddPage = "Δεν είναι δυνατή η προσθήκη νέας σελίδας στην εκτύπωση";
+const char *const kCannotEnd = "Δεν είναι δυνατή η ολοκλήρωση της εκτύπωσης";
+
+// Margins of the PDF page, about what a printer cannot print on.
+constexpr qreal kFileMarginMillimetres = 5.0;
+
+} // namespace
+
+TPrinter::TPrinter()
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), canvas_(nullptr, printer_.get())
+{
+}
+
+TPrinter::~TPrinter()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void TPrinter::SetOutputFileName(const QString &pdfFile)
+{
+    if (printing_)
+        throw EPrinter(QString::fromUtf8(kAlreadyPrinting));
+    outputFile_ = pdfFile;
+    if (pdfFile.isEmpty()) {
+        printer_->setOutputFileName(QString());
+        printer_->setOutputFormat(QPrinter::NativeFormat);
+        return;
+    }
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(pdfFile);
+    printer_->setResolution(kFileResolution);
+    printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(kFileMarginMillimetres, kFileMarginMillimetres,
+                                                  kFileMarginMillimetres, kFileMarginMillimetres),
+                                        QPageLayout::Millimeter));
+}
+
+void TPrinter::BeginDoc()
+{
+    if (printing_)
+        throw EPrinter(QString::fromUtf8(kAlreadyPrinting));
+    printer_->setDocName(title_);
+    if (!painter_.begin(printer_.get()))
+        throw EPrinter(QString::fromUtf8(kCannotStart));
+    canvas_ = TCanvas(&painter_, printer_.get());
+    printing_ = true;
+    aborted_ = false;
+    pageNumber_ = 1;
+}
+
+void TPrinter::NewPage()
+{
+    if (aborted_)
+        return;
+    if (!printing_)
+        throw EPrinter(QString::fromUtf8(kNotPrinting));
+    if (!printer_->newPage())
+        throw EPrinter(QString::fromUtf8(kCannotAddPage));
+    ++pageNumber_;
+}
+
+void TPrinter::EndDoc()
+{
+    if (aborted_)
+        return;
+    if (!printing_)
+        throw EPrinter(QString::fromUtf8(kNotPrinting));
+    printing_ = false;
+    canvas_.SetPainter(nullptr);
+    if (!painter_.end())
+        throw EPrinter(QString::fromUtf8(kCannotEnd));
+}
+
+void TPrinter::Abort()
+{
+    if (!printing_)
+        return;
+    printer_->abort();
+    painter_.end();
+    canvas_.SetPainter(nullptr);
+    printing_ = false;
+    aborted_ = true;
+    // A PDF writer cannot take back what it wrote; an aborted job must not leave a file that
+    // looks like a finished print.
+    if (!outputFile_.isEmpty())
+        QFile::remove(outputFile_);
+}
+
+int TPrinter::PageWidth() const
+{
+    return printer_->width();
+}
+
+int TPrinter::PageHeight() const
+{
+    return printer_->height();
+}
+
+int TPrinter::PixelsPerInchX() const
+{
+    return printer_->logicalDpiX();
+}
+
+int TPrinter::PixelsPerInchY() const
+{
+    return printer_->logicalDpiY();
+}
+
+TPrinter &Printer()
+{
+    // Never destroyed: the printer must not outlive the application object in a destructor.
+    static TPrinter *printer = new TPrinter;
+    return *printer;
+}
+
+bool ExecutePrintDialog(QWidget *parent)
+{
+    TPrinter &printer = Printer();
+    if (!printer.OutputFileName().isEmpty())
+        return true;
+    QPrintDialog dialog(&printer.Device(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}

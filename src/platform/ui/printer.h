@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/core/errors.h"
+#include "platform/ui/canvas.h"
+
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// A print job that cannot start, continue or end.
+class EPrinter : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// The printer the windows print on: a document of pages drawn on one canvas in device pixels.
+// Windows size their lines from the resolution (a tenth of an inch is PixelsPerInchY() / 10) and
+// from the canvas's text height. With an output file set, the job goes into that PDF file at a
+// fixed resolution and without a print dialog; otherwise to the printer chosen in the dialog.
+class TPrinter
+{
+public:
+    static constexpr int kFileResolution = 600; // dots per inch of the PDF output
+
+    TPrinter();
+    ~TPrinter();
+    TPrinter(const TPrinter &) = delete;
+    TPrinter &operator=(const TPrinter &) = delete;
+
+    // An empty name goes back to the printer.
+    void SetOutputFileName(const QString &pdfFile);
+    QString OutputFileName() const { return outputFile_; }
+
+    QString Title() const { return title_; }
+    void SetTitle(const QString &title) { title_ = title; }
+
+    // Starts a document on a fresh canvas (default font, white brush, black pen) at page 1.
+    void BeginDoc();
+    void NewPage();
+    void EndDoc();
+    // Ends the job at once. Until the next BeginDoc nothing is drawn and no page starts, while
+    // text sizes can still be measured; a PDF file begun by the job is removed.
+    void Abort();
+
+    bool Printing() const { return printing_; }
+    bool Aborted() const { return aborted_; }
+    int PageNumber() const { return pageNumber_; }
+
+    // The printable area of a page and the resolution, in device pixels.
+    int PageWidth() const;
+    int PageHeight() const;
+    int PixelsPerInchX() const;
+    int PixelsPerInchY() const;
+
+    TCanvas &Canvas() { return canvas_; }
+    // The device itself, for the print dialog.
+    QPrinter &Device() { return *printer_; }
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    TCanvas canvas_;
+    QString outputFile_;
+    QString title_;
+    bool printing_ = false;
+    bool aborted_ = false;
+    int pageNumber_ = 0;
+};
+
+// The program's one printer; it lives to the end of the program.
+TPrinter &Printer();
+
+// Lets the user choose the printer and its options; false when cancelled. With an output file
+// set on the printer there is nothing to choose and the answer is true at once.
+bool ExecutePrintDialog(QWidget *parent);

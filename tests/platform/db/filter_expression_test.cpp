@@ -1,0 +1,262 @@
+#include "platform/db/db_errors.h"
+#include "platform/db/filter_expression.h"
+#include "platform/db/greek_collation.h"
+
+#include <QList>
+#include <QMap>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+struct Match
+{
+    int id;
+    QVariant diorgNo, agvnistikh, telGGoals, date, time, ap1, name, played, homeTeam, kickoff;
+};
+
+const QVariant Null;
+
+// A few matches with the empty values, accents and cases the filters must tell apart.
+const QList<Match> Matches = {
+    {1, 5, 1, 2, "2005-03-12", "15:00:00", 1.5, "Ολυμπιακός", 1, "Άρης", "2005-03-12 15:00:00"},
+    {2, 5, 2, Null, "2005-03-19", "17:30:00", 2.25, "ΟΛΥΜΠΙΑΚΟΣ Β", 0, "ΟΦΗ", "2005-03-19 17:30:00"},
+    {3, 7, 1, 0, "2005-03-12", Null, Null, "Παναθηναϊκός", 1, Null, Null},
+    {4, 7, 3, Null, Null, Null, 3.0, "", 0, "", Null},
+    {5, 9, 1, 1, "2006-01-01", "12:30:00", 1.8, Null, Null, "Ξάνθη", Null},
+    {6, 9, 2, 3, "2004-12-31", Null, 2.0, "AB", 1, Null, Null},
+    {7, 9, 3, 2, "2005-03-12", Null, Null, "ABC", 0, Null, Null},
+    {8, 9, 2, 0, "2005-03-13", Null, Null, "It's", 0, Null, Null},
+};
+
+const QMap<QString, FilterField> Fields = {
+    {"diorgno", {"DiorgNo", TFieldType::ftInteger}},
+    {"agvnistikh", {"Agvnistikh", TFieldType::ftSmallint}},
+    {"telggoals", {"TelGGoals", TFieldType::ftSmallint}},
+    {"date", {"Date", TFieldType::ftDate}},
+    {"time", {"Time", TFieldType::ftTime}},
+    {"ap1", {"AP1", TFieldType::ftFloat}},
+    {"name", {"Name", TFieldType::ftString}},
+    {"played", {"Played", TFieldType::ftBoolean}},
+    {"home team", {"Home Team", TFieldType::ftString}},
+    {"kickoff", {"Kickoff", TFieldType::ftDateTime}},
+    {"picture", {"Picture", TFieldType::ftGraphic}},
+};
+
+std::optional<FilterField> Resolve(const QString &name)
+{
+    const auto found = Fields.find(name.toLower());
+    return found == Fields.end() ? std::nullopt : std::optional<FilterField>(*found);
+}
+
+void Bind(sqlite3_stmt *statement, int index, const QVariant &value)
+{
+    if (value.isNull()) {
+        sqlite3_bind_null(statement, index);
+    } else if (value.typeId() == QMetaType::Double) {
+        sqlite3_bind_double(statement, index, value.toDouble());
+    } else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+        sqlite3_bind_int64(statement, index, value.toLongLong());
+    } else {
+        const QByteArray utf8 = value.toString().toUtf8();
+        sqlite3_bind_text(statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+}
+
+class FilterExpression : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(sqlite3_open(":memory:", &db_), SQLITE_OK);
+        RegisterGreekCollation(db_);
+        ASSERT_EQ(
+            sqlite3_exec(db_,
+                         "CREATE TABLE Agvnes(id INTEGER PRIMARY KEY, DiorgNo INTEGER, Agvnistikh INTEGER, "
+                         "TelGGoals INTEGER, \"Date\" TEXT, \"Time\" TEXT, AP1 REAL, Name TEXT, Played "
+                         "INTEGER, \"Home Team\" TEXT, Kickoff TEXT, Picture BLOB)",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+        for (const Match &m : Matches)
+            Run("INSERT INTO Agvnes(id, DiorgNo, Agvnistikh, TelGGoals, \"Date\", \"Time\", AP1, Name, "
+                "Played, "
+                "\"Home Team\", Kickoff) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                {m.id, m.diorgNo, m.agvnistikh, m.telGGoals, m.date, m.time, m.ap1, m.name, m.played,
+                 m.homeTeam, m.kickoff});
+    }
+    void TearDown() override { sqlite3_close(db_); }
+
+    // The first column of every row of the statement with the values bound in order.
+    QList<int> Run(const QString &sql, const QVariantList &values)
+    {
+        sqlite3_stmt *statement = nullptr;
+        const int rc = sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &statement, nullptr);
+        EXPECT_EQ(rc, SQLITE_OK) << sqlite3_errmsg(db_) << " in " << sql.toStdString();
+        if (rc != SQLITE_OK)
+            return {};
+        EXPECT_EQ(sqlite3_bind_parameter_count(statement), values.size()) << sql.toStdString();
+        for (int i = 0; i < values.size(); ++i)
+            Bind(statement, i + 1, values.at(i));
+        QList<int> rows;
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            rows.append(sqlite3_column_int(statement, 0));
+        sqlite3_finalize(statement);
+        return rows;
+    }
+
+    QList<int> Filtered(const QString &filterText, TFilterOptions options = {})
+    {
+        const CompiledFilter filter = CompileFilter(filterText, Resolve, options);
+        return Run("SELECT id FROM Agvnes WHERE " + filter.whereSql + " ORDER BY id", filter.values);
+    }
+
+    sqlite3 *db_ = nullptr;
+};
+
+const TFilterOptions CaseInsensitive{true, false};
+const TFilterOptions WholeValues{false, true};
+
+} // namespace
+
+TEST_F(FilterExpression, SelectsTheRowsTheFilterDescribes)
+{
+    const struct
+    {
+        QString filter;
+        TFilterOptions options;
+        QList<int> ids;
+    } cases[] = {
+        {"DiorgNo = 5", {}, {1, 2}},
+        {"DiorgNo=5", {}, {1, 2}},
+        {"dIoRgNo = 9 AnD agvnistikh = 2", {}, {6, 8}},
+        {"(DiorgNo = 7) AND (Agvnistikh <= 3) AND (TelGGoals = null)", {}, {4}},
+        {"TelGGoals=Null", {}, {2, 4}},
+        {"TelGGoals <> NULL", {}, {1, 3, 5, 6, 7, 8}},
+        {"TelGGoals>=0", {}, {1, 3, 5, 6, 7, 8}},
+        {"TelGGoals < 1", {}, {3, 8}},
+        {"DiorgNo = -1", {}, {}},
+        {"((DiorgNo = 5) or(DiorgNo = 7))", {}, {1, 2, 3, 4}},
+        {"DiorgNo = 5 or DiorgNo = 7 and Agvnistikh = 3", {}, {1, 2, 4}},
+        {"(DiorgNo = 5 or DiorgNo = 7) and Agvnistikh = 3", {}, {4}},
+        {"not TelGGoals = 2", {}, {2, 3, 4, 5, 6, 8}},
+        {"NOT (DiorgNo = 5 OR DiorgNo = 7)", {}, {5, 6, 7, 8}},
+        {"not DiorgNo = 9 and Agvnistikh = 1", {}, {1, 3}},
+        {"not not DiorgNo = 5", {}, {1, 2}},
+        {"Date = '12/03/2005'", {}, {1, 3, 7}},
+        {"(Date >= '13/03/2005') and (Date <= '31/12/2005')", {}, {2, 8}},
+        {"Date < '1/1/2005'", {}, {6}},
+        {"Date = null", {}, {4}},
+        {"Time = '15:00'", {}, {1}},
+        {"Time > '13:00:00'", {}, {1, 2}},
+        {"Kickoff = '19/03/2005 17:30'", {}, {2}},
+        {"Kickoff < '19/03/2005'", {}, {1}},
+        {"AP1 > 2", {}, {2, 4}},
+        {"AP1 = 1.5", {}, {1}},
+        {"AP1 = '2.25'", {}, {2}},
+        {"AP1 = 3", {}, {4}},
+        {"Played = TRUE", {}, {1, 3, 6}},
+        {"played = false", {}, {2, 4, 7, 8}},
+        {"Played = 'True'", {}, {1, 3, 6}},
+        {"Played <> true", {}, {2, 4, 7, 8}},
+        {"Name = 'AB'", {}, {6}},
+        {"Name = 'AB*'", {}, {6, 7}},
+        {"Name = 'AB*'", WholeValues, {}},
+        {"Name <> 'AB*'", {}, {1, 2, 3, 4, 8}},
+        {"Name = 'ολυμπιακος'", {}, {}},
+        {"Name = 'ολυμπιακος'", CaseInsensitive, {1}},
+        {"Name = 'ΟΛΥΜΠΙΑΚΌΣ*'", CaseInsensitive, {1, 2}},
+        {"Name = 'ολυμπιακος*'", {}, {}},
+        {"Name = 'ab'", CaseInsensitive, {6}},
+        {"Name < 'b'", CaseInsensitive, {4, 6, 7}},
+        {"Name = 'It''s'", {}, {8}},
+        {"Name = null", {}, {4, 5}},
+        {"Name = ''", {}, {4, 5}},
+        {"Name > ''", {}, {1, 2, 3, 6, 7, 8}},
+        {"Name <> null", {}, {1, 2, 3, 6, 7, 8}},
+        {"Name = '*'", {}, {1, 2, 3, 4, 6, 7, 8}},
+        {"[Home Team] = 'ΟΦΗ'", {}, {2}},
+        {"\"home team\" = 'άρης'", CaseInsensitive, {1}},
+        {"[Home Team]<>null", {}, {1, 2, 5}},
+        {"TelGGoals = Agvnistikh", {}, {5}},
+        {"TelGGoals > Agvnistikh and DiorgNo=9", {}, {6}},
+        {"   ", {}, {1, 2, 3, 4, 5, 6, 7, 8}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Filtered(c.filter, c.options), c.ids) << c.filter.toStdString();
+}
+
+TEST_F(FilterExpression, BadFiltersRaiseAnErrorNamingTheFilter)
+{
+    const struct
+    {
+        QString filter;
+        QString detail;
+    } cases[] = {
+        {"DiorgNo =", "αναμενόταν τιμή στη θέση 10"},
+        {"DiorgNo 5", "αναμενόταν τελεστής σύγκρισης στη θέση 9"},
+        {"DiorgNo == 5", "αναμενόταν τιμή στη θέση 10"},
+        {"= 5", "αναμενόταν όνομα πεδίου στη θέση 1"},
+        {"5 = DiorgNo", "αναμενόταν όνομα πεδίου στη θέση 1"},
+        {"DiorgNo = 5 and", "αναμενόταν όνομα πεδίου στη θέση 16"},
+        {"DiorgNo = 5 and or DiorgNo = 6", "αναμενόταν όνομα πεδίου στη θέση 17"},
+        {"(DiorgNo = 5", "αναμενόταν \")\" στη θέση 13"},
+        {"DiorgNo = 5)", "περιττό κείμενο στη θέση 12"},
+        {"DiorgNo = 5 # 3", "περιττό κείμενο στη θέση 13"},
+        {"Name = 'abc", "ανοιχτά εισαγωγικά στη θέση 8"},
+        {"[Home Team = 'x'", "ανοιχτά εισαγωγικά στη θέση 1"},
+        {"Unknown = 5", "άγνωστο πεδίο Unknown"},
+        {"DiorgNo = Missing", "άγνωστο πεδίο Missing"},
+        {"TelGGoals < null", "το null συγκρίνεται μόνο με = και <>"},
+        {"DiorgNo = 'abc'", "η τιμή abc δεν ταιριάζει στο πεδίο DiorgNo"},
+        {"DiorgNo = 1.5", "η τιμή 1.5 δεν ταιριάζει στο πεδίο DiorgNo"},
+        {"Date = '31/02/2005'", "η τιμή 31/02/2005 δεν ταιριάζει στο πεδίο Date"},
+        {"Date = 5", "η τιμή 5 δεν ταιριάζει στο πεδίο Date"},
+        {"Time = '25:00'", "η τιμή 25:00 δεν ταιριάζει στο πεδίο Time"},
+        {"AP1 = 'x'", "η τιμή x δεν ταιριάζει στο πεδίο AP1"},
+        {"Played = 'maybe'", "η τιμή maybe δεν ταιριάζει στο πεδίο Played"},
+        {"DiorgNo = TRUE", "η τιμή TRUE δεν ταιριάζει στο πεδίο DiorgNo"},
+        {"Picture = 'x'", "η τιμή x δεν ταιριάζει στο πεδίο Picture"},
+    };
+    for (const auto &c : cases) {
+        try {
+            CompileFilter(c.filter, Resolve);
+            ADD_FAILURE() << "no error for " << c.filter.toStdString();
+        } catch (const EDatabaseError &error) {
+            EXPECT_TRUE(error.Message().startsWith("Σφάλμα στο φίλτρο \"" + c.filter + "\": "))
+                << error.Message().toStdString();
+            EXPECT_TRUE(error.Message().contains(c.detail)) << error.Message().toStdString();
+        }
+    }
+}
+
+TEST_F(FilterExpression, ValuesAreBoundNeverPastedIntoTheSql)
+{
+    const QString hostile = "Name = 'x'' OR 1=1 --' or DiorgNo = 5";
+    const CompiledFilter filter = CompileFilter(hostile, Resolve, CaseInsensitive);
+    EXPECT_FALSE(filter.whereSql.contains("1=1"));
+    EXPECT_FALSE(filter.whereSql.contains('5'));
+    EXPECT_EQ(filter.values, QVariantList({"x' OR 1=1 --", qlonglong(5)}));
+    EXPECT_EQ(Filtered(hostile), QList<int>({1, 2}));
+}
+
+TEST(FilterParse, GroupsNotThenAndThenOr)
+{
+    const TFilterNode root = ParseFilter("a = 1 or not b = 'x' and [c d] <> null");
+    ASSERT_EQ(root.kind, TFilterNode::Kind::Or);
+    const TFilterNode &left = root.operands.at(0);
+    EXPECT_EQ(left.kind, TFilterNode::Kind::Comparison);
+    EXPECT_EQ(left.fieldName, "a");
+    EXPECT_EQ(left.value.kind, TFilterOperand::Kind::Number);
+    const TFilterNode &right = root.operands.at(1);
+    ASSERT_EQ(right.kind, TFilterNode::Kind::And);
+    ASSERT_EQ(right.operands.at(0).kind, TFilterNode::Kind::Not);
+    const TFilterNode &negated = right.operands.at(0).operands.at(0);
+    EXPECT_EQ(negated.fieldName, "b");
+    EXPECT_EQ(negated.value.kind, TFilterOperand::Kind::String);
+    EXPECT_EQ(negated.value.text, "x");
+    const TFilterNode &last = right.operands.at(1);
+    EXPECT_EQ(last.fieldName, "c d");
+    EXPECT_EQ(last.op, TFilterOperator::NotEqual);
+    EXPECT_EQ(last.value.kind, TFilterOperand::Kind::Null);
+}

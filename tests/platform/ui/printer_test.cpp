@@ -1,0 +1,170 @@
+#include "platform/ui/printer.h"
+#include "qstring_printer.h"
+#include "support/test_environment.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects of a PDF file; the page tree is "/Type /Pages" and does not count.
+int PageCount(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+class PrinterTest : public testing::Test
+{
+protected:
+    PrinterTest() : pdf(CurrentTestFolders().Root() + "/print.pdf") { Printer().SetOutputFileName(pdf); }
+    ~PrinterTest() override { Printer().SetOutputFileName(QString()); }
+
+    QString pdf;
+};
+
+TEST_F(PrinterTest, FileOutputHasAFixedResolution)
+{
+    TPrinter &printer = Printer();
+    EXPECT_EQ(printer.PixelsPerInchX(), TPrinter::kFileResolution);
+    EXPECT_EQ(printer.PixelsPerInchY(), 600);
+    // A4 (rounded to whole points) less 5 mm margins, at 600 dots per inch.
+    EXPECT_NEAR(printer.PageWidth(), (210.0 - 10.0) / 25.4 * 600, 6);
+    EXPECT_NEAR(printer.PageHeight(), (297.0 - 10.0) / 25.4 * 600, 6);
+    printer.Canvas().Font.Size = 10;
+    // A 10-point line is about a sixth of an inch high at 600 dots per inch.
+    EXPECT_GT(printer.Canvas().TextHeight("X"), 80);
+    EXPECT_LT(printer.Canvas().TextHeight("X"), 160);
+    EXPECT_TRUE(ExecutePrintDialog(nullptr)); // nothing to choose
+}
+
+// A listing as the windows print it: a tenth of an inch of gap, a new page when the next line
+// would pass the page height.
+TEST_F(PrinterTest, TwoPagesOfTextGoIntoThePdf)
+{
+    TPrinter &printer = Printer();
+    printer.SetTitle("Βαθμολογία");
+    printer.BeginDoc();
+    EXPECT_TRUE(printer.Printing());
+    TCanvas &canvas = printer.Canvas();
+    const int gap = printer.PixelsPerInchY() / 10;
+    const int lineHeight = canvas.TextHeight("X") + gap;
+    int y = 0;
+    int line = 0;
+    while (printer.PageNumber() < 2 || y < 10 * lineHeight) {
+        canvas.TextOut(0, y, QString::fromUtf8("Γραμμή %1 Ολυμπιακός - Παναθηναϊκός 2-1").arg(++line));
+        y += lineHeight;
+        if (printer.PageHeight() < y + lineHeight) {
+            y = 0;
+            printer.NewPage();
+        }
+    }
+    canvas.MoveTo(0, y);
+    canvas.LineTo(printer.PageWidth() / 2, y);
+    canvas.Rectangle(TRect{0, y + gap, 600, y + 2 * gap});
+    printer.EndDoc();
+
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(printer.PageNumber(), 2);
+    EXPECT_GT(line, 40);
+    const QByteArray bytes = ReadAll(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(PageCount(bytes), 2);
+    EXPECT_TRUE(bytes.contains("/Title"));
+}
+
+TEST_F(PrinterTest, AbortStopsDrawingAndLeavesNoFile)
+{
+    TPrinter &printer = Printer();
+    printer.BeginDoc();
+    printer.Canvas().TextOut(0, 0, "πρώτη");
+    printer.Abort();
+    EXPECT_TRUE(printer.Aborted());
+    EXPECT_FALSE(printer.Printing());
+    printer.Canvas().TextOut(0, 100, "δεύτερη"); // drawn nowhere
+    printer.NewPage();
+    EXPECT_EQ(printer.PageNumber(), 1);
+    EXPECT_GT(printer.Canvas().TextWidth("μέτρηση"), 0);
+    printer.EndDoc();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    printer.BeginDoc(); // a new job starts afresh
+    EXPECT_FALSE(printer.Aborted());
+    printer.EndDoc();
+    EXPECT_EQ(PageCount(ReadAll(pdf)), 1);
+}
+
+TEST_F(PrinterTest, JobsOutOfOrderRaiseEPrinter)
+{
+    TPrinter &printer = Printer();
+    EXPECT_THROW(printer.EndDoc(), EPrinter);
+    EXPECT_THROW(printer.NewPage(), EPrinter);
+    printer.BeginDoc();
+    EXPECT_THROW(printer.BeginDoc(), EPrinter);
+    EXPECT_THROW(printer.SetOutputFileName(pdf + ".other"), EPrinter);
+    printer.EndDoc();
+
+    printer.SetOutputFileName(CurrentTestFolders().Root() + "/missing/folder/print.pdf");
+    EXPECT_THROW(printer.BeginDoc(), EPrinter);
+    EXPECT_FALSE(printer.Printing());
+}
+
+// The canvas on an image: what the printer canvas draws, checked pixel by pixel.
+TEST(CanvasTest, FillsClipsAndOutlines)
+{
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TCanvas canvas(&painter);
+        canvas.Brush.Color = clRed;
+        canvas.FillRect({0, 0, 10, 10});
+        canvas.Brush.Style = bsClear;
+        canvas.FillRect({20, 0, 30, 10}); // a clear brush fills nothing
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = clYellow;
+        canvas.Font.Size = 30;
+        canvas.TextRect({40, 0, 60, 40}, 40, 0, "WWWW");
+        canvas.Pen.Color = clBlue;
+        canvas.Brush.Color = clLime;
+        canvas.Rectangle(100, 50, 120, 70);
+        canvas.MoveTo(0, 90);
+        canvas.LineTo(199, 90);
+    }
+    EXPECT_EQ(image.pixelColor(5, 5), clRed);
+    EXPECT_EQ(image.pixelColor(10, 5), clWhite); // the right edge lies outside
+    EXPECT_EQ(image.pixelColor(25, 5), clWhite);
+    EXPECT_EQ(image.pixelColor(59, 39), clYellow);
+    EXPECT_EQ(image.pixelColor(65, 15), clWhite); // text cut at the rectangle
+    EXPECT_EQ(image.pixelColor(100, 50), clBlue);
+    EXPECT_EQ(image.pixelColor(119, 69), clBlue);
+    EXPECT_EQ(image.pixelColor(120, 70), clWhite);
+    EXPECT_EQ(image.pixelColor(110, 60), clLime);
+    EXPECT_EQ(image.pixelColor(150, 90), clBlue);
+}
+
+TEST(CanvasTest, TextSizeGrowsWithThePointSizeAndBoldness)
+{
+    TCanvas canvas;
+    canvas.Font.Size = 10;
+    const int height10 = canvas.TextHeight("X");
+    const int width10 = canvas.TextWidth("Βαθμολογία");
+    canvas.Font.Size = 20;
+    EXPECT_GT(canvas.TextHeight("X"), height10 * 3 / 2);
+    canvas.Font.Size = 10;
+    canvas.Font.Style = {fsBold};
+    EXPECT_GT(canvas.TextWidth("Βαθμολογία"), width10);
+    EXPECT_EQ(ColorFromNumber(16644814), QColor(206, 250, 253));
+}
+
+} // namespace
