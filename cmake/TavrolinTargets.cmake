@@ -46,7 +46,7 @@ function(tavrolin_test target)
     endif()
     target_link_libraries(${target} PRIVATE tavrolin_test_support ${ARG_LINKS})
     target_compile_definitions(${target} PRIVATE
-        TAVROLIN_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+        TAVROLIN_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/fixtures")
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
