@@ -1,0 +1,348 @@
+#include "platform/db/database.h"
+
+#include "platform/core/paths.h"
+#include "platform/db/alias_store.h"
+#include "platform/db/db_errors.h"
+#include "platform/db/greek_collation.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <map>
+
+namespace {
+
+const QString DefaultSessionName = QStringLiteral("Default");
+const QString LocalDatabaseFile = QStringLiteral("tavrolin.sqlite");
+
+bool SameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+std::map<QString, std::weak_ptr<DbConnection>> &OpenConnections()
+{
+    static std::map<QString, std::weak_ptr<DbConnection>> connections;
+    return connections;
+}
+
+QList<TDatabase *> &Databases()
+{
+    static QList<TDatabase *> databases;
+    return databases;
+}
+
+QList<TSession *> &Sessions()
+{
+    static QList<TSession *> sessions;
+    return sessions;
+}
+
+bool IsLocalDriver(const QString &type)
+{
+    static const QStringList local{QStringLiteral("PARADOX"), QStringLiteral("STANDARD"),
+                                   QStringLiteral("DBASE"), QStringLiteral("FOXPRO"),
+                                   QStringLiteral("ASCIIDRV")};
+    return local.contains(type.trimmed().toUpper());
+}
+
+QString LocalFileInFolder(const QString &folder, const QString &aliasName)
+{
+    if (folder.trimmed().isEmpty())
+        throw EDatabaseError(QStringLiteral("Το ψευδώνυμο %1 δεν ορίζει φάκελο (PATH)").arg(aliasName));
+    if (!EnsureFolder(folder))
+        throw EDatabaseError(
+            QStringLiteral("Δεν δημιουργείται ο φάκελος %1 του ψευδωνύμου %2").arg(folder, aliasName));
+    return JoinPath(folder, LocalDatabaseFile);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+DbConnection::DbConnection(const QString &fileName) : fileName_(fileName)
+{
+    const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db_,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString detail =
+            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        throw EDBEngineError(QStringLiteral("Δεν ανοίγει η βάση δεδομένων %1: %2").arg(fileName, detail), rc);
+    }
+    try {
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+        sqlite3_busy_timeout(db_, 5000);
+        // The Paradox tables had no declared references, and closed database files are copied
+        // by the backup commands: a plain rollback journal leaves nothing beside the file.
+        ::ExecSql(db_, QStringLiteral("PRAGMA foreign_keys = OFF; PRAGMA journal_mode = DELETE"));
+        RegisterGreekCollation(db_);
+    } catch (...) {
+        sqlite3_close_v2(db_);
+        throw;
+    }
+}
+
+DbConnection::~DbConnection()
+{
+    pool_.clear();
+    sqlite3_close_v2(db_);
+}
+
+std::shared_ptr<DbConnection> DbConnection::Acquire(const QString &fileName)
+{
+    const QString key = QFileInfo(fileName).absoluteFilePath();
+    auto &connections = OpenConnections();
+    if (auto it = connections.find(key); it != connections.end())
+        if (auto existing = it->second.lock())
+            return existing;
+    std::shared_ptr<DbConnection> connection(new DbConnection(key));
+    connections[key] = connection;
+    return connection;
+}
+
+DbConnection::Lease::Lease(DbConnection &owner, std::unique_ptr<SqliteStatement> statement)
+    : owner_(&owner), statement_(std::move(statement))
+{
+}
+
+DbConnection::Lease::~Lease()
+{
+    if (statement_)
+        owner_->Release(std::move(statement_));
+}
+
+DbConnection::Lease DbConnection::Statement(const QString &sql)
+{
+    auto it = pool_.find(sql);
+    if (it != pool_.end() && !it->second.empty()) {
+        std::unique_ptr<SqliteStatement> statement = std::move(it->second.back());
+        it->second.pop_back();
+        return Lease(*this, std::move(statement));
+    }
+    return Lease(*this, std::make_unique<SqliteStatement>(db_, sql, true));
+}
+
+void DbConnection::Release(std::unique_ptr<SqliteStatement> statement)
+{
+    statement->Reset();
+    statement->ClearBindings();
+    pool_[statement->Sql()].push_back(std::move(statement));
+}
+
+qint64 DbConnection::SchemaVersion()
+{
+    Lease version = Statement(QStringLiteral("PRAGMA schema_version"));
+    return version->Step() ? version->Int64(0) : 0;
+}
+
+std::shared_ptr<const TTableDef> DbConnection::TableDef(const QString &tableName)
+{
+    const qint64 version = SchemaVersion();
+    if (version != tableDefsVersion_) {
+        tableDefs_.clear();
+        tableDefsVersion_ = version;
+    }
+    const QString key = tableName.toUpper();
+    if (auto it = tableDefs_.find(key); it != tableDefs_.end())
+        return it.value();
+    auto def = std::make_shared<const TTableDef>(ReadTableDef(db_, tableName));
+    tableDefs_.insert(key, def);
+    return def;
+}
+
+qint64 DbConnection::ChangeCount() const
+{
+    return sqlite3_total_changes64(db_);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TDatabase::TDatabase()
+{
+    Databases().append(this);
+}
+
+TDatabase::~TDatabase()
+{
+    Databases().removeAll(this);
+}
+
+void TDatabase::SetAliasName(const QString &name)
+{
+    if (Connected() && !SameName(name, aliasName_))
+        Close();
+    aliasName_ = name;
+}
+
+QString TDatabase::FileNameOfAlias(const QString &aliasName)
+{
+    const std::optional<AliasDefinition> alias = AliasStore().Find(aliasName);
+    if (!alias) {
+        // A folder may stand for an alias, as the engine allowed for local tables.
+        if (aliasName.contains('/') && QFileInfo(aliasName).isDir())
+            return LocalFileInFolder(aliasName, aliasName);
+        throw EDatabaseError(QStringLiteral("Άγνωστο ψευδώνυμο βάσης δεδομένων: %1").arg(aliasName));
+    }
+    const QMap<QString, QString> params = ParseAliasParams(alias->params);
+    if (IsLocalDriver(alias->type))
+        return LocalFileInFolder(params.value(QStringLiteral("PATH")), alias->name);
+    if (alias->type.trimmed().compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0) {
+        const QString file = params.value(QStringLiteral("DATABASE NAME"));
+        if (file.trimmed().isEmpty())
+            throw EDatabaseError(
+                QStringLiteral("Το ψευδώνυμο %1 δεν ορίζει αρχείο βάσης (DATABASE NAME)").arg(alias->name));
+        EnsureFolder(QFileInfo(file).absolutePath());
+        return file;
+    }
+    throw EDatabaseError(
+        QStringLiteral("Ο οδηγός %1 του ψευδωνύμου %2 δεν υποστηρίζεται").arg(alias->type, alias->name));
+}
+
+void TDatabase::Open()
+{
+    if (Connected())
+        return;
+    if (BeforeConnect)
+        BeforeConnect(*this);
+    const QString alias = aliasName_.isEmpty() ? databaseName_ : aliasName_;
+    if (alias.isEmpty())
+        throw EDatabaseError(QStringLiteral("Δεν δόθηκε ψευδώνυμο βάσης δεδομένων"));
+    connection_ = DbConnection::Acquire(FileNameOfAlias(alias));
+}
+
+void TDatabase::Close()
+{
+    connection_.reset();
+}
+
+void TDatabase::SetConnected(bool connected)
+{
+    if (connected)
+        Open();
+    else
+        Close();
+}
+
+void TDatabase::StartTransaction()
+{
+    ::ExecSql(Handle(), QStringLiteral("BEGIN"));
+}
+
+void TDatabase::Commit()
+{
+    ::ExecSql(Handle(), QStringLiteral("COMMIT"));
+}
+
+void TDatabase::Rollback()
+{
+    ::ExecSql(Handle(), QStringLiteral("ROLLBACK"));
+}
+
+bool TDatabase::InTransaction() const
+{
+    return connection_ && sqlite3_get_autocommit(connection_->Handle()) == 0;
+}
+
+DbConnection &TDatabase::Connection()
+{
+    Open();
+    return *connection_;
+}
+
+void TDatabase::CreateTable(const TTableDef &def)
+{
+    ::CreateTable(Handle(), def);
+}
+
+bool TDatabase::TableExists(const QString &tableName)
+{
+    return ::TableExists(Handle(), tableName);
+}
+
+void TDatabase::EmptyTable(const QString &tableName)
+{
+    ::EmptyTable(Handle(), tableName);
+}
+
+void TDatabase::DeleteTable(const QString &tableName)
+{
+    ::DeleteTable(Handle(), tableName);
+}
+
+QStringList TDatabase::GetTableNames()
+{
+    return ::TableNames(Handle());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TSession::TSession(const QString &sessionName) : sessionName_(sessionName)
+{
+    Sessions().append(this);
+}
+
+TSession::~TSession()
+{
+    Sessions().removeAll(this);
+}
+
+void TSession::AddPassword(const QString &password)
+{
+    Q_UNUSED(password);
+}
+
+TDatabase &TSession::OpenDatabase(const QString &databaseName)
+{
+    auto inThisSession = [&](const TDatabase *database) {
+        const QString name = database->SessionName().isEmpty() ? DefaultSessionName : database->SessionName();
+        const QString mine = sessionName_.isEmpty() ? DefaultSessionName : sessionName_;
+        return SameName(name, mine);
+    };
+    for (TDatabase *database : Databases())
+        if (SameName(database->DatabaseName(), databaseName) && inThisSession(database)) {
+            database->Open();
+            return *database;
+        }
+    for (const auto &database : temporaryDatabases_)
+        if (SameName(database->DatabaseName(), databaseName)) {
+            database->Open();
+            return *database;
+        }
+    auto database = std::make_unique<TDatabase>();
+    database->SetAliasName(databaseName);
+    database->SetSessionName(sessionName_);
+    database->Open();
+    temporaryDatabases_.push_back(std::move(database));
+    return *temporaryDatabases_.back();
+}
+
+QStringList TSession::GetAliasNames() const
+{
+    return AliasStore().Names();
+}
+
+QStringList TSession::GetTableNames(const QString &databaseName)
+{
+    return OpenDatabase(databaseName).GetTableNames();
+}
+
+TSession *TSession::FindSession(const QString &sessionName)
+{
+    if (sessionName.isEmpty() || SameName(sessionName, DefaultSessionName))
+        return &DefaultSession();
+    for (TSession *session : Sessions())
+        if (SameName(session->SessionName(), sessionName))
+            return session;
+    return nullptr;
+}
+
+TSession &TSession::DefaultSession()
+{
+    static TSession session(DefaultSessionName);
+    return session;
+}

@@ -1,0 +1,230 @@
+#include "platform/db/sqlite_statement.h"
+
+#include "platform/db/db_errors.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+#include <sqlite3.h>
+
+#include <atomic>
+
+void RaiseSqliteError(sqlite3 *db, int resultCode, const QString &context)
+{
+    const int extended = db ? sqlite3_extended_errcode(db) : resultCode;
+    const QString detail =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
+    QString message = QStringLiteral("Σφάλμα της βάσης δεδομένων: ") + detail;
+    if (!context.isEmpty())
+        message += QStringLiteral("\n") + context;
+    throw EDBEngineError(message, extended);
+}
+
+SqliteStatement::SqliteStatement(sqlite3 *db, const QString &sql, bool persistent) : db_(db), sql_(sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()),
+                                      persistent ? SQLITE_PREPARE_PERSISTENT : 0, &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        RaiseSqliteError(db, rc, sql);
+    }
+    if (!stmt_)
+        throw EDBEngineError(QStringLiteral("Κενή εντολή SQL"), SQLITE_MISUSE);
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+void SqliteStatement::Bind(int position, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(stmt_, position);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong:
+            rc = sqlite3_bind_int64(stmt_, position, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt_, position, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob64(stmt_, position, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QDate:
+            rc = sqlite3_bind_text(stmt_, position, value.toDate().toString(Qt::ISODate).toUtf8().constData(),
+                                   -1, SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QTime:
+            rc = sqlite3_bind_text(stmt_, position,
+                                   value.toTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData(),
+                                   -1, SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            rc = sqlite3_bind_text(
+                stmt_, position,
+                value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData(), -1,
+                SQLITE_TRANSIENT);
+            break;
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(stmt_, position, utf8.constData(), sqlite3_uint64(utf8.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        RaiseSqliteError(db_, rc, sql_);
+}
+
+void SqliteStatement::BindAll(const QVariantList &values, int firstPosition)
+{
+    for (int i = 0; i < values.size(); ++i)
+        Bind(firstPosition + i, values.at(i));
+}
+
+int SqliteStatement::ParameterCount() const
+{
+    return sqlite3_bind_parameter_count(stmt_);
+}
+
+bool SqliteStatement::Step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(stmt_);
+    RaiseSqliteError(db_, rc, sql_);
+}
+
+void SqliteStatement::Execute()
+{
+    while (Step()) {
+    }
+}
+
+void SqliteStatement::Reset()
+{
+    sqlite3_reset(stmt_);
+}
+
+void SqliteStatement::ClearBindings()
+{
+    sqlite3_clear_bindings(stmt_);
+}
+
+int SqliteStatement::ColumnCount() const
+{
+    return sqlite3_column_count(stmt_);
+}
+
+QString SqliteStatement::ColumnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
+
+QString SqliteStatement::ColumnDeclaredType(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_decltype(stmt_, column));
+}
+
+bool SqliteStatement::IsNull(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+std::int64_t SqliteStatement::Int64(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
+}
+
+double SqliteStatement::Double(int column) const
+{
+    return sqlite3_column_double(stmt_, column);
+}
+
+QString SqliteStatement::Text(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column));
+}
+
+QByteArray SqliteStatement::Blob(int column) const
+{
+    const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt_, column));
+    return QByteArray(data, sqlite3_column_bytes(stmt_, column));
+}
+
+QVariant SqliteStatement::Value(int column) const
+{
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(Int64(column)));
+    case SQLITE_FLOAT:
+        return QVariant(Double(column));
+    case SQLITE_TEXT:
+        return QVariant(Text(column));
+    case SQLITE_BLOB:
+        return QVariant(Blob(column));
+    default:
+        return QVariant();
+    }
+}
+
+void ExecSql(sqlite3 *db, const QString &sql)
+{
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK)
+        RaiseSqliteError(db, rc, sql);
+}
+
+namespace {
+
+std::atomic<unsigned> savepointCounter{0};
+
+} // namespace
+
+TransactionGuard::TransactionGuard(sqlite3 *db)
+    : db_(db), name_(QStringLiteral("tg%1").arg(savepointCounter.fetch_add(1)))
+{
+    ExecSql(db_, QStringLiteral("SAVEPOINT ") + name_);
+}
+
+TransactionGuard::~TransactionGuard()
+{
+    if (done_)
+        return;
+    // Never throws from a destructor: a failed rollback leaves SQLite's own recovery to act.
+    sqlite3_exec(
+        db_,
+        (QStringLiteral("ROLLBACK TO ") + name_ + QStringLiteral("; RELEASE ") + name_).toUtf8().constData(),
+        nullptr, nullptr, nullptr);
+}
+
+void TransactionGuard::Commit()
+{
+    ExecSql(db_, QStringLiteral("RELEASE ") + name_);
+    done_ = true;
+}

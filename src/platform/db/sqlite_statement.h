@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <cstdint>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Raises EDBEngineError with SQLite's message for a failed call on the connection; a broken
+// unique or NOT NULL constraint keeps its own result code so that callers can word it.
+[[noreturn]] void RaiseSqliteError(sqlite3 *db, int resultCode, const QString &context);
+
+// One prepared statement: binds values by position, steps, reads columns, and is reset when it
+// goes out of scope or is finalized with it. The statement holds no lock between Step calls
+// once it is reset, so a reset statement may stay cached.
+class SqliteStatement
+{
+public:
+    SqliteStatement(sqlite3 *db, const QString &sql, bool persistent = false);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement &) = delete;
+    SqliteStatement &operator=(const SqliteStatement &) = delete;
+
+    // Binds QVariant values at 1-based positions: null -> NULL, integers and booleans ->
+    // INTEGER, doubles -> REAL, byte arrays -> BLOB, everything else as UTF-8 text.
+    void Bind(int position, const QVariant &value);
+    void BindAll(const QVariantList &values, int firstPosition = 1);
+    int ParameterCount() const;
+
+    // True while a row is available; false when done. Errors raise EDBEngineError.
+    bool Step();
+    // Steps to the end (for statements that return no rows).
+    void Execute();
+    // Ends the current run so the statement holds no lock; keeps the bindings.
+    void Reset();
+    void ClearBindings();
+
+    int ColumnCount() const;
+    QString ColumnName(int column) const;
+    // The declared type of the column in its table ("" for an expression).
+    QString ColumnDeclaredType(int column) const;
+    bool IsNull(int column) const;
+    std::int64_t Int64(int column) const;
+    double Double(int column) const;
+    QString Text(int column) const;
+    QByteArray Blob(int column) const;
+    // The value in its stored type: qint64, double, QString, QByteArray or null.
+    QVariant Value(int column) const;
+
+    sqlite3_stmt *Handle() const { return stmt_; }
+    QString Sql() const { return sql_; }
+
+private:
+    sqlite3 *db_;
+    sqlite3_stmt *stmt_ = nullptr;
+    QString sql_;
+};
+
+// Runs one or more statements that take no parameters.
+void ExecSql(sqlite3 *db, const QString &sql);
+
+// A savepoint that is rolled back unless committed: every write of the engine that touches more
+// than one row, or that may fail half-way, runs inside one. Nests freely.
+class TransactionGuard
+{
+public:
+    explicit TransactionGuard(sqlite3 *db);
+    ~TransactionGuard();
+    TransactionGuard(const TransactionGuard &) = delete;
+    TransactionGuard &operator=(const TransactionGuard &) = delete;
+
+    void Commit();
+
+private:
+    sqlite3 *db_;
+    QString name_;
+    bool done_ = false;
+};

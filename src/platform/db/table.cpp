@@ -1,0 +1,678 @@
+#include "platform/db/table.h"
+
+#include "platform/db/data_source.h"
+#include "platform/db/database.h"
+#include "platform/db/db_errors.h"
+#include "platform/db/greek_collation.h"
+#include "platform/db/sql_text.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int FetchBatch = 32;
+const QString FoldedCollation = QStringLiteral(" COLLATE ") + QString::fromLatin1(GreekCollationName);
+
+// SQL comparisons of one key field in the order of the index, where an empty (NULL) field sorts
+// before every value and equals an empty key value.
+struct KeyPart
+{
+    QString column;
+    bool folded;
+    bool descending;
+};
+
+QString Equal(const KeyPart &part, const QVariant &value, QVariantList &binds)
+{
+    if (value.isNull())
+        return part.column + QStringLiteral(" IS NULL");
+    if (part.folded) {
+        binds.append(value);
+        return QStringLiteral("greek_fold(%1) = greek_fold(?)").arg(part.column);
+    }
+    binds.append(value);
+    return part.column + QStringLiteral(" = ?");
+}
+
+// Strictly after (or at or after) the value in ascending order of the stored values.
+QString Greater(const KeyPart &part, const QVariant &value, bool orEqual, QVariantList &binds)
+{
+    if (value.isNull())
+        return orEqual ? QStringLiteral("1") : part.column + QStringLiteral(" IS NOT NULL");
+    if (part.folded) {
+        binds << value << value;
+        return orEqual ? QStringLiteral("(%1%2 >= ? OR greek_fold(%1) = greek_fold(?))")
+                             .arg(part.column, FoldedCollation)
+                       : QStringLiteral("(%1%2 > ? AND greek_fold(%1) <> greek_fold(?))")
+                             .arg(part.column, FoldedCollation);
+    }
+    binds.append(value);
+    return part.column + (orEqual ? QStringLiteral(" >= ?") : QStringLiteral(" > ?"));
+}
+
+QString Less(const KeyPart &part, const QVariant &value, bool orEqual, QVariantList &binds)
+{
+    if (value.isNull())
+        return orEqual ? part.column + QStringLiteral(" IS NULL") : QStringLiteral("0");
+    if (part.folded) {
+        binds << value << value;
+        return orEqual ? QStringLiteral("(%1%2 <= ? OR greek_fold(%1) = greek_fold(?) OR %1 IS NULL)")
+                             .arg(part.column, FoldedCollation)
+                       : QStringLiteral("((%1%2 < ? AND greek_fold(%1) <> greek_fold(?)) OR %1 IS NULL)")
+                             .arg(part.column, FoldedCollation);
+    }
+    binds.append(value);
+    return QStringLiteral("(%1 %2 ? OR %1 IS NULL)")
+        .arg(part.column, orEqual ? QStringLiteral("<=") : QStringLiteral("<"));
+}
+
+// After the value in the direction of the index, or before it.
+QString After(const KeyPart &part, const QVariant &value, bool orEqual, QVariantList &binds)
+{
+    return part.descending ? Less(part, value, orEqual, binds) : Greater(part, value, orEqual, binds);
+}
+
+QString Before(const KeyPart &part, const QVariant &value, bool orEqual, QVariantList &binds)
+{
+    return part.descending ? Greater(part, value, orEqual, binds) : Less(part, value, orEqual, binds);
+}
+
+// The records whose key (the parts from `from` on) is at or after / at or before the given key
+// in index order, comparing field by field.
+QString Lexicographic(const QList<KeyPart> &parts, const QVariantList &key, int from, bool after,
+                      QVariantList &binds)
+{
+    if (from >= key.size())
+        return QStringLiteral("1");
+    const KeyPart &part = parts.at(from);
+    const QString strict =
+        after ? After(part, key.at(from), false, binds) : Before(part, key.at(from), false, binds);
+    const QString equal = Equal(part, key.at(from), binds);
+    const QString rest = Lexicographic(parts, key, from + 1, after, binds);
+    return QStringLiteral("(%1 OR (%2 AND %3))").arg(strict, equal, rest);
+}
+
+} // namespace
+
+TTable::TTable() = default;
+
+TTable::~TTable()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(masterConnections_))
+        QObject::disconnect(connection);
+}
+
+void TTable::SetTableName(const QString &name)
+{
+    CheckInactive();
+    tableName_ = StripTableSuffix(name);
+}
+
+void TTable::SetIndexName(const QString &name)
+{
+    indexName_ = name;
+    indexFieldNames_.clear();
+    OrderChanged();
+}
+
+void TTable::SetIndexFieldNames(const QString &fields)
+{
+    indexFieldNames_ = fields;
+    indexName_.clear();
+    OrderChanged();
+}
+
+void TTable::SetReadOnly(bool readOnly)
+{
+    CheckInactive();
+    readOnly_ = readOnly;
+}
+
+QStringList TTable::IndexFieldList() const
+{
+    QStringList names;
+    for (const OrderColumn &column : order_)
+        names.append(Fields()[column.fieldIndex].FieldName());
+    return names;
+}
+
+void TTable::OrderChanged()
+{
+    if (!Active())
+        return;
+    CheckBrowseMode();
+    const TBookmark keep = GetBookmark();
+    ResolveOrder();
+    rangeActive_ = false;
+    RebuildView(keep.IsValid() ? std::optional<qint64>(keep.recordId) : std::nullopt);
+}
+
+// --- definitions ----------------------------------------------------------------------------
+
+void TTable::CreateTable()
+{
+    CheckInactive();
+    Database().CreateTable(TTableDef{tableName_, fieldDefs_, indexDefs_});
+}
+
+bool TTable::Exists()
+{
+    return Database().TableExists(tableName_);
+}
+
+void TTable::EmptyTable()
+{
+    Database().EmptyTable(tableName_);
+    if (Active()) {
+        ClearRecordCache();
+        RebuildView(std::nullopt);
+    }
+}
+
+void TTable::DeleteTable()
+{
+    CheckInactive();
+    Database().DeleteTable(tableName_);
+}
+
+// --- open -----------------------------------------------------------------------------------
+
+void TTable::OpenCursor()
+{
+    if (tableName_.isEmpty())
+        throw EDatabaseError(QStringLiteral("Δεν δόθηκε όνομα πίνακα"));
+    connection_ = Database().Connection().shared_from_this();
+    def_ = connection_->TableDef(tableName_);
+    QStringList names;
+    QStringList columns{QStringLiteral("rowid")};
+    for (const TFieldDef &field : def_->Fields) {
+        DefineDataField(field.Name, field.DataType, field.Size, field.Required);
+        names.append(field.Name);
+        columns.append(QuoteIdentifier(field.Name));
+    }
+    RemoveUndefinedDataFields(names);
+    QStringList placeholders;
+    for (int i = 0; i < FetchBatch; ++i)
+        placeholders.append(QStringLiteral("?"));
+    selectSql_ =
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+            .arg(columns.join(QStringLiteral(", ")), QuoteIdentifier(def_->Name), placeholders.join(','));
+    ResolveOrder();
+    lastMasterValues_ = MasterValues();
+}
+
+void TTable::CloseCursor()
+{
+    rangeActive_ = false;
+    order_.clear();
+    def_.reset();
+    connection_.reset();
+}
+
+void TTable::ResolveOrder()
+{
+    order_.clear();
+    const TIndexDef *index = nullptr;
+    QStringList fields;
+    if (!indexFieldNames_.trimmed().isEmpty()) {
+        index = def_->IndexForFields(indexFieldNames_);
+        fields = TIndexDef{QString(), indexFieldNames_, 0}.FieldList();
+    } else if (!indexName_.trimmed().isEmpty()) {
+        index = def_->FindIndex(indexName_);
+        if (!index)
+            throw EDatabaseError(
+                QStringLiteral("Το ευρετήριο %1 δεν υπάρχει στον πίνακα %2").arg(indexName_, tableName_));
+        fields = index->FieldList();
+    } else if ((index = def_->PrimaryIndex())) {
+        fields = index->FieldList();
+    }
+    for (const QString &name : fields) {
+        TField &field = FieldByName(name);
+        if (!field.IsDataField())
+            throw EDatabaseError(
+                QStringLiteral("Το πεδίο '%1' δεν είναι πεδίο του πίνακα %2").arg(name, tableName_));
+        const bool folded = index && index->Has(ixCaseInsensitive) && IsTextType(field.DataType());
+        order_.append(
+            {QuoteIdentifier(field.FieldName()), field.Index(), index && index->Has(ixDescending), folded});
+    }
+}
+
+QString TTable::OrderBySql() const
+{
+    QStringList terms;
+    for (const OrderColumn &column : order_)
+        terms.append(column.column + (column.folded ? FoldedCollation : QString()) +
+                     (column.descending ? QStringLiteral(" DESC") : QString()));
+    terms.append(QStringLiteral("rowid"));
+    return terms.join(QStringLiteral(", "));
+}
+
+QVariantList TTable::KeyToStorage(const QVariantList &values, int count) const
+{
+    QVariantList stored;
+    for (int i = 0; i < count; ++i) {
+        const TField &field = Fields()[order_.at(i).fieldIndex];
+        const QVariant value = values.value(i);
+        const bool empty = value.isNull() || (value.typeId() == QMetaType::QString &&
+                                              value.toString().isEmpty() && !IsTextType(field.DataType()));
+        stored.append(empty ? QVariant() : FieldValueToStorage(field.Convert(value), field.DataType()));
+    }
+    return stored;
+}
+
+TTable::Condition TTable::ViewCondition() const
+{
+    QStringList parts;
+    Condition condition;
+    QList<KeyPart> keyParts;
+    for (const OrderColumn &column : order_)
+        keyParts.append({column.column, column.folded, column.descending});
+    if (rangeActive_) {
+        const int count = std::min<int>(std::max(rangeStart_.size(), rangeEnd_.size()), order_.size());
+        const QVariantList start = KeyToStorage(rangeStart_, std::min<int>(rangeStart_.size(), count));
+        const QVariantList end = KeyToStorage(rangeEnd_, std::min<int>(rangeEnd_.size(), count));
+        int equalPrefix = 0;
+        while (equalPrefix < start.size() && equalPrefix < end.size() &&
+               start.at(equalPrefix) == end.at(equalPrefix)) {
+            parts.append(Equal(keyParts.at(equalPrefix), start.at(equalPrefix), condition.values));
+            ++equalPrefix;
+        }
+        if (equalPrefix < start.size()) {
+            parts.append(After(keyParts.at(equalPrefix), start.at(equalPrefix), true, condition.values));
+            parts.append(Lexicographic(keyParts, start, equalPrefix, true, condition.values));
+        }
+        if (equalPrefix < end.size()) {
+            parts.append(Before(keyParts.at(equalPrefix), end.at(equalPrefix), true, condition.values));
+            parts.append(Lexicographic(keyParts, end, equalPrefix, false, condition.values));
+        }
+    }
+    if (masterSource_) {
+        const QStringList detail = DetailFieldNames();
+        const QVariantList values = MasterValues();
+        for (int i = 0; i < detail.size(); ++i) {
+            const TField &field = FieldByName(detail.at(i));
+            QVariant value;
+            try {
+                value = FieldValueToStorage(field.Convert(values.value(i)), field.DataType());
+            } catch (const EDatabaseError &) {
+                parts.append(QStringLiteral("0"));
+                continue;
+            }
+            parts.append(Equal({QuoteIdentifier(field.FieldName()), false, false}, value, condition.values));
+        }
+    }
+    if (Filtered() && !Filter().trimmed().isEmpty()) {
+        const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
+            const TField *field = FindField(name);
+            if (!field || !field->IsDataField())
+                return std::nullopt;
+            return FilterField{field->FieldName(), field->DataType()};
+        };
+        const CompiledFilter filter = CompileFilter(Filter(), resolve, FilterOptions());
+        parts.append('(' + filter.whereSql + ')');
+        condition.values += filter.values;
+    }
+    condition.sql = parts.join(QStringLiteral(" AND "));
+    return condition;
+}
+
+QVector<qint64> TTable::QueryView(int limit, bool &complete)
+{
+    const Condition condition = ViewCondition();
+    QString sql = QStringLiteral("SELECT rowid FROM ") + QuoteIdentifier(def_->Name);
+    if (!condition.sql.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition.sql;
+    sql += QStringLiteral(" ORDER BY ") + OrderBySql();
+    if (limit >= 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit + 1);
+    DbConnection::Lease statement = connection_->Statement(sql);
+    statement->BindAll(condition.values);
+    QVector<qint64> ids;
+    while (statement->Step())
+        ids.append(statement->Int64(0));
+    complete = limit < 0 || ids.size() <= limit;
+    if (!complete)
+        ids.resize(limit);
+    return ids;
+}
+
+void TTable::FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into)
+{
+    const int dataFields = int(def_->Fields.size());
+    for (int start = 0; start < ids.size(); start += FetchBatch) {
+        DbConnection::Lease statement = connection_->Statement(selectSql_);
+        for (int i = 0; i < FetchBatch; ++i)
+            statement->Bind(i + 1, start + i < ids.size() ? QVariant(ids.at(start + i)) : QVariant());
+        while (statement->Step()) {
+            TRecordBuffer record = NewRecordBuffer();
+            record.id = statement->Int64(0);
+            for (int field = 0; field < dataFields; ++field)
+                record.values[field] = ReadFieldValue(*statement, field + 1, def_->Fields.at(field).DataType);
+            into.insert(record.id, record);
+        }
+    }
+}
+
+qint64 TTable::DataStamp() const
+{
+    return connection_ ? connection_->ChangeCount() : 0;
+}
+
+// --- writing --------------------------------------------------------------------------------
+
+void TTable::InternalPost(TRecordBuffer &record, bool inserting)
+{
+    QStringList columns;
+    QVariantList values;
+    const TRecordBuffer *original = inserting ? nullptr : CurrentRecord();
+    for (int i = 0; i < def_->Fields.size(); ++i) {
+        const TFieldDef &field = def_->Fields.at(i);
+        if (field.DataType == TFieldType::ftAutoInc)
+            continue;
+        const QVariant &value = record.values.at(i);
+        // An edit writes only what changed, so that indexes of untouched fields stay as they are.
+        if (original && original->values.value(i) == value &&
+            original->values.value(i).isNull() == value.isNull())
+            continue;
+        columns.append(QuoteIdentifier(field.Name));
+        values.append(FieldValueToStorage(value, field.DataType));
+    }
+    try {
+        if (inserting) {
+            QStringList placeholders;
+            for (int i = 0; i < columns.size(); ++i)
+                placeholders.append(QStringLiteral("?"));
+            const QString sql =
+                columns.isEmpty()
+                    ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(def_->Name))
+                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(QuoteIdentifier(def_->Name), columns.join(','), placeholders.join(','));
+            DbConnection::Lease statement = connection_->Statement(sql);
+            statement->BindAll(values);
+            statement->Execute();
+            record.id = sqlite3_last_insert_rowid(connection_->Handle());
+        } else {
+            if (columns.isEmpty())
+                return;
+            QStringList assignments;
+            for (const QString &column : columns)
+                assignments.append(column + QStringLiteral(" = ?"));
+            DbConnection::Lease statement =
+                connection_->Statement(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                           .arg(QuoteIdentifier(def_->Name), assignments.join(',')));
+            statement->BindAll(values);
+            statement->Bind(int(values.size()) + 1, record.id);
+            statement->Execute();
+        }
+    } catch (const EDBEngineError &error) {
+        RaiseWriteError(error, tableName_);
+    }
+}
+
+void TTable::InternalDelete(qint64 id)
+{
+    DbConnection::Lease statement = connection_->Statement(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(QuoteIdentifier(def_->Name)));
+    statement->Bind(1, id);
+    statement->Execute();
+}
+
+bool TTable::StoredRecordInView(qint64 id)
+{
+    const Condition condition = ViewCondition();
+    if (condition.sql.isEmpty())
+        return true;
+    DbConnection::Lease statement =
+        connection_->Statement(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ? AND %2")
+                                   .arg(QuoteIdentifier(def_->Name), condition.sql));
+    statement->Bind(1, id);
+    statement->BindAll(condition.values, 2);
+    return statement->Step();
+}
+
+int TTable::CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const
+{
+    for (const OrderColumn &column : order_) {
+        const QVariant &x = a.values.at(column.fieldIndex);
+        const QVariant &y = b.values.at(column.fieldIndex);
+        int result = 0;
+        if (x.isNull() || y.isNull()) {
+            result = int(!x.isNull()) - int(!y.isNull());
+        } else if (x.typeId() == QMetaType::QString) {
+            result = column.folded ? CompareCaseInsensitive(x.toString(), y.toString())
+                                   : QString::compare(x.toString(), y.toString(), Qt::CaseSensitive);
+        } else {
+            const QPartialOrdering order = QVariant::compare(x, y);
+            result = order == QPartialOrdering::Less ? -1 : (order == QPartialOrdering::Greater ? 1 : 0);
+        }
+        if (result != 0)
+            return column.descending ? -result : result;
+    }
+    return TDataSet::CompareRecords(a, b);
+}
+
+// --- searching ------------------------------------------------------------------------------
+
+std::optional<qint64> TTable::FirstMatching(const Condition &extra)
+{
+    const Condition view = ViewCondition();
+    QStringList parts;
+    if (!view.sql.isEmpty())
+        parts.append(view.sql);
+    if (!extra.sql.isEmpty())
+        parts.append(extra.sql);
+    QString sql = QStringLiteral("SELECT rowid FROM ") + QuoteIdentifier(def_->Name);
+    if (!parts.isEmpty())
+        sql += QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY ") + OrderBySql() + QStringLiteral(" LIMIT 1");
+    DbConnection::Lease statement = connection_->Statement(sql);
+    statement->BindAll(view.values);
+    statement->BindAll(extra.values, int(view.values.size()) + 1);
+    if (!statement->Step())
+        return std::nullopt;
+    return statement->Int64(0);
+}
+
+std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &fields,
+                                                        const QVariantList &values, TLocateOptions options)
+{
+    Condition condition;
+    QStringList parts;
+    for (int i = 0; i < fields.size(); ++i) {
+        const TField &field = *fields.at(i);
+        const QString column = QuoteIdentifier(field.FieldName());
+        const QVariant value = values.value(i);
+        const bool text = IsTextType(field.DataType());
+        if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty())) {
+            parts.append(text ? QStringLiteral("(%1 IS NULL OR %1 = '')").arg(column)
+                              : column + QStringLiteral(" IS NULL"));
+            continue;
+        }
+        if (!text && options.partialKey)
+            return std::nullopt;
+        if (text) {
+            const QString wanted = TField::ValueToText(value, field.DataType());
+            QString left = options.partialKey
+                               ? QStringLiteral("substr(%1, 1, %2)").arg(column).arg(wanted.size())
+                               : column;
+            if (options.caseInsensitive)
+                parts.append(QStringLiteral("greek_fold(%1) = greek_fold(?)").arg(left));
+            else
+                parts.append(left + QStringLiteral(" = ?"));
+            condition.values.append(wanted);
+        } else {
+            parts.append(column + QStringLiteral(" = ?"));
+            condition.values.append(FieldValueToStorage(value, field.DataType()));
+        }
+    }
+    condition.sql = parts.join(QStringLiteral(" AND "));
+    return FirstMatching(condition);
+}
+
+void TTable::MoveToId(qint64 id)
+{
+    const int position = PositionOf(id);
+    if (position < 0)
+        return;
+    FireScroll([&]() { SetCursor(position); });
+}
+
+// --- ranges and keys ------------------------------------------------------------------------
+
+void TTable::SetRange(const QVariantList &startValues, const QVariantList &endValues)
+{
+    CheckActive();
+    CheckBrowseMode();
+    if (order_.isEmpty())
+        RaiseError(QStringLiteral("Δεν έχει οριστεί ευρετήριο"));
+    if (startValues.size() > order_.size() || endValues.size() > order_.size())
+        RaiseError(QStringLiteral("Περισσότερες τιμές από τα πεδία του ευρετηρίου"));
+    rangeStart_ = startValues;
+    rangeEnd_ = endValues;
+    rangeActive_ = true;
+    // Values that do not convert are reported now, not at the next read.
+    ViewCondition();
+    ResetView();
+}
+
+void TTable::CancelRange()
+{
+    CheckActive();
+    if (!rangeActive_)
+        return;
+    rangeActive_ = false;
+    ResetView();
+}
+
+void TTable::SetKey()
+{
+    CheckActive();
+    CheckBrowseMode();
+    keyBuffer_ = NewRecordBuffer();
+    SetActiveBuffer(&keyBuffer_);
+    SetState(TDataSetState::dsSetKey);
+}
+
+bool TTable::GotoKey()
+{
+    if (State() != TDataSetState::dsSetKey)
+        RaiseError(QStringLiteral("Δεν έχει οριστεί κλειδί αναζήτησης"));
+    QVariantList key;
+    for (const OrderColumn &column : order_)
+        key.append(keyBuffer_.values.value(column.fieldIndex));
+    SetActiveBuffer(nullptr);
+    SetState(TDataSetState::dsBrowse);
+    return FindKey(key);
+}
+
+bool TTable::FindKey(const QVariantList &keyValues)
+{
+    CheckActive();
+    CheckBrowseMode();
+    if (order_.isEmpty())
+        RaiseError(QStringLiteral("Δεν έχει οριστεί ευρετήριο"));
+    if (keyValues.size() > order_.size())
+        RaiseError(QStringLiteral("Περισσότερες τιμές από τα πεδία του ευρετηρίου"));
+    QVariantList stored;
+    try {
+        stored = KeyToStorage(keyValues, int(keyValues.size()));
+    } catch (const EDatabaseError &) {
+        return false;
+    }
+    Condition condition;
+    QStringList parts;
+    for (int i = 0; i < stored.size(); ++i)
+        parts.append(Equal({order_.at(i).column, order_.at(i).folded, order_.at(i).descending}, stored.at(i),
+                           condition.values));
+    condition.sql = parts.join(QStringLiteral(" AND "));
+    const std::optional<qint64> found = FirstMatching(condition);
+    if (!found)
+        return false;
+    MoveToId(*found);
+    return true;
+}
+
+void TTable::FindNearest(const QVariantList &keyValues)
+{
+    CheckActive();
+    CheckBrowseMode();
+    if (order_.isEmpty())
+        RaiseError(QStringLiteral("Δεν έχει οριστεί ευρετήριο"));
+    const QVariantList stored = KeyToStorage(keyValues, std::min<int>(keyValues.size(), order_.size()));
+    QList<KeyPart> parts;
+    for (const OrderColumn &column : order_)
+        parts.append({column.column, column.folded, column.descending});
+    Condition condition;
+    condition.sql = Lexicographic(parts, stored, 0, true, condition.values);
+    const std::optional<qint64> found = FirstMatching(condition);
+    if (found)
+        MoveToId(*found);
+    else
+        Last();
+}
+
+// --- master-detail --------------------------------------------------------------------------
+
+void TTable::SetMasterSource(TDataSource *source)
+{
+    for (const QMetaObject::Connection &connection : std::as_const(masterConnections_))
+        QObject::disconnect(connection);
+    masterConnections_.clear();
+    masterSource_ = source;
+    if (source) {
+        masterConnections_.append(QObject::connect(source, &TDataSource::DataChanged,
+                                                   [this](TField *field) { MasterChanged(field); }));
+        masterConnections_.append(
+            QObject::connect(source, &QObject::destroyed, [this]() { masterSource_ = nullptr; }));
+    }
+    if (Active()) {
+        lastMasterValues_ = MasterValues();
+        ResetView();
+    }
+}
+
+void TTable::SetMasterFields(const QString &fields)
+{
+    masterFields_ = fields;
+    if (Active() && masterSource_) {
+        lastMasterValues_ = MasterValues();
+        ResetView();
+    }
+}
+
+QVariantList TTable::MasterValues() const
+{
+    QVariantList values;
+    TDataSet *master = masterSource_ ? masterSource_->DataSet() : nullptr;
+    const QStringList names = masterFields_.split(';', Qt::SkipEmptyParts);
+    for (const QString &name : names) {
+        const TField *field = master && master->Active() ? master->FindField(name.trimmed()) : nullptr;
+        values.append(field ? field->Value() : QVariant());
+    }
+    return values;
+}
+
+QStringList TTable::DetailFieldNames() const
+{
+    const int count = int(masterFields_.split(';', Qt::SkipEmptyParts).size());
+    QStringList names = IndexFieldList();
+    if (names.size() >= count)
+        return names.mid(0, count);
+    names.clear();
+    for (const QString &name : masterFields_.split(';', Qt::SkipEmptyParts))
+        names.append(name.trimmed());
+    return names;
+}
+
+void TTable::MasterChanged(TField *field)
+{
+    if (!Active() || !masterSource_)
+        return;
+    if (field && !masterFields_.split(';').contains(field->FieldName(), Qt::CaseInsensitive))
+        return;
+    const QVariantList values = MasterValues();
+    if (values == lastMasterValues_)
+        return;
+    lastMasterValues_ = values;
+    ResetView();
+}

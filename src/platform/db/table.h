@@ -1,0 +1,122 @@
+#pragma once
+
+#include "platform/db/dataset.h"
+#include "platform/db/schema.h"
+
+#include <QMetaObject>
+
+#include <memory>
+
+class DbConnection;
+class TDataSource;
+
+// A table of the database read in the order of an index, optionally narrowed to a range of
+// that index, to the records of the master's current record, and by a filter.
+class TTable : public TDataSet
+{
+public:
+    TTable();
+    ~TTable() override;
+
+    // The name as the design writes it; a .db/.DB suffix is dropped.
+    QString TableName() const { return tableName_; }
+    void SetTableName(const QString &name);
+    // The order: a named index, or the fields of IndexFieldNames ("A;B"); setting one clears the
+    // other. Changing the order of an open table keeps the current record and cancels a range.
+    QString IndexName() const { return indexName_; }
+    void SetIndexName(const QString &name);
+    QString IndexFieldNames() const { return indexFieldNames_; }
+    void SetIndexFieldNames(const QString &fields);
+    // The fields of the current order.
+    QStringList IndexFieldList() const;
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly);
+    bool CanModify() const override { return !readOnly_; }
+
+    // --- definitions and table operations ---
+    QList<TFieldDef> &FieldDefs() { return fieldDefs_; }
+    QList<TIndexDef> &IndexDefs() { return indexDefs_; }
+    void CreateTable();
+    bool Exists();
+    void EmptyTable();
+    void DeleteTable();
+
+    // --- ranges and keys on the current index; an empty key value matches an empty field ---
+    void SetRange(const QVariantList &startValues, const QVariantList &endValues);
+    void CancelRange();
+    // SetKey puts the dataset into key state: field values set now form the key for GotoKey
+    // (fields left unset are empty).
+    void SetKey();
+    bool GotoKey();
+    bool FindKey(const QVariantList &keyValues);
+    // The first record at or after the key, or the last record when none is.
+    void FindNearest(const QVariantList &keyValues);
+
+    // --- master-detail: the detail fields are the first fields of the current order (or the
+    // fields named like the master fields when there is no order) ---
+    TDataSource *MasterSource() const { return masterSource_; }
+    void SetMasterSource(TDataSource *source);
+    QString MasterFields() const { return masterFields_; }
+    void SetMasterFields(const QString &fields);
+
+    QString DisplayTableName() const override { return tableName_; }
+
+protected:
+    void OpenCursor() override;
+    void CloseCursor() override;
+    QVector<qint64> QueryView(int limit, bool &complete) override;
+    void FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into) override;
+    qint64 DataStamp() const override;
+    void InternalPost(TRecordBuffer &record, bool inserting) override;
+    void InternalDelete(qint64 id) override;
+    bool StoredRecordInView(qint64 id) override;
+    int CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const override;
+    std::optional<std::optional<qint64>> SearchView(const QList<TField *> &fields, const QVariantList &values,
+                                                    TLocateOptions options) override;
+
+private:
+    struct OrderColumn
+    {
+        QString column;
+        int fieldIndex;
+        bool descending;
+        bool folded;
+    };
+    struct Condition
+    {
+        QString sql;
+        QVariantList values;
+    };
+
+    void ResolveOrder();
+    void OrderChanged();
+    QString OrderBySql() const;
+    Condition ViewCondition() const;
+    QVariantList KeyToStorage(const QVariantList &values, int count) const;
+    std::optional<qint64> FirstMatching(const Condition &condition);
+    void MoveToId(qint64 id);
+    void MasterChanged(TField *field);
+    QVariantList MasterValues() const;
+    QStringList DetailFieldNames() const;
+
+    QString tableName_;
+    QString indexName_;
+    QString indexFieldNames_;
+    bool readOnly_ = false;
+    QList<TFieldDef> fieldDefs_;
+    QList<TIndexDef> indexDefs_;
+
+    std::shared_ptr<DbConnection> connection_;
+    std::shared_ptr<const TTableDef> def_;
+    QList<OrderColumn> order_;
+    QString selectSql_;
+
+    bool rangeActive_ = false;
+    QVariantList rangeStart_;
+    QVariantList rangeEnd_;
+
+    TDataSource *masterSource_ = nullptr;
+    QString masterFields_;
+    QVariantList lastMasterValues_;
+    QList<QMetaObject::Connection> masterConnections_;
+};

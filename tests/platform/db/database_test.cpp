@@ -1,0 +1,136 @@
+#include "db_fixture.h"
+
+#include "platform/db/db_errors.h"
+#include "platform/db/query.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+
+QString PragmaText(sqlite3 *db, const char *sql)
+{
+    SqliteStatement statement(db, QString::fromUtf8(sql));
+    return statement.Step() ? statement.Value(0).toString() : QString();
+}
+
+} // namespace
+
+TEST_F(DbTest, LocalAliasKeepsItsTablesInOneFileOfThePathFolder)
+{
+    EXPECT_TRUE(Db().Connected());
+    EXPECT_EQ(QFileInfo(Db().FileName()).absoluteFilePath(),
+              QFileInfo(DataFolder() + "/tavrolin.sqlite").absoluteFilePath());
+    EXPECT_TRUE(QFileInfo::exists(DataFolder() + "/tavrolin.sqlite"));
+}
+
+TEST_F(DbTest, ConnectionSettingsSuitThePrograms)
+{
+    sqlite3 *db = Db().Handle();
+    EXPECT_EQ(PragmaText(db, "PRAGMA journal_mode"), "delete");
+    EXPECT_EQ(PragmaText(db, "PRAGMA foreign_keys"), "0");
+    // Double quotes name columns only; a double-quoted word is never a string literal.
+    EXPECT_THROW(SqliteStatement(db, "SELECT \"not a column\""), EDBEngineError);
+}
+
+TEST_F(DbTest, UnknownAliasAndUnsupportedDriverAreClearErrors)
+{
+    TDatabase unknown;
+    unknown.SetAliasName("Nowhere");
+    try {
+        unknown.Open();
+        FAIL() << "opened an unknown alias";
+    } catch (const EDatabaseError &error) {
+        EXPECT_TRUE(error.Message().contains("Nowhere"));
+    }
+    AliasStore().Add({"Access", "MSACCESS", "DATABASE NAME:\"/tmp/x.mdb\""});
+    TDatabase access;
+    access.SetAliasName("access");
+    EXPECT_THROW(access.Open(), EDatabaseError);
+    EXPECT_FALSE(access.Connected());
+}
+
+TEST_F(DbTest, SqliteDriverOpensTheNamedFile)
+{
+    const QString file = CurrentTestFolders().Root() + "/exports/coupons.sqlite";
+    AliasStore().Add({"Coupons", "SQLITE", "DATABASE NAME:\"" + file + "\""});
+    TDatabase coupons;
+    coupons.SetAliasName("COUPONS");
+    coupons.Open();
+    EXPECT_EQ(QFileInfo(coupons.FileName()).absoluteFilePath(), QFileInfo(file).absoluteFilePath());
+    EXPECT_TRUE(QFileInfo::exists(file));
+}
+
+TEST_F(DbTest, SessionsShareOneConnectionPerDatabase)
+{
+    TSession second("Session1_2");
+    second.AddPassword("vorpel");
+    TDatabase &temporary = second.OpenDatabase("tavrolin");
+    EXPECT_EQ(temporary.Handle(), Db().Handle());
+    EXPECT_EQ(TSession::FindSession("session1_2"), &second);
+    EXPECT_EQ(TSession::FindSession(""), &TSession::DefaultSession());
+    EXPECT_EQ(TSession::FindSession("missing"), nullptr);
+
+    // A dataset naming the database object's DatabaseName in its session finds that object.
+    TSession main("Session1_1");
+    TDatabase named;
+    named.SetAliasName("Tavrolin");
+    named.SetDatabaseName("TavrolinDb");
+    named.SetSessionName("Session1_1");
+    CreatePeriodos();
+    TTable periodos;
+    periodos.SetSessionName("Session1_1");
+    periodos.SetDatabaseName("tavrolindb");
+    periodos.SetTableName("Periodos.db");
+    periodos.Open();
+    EXPECT_TRUE(named.Connected());
+    EXPECT_EQ(&periodos.Database(), &named);
+}
+
+TEST_F(DbTest, BeforeConnectNamesTheDatabase)
+{
+    TDatabase database;
+    database.BeforeConnect = [](TDatabase &db) {
+        db.SetDatabaseName("Tavrolin");
+        db.SetSessionName("Session1_1");
+    };
+    database.Open();
+    EXPECT_EQ(database.SessionName(), "Session1_1");
+    EXPECT_EQ(database.Handle(), Db().Handle());
+}
+
+TEST_F(DbTest, TransactionsCommitOrRollBack)
+{
+    CreatePeriodos();
+    auto periodos = OpenTable("Periodos");
+    Db().StartTransaction();
+    EXPECT_TRUE(Db().InTransaction());
+    AppendRecord(*periodos, {{"Periodos", "2004-05"}});
+    Db().Rollback();
+    periodos->Refresh();
+    EXPECT_TRUE(periodos->IsEmpty());
+
+    Db().StartTransaction();
+    AppendRecord(*periodos, {{"Periodos", "2005-06"}});
+    Db().Commit();
+    EXPECT_FALSE(Db().InTransaction());
+    periodos->Refresh();
+    EXPECT_EQ(periodos->RecordCount(), 1);
+}
+
+TEST_F(DbTest, TransactionGuardRollsBackUnlessCommitted)
+{
+    CreatePeriodos();
+    sqlite3 *db = Db().Handle();
+    {
+        TransactionGuard guard(db);
+        ExecSql(db, "INSERT INTO Periodos VALUES ('2001')");
+    }
+    {
+        TransactionGuard guard(db);
+        ExecSql(db, "INSERT INTO Periodos VALUES ('2002')");
+        guard.Commit();
+    }
+    EXPECT_EQ(PragmaText(db, "SELECT group_concat(Periodos) FROM Periodos"), "2002");
+}
