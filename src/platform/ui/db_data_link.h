@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/db/data_source.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+// The tie between one data-aware control and one field of the dataset behind a data source: tells
+// the control when to show the field again and when to write what the user typed, and puts the
+// dataset into edit state when the user starts changing the value.
+class TFieldDataLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TFieldDataLink(QObject *parent = nullptr);
+
+    TDataSource *DataSource() const { return source_; }
+    void SetDataSource(TDataSource *source);
+    QString FieldName() const { return fieldName_; }
+    void SetFieldName(const QString &name);
+
+    // The dataset of the source; nullptr without one.
+    TDataSet *DataSet() const;
+    bool Active() const;
+    // The field on the open dataset; nullptr while it is closed or has no such field.
+    TField *Field() const;
+    bool Editing() const;
+    // Whether the user may change the field: an open dataset that can be modified and a field
+    // that is not read-only.
+    bool CanModify() const;
+
+    // What a control calls when the user starts changing the value: edit state when the source
+    // allows it. True when the dataset is then being edited.
+    bool Edit();
+    // The user changed the value; it is written by UpdateRecord.
+    void Modified() { modified_ = true; }
+    bool IsModified() const { return modified_; }
+    // Shows the field again and forgets the pending change.
+    void Reset();
+    // Writes the pending change through OnUpdateData (the source asks for it before a post).
+    void UpdateRecord();
+
+    // Show the field's value (record, field or dataset changed).
+    std::function<void()> OnDataChange;
+    // Write the control's value into the field.
+    std::function<void()> OnUpdateData;
+    // Open, close or edit state changed: the control may become read-only or editable.
+    std::function<void()> OnStateChange;
+
+private:
+    void Attach();
+    void DataChanged(TField *field);
+    void StateChanged();
+
+    QPointer<TDataSource> source_;
+    QString fieldName_;
+    QList<QMetaObject::Connection> connections_;
+    bool modified_ = false;
+    bool writing_ = false;
+};
