@@ -1,5 +1,6 @@
 #include "platform/ui/printer.h"
 #include "qstring_printer.h"
+#include "support/pdf_text.h"
 #include "support/test_environment.h"
 
 #include <QFile>
@@ -81,6 +82,11 @@ TEST_F(PrinterTest, TwoPagesOfTextGoIntoThePdf)
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(PageCount(bytes), 2);
     EXPECT_TRUE(bytes.contains("/Title"));
+
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Γραμμή 1 Ολυμπιακός - Παναθηναϊκός 2-1"))) << text.left(300).toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Γραμμή %1 Ολυμπιακός").arg(line)));
+    EXPECT_EQ(text.count('\f'), 2); // one form feed after each page
 }
 
 TEST_F(PrinterTest, AbortStopsDrawingAndLeavesNoFile)
