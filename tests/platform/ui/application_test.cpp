@@ -1,6 +1,6 @@
 #include "platform/ui/application.h"
 #include "platform/ui/wait_cursor.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <QApplication>
 #include <QWidget>

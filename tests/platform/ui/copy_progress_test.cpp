@@ -1,5 +1,5 @@
 #include "platform/ui/copy_progress.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "support/test_environment.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/message_recorder.h"
 #include "platform/ui/message_service.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <QApplication>
 #include <QInputDialog>

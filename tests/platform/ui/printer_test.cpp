@@ -1,5 +1,5 @@
 #include "platform/ui/printer.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "support/pdf_text.h"
 #include "support/test_environment.h"
 

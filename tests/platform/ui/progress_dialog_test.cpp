@@ -1,7 +1,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/modal_result.h"
 #include "platform/ui/progress_dialog.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <QApplication>
 #include <QKeyEvent>

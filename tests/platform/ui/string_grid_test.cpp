@@ -1,5 +1,5 @@
 #include "platform/ui/string_grid.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <QApplication>
 #include <QImage>
