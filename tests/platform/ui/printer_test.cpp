@@ -1,6 +1,6 @@
 #include "platform/ui/printer.h"
-#include "support/qstring_printer.h"
 #include "support/pdf_text.h"
+#include "support/qstring_printer.h"
 #include "support/test_environment.h"
 
 #include <QFile>
@@ -84,7 +84,8 @@ TEST_F(PrinterTest, TwoPagesOfTextGoIntoThePdf)
     EXPECT_TRUE(bytes.contains("/Title"));
 
     const QString text = PdfText(pdf);
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Γραμμή 1 Ολυμπιακός - Παναθηναϊκός 2-1"))) << text.left(300).toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Γραμμή 1 Ολυμπιακός - Παναθηναϊκός 2-1")))
+        << text.left(300).toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("Γραμμή %1 Ολυμπιακός").arg(line)));
     EXPECT_EQ(text.count('\f'), 2); // one form feed after each page
 }
