@@ -1,12 +1,11 @@
+#include "app/startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-const char *const ApplicationTitle = "TAVROLIN";
 
 bool AskedForVersion(int argc, char **argv)
 {
@@ -27,10 +26,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
-    QApplication::setApplicationDisplayName(ApplicationTitle);
-
-    QMainWindow mainWindow;
-    mainWindow.setWindowTitle(ApplicationTitle);
-    mainWindow.showMaximized();
-    return QApplication::exec();
+    return RunTavrolin();
 }

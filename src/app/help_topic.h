@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The program's help: one HTML page per topic in the program folder's help folder, opened by the
+// topic's context number.
+
+// help/<context>.html under the program folder.
+QString HelpTopicFile(int context);
+
+// Opens the topic's page in the desktop's browser; false when the page is missing or nothing
+// could be started.
+bool ShowHelpTopic(int context);

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <map>
+
+class QFontDialog;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QMenuBar;
+class QTimer;
+class QToolBar;
+
+// The main window: the parent of the child windows, the menu bar and toolbar from which every
+// other window opens, the logo behind the children, the program-wide font, the tip-of-the-day
+// timer and the close sequence (backup offer and exit confirmation).
+//
+// Every menu item and toolbar button carries the name of its handler. An item whose handler is
+// not in the handler table (its window is not part of the program yet) is shown disabled; adding
+// the handler to the table enables every item and button bound to it.
+class TFrmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TFrmMain(QWidget *parent = nullptr);
+    ~TFrmMain() override;
+
+    // A menu item or toolbar button by its component name ("N19", "ToolButton1"); a submenu's
+    // own item for a submenu name; nullptr for an unknown name.
+    QAction *Item(const QString &name) const;
+    // A top menu or submenu by its component name ("N6", "N4"); nullptr for another name.
+    QMenu *Submenu(const QString &name) const;
+    // The name of the handler an item or button is bound to ("N18Click"); empty for none.
+    static QString HandlerOf(const QAction *action);
+    // Whether the handler is part of the program (its items are enabled).
+    static bool HandlerBuilt(const QString &handler);
+
+    void FormShow();
+    // The close question: the backup offer, then the exit confirmation; true lets the window close.
+    bool FormCloseQuery();
+    void FormClose();
+    void Timer1Timer();
+
+    void Tips1Click();
+    void Backup1Click();
+    void RestoreClick();
+    void N58Click();
+    void N35Click();
+    void ToolButton16Click();
+    void Tavrolin1Click();
+    void N30Click();
+    void Vantoril1Click();
+    void SecondSisterAbout1Click();
+    void TavrolinUtility1Click();
+    void ToolButton18Click();
+    void PINAKASDBSEXML1Click();
+
+    QMenuBar *MainMenu1;
+    QToolBar *ToolBar1;
+    QMdiArea *ClientArea;
+    QFrame *Panel1;
+    QFrame *Panel2;
+    QLabel *LogoImage;
+    QFontDialog *FontDialog;
+    QTimer *Timer1;
+    QAction *Tips1 = nullptr;
+    QMenu *N31 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using THandler = void (TFrmMain::*)();
+    static const std::map<QString, THandler> &Handlers();
+
+    void BuildPanels();
+    void BuildMenu();
+    void BuildToolBar();
+    void Bind(QAction *action, const char *handler);
+
+    QHash<QString, QAction *> items_;
+    QHash<QString, QMenu *> menus_;
+    bool shown_ = false;
+};
+
+// The main window once the start-up sequence has created it; nullptr before and after.
+TFrmMain *FrmMain();
