@@ -17,7 +17,7 @@ struct sqlite3;
 // One open SQLite file, shared by every database object and session of the process that opens
 // the same file. It keeps a pool of prepared statements (each handed out to one user at a time
 // and reset when given back, so no statement holds a lock between calls) and the table
-// definitions it has read.
+// definitions it has read. A connection is used by one thread at a time.
 class DbConnection : public std::enable_shared_from_this<DbConnection>
 {
 public:

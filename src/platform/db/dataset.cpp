@@ -13,10 +13,17 @@
 
 namespace {
 
-// Records read at once: the first part of a view, and the page read around a record.
-constexpr int InitialViewSize = 64;
+// Records read at once: the first part of a view (read with the records, as the cursor shows
+// them next), and the page read around a record.
+constexpr int InitialViewSize = 16;
 constexpr int PageSize = 32;
 constexpr int CacheLimit = 4096;
+// A cursor walking past the end of an incomplete view reads it on with the records, each read
+// sixteen times the view so far (at least a few hundred records), up to this many records; past
+// it only the ids are read.
+constexpr int ViewGrowth = 16;
+constexpr int FirstGrowth = 512;
+constexpr int ExtendedViewLimit = CacheLimit;
 
 bool IsEditState(TDataSetState state)
 {
@@ -411,12 +418,17 @@ void TDataSet::Close()
 void TDataSet::BuildViewFromSource(int limit)
 {
     bool complete = true;
+    SyncRecordCache();
+    // A new view keeps no records of the last one: what it shows first is read along with it.
+    if (limit >= 0)
+        cache_.clear();
+    viewStamp_ = DataStamp();
     if (!HasRecordFilter()) {
-        view_ = QueryView(limit, complete);
+        view_ = QueryView(0, limit, limit >= 0 ? &cache_ : nullptr, complete);
         viewComplete_ = complete;
         return;
     }
-    const QVector<qint64> candidates = QueryView(-1, complete);
+    const QVector<qint64> candidates = QueryView(0, -1, nullptr, complete);
     QVector<qint64> accepted;
     for (int start = 0; start < candidates.size(); start += PageSize) {
         const QVector<qint64> batch = candidates.mid(start, PageSize);
@@ -454,6 +466,32 @@ bool TDataSet::RecordAccepted(TRecordBuffer &record)
     return accept;
 }
 
+void TDataSet::ExtendView(int position)
+{
+    while (!viewComplete_ && position >= view_.size()) {
+        // A view that others changed since its ids were read is read again whole, as is a large one.
+        if (view_.isEmpty() || view_.size() >= ExtendedViewLimit || DataStamp() != viewStamp_) {
+            EnsureViewComplete();
+            return;
+        }
+        SyncRecordCache();
+        if (cache_.size() > CacheLimit)
+            cache_.clear();
+        // The read starts at the last id known, which must still be there.
+        const int offset = int(view_.size()) - 1;
+        const int count =
+            std::min(std::max(int(view_.size()) * ViewGrowth, FirstGrowth), ExtendedViewLimit - offset);
+        bool complete = true;
+        const QVector<qint64> more = QueryView(offset, count, &cache_, complete);
+        if (more.isEmpty() || more.first() != view_.last()) {
+            EnsureViewComplete();
+            return;
+        }
+        view_ += more.mid(1);
+        viewComplete_ = complete;
+    }
+}
+
 void TDataSet::EnsureViewComplete()
 {
     if (viewComplete_)
@@ -477,13 +515,26 @@ int TDataSet::PositionOf(qint64 id)
     return position;
 }
 
-const TRecordBuffer &TDataSet::CachedRecord(int position)
+void TDataSet::SyncRecordCache()
 {
     const qint64 stamp = DataStamp();
     if (stamp != cacheStamp_) {
         cache_.clear();
         cacheStamp_ = stamp;
     }
+}
+
+void TDataSet::KeepCacheAfterOwnWrite(qint64 stampBefore)
+{
+    // A write that changed one row changed only the record written (the caller drops it), so
+    // the other cached records stay valid.
+    if (cacheStamp_ == stampBefore && DataStamp() == stampBefore + 1)
+        cacheStamp_ = stampBefore + 1;
+}
+
+const TRecordBuffer &TDataSet::CachedRecord(int position)
+{
+    SyncRecordCache();
     const qint64 id = view_.at(position);
     const int previous = std::exchange(lastReadPosition_, position);
     auto it = cache_.find(id);
@@ -560,7 +611,7 @@ QVariant TDataSet::ValueAt(int row, int fieldIndex)
     if (!Active() || fieldIndex < 0 || fieldIndex >= FieldCount() || row < 0)
         return QVariant();
     if (row >= view_.size())
-        EnsureViewComplete();
+        ExtendView(row);
     if (row >= view_.size())
         return QVariant();
     // The record being edited shows its typed values; any other row is read as stored.
@@ -650,7 +701,7 @@ int TDataSet::MoveBy(int distance)
     int moved = 0;
     FireScroll([&]() {
         if (distance > 0 && cursor_ + distance >= view_.size())
-            EnsureViewComplete();
+            ExtendView(cursor_ + distance);
         const int last = int(view_.size()) - 1;
         const int target = std::clamp(cursor_ + distance, 0, std::max(last, 0));
         moved = view_.isEmpty() ? 0 : target - cursor_;
@@ -671,7 +722,7 @@ void TDataSet::SetRecNo(int recNo)
 {
     FireScroll([&]() {
         if (recNo > view_.size())
-            EnsureViewComplete();
+            ExtendView(recNo - 1);
         SetCursor(recNo - 1);
         bof_ = cursor_ <= 0;
         eof_ = view_.isEmpty();
@@ -873,7 +924,9 @@ bool TDataSet::Post()
     CheckRequiredFields();
     const bool inserting = state_ == TDataSetState::dsInsert;
     TRecordBuffer posted = edit_;
+    const qint64 stamp = DataStamp();
     InternalPost(posted, inserting);
+    KeepCacheAfterOwnWrite(stamp);
     cache_.remove(posted.id);
     EndEditing();
     PlacePostedRecord(posted, inserting);
@@ -899,18 +952,10 @@ void TDataSet::PlacePostedRecord(const TRecordBuffer &posted, bool inserting)
         view_.remove(cursor_);
     else
         view_.removeAll(posted.id);
-    bool inView = StoredRecordInView(posted.id);
     TRecordBuffer stored;
-    if (inView) {
-        QHash<qint64, TRecordBuffer> read;
-        FetchRecords({posted.id}, read);
-        inView = read.contains(posted.id);
-        if (inView) {
-            stored = read.value(posted.id);
-            if (HasRecordFilter())
-                inView = RecordAccepted(stored);
-        }
-    }
+    bool inView = posted.id >= 0 && ReadStoredRecordInView(posted.id, stored);
+    if (inView && HasRecordFilter())
+        inView = RecordAccepted(stored);
     if (!inView) {
         SetCursor(std::min(std::max(fallback, 0), int(view_.size()) - 1));
         bof_ = cursor_ <= 0;
@@ -983,7 +1028,9 @@ bool TDataSet::Delete()
     if (state_ == TDataSetState::dsEdit)
         EndEditing();
     const qint64 id = view_.at(cursor_);
+    const qint64 stamp = DataStamp();
     InternalDelete(id);
+    KeepCacheAfterOwnWrite(stamp);
     cache_.remove(id);
     view_.remove(cursor_);
     SetCursor(cursor_);
@@ -1022,6 +1069,17 @@ void TDataSet::InternalPost(TRecordBuffer &, bool)
 void TDataSet::InternalDelete(qint64)
 {
     RaiseError(QStringLiteral("Τα δεδομένα είναι μόνο για ανάγνωση"));
+}
+
+bool TDataSet::ReadStoredRecordInView(qint64 id, TRecordBuffer &record)
+{
+    QHash<qint64, TRecordBuffer> read;
+    FetchRecords({id}, read);
+    const auto it = read.constFind(id);
+    if (it == read.cend())
+        return false;
+    record = it.value();
+    return true;
 }
 
 int TDataSet::CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const

@@ -212,10 +212,12 @@ protected:
     // Defines the data fields and prepares the view source; the base builds the view.
     virtual void OpenCursor() = 0;
     virtual void CloseCursor() {}
-    // The ids of the records in view in order: at most limit ids (-1: all); complete says whether
-    // there are no more. The filter (text and Filtered) is the subclass's; the record filter
-    // callback is applied by the base.
-    virtual QVector<qint64> QueryView(int limit, bool &complete) = 0;
+    // The ids of the records in view in order from view position `offset` on: at most limit ids
+    // (-1: all); complete says whether there are no more. When records is given, the subclass may
+    // read the records with their ids into it (a page the cursor is about to show). The filter
+    // (text and Filtered) is the subclass's; the record filter callback is applied by the base.
+    virtual QVector<qint64> QueryView(int offset, int limit, QHash<qint64, TRecordBuffer> *records,
+                                      bool &complete) = 0;
     // Reads the data fields of these records.
     virtual void FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into) = 0;
     // Grows when the stored data changed, so that cached records are read again.
@@ -223,8 +225,9 @@ protected:
     // Writes a record; sets record.id of an inserted record. Raises EDatabaseError.
     virtual void InternalPost(TRecordBuffer &record, bool inserting);
     virtual void InternalDelete(qint64 id);
-    // Whether a posted record belongs to the view (range, master, filter text).
-    virtual bool StoredRecordInView(qint64 id) { return id >= 0; }
+    // Reads a posted record as stored when it belongs to the view (range, master, filter text);
+    // false when it does not or is gone.
+    virtual bool ReadStoredRecordInView(qint64 id, TRecordBuffer &record);
     // The order of the view: negative when a comes first.
     virtual int CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const;
     // The first id in view order whose fields match, when the subclass can search itself; the base
@@ -262,6 +265,11 @@ protected:
 
 private:
     void BuildViewFromSource(int limit);
+    // Reads the view on from its end, with the records, until it reaches position or is complete.
+    void ExtendView(int position);
+    // Drops cached records when the stored data changed since they were read.
+    void SyncRecordCache();
+    void KeepCacheAfterOwnWrite(qint64 stampBefore);
     const TRecordBuffer &CachedRecord(int position);
     void LoadCurrent();
     void CalculateFields(TRecordBuffer &record);
@@ -286,6 +294,8 @@ private:
 
     QVector<qint64> view_;
     bool viewComplete_ = true;
+    // The data stamp when the view's ids were read.
+    qint64 viewStamp_ = -1;
     int cursor_ = -1;
     bool eof_ = true;
     bool bof_ = true;

@@ -51,6 +51,32 @@ QDate TextToDate(const QString &text, bool &ok)
     }
 }
 
+// Stored dates are "YYYY-MM-DD" (a date-time text starts so): read straight from the bytes, as
+// every record read parses them.
+int Digits(const unsigned char *text, int count)
+{
+    int number = 0;
+    for (int i = 0; i < count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        number = number * 10 + (text[i] - '0');
+    }
+    return number;
+}
+
+QDate StoredDate(const SqliteStatement &statement, int column)
+{
+    const unsigned char *text = statement.TextBytes(column);
+    if (statement.Bytes(column) >= 10 && text[4] == '-' && text[7] == '-') {
+        const int year = Digits(text, 4);
+        const int month = Digits(text + 5, 2);
+        const int day = Digits(text + 8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
+    }
+    return QDate::fromString(statement.Text(column).left(10), Qt::ISODate);
+}
+
 QTime TextToTime(const QString &text, bool &ok)
 {
     ok = true;
@@ -451,7 +477,7 @@ QVariant ReadFieldValue(const SqliteStatement &statement, int column, TFieldType
     case TFieldType::ftCurrency:
         return QVariant(statement.Double(column));
     case TFieldType::ftDate: {
-        const QDate date = QDate::fromString(statement.Text(column).left(10), Qt::ISODate);
+        const QDate date = StoredDate(statement, column);
         return date.isValid() ? QVariant(date) : QVariant();
     }
     case TFieldType::ftTime: {

@@ -293,8 +293,9 @@ void TQuery::CloseCursor()
     rows_.clear();
 }
 
-QVector<qint64> TQuery::QueryView(int, bool &complete)
+QVector<qint64> TQuery::QueryView(int, int, QHash<qint64, TRecordBuffer> *, bool &complete)
 {
+    // The rows are in memory: the view is always read whole, and records are read on demand.
     complete = true;
     QVector<qint64> ids;
     ids.reserve(rows_.size());

@@ -111,7 +111,8 @@ public:
 protected:
     void OpenCursor() override;
     void CloseCursor() override;
-    QVector<qint64> QueryView(int limit, bool &complete) override;
+    QVector<qint64> QueryView(int offset, int limit, QHash<qint64, TRecordBuffer> *records,
+                              bool &complete) override;
     void FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into) override;
 
 private:

@@ -169,6 +169,16 @@ QString SqliteStatement::Text(int column) const
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column));
 }
 
+const unsigned char *SqliteStatement::TextBytes(int column) const
+{
+    return sqlite3_column_text(stmt_, column);
+}
+
+int SqliteStatement::Bytes(int column) const
+{
+    return sqlite3_column_bytes(stmt_, column);
+}
+
 QByteArray SqliteStatement::Blob(int column) const
 {
     const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt_, column));

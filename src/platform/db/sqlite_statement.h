@@ -46,6 +46,9 @@ public:
     std::int64_t Int64(int column) const;
     double Double(int column) const;
     QString Text(int column) const;
+    // The column as UTF-8 bytes (valid until the next step) and their count.
+    const unsigned char *TextBytes(int column) const;
+    int Bytes(int column) const;
     QByteArray Blob(int column) const;
     // The value in its stored type: qint64, double, QString, QByteArray or null.
     QVariant Value(int column) const;

@@ -185,24 +185,34 @@ void TTable::OpenCursor()
     def_ = connection_->TableDef(tableName_);
     QStringList names;
     QStringList columns{QStringLiteral("rowid")};
+    QStringList written;
     for (const TFieldDef &field : def_->Fields) {
         DefineDataField(field.Name, field.DataType, field.Size, field.Required);
         names.append(field.Name);
         columns.append(QuoteIdentifier(field.Name));
+        if (field.DataType != TFieldType::ftAutoInc)
+            written.append(QuoteIdentifier(field.Name));
     }
     RemoveUndefinedDataFields(names);
     QStringList placeholders;
     for (int i = 0; i < FetchBatch; ++i)
         placeholders.append(QStringLiteral("?"));
-    selectSql_ =
-        QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
-            .arg(columns.join(QStringLiteral(", ")), QuoteIdentifier(def_->Name), placeholders.join(','));
+    columnsSql_ = columns.join(QStringLiteral(", "));
+    selectSql_ = QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+                     .arg(columnsSql_, QuoteIdentifier(def_->Name), placeholders.join(','));
+    insertSql_ = written.isEmpty()
+                     ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(def_->Name))
+                     : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(QuoteIdentifier(def_->Name), written.join(','),
+                                QStringList(written.size(), QStringLiteral("?")).join(','));
     ResolveOrder();
     lastMasterValues_ = MasterValues();
 }
 
 void TTable::CloseCursor()
 {
+    viewCondition_ = {};
+    viewOrderSql_.clear();
     rangeActive_ = false;
     order_.clear();
     def_.reset();
@@ -316,39 +326,67 @@ TTable::Condition TTable::ViewCondition() const
     return condition;
 }
 
-QVector<qint64> TTable::QueryView(int limit, bool &complete)
+QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBuffer> *records,
+                                  bool &complete)
 {
-    const Condition condition = ViewCondition();
-    QString sql = QStringLiteral("SELECT rowid FROM ") + QuoteIdentifier(def_->Name);
-    if (!condition.sql.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condition.sql;
-    sql += QStringLiteral(" ORDER BY ") + OrderBySql();
-    if (limit >= 0)
-        sql += QStringLiteral(" LIMIT %1").arg(limit + 1);
+    // A view read from its start takes the current condition; reading it on keeps the one it
+    // started with, so that the parts fit together.
+    if (offset == 0) {
+        viewCondition_ = ViewCondition();
+        viewOrderSql_ = OrderBySql();
+    }
+    QString sql = QStringLiteral("SELECT ") + (records ? columnsSql_ : QStringLiteral("rowid")) +
+                  QStringLiteral(" FROM ") + QuoteIdentifier(def_->Name);
+    if (!viewCondition_.sql.isEmpty())
+        sql += QStringLiteral(" WHERE ") + viewCondition_.sql;
+    sql += QStringLiteral(" ORDER BY ") + viewOrderSql_;
+    // The limit and offset are bound, so that every page of a view shares one statement.
+    sql += QStringLiteral(" LIMIT ? OFFSET ?");
     DbConnection::Lease statement = connection_->Statement(sql);
-    statement->BindAll(condition.values);
+    statement->BindAll(viewCondition_.values);
+    const int next = int(viewCondition_.values.size()) + 1;
+    statement->Bind(next, limit < 0 ? qint64(-1) : qint64(limit) + 1);
+    statement->Bind(next + 1, qint64(offset));
     QVector<qint64> ids;
-    while (statement->Step())
-        ids.append(statement->Int64(0));
+    if (limit >= 0)
+        ids.reserve(limit + 1);
+    while (statement->Step()) {
+        if (records && ids.size() < limit) {
+            TRecordBuffer record = ReadRecord(*statement);
+            ids.append(record.id);
+            records->emplace(record.id, std::move(record));
+        } else {
+            ids.append(statement->Int64(0));
+        }
+    }
     complete = limit < 0 || ids.size() <= limit;
     if (!complete)
         ids.resize(limit);
     return ids;
 }
 
+TRecordBuffer TTable::ReadRecord(const SqliteStatement &statement) const
+{
+    TRecordBuffer record;
+    record.id = statement.Int64(0);
+    record.values.reserve(FieldCount());
+    const int dataFields = int(def_->Fields.size());
+    for (int field = 0; field < dataFields; ++field)
+        record.values.emplace_back(ReadFieldValue(statement, field + 1, def_->Fields.at(field).DataType));
+    // Calculated and lookup fields follow the data fields.
+    record.values.resize(FieldCount());
+    return record;
+}
+
 void TTable::FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into)
 {
-    const int dataFields = int(def_->Fields.size());
     for (int start = 0; start < ids.size(); start += FetchBatch) {
         DbConnection::Lease statement = connection_->Statement(selectSql_);
         for (int i = 0; i < FetchBatch; ++i)
             statement->Bind(i + 1, start + i < ids.size() ? QVariant(ids.at(start + i)) : QVariant());
         while (statement->Step()) {
-            TRecordBuffer record = NewRecordBuffer();
-            record.id = statement->Int64(0);
-            for (int field = 0; field < dataFields; ++field)
-                record.values[field] = ReadFieldValue(*statement, field + 1, def_->Fields.at(field).DataType);
-            into.insert(record.id, record);
+            TRecordBuffer record = ReadRecord(*statement);
+            into.emplace(record.id, std::move(record));
         }
     }
 }
@@ -374,20 +412,14 @@ void TTable::InternalPost(TRecordBuffer &record, bool inserting)
         if (original && original->values.value(i) == value &&
             original->values.value(i).isNull() == value.isNull())
             continue;
-        columns.append(QuoteIdentifier(field.Name));
+        if (!inserting)
+            columns.append(QuoteIdentifier(field.Name));
         values.append(FieldValueToStorage(value, field.DataType));
     }
     try {
         if (inserting) {
-            QStringList placeholders;
-            for (int i = 0; i < columns.size(); ++i)
-                placeholders.append(QStringLiteral("?"));
-            const QString sql =
-                columns.isEmpty()
-                    ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(def_->Name))
-                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(QuoteIdentifier(def_->Name), columns.join(','), placeholders.join(','));
-            DbConnection::Lease statement = connection_->Statement(sql);
+            // An insert writes every field but the autoincrement one, in the order of the table.
+            DbConnection::Lease statement = connection_->Statement(insertSql_);
             statement->BindAll(values);
             statement->Execute();
             record.id = sqlite3_last_insert_rowid(connection_->Handle());
@@ -417,17 +449,20 @@ void TTable::InternalDelete(qint64 id)
     statement->Execute();
 }
 
-bool TTable::StoredRecordInView(qint64 id)
+bool TTable::ReadStoredRecordInView(qint64 id, TRecordBuffer &record)
 {
     const Condition condition = ViewCondition();
-    if (condition.sql.isEmpty())
-        return true;
-    DbConnection::Lease statement =
-        connection_->Statement(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ? AND %2")
-                                   .arg(QuoteIdentifier(def_->Name), condition.sql));
+    QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, QuoteIdentifier(def_->Name));
+    if (!condition.sql.isEmpty())
+        sql += QStringLiteral(" AND ") + condition.sql;
+    DbConnection::Lease statement = connection_->Statement(sql);
     statement->Bind(1, id);
     statement->BindAll(condition.values, 2);
-    return statement->Step();
+    if (!statement->Step())
+        return false;
+    record = ReadRecord(*statement);
+    return true;
 }
 
 int TTable::CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const

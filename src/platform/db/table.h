@@ -8,6 +8,7 @@
 #include <memory>
 
 class DbConnection;
+class SqliteStatement;
 class TDataSource;
 
 // A table of the database read in the order of an index, optionally narrowed to a range of
@@ -64,12 +65,13 @@ public:
 protected:
     void OpenCursor() override;
     void CloseCursor() override;
-    QVector<qint64> QueryView(int limit, bool &complete) override;
+    QVector<qint64> QueryView(int offset, int limit, QHash<qint64, TRecordBuffer> *records,
+                              bool &complete) override;
     void FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into) override;
     qint64 DataStamp() const override;
     void InternalPost(TRecordBuffer &record, bool inserting) override;
     void InternalDelete(qint64 id) override;
-    bool StoredRecordInView(qint64 id) override;
+    bool ReadStoredRecordInView(qint64 id, TRecordBuffer &record) override;
     int CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const override;
     std::optional<std::optional<qint64>> SearchView(const QList<TField *> &fields, const QVariantList &values,
                                                     TLocateOptions options) override;
@@ -93,6 +95,8 @@ private:
     QString OrderBySql() const;
     Condition ViewCondition() const;
     QVariantList KeyToStorage(const QVariantList &values, int count) const;
+    // Reads the data fields of the statement's current row, whose columns are rowid and the fields.
+    TRecordBuffer ReadRecord(const SqliteStatement &statement) const;
     std::optional<qint64> FirstMatching(const Condition &condition);
     void MoveToId(qint64 id);
     void MasterChanged(TField *field);
@@ -109,7 +113,13 @@ private:
     std::shared_ptr<DbConnection> connection_;
     std::shared_ptr<const TTableDef> def_;
     QList<OrderColumn> order_;
+    // "rowid, <fields>" of the table, and the statements that read records by id and insert.
+    QString columnsSql_;
     QString selectSql_;
+    QString insertSql_;
+    // The condition and order the view was last read with: later reads of the same view use them.
+    Condition viewCondition_;
+    QString viewOrderSql_;
 
     bool rangeActive_ = false;
     QVariantList rangeStart_;
