@@ -1,12 +1,24 @@
 // The league table of every matchday of a 30-season history of an 18-team league (two rounds,
 // 34 matchdays, 9,180 matches), as the automatic standings update and the window's matchday
-// changes compute them: per season the engine is loaded once and computes each matchday.
+// changes compute them: per season the engine is loaded once and computes each matchday. The
+// same history stored in a real database through the data module's schema is then read, computed
+// and written back as TeamStat rows for every matchday, and set against one SQL aggregate query
+// that gives the same points and goal figures for the same matchday.
 #include "analysis/standings_engine.h"
+#include "analysis/standings_store.h"
+#include "data/data_module.h"
+#include "platform/db/alias_store.h"
+#include "platform/db/sqlite_statement.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -66,6 +78,7 @@ std::vector<TSeason> History()
                         std::swap(match.Ghpedoyxos, match.Filojenoymenh);
                     match.TelGGoals = scores.Next();
                     match.TelFGoals = scores.Next() % 3;
+                    match.Date = QDate(1990 + s, 8, 20).addDays(7 * match.Agvnistikh);
                     season.matches.push_back(match);
                 }
                 std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
@@ -99,6 +112,169 @@ void BM_StandingsEveryMatchdayOfThirtySeasons(benchmark::State &state)
 
 } // namespace
 
+// --- the history in a real database ---
+
+QString SeasonText(int s)
+{
+    return QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2);
+}
+
+void Store(sqlite3 *db, const std::vector<TSeason> &seasons)
+{
+    TransactionGuard transaction(db);
+    ExecSql(db, QStringLiteral(
+                    "INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα');"
+                    "INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (1, 'Α Εθνική', 1, 0)"));
+    for (int t = 1; t <= TeamCount; ++t)
+        ExecSql(db,
+                QStringLiteral("INSERT INTO Omades (KratosNo, Name, EnName, TeamNo) VALUES (1, 'Ομάδα %1', "
+                               "'Team %1', %1)")
+                    .arg(t));
+    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
+    SqliteStatement competition(
+        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, "
+                           "Isop, Htta, Typos, Rounds, KratosNo) VALUES (?1, 1, ?2, ?3, 3, "
+                           "1, 0, 0, ?4, 1)"));
+    SqliteStatement team(
+        db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName, EnName, Timvria) "
+                           "VALUES (?1, ?2, ?3, ?4, ?4, 0)"));
+    SqliteStatement match(
+        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
+                           "Omilos, TelGGoals, TelFGoals, Date) VALUES (?1, ?2, ?3, ?4, 0, ?5, "
+                           "?6, ?7)"));
+    auto run = [](SqliteStatement &statement, const QVariantList &values) {
+        statement.BindAll(values);
+        statement.Execute();
+        statement.Reset();
+    };
+    for (int s = 0; s < SeasonCount; ++s) {
+        const TSeason &history = seasons[s];
+        run(season, {SeasonText(s)});
+        run(competition, {history.competition.DNo, SeasonText(s), TeamCount, Rounds});
+        for (const TStandingsTeam &t : history.teams)
+            run(team, {t.RecNo, t.TeamNo, history.competition.DNo, QStringLiteral("Ομάδα %1").arg(t.TeamNo)});
+        for (const TStandingsMatch &m : history.matches)
+            run(match, {m.DiorgNo, m.Agvnistikh, m.Ghpedoyxos, m.Filojenoymenh, *m.TelGGoals, *m.TelFGoals,
+                        m.Date.toString(Qt::ISODate)});
+    }
+    transaction.Commit();
+}
+
+// A data module on a new program folder whose database holds the history.
+TTavrolinDM &StoredHistory()
+{
+    static QTemporaryDir folder;
+    static TTavrolinDM *dm = [] {
+        const QString data = folder.path() + QStringLiteral("/Data");
+        QDir().mkpath(data);
+        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
+        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
+        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
+                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        auto *module = new TTavrolinDM;
+        // The first use of the connection creates the program's tables.
+        Store(module->TavrolinDb.Handle(), History());
+        return module;
+    }();
+    return *dm;
+}
+
+// Points, goals for and goals against of every team after a matchday, from one SQL statement:
+// each played match once for its home side and once for its away side, summed per team of the
+// competition, starting from the team's penalty points, in table order.
+const char AggregateSql[] =
+    "SELECT p.RecNo, p.Timvria + coalesce(sum(m.Pts), 0), coalesce(sum(m.GF), 0), coalesce(sum(m.GA), 0) "
+    "FROM PerOmades p LEFT JOIN ("
+    " SELECT a.Ghpedoyxos AS Team, a.TelGGoals AS GF, coalesce(a.TelFGoals, 0) AS GA,"
+    "  CASE WHEN a.TelGGoals > coalesce(a.TelFGoals, 0) THEN d.Nikh"
+    "   WHEN a.TelGGoals = coalesce(a.TelFGoals, 0) THEN d.Isop ELSE d.Htta END AS Pts"
+    " FROM Agvnes a JOIN Diorganvseis d ON d.DNo = a.DiorgNo"
+    " WHERE a.DiorgNo = ?1 AND a.Agvnistikh BETWEEN 1 AND ?2 AND a.TelGGoals IS NOT NULL"
+    " UNION ALL"
+    " SELECT a.Filojenoymenh, coalesce(a.TelFGoals, 0), a.TelGGoals,"
+    "  CASE WHEN a.TelGGoals < coalesce(a.TelFGoals, 0) THEN d.Nikh"
+    "   WHEN a.TelGGoals = coalesce(a.TelFGoals, 0) THEN d.Isop ELSE d.Htta END"
+    " FROM Agvnes a JOIN Diorganvseis d ON d.DNo = a.DiorgNo"
+    " WHERE a.DiorgNo = ?1 AND a.Agvnistikh BETWEEN 1 AND ?2 AND a.TelGGoals IS NOT NULL"
+    ") m ON m.Team = p.RecNo WHERE p.DiorNo = ?1 GROUP BY p.RecNo";
+
+using TFigures = std::map<int, std::tuple<int, int, int>>; // RecNo -> points, goals for, goals against
+
+TFigures AggregateFigures(SqliteStatement &aggregate, int DNo, int matchday)
+{
+    aggregate.Bind(1, DNo);
+    aggregate.Bind(2, matchday);
+    TFigures figures;
+    while (aggregate.Step())
+        figures[int(aggregate.Int64(0))] = {int(aggregate.Int64(1)), int(aggregate.Int64(2)),
+                                            int(aggregate.Int64(3))};
+    aggregate.Reset();
+    return figures;
+}
+
+TFigures EngineFigures(const TStandingsEngine &engine)
+{
+    TFigures figures;
+    for (const TStandingsEntry &entry : engine.StandingsTable())
+        figures[entry.TeamKey] = {entry.Points, entry.GoalsFor, entry.GoalsAgainst};
+    return figures;
+}
+
+void SetPerTableCounters(benchmark::State &state)
+{
+    const int matchdays = HighestMatchday(TeamCount, Rounds);
+    const auto perItem = benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert;
+    state.counters["per_table"] = benchmark::Counter(double(SeasonCount) * matchdays, perItem);
+    state.counters["per_season"] = benchmark::Counter(SeasonCount, perItem);
+}
+
+// What the league-table window does for every matchday: read the competition, compute, store.
+void BM_StoredStandingsEveryMatchdayOfThirtySeasons(benchmark::State &state)
+{
+    TTavrolinDM &dm = StoredHistory();
+    const int matchdays = HighestMatchday(TeamCount, Rounds);
+    TStandingsEngine engine;
+    // The SQL aggregate must give the same figures as the engine, or the comparison means nothing.
+    {
+        SqliteStatement aggregate(dm.TavrolinDb.Handle(), QString::fromUtf8(AggregateSql));
+        LoadStandingsEngine(engine, dm, SeasonCount / 2);
+        engine.ShowRound(SeasonCount / 2, 20);
+        if (AggregateFigures(aggregate, SeasonCount / 2, 20) != EngineFigures(engine)) {
+            state.SkipWithError("the SQL aggregate and the engine disagree");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        for (int DNo = 1; DNo <= SeasonCount; ++DNo) {
+            for (int matchday = 1; matchday <= matchdays; ++matchday) {
+                LoadStandingsEngine(engine, dm, DNo);
+                engine.ShowRound(DNo, matchday);
+                WriteTeamStat(dm, engine.TeamStatRows());
+            }
+        }
+    }
+    SetPerTableCounters(state);
+    SqliteStatement stored(dm.TavrolinDb.Handle(), QStringLiteral("SELECT count(*) FROM TeamStat"));
+    state.counters["teamstat_rows"] = stored.Step() ? double(stored.Int64(0)) : 0.0;
+}
+
+// The same points and goals straight from SQLite: one aggregate query per matchday.
+void BM_SqlAggregateEveryMatchdayOfThirtySeasons(benchmark::State &state)
+{
+    TTavrolinDM &dm = StoredHistory();
+    const int matchdays = HighestMatchday(TeamCount, Rounds);
+    SqliteStatement aggregate(dm.TavrolinDb.Handle(), QString::fromUtf8(AggregateSql));
+    for (auto _ : state) {
+        for (int DNo = 1; DNo <= SeasonCount; ++DNo) {
+            for (int matchday = 1; matchday <= matchdays; ++matchday)
+                benchmark::DoNotOptimize(AggregateFigures(aggregate, DNo, matchday));
+        }
+    }
+    SetPerTableCounters(state);
+}
+
 BENCHMARK(BM_StandingsEveryMatchdayOfThirtySeasons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoredStandingsEveryMatchdayOfThirtySeasons)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SqlAggregateEveryMatchdayOfThirtySeasons)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

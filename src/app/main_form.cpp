@@ -7,6 +7,7 @@
 #include "app/dir_options1_dlg.h"
 #include "app/help_topic.h"
 #include "app/maker_info.h"
+#include "app/sel_opt_dlg.h"
 #include "app/tip_form.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
@@ -299,6 +300,15 @@ const std::map<QString, TFrmMain::THandler> &TFrmMain::Handlers()
         {QStringLiteral("TavrolinUtility1Click"), &TFrmMain::TavrolinUtility1Click},
         {QStringLiteral("ToolButton18Click"), &TFrmMain::ToolButton18Click},
         {QStringLiteral("PINAKASDBSEXML1Click"), &TFrmMain::PINAKASDBSEXML1Click},
+        {QStringLiteral("N3Click"), &TFrmMain::N3Click},
+        {QStringLiteral("N5Click"), &TFrmMain::N5Click},
+        {QStringLiteral("N9Click"), &TFrmMain::N9Click},
+        {QStringLiteral("N11Click"), &TFrmMain::N11Click},
+        {QStringLiteral("N18Click"), &TFrmMain::N18Click},
+        {QStringLiteral("N7Click"), &TFrmMain::N7Click},
+        {QStringLiteral("N19Click"), &TFrmMain::N19Click},
+        {QStringLiteral("N21Click"), &TFrmMain::N21Click},
+        {QStringLiteral("N22Click"), &TFrmMain::N22Click},
     };
     return handlers;
 }
@@ -346,6 +356,8 @@ void TFrmMain::FormShow()
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
+    // The user picks the competition and season to work on; its result is not read.
+    SelOptDlg()->show();
 }
 
 void TFrmMain::closeEvent(QCloseEvent *event)

@@ -57,6 +57,15 @@ public:
     void TavrolinUtility1Click();
     void ToolButton18Click();
     void PINAKASDBSEXML1Click();
+    void N3Click();
+    void N5Click();
+    void N9Click();
+    void N11Click();
+    void N18Click();
+    void N7Click();
+    void N19Click();
+    void N21Click();
+    void N22Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -298,6 +298,16 @@ void TSession::AddPassword(const QString &password)
     Q_UNUSED(password);
 }
 
+bool TSession::PasswordGiven()
+{
+    if (passwordGiven_ || !OnPassword)
+        return true;
+    bool proceed = false;
+    OnPassword(*this, proceed);
+    passwordGiven_ = proceed;
+    return proceed;
+}
+
 TDatabase &TSession::OpenDatabase(const QString &databaseName)
 {
     auto inThisSession = [&](const TDatabase *database) {

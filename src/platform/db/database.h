@@ -135,6 +135,12 @@ public:
     void SetSessionName(const QString &name) { sessionName_ = name; }
 
     void AddPassword(const QString &password);
+    // Asked once, before the first table or query of the session opens, as the engine asked
+    // for the password of a protected table: the handler adds the password and sets proceed.
+    std::function<void(TSession &, bool &proceed)> OnPassword;
+    // Called before a dataset of this session opens: runs OnPassword the first time. False when
+    // the handler did not let the opening go on (it is asked again next time).
+    bool PasswordGiven();
 
     // The open database a dataset of this session names: a TDatabase whose DatabaseName and
     // session match, else a temporary database for the alias of that name, kept by the session.
@@ -149,5 +155,6 @@ public:
 
 private:
     QString sessionName_;
+    bool passwordGiven_ = false;
     std::vector<std::unique_ptr<TDatabase>> temporaryDatabases_;
 };

@@ -109,6 +109,14 @@ TDatabase &TDataSet::Database()
     return session->OpenDatabase(databaseName_);
 }
 
+void TDataSet::CheckSessionPassword()
+{
+    TSession *session = TSession::FindSession(database_ ? database_->SessionName() : sessionName_);
+    if (session && !session->PasswordGiven())
+        RaiseError(QStringLiteral("Δεν δόθηκε κωδικός πρόσβασης για τα δεδομένα της συνεδρίας %1")
+                       .arg(session->SessionName()));
+}
+
 void TDataSet::CheckActive() const
 {
     if (!Active())
@@ -359,6 +367,7 @@ void TDataSet::Open()
         return;
     if (!RunBeforeEvent(BeforeOpen))
         return;
+    CheckSessionPassword();
     try {
         OpenCursor();
         for (int i = 0; i < FieldCount(); ++i)
@@ -875,6 +884,7 @@ bool TDataSet::BeginInsert(bool append)
         eof_ = true;
     }
     edit_ = NewRecordBuffer();
+    InitNewRecord(edit_);
     active_ = &edit_;
     SetState(TDataSetState::dsInsert);
     auto undo = [this]() {

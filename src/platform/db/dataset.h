@@ -236,6 +236,8 @@ protected:
     SearchView(const QList<TField *> &fields, const QVariantList &values, TLocateOptions options);
     // The record filter callback or text changed: rebuild the view.
     virtual void FilterChanged();
+    // Gives a new record its first values before OnNewRecord runs (a detail table's link fields).
+    virtual void InitNewRecord(TRecordBuffer &) {}
     // Builds the view again from its first record, with the scroll events (range, filter and
     // master changes).
     void ResetView();
@@ -253,6 +255,8 @@ protected:
     bool HasRecordFilter() const { return filtered_ && bool(onFilterRecord_); }
     void CheckActive() const;
     void CheckInactive() const;
+    // The session's password event, before the first dataset of the session reads its tables.
+    void CheckSessionPassword();
     [[noreturn]] void RaiseError(const QString &message) const;
     QList<TField *> FieldList(const QString &fieldNames) const;
     // Moves the cursor to a position of the view and reads the record there.

@@ -1,5 +1,6 @@
 #include "platform/db/query.h"
 
+#include "platform/db/data_source.h"
 #include "platform/db/database.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/schema.h"
@@ -178,6 +179,61 @@ void TSQLStrings::SetText(const QString &text)
 
 TQuery::TQuery() : sql_(*this) {}
 
+TQuery::~TQuery()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(sourceConnections_))
+        QObject::disconnect(connection);
+}
+
+void TQuery::SetDataSource(TDataSource *source)
+{
+    if (source && source->DataSet() == this)
+        RaiseError(QStringLiteral("Ένα ερώτημα δεν μπορεί να παίρνει παραμέτρους από τον εαυτό του"));
+    for (const QMetaObject::Connection &connection : std::as_const(sourceConnections_))
+        QObject::disconnect(connection);
+    sourceConnections_.clear();
+    dataSource_ = source;
+    if (source) {
+        sourceConnections_.append(
+            QObject::connect(source, &TDataSource::DataChanged, [this](TField *) { SourceChanged(); }));
+        sourceConnections_.append(
+            QObject::connect(source, &QObject::destroyed, [this]() { dataSource_ = nullptr; }));
+    }
+    SourceChanged();
+}
+
+TField *TQuery::SourceField(const TParam &param) const
+{
+    TDataSet *source = dataSource_ ? dataSource_->DataSet() : nullptr;
+    return source && !param.Bound() ? source->FindField(param.Name()) : nullptr;
+}
+
+QVariantList TQuery::SourceValues() const
+{
+    QVariantList values;
+    for (int i = 0; i < params_.Count(); ++i) {
+        const TField *field = SourceField(params_[i]);
+        values.append(field ? field->Value() : QVariant());
+    }
+    return values;
+}
+
+void TQuery::SourceChanged()
+{
+    if (!Active() || SourceValues() == sourceValues_)
+        return;
+    // Controls see one change, not the close and the open.
+    DisableControls();
+    try {
+        Close();
+        Open();
+    } catch (...) {
+        EnableControls();
+        throw;
+    }
+    EnableControls();
+}
+
 void TQuery::SqlChanged()
 {
     Close();
@@ -211,6 +267,10 @@ void TQuery::BindParams(SqliteStatement &statement, const QStringList &paramName
 {
     for (int i = 0; i < paramNames.size(); ++i) {
         const TParam &param = params_.ParamByName(paramNames.at(i));
+        if (const TField *field = SourceField(param)) {
+            statement.Bind(i + 1, FieldValueToStorage(field->Value(), field->DataType()));
+            continue;
+        }
         if (!param.Bound())
             throw EDatabaseError(QStringLiteral("Δεν δόθηκε τιμή για την παράμετρο '%1'").arg(param.Name()));
         statement.Bind(i + 1, FieldValueToStorage(param.Value(), param.DataType()));
@@ -227,6 +287,7 @@ void TQuery::Prepare()
 
 void TQuery::ExecSQL()
 {
+    CheckSessionPassword();
     QStringList names;
     const QString sql = PreparedText(names);
     sqlite3 *db = Database().Handle();
@@ -249,6 +310,7 @@ void TQuery::OpenCursor()
     if (statement.ColumnCount() == 0)
         throw EDatabaseError(QStringLiteral("Η εντολή SQL δεν επιστρέφει εγγραφές"));
     BindParams(statement, names);
+    sourceValues_ = SourceValues();
     prepared_ = true;
     const int columns = statement.ColumnCount();
     QVector<QVariantList> raw;

@@ -2,6 +2,7 @@
 
 #include "platform/db/dataset.h"
 
+#include <QMetaObject>
 #include <QStringList>
 
 #include <memory>
@@ -88,6 +89,7 @@ class TQuery : public TDataSet
 {
 public:
     TQuery();
+    ~TQuery() override;
 
     TSQLStrings &SQL() { return sql_; }
     const TSQLStrings &SQL() const { return sql_; }
@@ -105,6 +107,11 @@ public:
 
     bool CanModify() const override { return false; }
 
+    // Parameters given no value take the values of the fields of the same name (without case)
+    // of this source's current record; an open query opens again when those values change.
+    TDataSource *DataSource() const { return dataSource_; }
+    void SetDataSource(TDataSource *source);
+
     // Called by TSQLStrings.
     void SqlChanged();
 
@@ -118,10 +125,18 @@ protected:
 private:
     QString PreparedText(QStringList &paramNames) const;
     void BindParams(class SqliteStatement &statement, const QStringList &paramNames) const;
+    // The source field a parameter without a value takes its value from.
+    TField *SourceField(const TParam &param) const;
+    QVariantList SourceValues() const;
+    void SourceChanged();
 
     TSQLStrings sql_;
     TParams params_;
     bool prepared_ = false;
     int rowsAffected_ = -1;
     QVector<TRecordBuffer> rows_;
+    TDataSource *dataSource_ = nullptr;
+    QList<QMetaObject::Connection> sourceConnections_;
+    // The source values the open result was read with.
+    QVariantList sourceValues_;
 };

@@ -699,6 +699,27 @@ QStringList TTable::DetailFieldNames() const
     return names;
 }
 
+void TTable::InitNewRecord(TRecordBuffer &record)
+{
+    TDataSet *master = masterSource_ ? masterSource_->DataSet() : nullptr;
+    if (!master || !master->Active())
+        return;
+    // A new detail record belongs to the master's current record.
+    const QStringList detail = DetailFieldNames();
+    const QVariantList values = MasterValues();
+    for (int i = 0; i < detail.size(); ++i) {
+        const TField *field = FindField(detail.at(i));
+        if (!field || !field->IsDataField())
+            continue;
+        try {
+            record.values[field->Index()] = field->Convert(values.value(i));
+        } catch (const EDatabaseError &) {
+            // A master value that does not fit the detail field leaves it empty, as the view
+            // of such a master shows no records either.
+        }
+    }
+}
+
 void TTable::MasterChanged(TField *field)
 {
     if (!Active() || !masterSource_)

@@ -75,6 +75,7 @@ protected:
     int CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const override;
     std::optional<std::optional<qint64>> SearchView(const QList<TField *> &fields, const QVariantList &values,
                                                     TLocateOptions options) override;
+    void InitNewRecord(TRecordBuffer &record) override;
 
 private:
     struct OrderColumn

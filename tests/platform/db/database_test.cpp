@@ -134,3 +134,42 @@ TEST_F(DbTest, TransactionGuardRollsBackUnlessCommitted)
     }
     EXPECT_EQ(PragmaText(db, "SELECT group_concat(Periodos) FROM Periodos"), "2002");
 }
+
+TEST_F(DbTest, SessionAsksForThePasswordOnceBeforeItsFirstDatasetOpens)
+{
+    CreatePeriodos();
+    TSession session("Session1_3");
+    int asked = 0;
+    bool grant = false;
+    session.OnPassword = [&](TSession &sender, bool &proceed) {
+        ++asked;
+        EXPECT_EQ(&sender, &session);
+        sender.AddPassword("vorpel");
+        proceed = grant;
+    };
+    TDatabase database;
+    database.SetAliasName("Tavrolin");
+    database.SetSessionName("Session1_3");
+    TTable periodos;
+    periodos.SetDatabase(&database);
+    periodos.SetTableName("Periodos");
+    // A handler that does not let the opening go on stops it, and is asked again next time.
+    EXPECT_THROW(periodos.Open(), EDatabaseError);
+    EXPECT_FALSE(periodos.Active());
+    grant = true;
+    periodos.Open();
+    EXPECT_EQ(asked, 2);
+
+    TQuery query;
+    query.SetSessionName("session1_3");
+    query.SetDatabaseName("Tavrolin");
+    query.SQL().Add("Select * From Periodos");
+    query.Open();
+    periodos.Close();
+    periodos.Open();
+    EXPECT_EQ(asked, 2);
+
+    // Datasets of other sessions never ask this session's handler.
+    auto other = OpenTable("Periodos");
+    EXPECT_EQ(asked, 2);
+}

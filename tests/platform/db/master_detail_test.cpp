@@ -146,3 +146,31 @@ TEST_F(MasterDetailTest, DataSourceTellsAboutStateDataAndScrolls)
     diorg_->Close();
     EXPECT_EQ(source_.State(), TDataSetState::dsInactive);
 }
+
+TEST_F(MasterDetailTest, NewDetailRecordTakesTheMastersLinkValues)
+{
+    pomades_->SetIndexName("DiorNo");
+    pomades_->SetMasterSource(&source_);
+    pomades_->SetMasterFields("DNo");
+    pomades_->Open();
+    diorg_->Last();
+    QVariant seenByHandler;
+    pomades_->OnNewRecord = [&](TDataSet &data) { seenByHandler = data.FieldByName("DiorNo").Value(); };
+    AppendRecord(*pomades_, {{"TeamNo", 13}});
+    EXPECT_EQ(seenByHandler, QVariant(2)) << "the link field is filled before OnNewRecord";
+    EXPECT_EQ(Column(*pomades_, "TeamNo"), (QVariantList{12, 13}));
+    EXPECT_EQ(pomades_->FieldByName("DiorNo").AsInteger(), 2);
+
+    // A handler may still give the new record another master.
+    pomades_->OnNewRecord = [](TDataSet &data) { data.FieldByName("DiorNo").SetAsInteger(1); };
+    AppendRecord(*pomades_, {{"TeamNo", 14}});
+    diorg_->First();
+    EXPECT_EQ(Column(*pomades_, "TeamNo"), (QVariantList{10, 11, 14}));
+
+    // Without an open master nothing is filled in.
+    pomades_->OnNewRecord = nullptr;
+    diorg_->Close();
+    ASSERT_TRUE(pomades_->Append());
+    EXPECT_TRUE(pomades_->FieldByName("DiorNo").IsNull());
+    pomades_->Cancel();
+}

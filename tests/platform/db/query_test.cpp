@@ -1,5 +1,6 @@
 #include "db_fixture.h"
 
+#include "platform/db/data_source.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/query.h"
 
@@ -110,4 +111,40 @@ TEST_F(QueryTest, FiltersLocateAndCalculatedFieldsWorkOnResults)
     query_.SetFiltered(true);
     EXPECT_EQ(query_.RecordCount(), 1);
     EXPECT_EQ(score.AsString(), "11-12");
+}
+
+TEST_F(QueryTest, ParametersFollowTheCurrentRecordOfTheDataSource)
+{
+    CreateDiorganvseis();
+    auto diorg = OpenTable("Diorganvseis");
+    AppendRecord(*diorg, {{"KatNo", 1}, {"Periodos", "2004-05"}, {"Omades", 18}});
+    AppendRecord(*diorg, {{"KatNo", 2}, {"Periodos", "2004-05"}, {"Omades", 16}});
+    TDataSource source;
+    source.SetDataSet(diorg.get());
+    query_.SQL().Add("Select Ghpedoyxos From Agvnes Where DiorgNo = :dno And Agvnistikh >= :Day");
+    query_.SetDataSource(&source);
+    query_.ParamByName("Day").SetAsInteger(1);
+    diorg->First();
+    query_.Open();
+    EXPECT_EQ(Column(query_, "Ghpedoyxos"), (QVariantList{10, 11}));
+
+    int opens = 0;
+    query_.AfterOpen = [&](TDataSet &) { ++opens; };
+    diorg->Next();
+    EXPECT_EQ(Column(query_, "Ghpedoyxos"), (QVariantList{20}));
+    EXPECT_EQ(opens, 1);
+    // A move that keeps the linked values keeps the result.
+    diorg->Next();
+    EXPECT_EQ(opens, 1);
+
+    // A parameter given a value keeps it; without a source a parameter needs a value.
+    query_.Close();
+    query_.ParamByName("DNo").SetAsInteger(1);
+    query_.Open();
+    EXPECT_EQ(query_.RecordCount(), 2);
+    query_.SQL().SetText("Select * From Agvnes Where DiorgNo = :Other");
+    EXPECT_THROW(query_.Open(), EDatabaseError);
+    TDataSource own;
+    own.SetDataSet(&query_);
+    EXPECT_THROW(query_.SetDataSource(&own), EDatabaseError);
 }

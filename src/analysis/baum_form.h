@@ -1,0 +1,131 @@
+#pragma once
+
+#include "analysis/standings_engine.h"
+#include "platform/ui/string_grid.h"
+
+#include <QWidget>
+
+#include <set>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QHeaderView;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class TDBImage;
+class TDataSource;
+
+// The league table by matchday: the user picks a season, a category, a start matchday and a
+// matchday and sees the table of that competition with its overall, home and away blocks side by
+// side, the title, promotion and relegation places coloured, orderings by a click on a column
+// title and the team names in Greek or Latin letters. Every computation also stores the teams'
+// TeamStat rows of the matchday. Closing the window brings the match list back.
+//
+// The matchday, start matchday and group edits are spin boxes: each is the edit and its up-down
+// button in one control (its maximum and value are the up-down's maximum and position).
+class TBaumForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TBaumForm(QWidget *parent = nullptr);
+    ~TBaumForm() override;
+
+    // Opens the window for a caller: the match list's league-table button (the match list has
+    // already asked for the table through ShowRound), a menu item or a toolbar button.
+    void ShowForCompetition(QObject *caller);
+    // The table of competition DNo at a matchday (brought within the competition's highest
+    // matchday), computed and stored; a cup clears the grid instead. The match list calls it
+    // before ShowForCompetition. Database errors are shown to the user.
+    void ShowRound(int DNo, int matchday);
+    // Computes the table of the loaded competition at the matchday, stores its TeamStat rows and
+    // fills the grid. Raises EDatabaseError when the rows cannot be stored.
+    void ComputeStandings(int matchday);
+    // Writes the grid from the engine's overall table.
+    void FillGrid();
+    // Leaves one empty row.
+    void ClearGrid();
+
+    // The computed tables, for the grid, the orderings and the exports.
+    TStandingsEngine &Standings() { return engine_; }
+    const TStandingsEngine &Standings() const { return engine_; }
+
+    // --- handlers ---
+    void FormShow();
+    void FormClose();
+    void PeriodComboChange();
+    void DiorgComboChange();
+    void ChkPClick();
+    void ChkDClick();
+    void AgvnEditChange();
+    void EdtStartAgvnChange();
+    void Button3Click();
+    void GlvsaRadioClick();
+    void AgvnButtonClick();
+    void HeaderControl2SectionClick(int section);
+    void SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas);
+
+    // --- controls ---
+    QComboBox *PeriodCombo;
+    QCheckBox *ChkP;
+    QComboBox *DiorgCombo;
+    QCheckBox *ChkD;
+    QPushButton *Button3;
+    QLabel *Label1;
+    QSpinBox *EdtStartAgvn;
+    QLabel *AgvnLabel;
+    QSpinBox *AgvnEdit;
+    QLabel *Label2;
+    QSpinBox *OmiloiEdit;
+    QGroupBox *GlvsaRadio;
+    // The two choices of GlvsaRadio: id 0 Greek names, id 1 Latin names.
+    QButtonGroup *GlvsaButtons;
+    QPushButton *AgvnButton;
+    QPushButton *BBtnPrint;
+    QPushButton *BBtnSave;
+    TDataSource *DataSource1;
+    TDBImage *DBImage1;
+    QHeaderView *HeaderControl1;
+    QHeaderView *HeaderControl2;
+    TStringGrid *SGrd;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildControls();
+    void BuildHeaders();
+    void Connect();
+
+    // The four list fillers: all categories, the categories of the chosen season, all seasons,
+    // the seasons of the chosen category.
+    void FillAllCategories();
+    void FillSeasonCategories();
+    void FillAllSeasons();
+    void FillCategorySeasons();
+    // The category's number; null when no category has that name.
+    QVariant CategoryKatNo(const QString &name);
+    // Moves the countries to the category's country, whose flag the window shows.
+    void ShowCategoryCountry(const QVariant &katNo);
+    // The current competition of the data module after a choice: the league's matchday limits and
+    // its table at the current matchday, or an empty grid for a cup.
+    void ShowChosenCompetition();
+    void WriteChoice();
+
+    void LoadCompetition(int DNo);
+    // ShowRound on the loaded competition.
+    void ShowLoadedRound(int matchday);
+    void ReportSkippedMatches();
+    void SetColumnWidths();
+    void SetMatchday(int matchday);
+
+    TStandingsEngine engine_;
+    // Skipped matches (by GameNo) already named to the user.
+    std::set<int> reportedSkipped_;
+};
+
+// The program's league-table window, created on first use.
+TBaumForm &BaumForm();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "analysis/standings_engine.h"
+
+#include <vector>
+
+class TTavrolinDM;
+
+// What the league table of one competition is computed from: the competition's row, its teams in
+// the order they were entered, and its matches in matchday order.
+struct TStandingsInputs
+{
+    TStandingsCompetition Competition;
+    std::vector<TStandingsTeam> Teams;
+    std::vector<TStandingsMatch> Matches;
+};
+
+// Reads the inputs of competition DNo from the data module's database. Raises EDatabaseError when
+// there is no such competition, EDBEngineError when the database refuses a read.
+TStandingsInputs ReadStandingsInputs(TTavrolinDM &dm, int DNo);
+
+// Reads the inputs of competition DNo into the engine (its start matchday stays).
+void LoadStandingsEngine(TStandingsEngine &engine, TTavrolinDM &dm, int DNo);
+
+// The Greek name of a competition team (PerOmades) by its RecNo; empty when there is none.
+QString CompetitionTeamName(TTavrolinDM &dm, int recNo);
+
+// Stores the TeamStat rows of one computed table: each (TeamNo, Agvnistikh) row is rewritten with
+// the new counters and places, or made when missing; the prediction percentages of an existing
+// row are kept. All rows are written or none (EDBEngineError when the database refuses one).
+void WriteTeamStat(TTavrolinDM &dm, const std::vector<TTeamStatRow> &rows);

@@ -1,0 +1,25 @@
+#include "app/main_form.h"
+
+#include "analysis/baum_form.h"
+#include "data/data_module.h"
+#include "platform/core/errors.h"
+#include "platform/ui/application.h"
+#include "platform/ui/message_service.h"
+
+// "ΒΑΣΕΙ ΑΓΩΝΙΣΤΙΚΩΝ" and the toolbar's "ΒΑΘΜΟΛΟΓΙΕΣ": the league table of the remembered
+// competition at its current matchday.
+void TFrmMain::N7Click()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    try {
+        for (TTable *table : {&dm.Krath, &dm.Kathgories, &dm.Diorganvseis, &dm.Agvnes})
+            if (!table->Active())
+                table->Open();
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
+    }
+    TBaumForm &form = BaumForm();
+    AssignMainFont(&form);
+    form.ShowForCompetition(sender());
+}

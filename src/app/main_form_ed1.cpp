@@ -1,0 +1,56 @@
+#include "app/main_form.h"
+
+#include "data/data_module.h"
+#include "editors/diorg_show_form.h"
+#include "editors/diorganvsh_form.h"
+#include "platform/ui/application.h"
+
+#include <QFrame>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+// Shows a child window maximised in front of the others, in the frame it already has.
+void ShowChild(QMdiArea *area, QWidget *form)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    if (!frame)
+        frame = area->addSubWindow(form);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->showMaximized();
+    area->setActiveSubWindow(frame);
+}
+
+} // namespace
+
+// "Συγκεντρωτικός Πίνακας": the competitions summary of a season. The logo gives way until the
+// summary closes.
+void TFrmMain::N21Click()
+{
+    Panel1->hide();
+    TTavrolinDM &dm = TavrolinDM();
+    for (TTable *table : {&dm.Agvnes, &dm.Diorganvseis})
+        if (!table->Active())
+            table->Open();
+    TDiorgShowForm *form = DiorgShowForm();
+    if (!form) {
+        form = new TDiorgShowForm;
+        connect(form, &TDiorgShowForm::Closed, Panel1, &QWidget::show);
+    }
+    AssignMainFont(form);
+    ShowChild(ClientArea, form);
+}
+
+// "Ενημέρωση" of the competitions: the competition editor. The logo gives way until it closes.
+void TFrmMain::N22Click()
+{
+    Panel1->hide();
+    TDiorganvshForm *form = DiorganvshForm();
+    if (!form) {
+        form = new TDiorganvshForm;
+        connect(form, &TDiorganvshForm::Closed, Panel1, &QWidget::show);
+    }
+    AssignMainFont(form);
+    ShowChild(ClientArea, form);
+}

@@ -1,0 +1,21 @@
+#include "app/main_form.h"
+
+#include "data/data_module.h"
+#include "editors/agvnes_form.h"
+#include "platform/ui/application.h"
+
+#include <QFrame>
+
+// "Εμφάνιση" and the toolbar's "ΕΜΦΑΝΙΣΗ ΑΓΩΝΩΝ": the match list on the remembered competition
+// and season, at the competition's current matchday. The logo gives way until the list closes.
+void TFrmMain::N18Click()
+{
+    Panel1->hide();
+    TTavrolinDM &dm = TavrolinDM();
+    for (TTable *table : {&dm.Krath, &dm.Diorganvseis, &dm.Agvnes})
+        if (!table->Active())
+            table->Open();
+    TAgvnesForm *form = AgvnesForm();
+    AssignMainFont(form);
+    form->ShowForCaller(Item(QStringLiteral("N18")));
+}

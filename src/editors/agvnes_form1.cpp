@@ -1,0 +1,154 @@
+#include "editors/agvnes_form1.h"
+
+#include "data/data_module.h"
+#include "editors/reference_editor_parts.h"
+#include "platform/db/data_source.h"
+#include "platform/ui/db_grid.h"
+#include "platform/ui/db_navigator.h"
+#include "platform/ui/message_service.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("Ενημέρωση Αποτελεσμάτων");
+
+struct ColumnText
+{
+    const char *field;
+    QString caption;
+    int width;
+};
+
+// GName's caption is the field's own label ("Γηπεδούχος").
+const ColumnText Columns[] = {
+    {"Agvnistikh", QStringLiteral("Αγωνιστική"), 0},
+    {"Omilos", QStringLiteral("Όμιλος"), 56},
+    {"Date", QStringLiteral("Ημερομηνία"), 0},
+    {"Time", QStringLiteral("Ώρα"), 54},
+    {"GName", QString(), 100},
+    {"FName", QStringLiteral("Φιλοξενούμενη"), 100},
+    {"HmGGoals", QStringLiteral("ΤΓ (Ημ)"), 50},
+    {"HmFGoals", QStringLiteral("ΤΦ (Ημ)"), 50},
+    {"TelGGoals", QStringLiteral("ΤΓ"), 50},
+    {"TelFGoals", QStringLiteral("ΤΦ"), 50},
+};
+
+void ClearFilter(TDataSet &dataSet)
+{
+    dataSet.SetFilter(QString());
+    dataSet.SetFiltered(false);
+}
+
+// A change left pending when the window goes is stored as leaving the row would store it; one the
+// rules or the database refuse is dropped, so that the filters can be cleared in every case.
+void EndPendingChange(TDataSet &dataSet)
+{
+    try {
+        dataSet.CheckBrowseMode();
+    } catch (const EAbort &) {
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+    if (dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert)
+        dataSet.Cancel();
+}
+
+} // namespace
+
+QString UnplayedMatchesFilter(const QString &dNo, const QString &agvnistikh)
+{
+    if (dNo.isEmpty())
+        return QStringLiteral("DiorgNo = null");
+    return QStringLiteral("(DiorgNo = ") + dNo + QStringLiteral(") AND (Agvnistikh <= ") + agvnistikh +
+           QStringLiteral(") AND (TelGGoals = null)");
+}
+
+TAgvnesForm1::TAgvnesForm1(QWidget *parent)
+    : QDialog(parent), DataSource1(new TDataSource(this)), DBNavigator1(new TDBNavigator(this)),
+      DBGrid1(new TDBGrid(this))
+{
+    setWindowTitle(Caption);
+    setWindowState(Qt::WindowMaximized);
+    DataSource1->SetDataSet(&TavrolinDM().Agvnes);
+    DBNavigator1->SetDataSource(DataSource1);
+    DBNavigator1->SetVisibleButtons(
+        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh});
+    DBGrid1->SetOptions(EditorGridOptions(false));
+    for (const ColumnText &column : Columns)
+        AddGridColumn(*DBGrid1, QString::fromLatin1(column.field), column.caption, column.width);
+    // A team is chosen by its name among the teams of every competition, which cannot tell this
+    // competition's team from a namesake: the teams of a match are not changed here.
+    DBGrid1->Columns()[4].ReadOnly = true;
+    DBGrid1->Columns()[5].ReadOnly = true;
+    DBGrid1->SetDataSource(DataSource1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);
+    layout->addWidget(DBGrid1);
+}
+
+void TAgvnesForm1::FormShow()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    const bool hasRow = dm.DShowQuery.Active() && !dm.DShowQuery.IsEmpty();
+    const QString dNo = hasRow ? dm.DShowQuery.FieldByName(QStringLiteral("DNo")).AsString() : QString();
+    const QString agvnistikh =
+        hasRow ? dm.DShowQuery.FieldByName(QStringLiteral("Agvnistikh")).AsString() : QString();
+
+    if (!dm.Diorganvseis.Active())
+        dm.Diorganvseis.Open();
+    dm.Diorganvseis.SetFilter(dNo.isEmpty() ? QStringLiteral("DNo = null") : QStringLiteral("DNo=") + dNo);
+    dm.Diorganvseis.SetFiltered(true);
+    if (!dm.POmades.Active())
+        dm.POmades.Open();
+    dm.POmades.SetFilter(QString());
+    dm.Agvnes.SetFilter(UnplayedMatchesFilter(dNo, agvnistikh));
+    dm.Agvnes.SetFiltered(true);
+    if (!dm.Agvnes.Active())
+        dm.Agvnes.Open();
+    DBGrid1->viewport()->update();
+}
+
+void TAgvnesForm1::FormHide()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    if (dm.Agvnes.Active())
+        EndPendingChange(dm.Agvnes);
+    ClearFilter(dm.Agvnes);
+    ClearFilter(dm.Diorganvseis);
+}
+
+void TAgvnesForm1::FormClose()
+{
+    FormHide();
+}
+
+void TAgvnesForm1::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TAgvnesForm1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void TAgvnesForm1::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        FormHide();
+    QDialog::hideEvent(event);
+}
+
+TAgvnesForm1 *AgvnesForm1()
+{
+    // Never destroyed: a window must not outlive the application object in a destructor.
+    static TAgvnesForm1 *form = new TAgvnesForm1;
+    return form;
+}

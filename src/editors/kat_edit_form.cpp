@@ -1,0 +1,91 @@
+#include "editors/kat_edit_form.h"
+
+#include "data/data_module.h"
+#include "editors/reference_editor_parts.h"
+#include "platform/db/data_source.h"
+#include "platform/ui/db_grid.h"
+#include "platform/ui/db_navigator.h"
+
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("Κατηγορίες");
+
+struct ColumnText
+{
+    const char *field;
+    QString caption;
+    int width;
+};
+
+const ColumnText Columns[] = {
+    {"GrName", QStringLiteral("Ελληνική Ονομασία"), 180},
+    {"EnName", QStringLiteral("Αγγλική Ονομασία"), 180},
+    {"ItName", QStringLiteral("Ιταλική Ονομασία"), 180},
+    {"KratosName", QStringLiteral("Κράτος"), 110},
+    {"Kode", QStringLiteral("Κωδικός"), 0},
+    {"Isxys", QStringLiteral("Ισχύς"), 45},
+    {"Symbol", QStringLiteral("Σύμβολο"), 35},
+    {"TyposKathg", QStringLiteral("Τύπος"), 0},
+};
+
+// True when the dataset had to be opened.
+bool OpenIfClosed(TDataSet &dataSet)
+{
+    if (dataSet.Active())
+        return false;
+    dataSet.Open();
+    return true;
+}
+
+} // namespace
+
+TKatEditForm::TKatEditForm(QWidget *parent)
+    : QDialog(parent), DataSource1(new TDataSource(this)), DBNavigator1(new TDBNavigator(this)),
+      DBGrid1(new TDBGrid(this)), ImageList1(NavigatorImageList(*this))
+{
+    setWindowTitle(Caption);
+    setWindowState(Qt::WindowMaximized);
+    DataSource1->SetDataSet(&TavrolinDM().Kathgories);
+    DBNavigator1->SetDataSource(DataSource1);
+    DBNavigator1->SetVisibleButtons(
+        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh});
+    DBGrid1->SetOptions(EditorGridOptions(false));
+    for (const ColumnText &column : Columns)
+        AddGridColumn(*DBGrid1, QString::fromLatin1(column.field), column.caption, column.width);
+    DBGrid1->SetDataSource(DataSource1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);
+    layout->addWidget(DBGrid1);
+}
+
+void TKatEditForm::FormShow()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    OpenIfClosed(dm.Kathgories);
+    // The competition editor may have narrowed the categories to one country.
+    dm.Kathgories.SetFilter(QString());
+    // The type and country columns look their names up in these (and offer them as lists).
+    const bool typesOpened = OpenIfClosed(dm.TyposKathg);
+    const bool countriesOpened = OpenIfClosed(dm.Krath);
+    if (typesOpened || countriesOpened)
+        dm.Kathgories.InvalidateCalculatedFields();
+    SetNavigatorGlyphs(*DBNavigator1, ImageList1);
+}
+
+void TKatEditForm::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+TKatEditForm *KatEditForm()
+{
+    // Never destroyed: a window must not outlive the application object in a destructor.
+    static TKatEditForm *form = new TKatEditForm;
+    return form;
+}

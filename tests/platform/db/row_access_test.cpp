@@ -1,0 +1,42 @@
+#include "db_fixture.h"
+
+// ValueAt and DisplayTextAt show the stored record of a view row, whatever record the cursor is
+// editing or inserting, with the field's display format and text event applied.
+TEST_F(DbTest, RowAccessShowsStoredRecordsWhileEditingOrInserting)
+{
+    CreateKrath();
+    auto krath = OpenTable("Krath", "NameInd");
+    AppendRecord(*krath, {{"Name", "Ελλάδα"}, {"Kode", "GR"}});
+    AppendRecord(*krath, {{"Name", "Ιταλία"}, {"Kode", "IT"}});
+    TField &name = krath->FieldByName("Name");
+    TField &recNo = krath->FieldByName("RecNo");
+    recNo.SetDisplayFormat("000");
+    name.OnGetText = [](TField &sender, QString &text, bool) { text = "[" + sender.AsString() + "]"; };
+
+    struct Case
+    {
+        const char *what;
+        std::function<bool(TTable &)> begin;
+        QString typedName;
+    };
+    const Case cases[] = {
+        {"append", [](TTable &t) { return t.Append(); }, "Ζ"},
+        {"insert", [](TTable &t) { return t.Insert(); }, "Ζ"},
+        {"edit", [](TTable &t) { return t.Edit(); }, "Αλλαγή"},
+    };
+    for (const Case &c : cases) {
+        krath->First();
+        ASSERT_TRUE(c.begin(*krath)) << c.what;
+        name.SetAsString(c.typedName);
+        const bool editing = krath->State() == TDataSetState::dsEdit;
+        // The record being edited is the row the cursor stands on; a new record has no row yet.
+        EXPECT_EQ(krath->DisplayTextAt(0, name.Index()), editing ? "[Αλλαγή]" : "[Ελλάδα]") << c.what;
+        EXPECT_EQ(krath->ValueAt(0, name.Index()), QVariant(editing ? "Αλλαγή" : "Ελλάδα")) << c.what;
+        EXPECT_EQ(krath->DisplayTextAt(1, name.Index()), "[Ιταλία]") << c.what;
+        EXPECT_EQ(krath->DisplayTextAt(0, recNo.Index()), "001") << c.what;
+        EXPECT_EQ(krath->DisplayTextAt(1, recNo.Index()), "002") << c.what;
+        // The record being typed is still the one the fields show.
+        EXPECT_EQ(name.DisplayText(), "[" + c.typedName + "]") << c.what;
+        krath->Cancel();
+    }
+}
