@@ -248,12 +248,12 @@ void TAgvnesForm::BuildPanel2()
     DsAgvnes->SetDataSet(&TavrolinDM().Agvnes);
     DsAgvnes->OnStateChange = [this](TDataSource &) { DsAgvnesStateChange(); };
     DsAgvnes->OnDataChange = [this](TDataSource &, TField *field) { KeepTeamInCompetition(field); };
-    for (const GridColumn &spec : kGridColumns) {
+    for (const GridColumn &layout : kGridColumns) {
         TColumn &column = DBGrid1->Columns().Add();
-        column.SetFieldName(Text(spec.field));
-        column.Title.Caption = Text(spec.title);
-        column.Width = spec.width;
-        if (spec.centred)
+        column.SetFieldName(Text(layout.field));
+        column.Title.Caption = Text(layout.title);
+        column.Width = layout.width;
+        if (layout.centred)
             column.Title.Alignment = Qt::AlignHCenter;
         column.DropDownRows = 20;
     }
