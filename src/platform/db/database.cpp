@@ -142,12 +142,26 @@ qint64 DbConnection::SchemaVersion()
     return version->Step() ? version->Int64(0) : 0;
 }
 
+unsigned DbConnection::DataVersion() const
+{
+    unsigned version = 0;
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return version;
+}
+
 std::shared_ptr<const TTableDef> DbConnection::TableDef(const QString &tableName)
 {
-    const qint64 version = SchemaVersion();
-    if (version != tableDefsVersion_) {
-        tableDefs_.clear();
-        tableDefsVersion_ = version;
+    // Reading the schema version costs a read lock of the file; while the file has not changed
+    // since it was last read, the definitions read then still hold. (A change that another
+    // program made after this connection's last transaction shows from the next open on: the
+    // statements of this one are prepared again by SQLite itself.)
+    if (schemaCheckedAt_ != DataVersion()) {
+        const qint64 version = SchemaVersion();
+        if (version != tableDefsVersion_) {
+            tableDefs_.clear();
+            tableDefsVersion_ = version;
+        }
+        schemaCheckedAt_ = DataVersion();
     }
     const QString key = tableName.toUpper();
     if (auto it = tableDefs_.find(key); it != tableDefs_.end())

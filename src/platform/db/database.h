@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -57,12 +58,17 @@ private:
     explicit DbConnection(const QString &fileName);
     void Release(std::unique_ptr<SqliteStatement> statement);
     qint64 SchemaVersion();
+    // SQLite's count of changes to the file, by this connection or any other, as of the last
+    // transaction of this connection; reading it takes no lock.
+    unsigned DataVersion() const;
 
     sqlite3 *db_ = nullptr;
     QString fileName_;
     std::map<QString, std::vector<std::unique_ptr<SqliteStatement>>> pool_;
     QHash<QString, std::shared_ptr<const TTableDef>> tableDefs_;
     qint64 tableDefsVersion_ = -1;
+    // The data version at which the schema version was last read.
+    std::optional<unsigned> schemaCheckedAt_;
 };
 
 class TSession;

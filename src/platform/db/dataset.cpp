@@ -13,9 +13,9 @@
 
 namespace {
 
-// Records read at once: the first part of a view (read with the records, as the cursor shows
-// them next), and the page read around a record.
-constexpr int InitialViewSize = 16;
+// Records read at once: the first part of a view (read with the records: the one the cursor
+// shows; a walk or a grid reads the rest in one go), and the page read around a record.
+constexpr int InitialViewSize = 1;
 constexpr int PageSize = 32;
 constexpr int CacheLimit = 4096;
 // A cursor walking past the end of an incomplete view reads it on with the records, each read
@@ -238,12 +238,9 @@ TRecordBuffer TDataSet::NewRecordBuffer() const
     return record;
 }
 
-const QVariant &TDataSet::ActiveValue(int fieldIndex) const
+QVariant TDataSet::ActiveValue(int fieldIndex) const
 {
-    static const QVariant empty;
-    if (fieldIndex < 0 || fieldIndex >= active_->values.size())
-        return empty;
-    return active_->values.at(fieldIndex);
+    return active_->values.value(fieldIndex);
 }
 
 void TDataSet::SetFieldValue(TField &field, const QVariant &value)
@@ -253,10 +250,10 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
     case TDataSetState::dsCalcFields:
         if (field.IsDataField())
             RaiseError(QStringLiteral("Το πεδίο '%1' δεν μπορεί να τροποποιηθεί").arg(field.FieldName()));
-        active_->values[index] = field.Convert(value);
+        active_->values.set(index, field.Convert(value));
         return;
     case TDataSetState::dsSetKey:
-        active_->values[index] = field.Convert(value);
+        active_->values.set(index, field.Convert(value));
         return;
     case TDataSetState::dsEdit:
     case TDataSetState::dsInsert:
@@ -278,7 +275,7 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
             SetFieldValue(*keyFields.at(i), keyValues.value(i));
         return;
     }
-    active_->values[index] = field.Convert(value);
+    active_->values.set(index, field.Convert(value));
     modified_ = true;
     if (field.IsDataField() && !calculating_)
         CalculateFields(*active_);
@@ -340,7 +337,7 @@ void TDataSet::CalculateFields(TRecordBuffer &record)
                     }
                 }
             }
-            record.values[field->Index()] = value;
+            record.values.set(field->Index(), value);
         }
         if (OnCalcFields)
             OnCalcFields(*this);
@@ -709,11 +706,17 @@ int TDataSet::MoveBy(int distance)
 {
     int moved = 0;
     FireScroll([&]() {
-        if (distance > 0 && cursor_ + distance >= view_.size())
+        int from = cursor_;
+        if (distance > 0 && cursor_ + distance >= view_.size()) {
+            const qint64 currentId = cursor_ >= 0 ? view_.at(cursor_) : -1;
             ExtendView(cursor_ + distance);
+            // A current record that another program deleted meanwhile left its place to the next.
+            if (currentId >= 0 && cursor_ >= 0 && view_.value(cursor_, -1) != currentId)
+                from = cursor_ - 1;
+        }
         const int last = int(view_.size()) - 1;
-        const int target = std::clamp(cursor_ + distance, 0, std::max(last, 0));
-        moved = view_.isEmpty() ? 0 : target - cursor_;
+        const int target = std::clamp(from + distance, 0, std::max(last, 0));
+        moved = view_.isEmpty() ? 0 : target - from;
         if (distance > 0) {
             bof_ = false;
             eof_ = moved < distance;
@@ -721,7 +724,7 @@ int TDataSet::MoveBy(int distance)
             eof_ = false;
             bof_ = moved > distance;
         }
-        if (moved != 0)
+        if (moved != 0 || from != cursor_)
             SetCursor(target);
     });
     return moved;

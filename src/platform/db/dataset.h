@@ -3,6 +3,7 @@
 #include "platform/core/errors.h"
 #include "platform/db/field.h"
 #include "platform/db/filter_expression.h"
+#include "platform/db/record_values.h"
 
 #include <QHash>
 #include <QList>
@@ -61,7 +62,7 @@ struct TBookmark
 struct TRecordBuffer
 {
     qint64 id = -1;
-    QVector<QVariant> values;
+    TRecordValues values;
     bool calculated = false;
 };
 
@@ -199,7 +200,7 @@ public:
     TDataSetNotifyEvent OnCalcFields;
 
     // --- used by fields and data sources ---
-    const QVariant &ActiveValue(int fieldIndex) const;
+    QVariant ActiveValue(int fieldIndex) const;
     void SetFieldValue(TField &field, const QVariant &value);
     // The table name that error messages name.
     virtual QString DisplayTableName() const { return QString(); }

@@ -3,7 +3,6 @@
 #include "platform/core/format.h"
 #include "platform/db/dataset.h"
 #include "platform/db/db_errors.h"
-#include "platform/db/sqlite_statement.h"
 
 #include <cmath>
 #include <limits>
@@ -49,32 +48,6 @@ QDate TextToDate(const QString &text, bool &ok)
         ok = false;
         return QDate();
     }
-}
-
-// Stored dates are "YYYY-MM-DD" (a date-time text starts so): read straight from the bytes, as
-// every record read parses them.
-int Digits(const unsigned char *text, int count)
-{
-    int number = 0;
-    for (int i = 0; i < count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return -1;
-        number = number * 10 + (text[i] - '0');
-    }
-    return number;
-}
-
-QDate StoredDate(const SqliteStatement &statement, int column)
-{
-    const unsigned char *text = statement.TextBytes(column);
-    if (statement.Bytes(column) >= 10 && text[4] == '-' && text[7] == '-') {
-        const int year = Digits(text, 4);
-        const int month = Digits(text + 5, 2);
-        const int day = Digits(text + 8, 2);
-        if (year >= 0 && month >= 0 && day >= 0)
-            return QDate(year, month, day);
-    }
-    return QDate::fromString(statement.Text(column).left(10), Qt::ISODate);
 }
 
 QTime TextToTime(const QString &text, bool &ok)
@@ -459,50 +432,4 @@ QVariant FieldValueToStorage(const QVariant &value, TFieldType type)
     default:
         return value;
     }
-}
-
-QVariant ReadFieldValue(const SqliteStatement &statement, int column, TFieldType type)
-{
-    if (statement.IsNull(column))
-        return QVariant();
-    switch (type) {
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftInteger:
-    case TFieldType::ftSmallint:
-    case TFieldType::ftWord:
-        return QVariant(int(statement.Int64(column)));
-    case TFieldType::ftBoolean:
-        return QVariant(statement.Int64(column) != 0);
-    case TFieldType::ftFloat:
-    case TFieldType::ftCurrency:
-        return QVariant(statement.Double(column));
-    case TFieldType::ftDate: {
-        const QDate date = StoredDate(statement, column);
-        return date.isValid() ? QVariant(date) : QVariant();
-    }
-    case TFieldType::ftTime: {
-        const QString text = statement.Text(column);
-        QTime time = QTime::fromString(text, IsoTime);
-        if (!time.isValid())
-            time = QTime::fromString(text, QStringLiteral("HH:mm"));
-        return time.isValid() ? QVariant(time) : QVariant();
-    }
-    case TFieldType::ftDateTime: {
-        const QString text = statement.Text(column);
-        QDateTime dateTime = QDateTime::fromString(text, IsoDateTime);
-        dateTime.setTimeSpec(Qt::UTC);
-        if (!dateTime.isValid())
-            dateTime = QDateTime(QDate::fromString(text.left(10), Qt::ISODate), QTime(0, 0), Qt::UTC);
-        return dateTime.isValid() ? QVariant(dateTime) : QVariant();
-    }
-    case TFieldType::ftString:
-    case TFieldType::ftMemo:
-        return QVariant(statement.Text(column));
-    case TFieldType::ftBlob:
-    case TFieldType::ftGraphic:
-        return QVariant(statement.Blob(column));
-    case TFieldType::ftUnknown:
-        break;
-    }
-    return statement.Value(column);
 }

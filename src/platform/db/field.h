@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class SqliteStatement;
 class TDataSet;
 class TField;
 
@@ -131,5 +130,3 @@ private:
 
 // Storage of field values in SQLite: dates as ISO text, times as HH:MM:SS, booleans as 0/1.
 QVariant FieldValueToStorage(const QVariant &value, TFieldType type);
-// Reads a column of the current row in the field's own type (see TField::Value).
-QVariant ReadFieldValue(const SqliteStatement &statement, int column, TFieldType type);

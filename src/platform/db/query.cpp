@@ -345,7 +345,7 @@ void TQuery::OpenCursor()
         TRecordBuffer record = NewRecordBuffer();
         record.id = row;
         for (int column = 0; column < columns; ++column)
-            record.values[column] = StoredToField(raw.at(row).at(column), defs.at(column).DataType);
+            record.values.set(column, StoredToField(raw.at(row).at(column), defs.at(column).DataType));
         rows_.append(record);
     }
 }

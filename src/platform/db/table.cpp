@@ -184,16 +184,29 @@ void TTable::OpenCursor()
     connection_ = Database().Connection().shared_from_this();
     def_ = connection_->TableDef(tableName_);
     QStringList names;
-    QStringList columns{QStringLiteral("rowid")};
-    QStringList written;
     for (const TFieldDef &field : def_->Fields) {
         DefineDataField(field.Name, field.DataType, field.Size, field.Required);
         names.append(field.Name);
+    }
+    RemoveUndefinedDataFields(names);
+    // The statements depend only on the definition: a table opened again reuses them.
+    if (sqlDef_ != def_) {
+        BuildStatements();
+        sqlDef_ = def_;
+    }
+    ResolveOrder();
+    lastMasterValues_ = MasterValues();
+}
+
+void TTable::BuildStatements()
+{
+    QStringList columns{QStringLiteral("rowid")};
+    QStringList written;
+    for (const TFieldDef &field : def_->Fields) {
         columns.append(QuoteIdentifier(field.Name));
         if (field.DataType != TFieldType::ftAutoInc)
             written.append(QuoteIdentifier(field.Name));
     }
-    RemoveUndefinedDataFields(names);
     QStringList placeholders;
     for (int i = 0; i < FetchBatch; ++i)
         placeholders.append(QStringLiteral("?"));
@@ -205,14 +218,14 @@ void TTable::OpenCursor()
                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                            .arg(QuoteIdentifier(def_->Name), written.join(','),
                                 QStringList(written.size(), QStringLiteral("?")).join(','));
-    ResolveOrder();
-    lastMasterValues_ = MasterValues();
 }
 
 void TTable::CloseCursor()
 {
     viewCondition_ = {};
     viewOrderSql_.clear();
+    viewSql_[0].clear();
+    viewSql_[1].clear();
     rangeActive_ = false;
     order_.clear();
     def_.reset();
@@ -332,24 +345,31 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
     // A view read from its start takes the current condition; reading it on keeps the one it
     // started with, so that the parts fit together.
     if (offset == 0) {
-        viewCondition_ = ViewCondition();
-        viewOrderSql_ = OrderBySql();
+        Condition condition = ViewCondition();
+        const QString order = OrderBySql();
+        if (condition.sql != viewCondition_.sql || order != viewOrderSql_ || viewSql_[0].isEmpty()) {
+            // The limit and offset are bound, so that every page of a view shares one statement.
+            const QString from =
+                QStringLiteral(" FROM ") + QuoteIdentifier(def_->Name) +
+                (condition.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition.sql) +
+                QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ? OFFSET ?");
+            viewSql_[0] = QStringLiteral("SELECT rowid") + from;
+            viewSql_[1] = QStringLiteral("SELECT ") + columnsSql_ + from;
+            viewOrderSql_ = order;
+        }
+        viewCondition_ = std::move(condition);
     }
-    QString sql = QStringLiteral("SELECT ") + (records ? columnsSql_ : QStringLiteral("rowid")) +
-                  QStringLiteral(" FROM ") + QuoteIdentifier(def_->Name);
-    if (!viewCondition_.sql.isEmpty())
-        sql += QStringLiteral(" WHERE ") + viewCondition_.sql;
-    sql += QStringLiteral(" ORDER BY ") + viewOrderSql_;
-    // The limit and offset are bound, so that every page of a view shares one statement.
-    sql += QStringLiteral(" LIMIT ? OFFSET ?");
-    DbConnection::Lease statement = connection_->Statement(sql);
+    DbConnection::Lease statement = connection_->Statement(viewSql_[records ? 1 : 0]);
     statement->BindAll(viewCondition_.values);
     const int next = int(viewCondition_.values.size()) + 1;
     statement->Bind(next, limit < 0 ? qint64(-1) : qint64(limit) + 1);
     statement->Bind(next + 1, qint64(offset));
     QVector<qint64> ids;
-    if (limit >= 0)
+    if (limit >= 0) {
         ids.reserve(limit + 1);
+        if (records)
+            records->reserve(records->size() + limit);
+    }
     while (statement->Step()) {
         if (records && ids.size() < limit) {
             TRecordBuffer record = ReadRecord(*statement);
@@ -369,12 +389,11 @@ TRecordBuffer TTable::ReadRecord(const SqliteStatement &statement) const
 {
     TRecordBuffer record;
     record.id = statement.Int64(0);
-    record.values.reserve(FieldCount());
-    const int dataFields = int(def_->Fields.size());
-    for (int field = 0; field < dataFields; ++field)
-        record.values.emplace_back(ReadFieldValue(statement, field + 1, def_->Fields.at(field).DataType));
     // Calculated and lookup fields follow the data fields.
     record.values.resize(FieldCount());
+    const int dataFields = int(def_->Fields.size());
+    for (int field = 0; field < dataFields; ++field)
+        record.values.setStored(field, statement, field + 1, def_->Fields.at(field).DataType);
     return record;
 }
 
@@ -712,7 +731,7 @@ void TTable::InitNewRecord(TRecordBuffer &record)
         if (!field || !field->IsDataField())
             continue;
         try {
-            record.values[field->Index()] = field->Convert(values.value(i));
+            record.values.set(field->Index(), field->Convert(values.value(i)));
         } catch (const EDatabaseError &) {
             // A master value that does not fit the detail field leaves it empty, as the view
             // of such a master shows no records either.

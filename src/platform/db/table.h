@@ -91,6 +91,7 @@ private:
         QVariantList values;
     };
 
+    void BuildStatements();
     void ResolveOrder();
     void OrderChanged();
     QString OrderBySql() const;
@@ -114,13 +115,17 @@ private:
     std::shared_ptr<DbConnection> connection_;
     std::shared_ptr<const TTableDef> def_;
     QList<OrderColumn> order_;
-    // "rowid, <fields>" of the table, and the statements that read records by id and insert.
+    // "rowid, <fields>" of the table, and the statements that read records by id and insert,
+    // made for this definition.
+    std::shared_ptr<const TTableDef> sqlDef_;
     QString columnsSql_;
     QString selectSql_;
     QString insertSql_;
     // The condition and order the view was last read with: later reads of the same view use them.
     Condition viewCondition_;
     QString viewOrderSql_;
+    // The statements reading that view: its ids, and its ids with the records.
+    QString viewSql_[2];
 
     bool rangeActive_ = false;
     QVariantList rangeStart_;

@@ -40,3 +40,33 @@ TEST_F(DbTest, RowAccessShowsStoredRecordsWhileEditingOrInserting)
         krath->Cancel();
     }
 }
+
+// Records are kept as read and turned into field values on use: every kind reads back as written.
+TEST_F(DbTest, StoredValuesReadBackInTheirFieldTypes)
+{
+    CreateKrath();
+    auto krath = OpenTable("Krath");
+    const QString longName = "Ομοσπονδιακή Δημοκρατία της Γερμανίας";
+    const QByteArray flag("\x89PNG\0\x01", 6);
+    AppendRecord(*krath, {{"Name", longName}, {"Kode", "DE"}, {"Flag", flag}});
+    AppendRecord(*krath, {{"Name", ""}, {"Kode", "0"}});
+    krath->Refresh();
+    krath->First();
+    EXPECT_EQ(krath->FieldByName("Name").Value(), QVariant(longName));
+    EXPECT_EQ(krath->FieldByName("Kode").Value(), QVariant("DE"));
+    EXPECT_EQ(krath->FieldByName("Flag").Value(), QVariant(flag));
+    EXPECT_EQ(krath->FieldByName("RecNo").Value(), QVariant(1));
+    EXPECT_TRUE(krath->FieldByName("Nomisma").IsNull());
+    krath->Next();
+    EXPECT_EQ(krath->FieldByName("Name").Value(), QVariant(""));
+    EXPECT_FALSE(krath->FieldByName("Name").IsNull()) << "an empty text is not an empty field";
+    EXPECT_EQ(krath->FieldByName("Kode").Value(), QVariant("0"));
+    EXPECT_TRUE(krath->FieldByName("Flag").IsNull());
+    // A value typed over a stored one replaces it in the record being edited only.
+    ASSERT_TRUE(krath->Edit());
+    krath->FieldByName("Kode").SetAsString("AT");
+    EXPECT_EQ(krath->ValueAt(0, krath->FieldByName("Kode").Index()), QVariant("DE"));
+    EXPECT_EQ(krath->FieldByName("Kode").AsString(), "AT");
+    krath->Cancel();
+    EXPECT_EQ(krath->FieldByName("Kode").AsString(), "0");
+}
