@@ -3,6 +3,8 @@
 #include "platform/core/format.h"
 #include "platform/db/db_errors.h"
 
+#include <QStringList>
+
 namespace {
 
 const QString FilterErrorText = QStringLiteral("Σφάλμα στο φίλτρο \"%1\": %2");
@@ -166,34 +168,37 @@ private:
 
     void Advance() { current_ = lexer_.Next(); }
 
-    static TFilterNode Joined(TFilterNode::Kind kind, TFilterNode left, TFilterNode right)
+    // A run of one junction becomes one node with all its operands, so that a long chain of
+    // "or" (or "and") terms stays flat instead of nesting one level per term; a parenthesised run
+    // of the same junction joins the outer run, since grouping does not change its meaning.
+    static void AddOperand(TFilterNode &junction, TFilterNode operand)
     {
+        if (operand.kind != junction.kind) {
+            junction.operands.push_back(std::move(operand));
+            return;
+        }
+        for (TFilterNode &inner : operand.operands)
+            junction.operands.push_back(std::move(inner));
+    }
+
+    TFilterNode Junction(TFilterNode::Kind kind, const char *keyword, TFilterNode (Parser::*next)())
+    {
+        TFilterNode first = (this->*next)();
+        if (!IsKeyword(current_, keyword))
+            return first;
         TFilterNode node;
         node.kind = kind;
-        node.operands.push_back(std::move(left));
-        node.operands.push_back(std::move(right));
+        AddOperand(node, std::move(first));
+        while (IsKeyword(current_, keyword)) {
+            Advance();
+            AddOperand(node, (this->*next)());
+        }
         return node;
     }
 
-    TFilterNode Or()
-    {
-        TFilterNode left = And();
-        while (IsKeyword(current_, "or")) {
-            Advance();
-            left = Joined(TFilterNode::Kind::Or, std::move(left), And());
-        }
-        return left;
-    }
+    TFilterNode Or() { return Junction(TFilterNode::Kind::Or, "or", &Parser::And); }
 
-    TFilterNode And()
-    {
-        TFilterNode left = Not();
-        while (IsKeyword(current_, "and")) {
-            Advance();
-            left = Joined(TFilterNode::Kind::And, std::move(left), Not());
-        }
-        return left;
-    }
+    TFilterNode And() { return Junction(TFilterNode::Kind::And, "and", &Parser::Not); }
 
     TFilterNode Not()
     {
@@ -368,6 +373,9 @@ QVariant StoredValue(const TFilterOperand &operand, TFieldType type)
     return text.contains('.') ? QVariant(StrToFloat(text)) : QVariant(text.toLongLong());
 }
 
+// The most terms SQL gets in one flat run of "and" or "or" (see SqlBuilder::Junction).
+constexpr qsizetype JunctionGroup = 64;
+
 class SqlBuilder
 {
 public:
@@ -395,9 +403,9 @@ private:
     {
         switch (node.kind) {
         case TFilterNode::Kind::And:
-            return Joined(node, " AND ");
+            return Junction(node, " AND ");
         case TFilterNode::Kind::Or:
-            return Joined(node, " OR ");
+            return Junction(node, " OR ");
         case TFilterNode::Kind::Not:
             // A comparison with an empty field is false, and so its negation is true: SQL's
             // unknown must not survive the NOT.
@@ -408,12 +416,38 @@ private:
         return QStringLiteral("0");
     }
 
-    // The left side is built first so that the values stay in the order of their placeholders.
-    QString Joined(const TFilterNode &node, const char *junction)
+    // The conditions of a junction, with those of nested junctions of the same kind (a tree
+    // built by code may nest them), in order.
+    void CollectOperands(const TFilterNode &node, TFilterNode::Kind kind, QStringList &conditions)
     {
-        const QString left = Condition(node.operands.at(0));
-        const QString right = Condition(node.operands.at(1));
-        return '(' + left + junction + right + ')';
+        for (const TFilterNode &operand : node.operands) {
+            if (operand.kind == kind)
+                CollectOperands(operand, kind, conditions);
+            else
+                conditions.append(Condition(operand));
+        }
+    }
+
+    // "(a OR b OR c)". SQLite's parser handles a flat run without growing its stack, but its
+    // expression tree still deepens by one per term and it refuses depths over 1,000; a long
+    // run is therefore written as flat groups of flat runs, which keeps the depth near
+    // JunctionGroup per level. The operands are built in order so that the values stay in the
+    // order of their placeholders.
+    QString Junction(const TFilterNode &node, const char *junction)
+    {
+        QStringList conditions;
+        CollectOperands(node, node.kind, conditions);
+        if (conditions.isEmpty())
+            // No operands: "and" of nothing holds, "or" of nothing does not.
+            return node.kind == TFilterNode::Kind::And ? QStringLiteral("1") : QStringLiteral("0");
+        const QLatin1String separator(junction);
+        while (conditions.size() > JunctionGroup) {
+            QStringList groups;
+            for (qsizetype start = 0; start < conditions.size(); start += JunctionGroup)
+                groups.append('(' + conditions.mid(start, JunctionGroup).join(separator) + ')');
+            conditions = groups;
+        }
+        return '(' + conditions.join(separator) + ')';
     }
 
     FilterField Field(const QString &name) const

@@ -88,7 +88,8 @@ struct TFilterNode
         Comparison,
     };
     Kind kind = Kind::Comparison;
-    // And, Or: the two sides; Not: the one negated condition.
+    // And, Or: the operands (a run of the same junction is one node); Not: the one negated
+    // condition.
     std::vector<TFilterNode> operands;
     // Comparison: field op value.
     QString fieldName;

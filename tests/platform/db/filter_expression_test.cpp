@@ -1,6 +1,9 @@
+#include "db_fixture.h"
+
 #include "platform/db/db_errors.h"
 #include "platform/db/filter_expression.h"
 #include "platform/db/greek_collation.h"
+#include "platform/db/sqlite_statement.h"
 
 #include <QList>
 #include <QMap>
@@ -139,6 +142,12 @@ TEST_F(FilterExpression, SelectsTheRowsTheFilterDescribes)
         {"((DiorgNo = 5) or(DiorgNo = 7))", {}, {1, 2, 3, 4}},
         {"DiorgNo = 5 or DiorgNo = 7 and Agvnistikh = 3", {}, {1, 2, 4}},
         {"(DiorgNo = 5 or DiorgNo = 7) and Agvnistikh = 3", {}, {4}},
+        {"DiorgNo = 5 and Agvnistikh = 2 or DiorgNo = 9 and Agvnistikh = 3 or TelGGoals = 0",
+         {},
+         {2, 3, 7, 8}},
+        {"(DiorgNo = 5 or DiorgNo = 7) or (DiorgNo = 9 and TelGGoals = 0)", {}, {1, 2, 3, 4, 8}},
+        {"DiorgNo = 9 and (Agvnistikh = 1 or Agvnistikh = 3) and TelGGoals > 1", {}, {7}},
+        {"not DiorgNo = 9 and not DiorgNo = 5 or Agvnistikh = 3 and DiorgNo = 9", {}, {3, 4, 7}},
         {"not TelGGoals = 2", {}, {2, 3, 4, 5, 6, 8}},
         {"NOT (DiorgNo = 5 OR DiorgNo = 7)", {}, {5, 6, 7, 8}},
         {"not DiorgNo = 9 and Agvnistikh = 1", {}, {1, 3}},
@@ -259,4 +268,155 @@ TEST(FilterParse, GroupsNotThenAndThenOr)
     EXPECT_EQ(last.fieldName, "c d");
     EXPECT_EQ(last.op, TFilterOperator::NotEqual);
     EXPECT_EQ(last.value.kind, TFilterOperand::Kind::Null);
+}
+
+TEST(FilterParse, RunsOfOneJunctionAreOneNode)
+{
+    const auto fields = [](const TFilterNode &node) {
+        QStringList names;
+        for (const TFilterNode &operand : node.operands)
+            names.append(operand.kind == TFilterNode::Kind::Comparison ? operand.fieldName
+                                                                       : QStringLiteral("*"));
+        return names;
+    };
+    const TFilterNode chain = ParseFilter("(a = 1) or (b = 2) OR c = 3 or ((d = 4 or e = 5)) or f = 6");
+    ASSERT_EQ(chain.kind, TFilterNode::Kind::Or);
+    EXPECT_EQ(fields(chain), QStringList({"a", "b", "c", "d", "e", "f"}));
+
+    // a or b and c and d or e: the "and" run is one operand of the "or" run.
+    const TFilterNode mixed = ParseFilter("a = 1 or b = 2 and c = 3 and d = 4 or e = 5");
+    ASSERT_EQ(mixed.kind, TFilterNode::Kind::Or);
+    EXPECT_EQ(fields(mixed), QStringList({"a", "*", "e"}));
+    ASSERT_EQ(mixed.operands.at(1).kind, TFilterNode::Kind::And);
+    EXPECT_EQ(fields(mixed.operands.at(1)), QStringList({"b", "c", "d"}));
+
+    // A parenthesised run of the other junction stays a node of its own.
+    const TFilterNode grouped = ParseFilter("(a = 1 or b = 2) and c = 3");
+    ASSERT_EQ(grouped.kind, TFilterNode::Kind::And);
+    EXPECT_EQ(fields(grouped), QStringList({"*", "c"}));
+    EXPECT_EQ(fields(grouped.operands.at(0)), QStringList({"a", "b"}));
+
+    EXPECT_EQ(ParseFilter("(a = 1)").kind, TFilterNode::Kind::Comparison);
+}
+
+TEST_F(FilterExpression, RunsOfOneJunctionAreWrittenWithoutNesting)
+{
+    const CompiledFilter chain = CompileFilter("DiorgNo = 5 or DiorgNo = 7 or Agvnistikh = 3", Resolve);
+    EXPECT_EQ(chain.whereSql, "(\"DiorgNo\" = ? OR \"DiorgNo\" = ? OR \"Agvnistikh\" = ?)");
+    EXPECT_EQ(chain.values, QVariantList({qlonglong(5), qlonglong(7), qlonglong(3)}));
+
+    const CompiledFilter mixed = CompileFilter(
+        "DiorgNo = 5 or DiorgNo = 7 and Agvnistikh = 3 and TelGGoals = null or DiorgNo = 9", Resolve);
+    EXPECT_EQ(mixed.whereSql,
+              "(\"DiorgNo\" = ? OR (\"DiorgNo\" = ? AND \"Agvnistikh\" = ? AND \"TelGGoals\" IS "
+              "NULL) OR \"DiorgNo\" = ?)");
+    EXPECT_EQ(Run("SELECT id FROM Agvnes WHERE " + mixed.whereSql + " ORDER BY id", mixed.values),
+              QList<int>({1, 2, 4, 5, 6, 7, 8}));
+}
+
+TEST_F(FilterExpression, TreesBuiltByCodeMayNestOrLeaveJunctionsEmpty)
+{
+    // "DiorgNo = 1 or (DiorgNo = 2 or (... or DiorgNo = 1500))", nested one level per term.
+    TFilterNode nested;
+    nested.fieldName = "DiorgNo";
+    nested.value = {TFilterOperand::Kind::Number, "1500"};
+    for (int no = 1499; no >= 1; --no) {
+        TFilterNode comparison;
+        comparison.fieldName = "DiorgNo";
+        comparison.value = {TFilterOperand::Kind::Number, QString::number(no)};
+        TFilterNode junction;
+        junction.kind = TFilterNode::Kind::Or;
+        junction.operands.push_back(std::move(comparison));
+        junction.operands.push_back(std::move(nested));
+        nested = std::move(junction);
+    }
+    const CompiledFilter filter = CompileFilterTree(nested, "nested", Resolve);
+    ASSERT_EQ(filter.values.size(), 1500);
+    EXPECT_EQ(filter.values.first(), qlonglong(1));
+    EXPECT_EQ(filter.values.last(), qlonglong(1500));
+    EXPECT_EQ(Run("SELECT id FROM Agvnes WHERE " + filter.whereSql + " ORDER BY id", filter.values),
+              QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+
+    TFilterNode none;
+    none.kind = TFilterNode::Kind::Or;
+    EXPECT_EQ(CompileFilterTree(none, "none", Resolve).whereSql, "0");
+    none.kind = TFilterNode::Kind::And;
+    EXPECT_EQ(CompileFilterTree(none, "none", Resolve).whereSql, "1");
+}
+
+namespace {
+
+// Agvnes with one match for each competition 1..1200: DiorgNo n, matchday n % 38 + 1.
+class LongFilterTest : public DbTest
+{
+protected:
+    static constexpr int Competitions = 1200;
+
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        CreateAgvnes();
+        TransactionGuard transaction(Db().Handle());
+        SqliteStatement insert(Db().Handle(), "INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, "
+                                              "Filojenoymenh, Omilos) VALUES (?, ?, 1, 2, 0)");
+        for (int no = 1; no <= Competitions; ++no) {
+            insert.BindAll({no, no % 38 + 1});
+            insert.Execute();
+            insert.Reset();
+        }
+        transaction.Commit();
+        agvnes_ = OpenTable("Agvnes", "MainInd");
+    }
+
+    // "(DiorgNo op first) junction ... (DiorgNo op last)".
+    static QString Run(int first, int last, const char *op, const char *junction)
+    {
+        QStringList terms;
+        for (int no = first; no <= last; ++no)
+            terms.append(QStringLiteral("(DiorgNo %1 %2)").arg(QLatin1String(op)).arg(no));
+        return terms.join(QLatin1String(junction));
+    }
+
+    std::unique_ptr<TTable> agvnes_;
+};
+
+} // namespace
+
+TEST_F(LongFilterTest, LongRunsOfOrAndAndFilterARealTable)
+{
+    const struct
+    {
+        QString filter;
+        int count;
+        int firstNo;
+        int lastNo;
+    } cases[] = {
+        {Run(1, 120, "=", " or "), 120, 1, 120},
+        {Run(1, 1000, "=", " or "), 1000, 1, 1000},
+        {Run(1, 1000, "<>", " and "), 200, 1001, 1200},
+        {Run(1, 1000, "<>", " AND ") + " or DiorgNo = 7", 201, 7, 1200},
+        // a or b and c: the last two terms bind together before the "or" run takes them.
+        {Run(1, 998, "=", " or ") + " or DiorgNo > 1100 and DiorgNo < 1103", 1000, 1, 1102},
+        {"(" + Run(1, 999, "=", " or ") + ") and DiorgNo > 990", 9, 991, 999},
+        {"not (" + Run(1, 1000, "=", " or ") + ")", 200, 1001, 1200},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.filter.left(60).toStdString());
+        agvnes_->SetFilter(c.filter);
+        agvnes_->SetFiltered(true);
+        EXPECT_EQ(agvnes_->RecordCount(), c.count);
+        EXPECT_EQ(agvnes_->FieldByName("DiorgNo").AsInteger(), c.firstNo);
+        agvnes_->Last();
+        EXPECT_EQ(agvnes_->FieldByName("DiorgNo").AsInteger(), c.lastNo);
+        agvnes_->SetFiltered(false);
+    }
+    // A record posted under a long filter is checked against it.
+    agvnes_->SetFilter(Run(1, 1000, "<>", " and "));
+    agvnes_->SetFiltered(true);
+    AppendRecord(*agvnes_,
+                 {{"DiorgNo", 5}, {"Agvnistikh", 1}, {"Ghpedoyxos", 3}, {"Filojenoymenh", 4}, {"Omilos", 0}});
+    AppendRecord(
+        *agvnes_,
+        {{"DiorgNo", 1300}, {"Agvnistikh", 1}, {"Ghpedoyxos", 3}, {"Filojenoymenh", 4}, {"Omilos", 0}});
+    EXPECT_EQ(agvnes_->RecordCount(), 201);
 }
