@@ -1,14 +1,26 @@
 #include "app/startup.h"
 
+#include "analysis/baum_form.h"
+#include "analysis/proistoria_form.h"
 #include "app/about_dlg_a.h"
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
 #include "app/ani_cursor.h"
 #include "app/dir_options1_dlg.h"
+#include "app/sel_opt_dlg.h"
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "data/data_module.h"
+#include "editors/agvn_enhm_form.h"
+#include "editors/agvnes_form.h"
+#include "editors/agvnes_form1.h"
+#include "editors/br_date_form.h"
+#include "editors/kat_edit_form.h"
+#include "editors/krath_form.h"
+#include "editors/omades_form.h"
+#include "editors/period_form.h"
 #include "platform/ui/application.h"
+#include "platform/ui/progress_dialog.h"
 
 #include <QApplication>
 
@@ -16,33 +28,64 @@ namespace {
 
 const char *const kApplicationTitle = "TAVROLIN";
 
-// The long-lived dialogs created behind the splash, in their order among the program's windows.
-void CreateDialogsBehindSplash()
+template <auto Accessor> QWidget *Create()
 {
-    AboutVantorilDlg();
-    AboutSecondSisterDlg();
-    TipsDlg();
-    DirOptions1Dlg();
+    return Accessor();
 }
 
-// The windows created after the main window, in their order.
-void CreateWindowsAfterMainWindow()
+QWidget *CreateBaumForm()
 {
-    AboutDlgA();
+    return &BaumForm();
+}
+
+void CreateAll(const std::vector<TStartupWindow> &windows)
+{
+    for (const TStartupWindow &window : windows)
+        window.create();
 }
 
 } // namespace
+
+const std::vector<TStartupWindow> &WindowsBehindSplash()
+{
+    // The start-up selection is not among them although it belongs here by rank: its lists are
+    // bound to the data module's tables, so creating it here would create the data module (and
+    // its missing-alias message) before the splash has been seen. It follows the data module.
+    static const std::vector<TStartupWindow> windows = {
+        {"ProgressDlg", Create<ProgressDlg>},
+        {"AboutVantorilDlg", Create<AboutVantorilDlg>},
+        {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
+        {"TipsDlg", Create<TipsDlg>},
+        {"DirOptions1Dlg", Create<DirOptions1Dlg>},
+    };
+    return windows;
+}
+
+const std::vector<TStartupWindow> &WindowsAfterMainWindow()
+{
+    // Creating them reads nothing: each opens its tables when it is first shown.
+    static const std::vector<TStartupWindow> windows = {
+        {"PeriodForm", Create<PeriodForm>},     {"KatEditForm", Create<KatEditForm>},
+        {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
+        {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
+        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
+        {"BaumForm", CreateBaumForm},           {"BrDateForm", Create<BrDateForm>},
+        {"AgvnesForm", Create<AgvnesForm>},
+    };
+    return windows;
+}
 
 std::unique_ptr<TFrmMain> StartTavrolin()
 {
     SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
     InstallBusyCursorFile();
     auto *splash = new TSplash;
-    CreateDialogsBehindSplash();
+    CreateAll(WindowsBehindSplash());
     RunSplash(splash);
     TavrolinDM();
+    SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
-    CreateWindowsAfterMainWindow();
+    CreateAll(WindowsAfterMainWindow());
     main->showMaximized();
     return main;
 }

@@ -100,6 +100,30 @@ TEST_F(KatEditFormTest, ANewCategoryStoresTheKeysOfTheCountryAndTypeChosenByName
     EXPECT_EQ(stored.at(0).at(1).toInt(), 1);
 }
 
+// A new data folder has no category types; without one no competition of the category could be
+// stored, so the first showing stores the league and cup types, once.
+TEST_F(KatEditFormTest, ANewDataFolderGetsTheLeagueAndCupTypesOnce)
+{
+    Dm().TyposKathg.Open();
+    Dm().TyposKathg.EmptyTable();
+    Dm().TyposKathg.Close();
+
+    form_->show();
+    form_->hide();
+    form_->show();
+    form_->DBNavigator1->Button(nbInsert)->click();
+    form_->DBGrid1->Model().SetCellText(0, "Serie A");
+    form_->DBGrid1->Model().SetCellText(3, "Ιταλία");
+    form_->DBGrid1->Model().SetCellText(7, "Πρωτάθλημα");
+    form_->DBNavigator1->Button(nbPost)->click();
+
+    EXPECT_EQ(Rows(R"(SELECT "Id", "Name" FROM "TyposKathgoria" ORDER BY "Id")"),
+              (QList<QVariantList>{{0, "Πρωτάθλημα"}, {1, "Κύπελο"}}));
+    EXPECT_EQ(Rows(R"(SELECT "Typos" FROM "Kathgories" WHERE "GrName" = 'Serie A')"),
+              (QList<QVariantList>{{0}}));
+    EXPECT_EQ(messages_.Count(), 0);
+}
+
 TEST_F(KatEditFormTest, DeletingFromTheGridIsRefusedSilently)
 {
     AddCategory("Α Εθνική", greece_);

@@ -1,0 +1,180 @@
+// Every enabled menu item and toolbar button of the data windows opens its window the way the
+// main window opens it (modally, modelessly or as a child of the client area), with the main
+// window's font at the moment of the command.
+
+#include "app/main_window_fixture.h"
+#include "app/sel_opt_dlg.h"
+
+#include "analysis/baum_form.h"
+#include "editors/agvn_enhm_form.h"
+#include "editors/agvnes_form.h"
+#include "editors/diorg_show_form.h"
+#include "editors/diorganvsh_form.h"
+#include "editors/kat_edit_form.h"
+#include "editors/krath_form.h"
+#include "editors/omades_form.h"
+#include "editors/period_form.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+enum class TOpening
+{
+    Modal,    // a dialog with its own loop; the command returns when it closes
+    Modeless, // a top-level window the command leaves open
+    Child,    // a window inside the main window's client area
+};
+
+struct TCommand
+{
+    const char *item;
+    const char *handler;
+    TOpening opening;
+    std::function<QWidget *()> window;
+    // The logo behind the client area gives way to the window.
+    bool hidesLogo;
+};
+
+const TCommand kCommands[] = {
+    {"N3", "N3Click", TOpening::Modal, [] { return static_cast<QWidget *>(OmadesForm()); }, false},
+    {"N5", "N5Click", TOpening::Modal, [] { return static_cast<QWidget *>(PeriodForm()); }, false},
+    {"N9", "N9Click", TOpening::Modal, [] { return static_cast<QWidget *>(KatEditForm()); }, false},
+    {"N11", "N11Click", TOpening::Modal, [] { return static_cast<QWidget *>(KrathForm()); }, false},
+    {"N19", "N18Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnesForm()); }, true},
+    {"ToolButton1", "N18Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnesForm()); },
+     true},
+    {"N18", "N19Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnEnhmForm()); }, false},
+    {"ToolButton2", "N19Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnEnhmForm()); },
+     false},
+    {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
+    {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
+    {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},
+    {"N22", "N22Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorganvshForm()); }, true},
+};
+
+class MenuWindowsTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        // The start-up choice on an empty database lets the user in.
+        SelOptDlg()->OKBtnClick();
+    }
+
+    // A main font no window has by itself: each command must take it over.
+    void ChangeMainFont(int step)
+    {
+        QFont font = main->font();
+        font.setPointSize(QApplication::font().pointSize() + 3 + step);
+        font.setItalic(step % 2 == 0);
+        main->setFont(font);
+    }
+
+    // Triggers the command of a modal window and, from inside its loop, notes the window that is
+    // modal, the command's window and the modal one's font, then closes it as Escape would.
+    struct TModalSeen
+    {
+        QWidget *window = nullptr;
+        QWidget *expected = nullptr;
+        QFont font;
+    };
+    TModalSeen TriggerModal(const TCommand &command)
+    {
+        TModalSeen seen;
+        QTimer::singleShot(0, [&seen, &command] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen.window = dialog;
+            seen.expected = command.window();
+            seen.font = dialog->font();
+            dialog->reject();
+        });
+        main->Item(command.item)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return seen;
+    }
+
+    static void CloseWindow(const TCommand &command, QWidget *window)
+    {
+        if (command.opening == TOpening::Child)
+            window = window->parentWidget();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(MenuWindowsTest, TheTableNamesEveryEnabledCommandOfTheDataWindows)
+{
+    QStringList handlers;
+    for (const TCommand &command : kCommands)
+        handlers.append(QString::fromUtf8(command.handler));
+    QStringList expected;
+    for (const TCommand &command : kCommands)
+        expected.append(QString::fromUtf8(command.item));
+    QStringList bound;
+    for (QAction *action : main->findChildren<QAction *>())
+        if (handlers.contains(TFrmMain::HandlerOf(action)))
+            bound.append(action->objectName());
+    std::sort(expected.begin(), expected.end());
+    std::sort(bound.begin(), bound.end());
+    EXPECT_EQ(bound, expected);
+    for (const TCommand &command : kCommands) {
+        QAction *action = main->Item(QString::fromUtf8(command.item));
+        ASSERT_NE(action, nullptr) << command.item;
+        EXPECT_TRUE(action->isEnabled()) << command.item;
+        EXPECT_EQ(TFrmMain::HandlerOf(action), QString::fromUtf8(command.handler)) << command.item;
+    }
+}
+
+TEST_F(MenuWindowsTest, EveryCommandOpensItsWindowWithTheMainFont)
+{
+    int step = 0;
+    for (const TCommand &command : kCommands) {
+        SCOPED_TRACE(command.item);
+        ChangeMainFont(++step);
+        if (command.opening == TOpening::Modal) {
+            const TModalSeen seen = TriggerModal(command);
+            ASSERT_NE(seen.window, nullptr) << "no modal window";
+            EXPECT_EQ(seen.window, seen.expected);
+            EXPECT_EQ(seen.font, main->font());
+            EXPECT_FALSE(seen.expected && seen.expected->isVisible());
+            EXPECT_TRUE(main->Panel1->isVisible());
+            continue;
+        }
+        main->Item(command.item)->trigger();
+        QWidget *window = command.window();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->font(), main->font());
+        EXPECT_EQ(main->Panel1->isVisible(), !command.hidesLogo);
+        auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+        if (command.opening == TOpening::Child) {
+            ASSERT_NE(frame, nullptr);
+            EXPECT_EQ(frame->mdiArea(), main->ClientArea);
+            EXPECT_TRUE(frame->isMaximized());
+        } else {
+            EXPECT_EQ(frame, nullptr);
+            EXPECT_TRUE(window->isWindow());
+            EXPECT_FALSE(window->isModal());
+        }
+        CloseWindow(command, window);
+        EXPECT_TRUE(main->Panel1->isVisible()) << "closing brings the logo back";
+    }
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
+}
+
+TEST_F(MenuWindowsTest, ResultsEntryComesUpMaximised)
+{
+    main->Item("ToolButton2")->trigger();
+    EXPECT_TRUE(AgvnEnhmForm()->isMaximized());
+    AgvnEnhmForm()->close();
+}
+
+} // namespace
