@@ -162,6 +162,22 @@ int UserVersion(sqlite3 *db)
     return version.Step() ? int(version.Int64(0)) : 0;
 }
 
+// Every competition takes its required type from its category, so a data folder without the
+// category types the program knows (league 0, cup 1) could never store a competition.
+void StoreKnownCategoryTypes(sqlite3 *db)
+{
+    SqliteStatement count(db, QStringLiteral("SELECT COUNT(*) FROM \"TyposKathgoria\""));
+    if (!count.Step() || count.Int64(0) > 0)
+        return;
+    SqliteStatement insert(db,
+                           QStringLiteral("INSERT INTO \"TyposKathgoria\" (\"Id\", \"Name\") VALUES (?, ?)"));
+    for (const auto &[id, name] : {std::pair{0, "Πρωτάθλημα"}, std::pair{1, "Κύπελο"}}) {
+        insert.Reset();
+        insert.BindAll({id, QString::fromUtf8(name)});
+        insert.Execute();
+    }
+}
+
 } // namespace
 
 const QList<TTableDef> &TavrolinTableDefs()
@@ -184,6 +200,7 @@ void EnsureTavrolinSchema(sqlite3 *db)
     for (const TTableDef &def : TavrolinTableDefs())
         if (!TableExists(db, def.Name))
             CreateTable(db, def);
+    StoreKnownCategoryTypes(db);
     // Layout 1 is the first recorded one; a file of a newer program keeps its own number.
     if (UserVersion(db) < TavrolinSchemaVersion)
         ExecSql(db, QStringLiteral("PRAGMA user_version = %1").arg(TavrolinSchemaVersion));

@@ -43,6 +43,12 @@ TEST_F(DataModuleTest, AFreshDataFolderGetsEveryTableOnFirstOpen)
         }
     }
     EXPECT_EQ(UserVersion(db.Handle()), TavrolinSchemaVersion);
+
+    // Competitions take their type from their category: the two known types are there at once.
+    Dm().TyposKathg.Open();
+    ASSERT_EQ(Dm().TyposKathg.RecordCount(), 2);
+    EXPECT_EQ(Dm().TyposKathg.Lookup("Id", {0}, "Name").toString(), QString::fromUtf8("Πρωτάθλημα"));
+    EXPECT_EQ(Dm().TyposKathg.Lookup("Id", {1}, "Name").toString(), QString::fromUtf8("Κύπελο"));
 }
 
 TEST_F(DataModuleTest, TheSchemaNamesTheIndexesThatWindowsSelect)
@@ -85,7 +91,8 @@ TEST_F(DataModuleTest, OpeningAllSharedDatasetsOfAnEmptyDatabase)
           &Dm().TblUptoDateAgvn, &Dm().GamePeriods, &Dm().CheckAgvnes}) {
         SCOPED_TRACE(table->TableName().toStdString());
         table->Open();
-        EXPECT_TRUE(table->IsEmpty());
+        // Only the category types come filled: the two the program knows.
+        EXPECT_EQ(table->IsEmpty(), table != &Dm().TyposKathg);
         EXPECT_EQ(table->SessionName(), "Session1_1");
         EXPECT_EQ(table->DatabaseName(), "Tavrolin");
     }
