@@ -7,6 +7,7 @@
 #include "app/about_vantoril_dlg.h"
 #include "app/ani_cursor.h"
 #include "app/dir_options1_dlg.h"
+#include "app/help_topic.h"
 #include "app/sel_opt_dlg.h"
 #include "app/splash_form.h"
 #include "app/tip_form.h"
@@ -79,6 +80,7 @@ std::unique_ptr<TFrmMain> StartTavrolin()
 {
     SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
     InstallBusyCursorFile();
+    InstallHelpPages();
     auto *splash = new TSplash;
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
