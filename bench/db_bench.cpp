@@ -1,11 +1,8 @@
 // The database engine against the same work done directly through the SQLite C API, on a
 // generated database of 1,500 competitions and 500,000 matches in the shape of Agvnes.
 
-#include "platform/db/alias_store.h"
-#include "platform/db/database.h"
+#include "bench_support.h"
 #include "platform/db/table.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -27,17 +24,10 @@ int MatchdaysOf(int competition)
     return competition <= 1000 ? 38 : 24;
 }
 
-struct Fixture
+struct Fixture : BenchDatabase
 {
-    QTemporaryDir folder;
-    TDatabase database;
-    sqlite3 *raw = nullptr;
-
-    Fixture()
+    Fixture() : BenchDatabase("Bench")
     {
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + "/dbengine.ini").toLocal8Bit());
-        AliasStore().Add({"Bench", "PARADOX", "PATH:\"" + folder.path() + "\""});
-        database.SetAliasName("Bench");
         database.CreateTable(
             {"Diorganvseis",
              {{"DNo", TFieldType::ftAutoInc, 0, false},
@@ -92,9 +82,7 @@ struct Fixture
                     }
         }
         ExecSql(db, "COMMIT");
-        const int rc = sqlite3_open(database.FileName().toUtf8().constData(), &raw);
-        if (rc != SQLITE_OK)
-            std::abort();
+        OpenRaw();
     }
 };
 

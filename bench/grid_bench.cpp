@@ -4,19 +4,16 @@
 // pages with Page Down. The grid's dataset counts what it reads, to show that a grid reads the
 // rows it paints and not the whole table.
 
-#include "platform/db/alias_store.h"
+#include "bench_support.h"
 #include "platform/db/data_source.h"
-#include "platform/db/database.h"
 #include "platform/db/table.h"
 #include "platform/ui/db_grid.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -50,26 +47,10 @@ void Exec(sqlite3 *db, const char *sql)
 
 // The matches table made by the engine (so that it knows its fields and index), filled through
 // the SQLite C API in one transaction, and a read-only raw connection for the direct way.
-struct Fixture
+struct Fixture : BenchDatabase
 {
-    QTemporaryDir folder;
-    TDatabase database;
-    sqlite3 *raw = nullptr;
-
-    Fixture()
+    Fixture() : BenchDatabase("GridBench")
     {
-        const QString home = folder.path() + "/home";
-        const QString config = folder.path() + "/config";
-        const QString data = folder.path() + "/data";
-        for (const QString &path : {home + "/Data", config, data})
-            QDir().mkpath(path);
-        qputenv("TAVROLIN_HOME", home.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
-        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
-        qunsetenv("TAVROLIN_DBENGINE_CONFIG");
-        AliasStore().Add({"GridBench", "PARADOX", "PATH:\"" + home + "/Data\";DEFAULT DRIVER:\"PARADOX\""});
-        database.SetAliasName("GridBench");
-        database.Open();
         database.CreateTable({"Agvnes",
                               {{"GameNo", TFieldType::ftInteger, 0, true},
                                {"DiorgNo", TFieldType::ftInteger, 0, false},
@@ -82,12 +63,8 @@ struct Fixture
                                {"AP1", TFieldType::ftFloat, 0, false}},
                               {{"", "GameNo", ixPrimary}}});
         Fill(database.Handle());
-        if (sqlite3_open_v2(database.FileName().toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
-            SQLITE_OK)
-            Fail("open", raw);
+        OpenRaw(SQLITE_OPEN_READONLY);
     }
-
-    ~Fixture() { sqlite3_close(raw); }
 
     static void Fill(sqlite3 *db)
     {

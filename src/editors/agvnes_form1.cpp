@@ -15,25 +15,18 @@ namespace {
 
 const QString Caption = QStringLiteral("Ενημέρωση Αποτελεσμάτων");
 
-struct ColumnText
-{
-    const char *field;
-    QString caption;
-    int width;
-};
-
 // GName's caption is the field's own label ("Γηπεδούχος").
-const ColumnText Columns[] = {
-    {"Agvnistikh", QStringLiteral("Αγωνιστική"), 0},
-    {"Omilos", QStringLiteral("Όμιλος"), 56},
-    {"Date", QStringLiteral("Ημερομηνία"), 0},
-    {"Time", QStringLiteral("Ώρα"), 54},
-    {"GName", QString(), 100},
-    {"FName", QStringLiteral("Φιλοξενούμενη"), 100},
-    {"HmGGoals", QStringLiteral("ΤΓ (Ημ)"), 50},
-    {"HmFGoals", QStringLiteral("ΤΦ (Ημ)"), 50},
-    {"TelGGoals", QStringLiteral("ΤΓ"), 50},
-    {"TelFGoals", QStringLiteral("ΤΦ"), 50},
+const QList<TEditorColumn> Columns = {
+    {QStringLiteral("Agvnistikh"), QStringLiteral("Αγωνιστική"), 0},
+    {QStringLiteral("Omilos"), QStringLiteral("Όμιλος"), 56},
+    {QStringLiteral("Date"), QStringLiteral("Ημερομηνία"), 0},
+    {QStringLiteral("Time"), QStringLiteral("Ώρα"), 54},
+    {QStringLiteral("GName"), QString(), 100},
+    {QStringLiteral("FName"), QStringLiteral("Φιλοξενούμενη"), 100},
+    {QStringLiteral("HmGGoals"), QStringLiteral("ΤΓ (Ημ)"), 50},
+    {QStringLiteral("HmFGoals"), QStringLiteral("ΤΦ (Ημ)"), 50},
+    {QStringLiteral("TelGGoals"), QStringLiteral("ΤΓ"), 50},
+    {QStringLiteral("TelFGoals"), QStringLiteral("ΤΦ"), 50},
 };
 
 void ClearFilter(TDataSet &dataSet)
@@ -72,18 +65,13 @@ TAgvnesForm1::TAgvnesForm1(QWidget *parent)
 {
     setWindowTitle(Caption);
     setWindowState(Qt::WindowMaximized);
-    DataSource1->SetDataSet(&TavrolinDM().Agvnes);
-    DBNavigator1->SetDataSource(DataSource1);
-    DBNavigator1->SetVisibleButtons(
-        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh});
-    DBGrid1->SetOptions(EditorGridOptions(false));
-    for (const ColumnText &column : Columns)
-        AddGridColumn(*DBGrid1, QString::fromLatin1(column.field), column.caption, column.width);
+    LinkEditor(*DataSource1, TavrolinDM().Agvnes, *DBNavigator1,
+               {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh}, *DBGrid1,
+               Columns, false);
     // A team is chosen by its name among the teams of every competition, which cannot tell this
     // competition's team from a namesake: the teams of a match are not changed here.
     DBGrid1->Columns()[4].ReadOnly = true;
     DBGrid1->Columns()[5].ReadOnly = true;
-    DBGrid1->SetDataSource(DataSource1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);

@@ -15,22 +15,15 @@ namespace {
 
 const QString Caption = QStringLiteral("Κατηγορίες");
 
-struct ColumnText
-{
-    const char *field;
-    QString caption;
-    int width;
-};
-
-const ColumnText Columns[] = {
-    {"GrName", QStringLiteral("Ελληνική Ονομασία"), 180},
-    {"EnName", QStringLiteral("Αγγλική Ονομασία"), 180},
-    {"ItName", QStringLiteral("Ιταλική Ονομασία"), 180},
-    {"KratosName", QStringLiteral("Κράτος"), 110},
-    {"Kode", QStringLiteral("Κωδικός"), 0},
-    {"Isxys", QStringLiteral("Ισχύς"), 45},
-    {"Symbol", QStringLiteral("Σύμβολο"), 35},
-    {"TyposKathg", QStringLiteral("Τύπος"), 0},
+const QList<TEditorColumn> Columns = {
+    {QStringLiteral("GrName"), QStringLiteral("Ελληνική Ονομασία"), 180},
+    {QStringLiteral("EnName"), QStringLiteral("Αγγλική Ονομασία"), 180},
+    {QStringLiteral("ItName"), QStringLiteral("Ιταλική Ονομασία"), 180},
+    {QStringLiteral("KratosName"), QStringLiteral("Κράτος"), 110},
+    {QStringLiteral("Kode"), QStringLiteral("Κωδικός"), 0},
+    {QStringLiteral("Isxys"), QStringLiteral("Ισχύς"), 45},
+    {QStringLiteral("Symbol"), QStringLiteral("Σύμβολο"), 35},
+    {QStringLiteral("TyposKathg"), QStringLiteral("Τύπος"), 0},
 };
 
 // The category types the program knows, as the competition editor names them: league and cup.
@@ -70,14 +63,9 @@ TKatEditForm::TKatEditForm(QWidget *parent)
 {
     setWindowTitle(Caption);
     setWindowState(Qt::WindowMaximized);
-    DataSource1->SetDataSet(&TavrolinDM().Kathgories);
-    DBNavigator1->SetDataSource(DataSource1);
-    DBNavigator1->SetVisibleButtons(
-        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh});
-    DBGrid1->SetOptions(EditorGridOptions(false));
-    for (const ColumnText &column : Columns)
-        AddGridColumn(*DBGrid1, QString::fromLatin1(column.field), column.caption, column.width);
-    DBGrid1->SetDataSource(DataSource1);
+    LinkEditor(*DataSource1, TavrolinDM().Kathgories, *DBNavigator1,
+               {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh}, *DBGrid1,
+               Columns, false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);

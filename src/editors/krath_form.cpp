@@ -38,16 +38,13 @@ TKrathForm::TKrathForm(QWidget *parent)
 {
     setWindowTitle(Caption);
     setWindowState(Qt::WindowMaximized);
-    DataSource1->SetDataSet(&TavrolinDM().Krath);
-    DBNavigator1->SetDataSource(DataSource1);
-    DBNavigator1->SetVisibleButtons(
-        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh});
+    LinkEditor(*DataSource1, TavrolinDM().Krath, *DBNavigator1,
+               {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh}, *DBGrid1,
+               {{QStringLiteral("Name"), NameTitle},
+                {QStringLiteral("Kode"), CodeTitle},
+                {QStringLiteral("Nomisma"), CurrencyTitle}},
+               false);
     DBNavigator1->OnClick = [this](TNavigateBtn button) { DBNavigatorClick(button); };
-    DBGrid1->SetOptions(EditorGridOptions(false));
-    AddGridColumn(*DBGrid1, QStringLiteral("Name"), NameTitle);
-    AddGridColumn(*DBGrid1, QStringLiteral("Kode"), CodeTitle);
-    AddGridColumn(*DBGrid1, QStringLiteral("Nomisma"), CurrencyTitle);
-    DBGrid1->SetDataSource(DataSource1);
     DBImage1->SetDataSource(DataSource1);
     DBImage1->SetDataField(QStringLiteral("Flag"));
     DBImage1->SetStretch(true);

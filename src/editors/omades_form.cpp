@@ -54,13 +54,11 @@ TOmadesForm::TOmadesForm(QWidget *parent)
 {
     setWindowTitle(Caption);
     setWindowState(Qt::WindowMaximized);
-    DataSource1->SetDataSet(&TavrolinDM().Omades);
-    DBNavigator1->SetDataSource(DataSource1);
-    DBNavigator1->SetVisibleButtons({nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost});
-    DBGrid1->SetOptions(EditorGridOptions(true));
-    AddGridColumn(*DBGrid1, QStringLiteral("Name"), GreekNameTitle, 250);
-    AddGridColumn(*DBGrid1, QStringLiteral("EnName"), EnglishNameTitle, 250);
-    DBGrid1->SetDataSource(DataSource1);
+    LinkEditor(
+        *DataSource1, TavrolinDM().Omades, *DBNavigator1,
+        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost}, *DBGrid1,
+        {{QStringLiteral("Name"), GreekNameTitle, 250}, {QStringLiteral("EnName"), EnglishNameTitle, 250}},
+        true);
     CmbKrath->setEditable(false);
     CmbKrath->setMinimumWidth(200);
     connect(CmbKrath, &QComboBox::activated, this, &TOmadesForm::CmbKrathChange);

@@ -23,13 +23,10 @@ TPeriodForm::TPeriodForm(QWidget *parent)
       ImageList1(NavigatorImageList(*this))
 {
     setWindowTitle(Caption);
-    DataSource1->SetDataSet(&TavrolinDM().Periodos);
-    DBNavigator1->SetDataSource(DataSource1);
-    DBNavigator1->SetVisibleButtons({nbPrior, nbNext, nbInsert, nbDelete, nbPost, nbCancel});
+    LinkEditor(*DataSource1, TavrolinDM().Periodos, *DBNavigator1,
+               {nbPrior, nbNext, nbInsert, nbDelete, nbPost, nbCancel}, *DBGrid1,
+               {{QStringLiteral("Periodos"), SeasonTitle, 185}}, true);
     DBNavigator1->SetConfirmDelete(true);
-    DBGrid1->SetOptions(EditorGridOptions(true));
-    AddGridColumn(*DBGrid1, QStringLiteral("Periodos"), SeasonTitle, 185);
-    DBGrid1->SetDataSource(DataSource1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);

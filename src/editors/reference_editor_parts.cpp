@@ -1,6 +1,6 @@
 #include "editors/reference_editor_parts.h"
 
-#include "platform/ui/db_navigator.h"
+#include "platform/db/data_source.h"
 
 #include <QStyle>
 #include <QToolButton>
@@ -25,20 +25,22 @@ void SetNavigatorGlyphs(TDBNavigator &navigator, const QList<QIcon> &images)
         navigator.Button(TNavigateBtn(i))->setIcon(images.at(i));
 }
 
-TDBGridOptions EditorGridOptions(bool confirmDelete)
+void LinkEditor(TDataSource &source, TDataSet &table, TDBNavigator &navigator, TButtonSet buttons,
+                TDBGrid &grid, const QList<TEditorColumn> &columns, bool confirmDelete)
 {
+    source.SetDataSet(&table);
+    navigator.SetDataSource(&source);
+    navigator.SetVisibleButtons(buttons);
     TDBGridOptions options{dgEditing,  dgTitles,   dgIndicator, dgColumnResize,
                            dgColLines, dgRowLines, dgTabs,      dgCancelOnExit};
     if (confirmDelete)
         options.Include(dgConfirmDelete);
-    return options;
-}
-
-TColumn &AddGridColumn(TDBGrid &grid, const QString &fieldName, const QString &caption, int width)
-{
-    TColumn &column = grid.Columns().Add();
-    column.SetFieldName(fieldName);
-    column.Title.Caption = caption;
-    column.Width = width;
-    return column;
+    grid.SetOptions(options);
+    for (const TEditorColumn &editorColumn : columns) {
+        TColumn &column = grid.Columns().Add();
+        column.SetFieldName(editorColumn.field);
+        column.Title.Caption = editorColumn.caption;
+        column.Width = editorColumn.width;
+    }
+    grid.SetDataSource(&source);
 }

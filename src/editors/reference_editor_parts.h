@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/ui/db_grid.h"
+#include "platform/ui/db_navigator.h"
 
 #include <QIcon>
 #include <QList>
 
 class QWidget;
-class TDBNavigator;
+class TDataSet;
+class TDataSource;
 
 // What the reference-data editors (seasons, categories, countries, teams) and the unplayed-matches
 // window share: their navigator pictures and the way their grids edit.
@@ -17,9 +19,18 @@ QList<QIcon> NavigatorImageList(const QWidget &window);
 // Button i of the navigator takes picture i of the list.
 void SetNavigatorGlyphs(TDBNavigator &navigator, const QList<QIcon> &images);
 
-// Editing in place with titles, row mark, resizable columns, grid lines, Tab between cells and an
-// unchanged new row dropped on leaving; with confirmDelete the grid asks before it deletes.
-TDBGridOptions EditorGridOptions(bool confirmDelete);
+// A column of an editor's grid: its field, its caption (empty: the field's own label) and its
+// width (0: the field's own width).
+struct TEditorColumn
+{
+    QString field;
+    QString caption;
+    int width = 0;
+};
 
-// Adds a column of the field; an empty caption shows the field's own label, width 0 its own width.
-TColumn &AddGridColumn(TDBGrid &grid, const QString &fieldName, const QString &caption, int width = 0);
+// The editor's data source shows the table; its navigator, with these buttons, and its grid, with
+// these columns, move on the source. The grid edits in place with titles, row mark, resizable
+// columns, grid lines, Tab between cells and an unchanged new row dropped on leaving; with
+// confirmDelete it asks before it deletes.
+void LinkEditor(TDataSource &source, TDataSet &table, TDBNavigator &navigator, TButtonSet buttons,
+                TDBGrid &grid, const QList<TEditorColumn> &columns, bool confirmDelete);

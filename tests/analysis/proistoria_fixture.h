@@ -1,110 +1,25 @@
 #pragma once
 
-#include "data/data_module.h"
-#include "platform/db/alias_store.h"
 #include "platform/ui/message_recorder.h"
-#include "support/test_environment.h"
-
-#include <gtest/gtest.h>
+#include "support/data_module_test_base.h"
 
 // The program's data module on a fresh data folder with the shared tables open and the message
 // boxes recorded, and a history of meetings entered through the module's tables: clubs that play
 // in several competitions and seasons under other competition-team records.
-class ProistoriaTest : public testing::Test
+class ProistoriaTest : public ProgramDataModuleTest
 {
 protected:
-    void SetUp() override
-    {
-        AliasStore().Add(
-            {"Tavrolin", "PARADOX",
-             "PATH:\"" + CurrentTestFolders().ProgramHome() + "/Data\";DEFAULT DRIVER:\"PARADOX\""});
-        for (TTable *table : Tables())
-            table->Open();
-    }
-
-    void TearDown() override
-    {
-        // The module outlives the test when the tests share one process.
-        for (TTable *table : Tables()) {
-            table->SetFiltered(false);
-            table->SetFilter(QString());
-            table->Close();
-        }
-        Dm().TavrolinDb.Close();
-    }
-
-    static TTavrolinDM &Dm() { return TavrolinDM(); }
-    static QList<TTable *> Tables()
-    {
-        TTavrolinDM &dm = TavrolinDM();
-        return {&dm.Krath,        &dm.Kathgories, &dm.Periodos, &dm.Omades,
-                &dm.Diorganvseis, &dm.POmades,    &dm.Agvnes};
-    }
-
-    int AddCountry(const QString &name)
-    {
-        Post(Dm().Krath, {{"Name", name}});
-        return Dm().Krath.FieldByName("RecNo").AsInteger();
-    }
-
     // A competition of twenty teams (typos 0: league, 1: cup) of a new category; its DNo.
     int AddCompetition(int country, const QString &category, const QString &season, int typos)
     {
-        Post(Dm().Kathgories, {{"GrName", category}, {"Kratos", country}, {"Typos", typos}});
-        const int katNo = Dm().Kathgories.FieldByName("KatNo").AsInteger();
-        if (!Dm().Periodos.Locate("Periodos", {season}))
-            Post(Dm().Periodos, {{"Periodos", season}});
-        Post(Dm().Diorganvseis, {{"KatNo", katNo},
-                                 {"Periodos", season},
-                                 {"Omades", 20},
-                                 {"Nikh", 3},
-                                 {"Isop", 1},
-                                 {"Htta", 0},
-                                 {"Rounds", 2},
-                                 {"Typos", typos}});
-        return Dm().Diorganvseis.FieldByName("DNo").AsInteger();
+        const int katNo = AddCategory(category, country, typos);
+        return ProgramDataModuleTest::AddCompetition(katNo, season, 20, 2, typos);
     }
 
-    int AddClub(int country, const QString &name)
-    {
-        EXPECT_TRUE(Dm().Krath.Locate("RecNo", {country}));
-        // The team editor lists the teams of the chosen country.
-        Dm().Omades.SetFilter(QString("KratosNo = %1").arg(country));
-        Dm().Omades.SetFiltered(true);
-        Post(Dm().Omades, {{"Name", name}, {"EnName", name + " en"}});
-        return Dm().Omades.FieldByName("TeamNo").AsInteger();
-    }
+    int AddClub(int country, const QString &name) { return AddTeam(country, name, name + " en"); }
 
     // The club's competition-team record in the competition.
-    int Enter(int dNo, int teamNo)
-    {
-        EXPECT_TRUE(Dm().Diorganvseis.Locate("DNo", {dNo}));
-        Dm().Omades.SetFiltered(false);
-        EXPECT_TRUE(Dm().Omades.Locate("TeamNo", {teamNo}));
-        Post(Dm().POmades, {{"TeamNo", teamNo}});
-        return Dm().POmades.FieldByName("RecNo").AsInteger();
-    }
-
-    void AddMatch(int dNo, int day, int home, int away, const QDate &date, QVariant homeGoals = {},
-                  QVariant awayGoals = {})
-    {
-        Post(Dm().Agvnes, {{"DiorgNo", dNo},
-                           {"Agvnistikh", day},
-                           {"Ghpedoyxos", home},
-                           {"Filojenoymenh", away},
-                           {"Omilos", 0},
-                           {"Date", date},
-                           {"TelGGoals", homeGoals},
-                           {"TelFGoals", awayGoals}});
-    }
-
-    static void Post(TDataSet &data, const QList<std::pair<QString, QVariant>> &values)
-    {
-        ASSERT_TRUE(data.Append());
-        for (const auto &[name, value] : values)
-            data.FieldByName(name).SetValue(value);
-        ASSERT_TRUE(data.Post()) << data.DisplayTableName().toStdString();
-    }
+    int Enter(int dNo, int teamNo) { return AddCompetitionTeam(dNo, teamNo); }
 
     // Two seasons of a league and a cup, and a European cup with a foreign club:
     // the chosen match is Ολυμπιακός - Παναθηναϊκός of 6 March 2005 (league 2004-05).

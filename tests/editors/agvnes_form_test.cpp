@@ -68,7 +68,7 @@ protected:
         return *AgvnesForm();
     }
 
-    static int Listed() { return Dm().Agvnes.RecordCount(); }
+    int Listed() { return Dm().Agvnes.RecordCount(); }
     static QString HomeTeamAt(int row) { return AgvnesForm()->DBGrid1->CellText(row, 2); }
     static QString TeamName(int dNo, int team) { return QString("Ομάδα %1-%2").arg(dNo).arg(team); }
 

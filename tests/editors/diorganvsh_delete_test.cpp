@@ -26,7 +26,7 @@ protected:
     }
 
     // The rows that belong to a competition: matches, teams, statistics rows of its teams, itself.
-    static QList<int> RowsOf(int dNo)
+    QList<int> RowsOf(int dNo)
     {
         return {Count("SELECT count(*) FROM Agvnes WHERE DiorgNo = ?1", {dNo}),
                 Count("SELECT count(*) FROM PerOmades WHERE DiorNo = ?1", {dNo}),

@@ -1269,6 +1269,17 @@ void TDataSet::SetFilterOptions(TFilterOptions options)
         FilterChanged();
 }
 
+CompiledFilter TDataSet::CompileOwnFilter() const
+{
+    const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
+        const TField *field = FindField(name);
+        if (!field || !field->IsDataField())
+            return std::nullopt;
+        return FilterField{field->FieldName(), field->DataType()};
+    };
+    return CompileFilter(Filter(), resolve, FilterOptions());
+}
+
 void TDataSet::SetOnFilterRecord(TFilterRecordEvent handler)
 {
     onFilterRecord_ = std::move(handler);

@@ -237,6 +237,8 @@ protected:
     SearchView(const QList<TField *> &fields, const QVariantList &values, TLocateOptions options);
     // The record filter callback or text changed: rebuild the view.
     virtual void FilterChanged();
+    // The filter text compiled to SQL over the data fields of this dataset, under their names.
+    CompiledFilter CompileOwnFilter() const;
     // Gives a new record its first values before OnNewRecord runs (a detail table's link fields).
     virtual void InitNewRecord(TRecordBuffer &) {}
     // Builds the view again from its first record, with the scroll events (range, filter and

@@ -368,13 +368,7 @@ QVector<qint64> TQuery::QueryView(int, int, QHash<qint64, TRecordBuffer> *, bool
     }
     // The rows are in memory: each is offered to SQLite as a one-row table under the field
     // names, so the filter means exactly what it means on a table.
-    const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
-        const TField *field = FindField(name);
-        if (!field || !field->IsDataField())
-            return std::nullopt;
-        return FilterField{field->FieldName(), field->DataType()};
-    };
-    const CompiledFilter filter = CompileFilter(Filter(), resolve, FilterOptions());
+    const CompiledFilter filter = CompileOwnFilter();
     QStringList columns;
     QStringList placeholders;
     QList<const TField *> dataFields;

@@ -325,13 +325,7 @@ TTable::Condition TTable::ViewCondition() const
         }
     }
     if (Filtered() && !Filter().trimmed().isEmpty()) {
-        const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
-            const TField *field = FindField(name);
-            if (!field || !field->IsDataField())
-                return std::nullopt;
-            return FilterField{field->FieldName(), field->DataType()};
-        };
-        const CompiledFilter filter = CompileFilter(Filter(), resolve, FilterOptions());
+        const CompiledFilter filter = CompileOwnFilter();
         parts.append('(' + filter.whereSql + ')');
         condition.values += filter.values;
     }

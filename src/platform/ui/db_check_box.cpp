@@ -47,8 +47,7 @@ void TDBCheckBox::SetReadOnly(bool readOnly)
 
 void TDBCheckBox::UpdateEnabled()
 {
-    const TDataSource *source = DataSource();
-    setEnabled(!readOnly_ && link_.CanModify() && (link_.Editing() || (source && source->AutoEdit())));
+    setEnabled(!readOnly_ && link_.CanEdit());
 }
 
 void TDBCheckBox::ShowField()

@@ -1,15 +1,30 @@
 #include "platform/ui/db_data_link.h"
 
+#include "platform/db/db_errors.h"
+#include "platform/ui/message_service.h"
+
+bool TSourceConnections::Switch(TDataSource *source)
+{
+    if (source_ == source)
+        return false;
+    Disconnect();
+    source_ = source;
+    return true;
+}
+
+void TSourceConnections::Disconnect()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(connections_))
+        QObject::disconnect(connection);
+    connections_.clear();
+}
+
 TFieldDataLink::TFieldDataLink(QObject *parent) : QObject(parent) {}
 
 void TFieldDataLink::SetDataSource(TDataSource *source)
 {
-    if (source_ == source)
+    if (!source_.Switch(source))
         return;
-    for (const QMetaObject::Connection &connection : std::as_const(connections_))
-        disconnect(connection);
-    connections_.clear();
-    source_ = source;
     Attach();
     StateChanged();
     Reset();
@@ -26,21 +41,22 @@ void TFieldDataLink::SetFieldName(const QString &name)
 
 void TFieldDataLink::Attach()
 {
-    if (!source_)
+    TDataSource *source = DataSource();
+    if (!source)
         return;
-    connections_ << connect(source_, &TDataSource::DataChanged, this, &TFieldDataLink::DataChanged)
-                 << connect(source_, &TDataSource::StateChanged, this, &TFieldDataLink::StateChanged)
-                 << connect(source_, &TDataSource::UpdateData, this, &TFieldDataLink::UpdateRecord)
-                 << connect(source_, &QObject::destroyed, this, [this]() {
-                        connections_.clear();
-                        StateChanged();
-                        Reset();
-                    });
+    source_ << connect(source, &TDataSource::DataChanged, this, &TFieldDataLink::DataChanged)
+            << connect(source, &TDataSource::StateChanged, this, &TFieldDataLink::StateChanged)
+            << connect(source, &TDataSource::UpdateData, this, &TFieldDataLink::UpdateRecord)
+            << connect(source, &QObject::destroyed, this, [this]() {
+                   source_.Disconnect();
+                   StateChanged();
+                   Reset();
+               });
 }
 
 TDataSet *TFieldDataLink::DataSet() const
 {
-    return source_ ? source_->DataSet() : nullptr;
+    return DataSource() ? DataSource()->DataSet() : nullptr;
 }
 
 bool TFieldDataLink::Active() const
@@ -55,7 +71,7 @@ TField *TFieldDataLink::Field() const
 
 bool TFieldDataLink::Editing() const
 {
-    const TDataSetState state = source_ ? source_->State() : TDataSetState::dsInactive;
+    const TDataSetState state = DataSource() ? DataSource()->State() : TDataSetState::dsInactive;
     return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
 }
 
@@ -66,12 +82,17 @@ bool TFieldDataLink::CanModify() const
            DataSet()->CanModify();
 }
 
+bool TFieldDataLink::CanEdit() const
+{
+    return CanModify() && (Editing() || DataSource()->AutoEdit());
+}
+
 bool TFieldDataLink::Edit()
 {
     if (!CanModify())
         return false;
     if (!Editing())
-        source_->Edit();
+        DataSource()->Edit();
     return Editing();
 }
 
@@ -96,6 +117,20 @@ void TFieldDataLink::UpdateRecord()
     }
     writing_ = false;
     modified_ = false;
+}
+
+bool TFieldDataLink::UpdateRecordOnExit()
+{
+    if (!modified_ || !Editing())
+        return true;
+    try {
+        UpdateRecord();
+    } catch (const EAbort &) {
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return false;
+    }
+    return true;
 }
 
 void TFieldDataLink::DataChanged(TField *field)

@@ -7,6 +7,26 @@
 
 #include <functional>
 
+// A control's hold on a data source: the source (null once it is destroyed) and the control's
+// signal connections to it, dropped when the control moves to another source.
+class TSourceConnections
+{
+public:
+    TDataSource *Source() const { return source_; }
+    // Drops the connections to the old source and keeps the new one; false when it is the same.
+    bool Switch(TDataSource *source);
+    void Disconnect();
+    TSourceConnections &operator<<(const QMetaObject::Connection &connection)
+    {
+        connections_ << connection;
+        return *this;
+    }
+
+private:
+    QPointer<TDataSource> source_;
+    QList<QMetaObject::Connection> connections_;
+};
+
 // The tie between one data-aware control and one field of the dataset behind a data source: tells
 // the control when to show the field again and when to write what the user typed, and puts the
 // dataset into edit state when the user starts changing the value.
@@ -17,7 +37,7 @@ class TFieldDataLink : public QObject
 public:
     explicit TFieldDataLink(QObject *parent = nullptr);
 
-    TDataSource *DataSource() const { return source_; }
+    TDataSource *DataSource() const { return source_.Source(); }
     void SetDataSource(TDataSource *source);
     QString FieldName() const { return fieldName_; }
     void SetFieldName(const QString &name);
@@ -31,6 +51,9 @@ public:
     // Whether the user may change the field: an open dataset that can be modified and a field
     // that is not read-only.
     bool CanModify() const;
+    // Whether the user may change the field now: it can be modified, and the record is being
+    // edited or the source puts it into edit state on a change.
+    bool CanEdit() const;
 
     // What a control calls when the user starts changing the value: edit state when the source
     // allows it. True when the dataset is then being edited.
@@ -42,6 +65,10 @@ public:
     void Reset();
     // Writes the pending change through OnUpdateData (the source asks for it before a post).
     void UpdateRecord();
+    // Writes the pending change as the user leaves the control. A value the field refuses is
+    // shown in an error message and false returned: the control keeps the focus, with the text
+    // as typed, so that the user can correct it.
+    bool UpdateRecordOnExit();
 
     // Show the field's value (record, field or dataset changed).
     std::function<void()> OnDataChange;
@@ -55,9 +82,8 @@ private:
     void DataChanged(TField *field);
     void StateChanged();
 
-    QPointer<TDataSource> source_;
+    TSourceConnections source_;
     QString fieldName_;
-    QList<QMetaObject::Connection> connections_;
     bool modified_ = false;
     bool writing_ = false;
 };

@@ -1,8 +1,5 @@
 #include "platform/ui/db_edit.h"
 
-#include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
-
 #include <QKeyEvent>
 
 #include <optional>
@@ -70,9 +67,7 @@ void TDBEdit::ApplyMask()
 
 void TDBEdit::UpdateReadOnly()
 {
-    const TDataSource *source = DataSource();
-    const bool canStart = link_.Editing() || (source && source->AutoEdit());
-    const bool readOnly = readOnly_ || !link_.CanModify() || !canStart;
+    const bool readOnly = readOnly_ || !link_.CanEdit();
     // Setting either property again would drop the user's selection.
     if (isReadOnly() != readOnly)
         setReadOnly(readOnly);
@@ -149,14 +144,6 @@ void TDBEdit::keyPressEvent(QKeyEvent *event)
 void TDBEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!link_.IsModified() || !link_.Editing())
-        return;
-    try {
-        link_.UpdateRecord();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        // The text stays as typed so that the user can correct it.
-        MessageDlg(error.Message(), mtError, {mbOK});
+    if (!link_.UpdateRecordOnExit())
         setFocus();
-    }
 }

@@ -18,29 +18,24 @@ TDBGridModel::TDBGridModel(TDBGridColumns &columns, QObject *parent)
 
 void TDBGridModel::SetDataSource(TDataSource *source)
 {
-    if (source_ == source)
+    if (!source_.Switch(source))
         return;
-    for (const QMetaObject::Connection &connection : std::as_const(connections_))
-        disconnect(connection);
-    connections_.clear();
-    source_ = source;
     if (source)
-        connections_ << connect(source, &TDataSource::DataSetChanged, this, &TDBGridModel::Reload)
-                     << connect(source, &TDataSource::StateChanged, this, &TDBGridModel::StateChanged)
-                     << connect(source, &TDataSource::DataChanged, this, &TDBGridModel::RecordChanged)
-                     << connect(source, &QObject::destroyed, this, &TDBGridModel::Reload,
-                                Qt::QueuedConnection);
+        source_ << connect(source, &TDataSource::DataSetChanged, this, &TDBGridModel::Reload)
+                << connect(source, &TDataSource::StateChanged, this, &TDBGridModel::StateChanged)
+                << connect(source, &TDataSource::DataChanged, this, &TDBGridModel::RecordChanged)
+                << connect(source, &QObject::destroyed, this, &TDBGridModel::Reload, Qt::QueuedConnection);
     Reload();
 }
 
 TDataSet *TDBGridModel::DataSet() const
 {
-    return source_ ? source_->DataSet() : nullptr;
+    return DataSource() ? DataSource()->DataSet() : nullptr;
 }
 
 bool TDBGridModel::Active() const
 {
-    return DataSet() && DataSet()->Active() && source_->Enabled();
+    return DataSet() && DataSet()->Active() && DataSource()->Enabled();
 }
 
 void TDBGridModel::SetEditing(bool editing)
@@ -192,7 +187,7 @@ bool TDBGridModel::CanEditCell(int row, int column) const
     const TDataSet &data = *DataSet();
     const bool editing = data.State() == TDataSetState::dsEdit || data.State() == TDataSetState::dsInsert;
     return field && !col.ReadOnly && !field->ReadOnly() && field->FieldKind() != TFieldKind::fkCalculated &&
-           data.CanModify() && (editing || source_->AutoEdit());
+           data.CanModify() && (editing || DataSource()->AutoEdit());
 }
 
 Qt::ItemFlags TDBGridModel::flags(const QModelIndex &index) const
@@ -212,7 +207,7 @@ void TDBGridModel::SetCellText(int column, const QString &text)
     const bool editing = data.State() == TDataSetState::dsEdit || data.State() == TDataSetState::dsInsert;
     if (!editing && text == field->Text())
         return;
-    source_->Edit();
+    DataSource()->Edit();
     if (text.isEmpty())
         field->Clear();
     else

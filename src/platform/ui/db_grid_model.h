@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/db/data_source.h"
+#include "platform/ui/db_data_link.h"
 #include "platform/ui/db_grid_columns.h"
 
 #include <QAbstractTableModel>
-#include <QPointer>
 
 // The rows of a dataset as a table model for a data grid: each row is a record of the dataset's
 // view, read on demand through ValueAt/DisplayTextAt (only the rows a view paints are read),
@@ -17,7 +16,7 @@ class TDBGridModel : public QAbstractTableModel
 public:
     explicit TDBGridModel(TDBGridColumns &columns, QObject *parent = nullptr);
 
-    TDataSource *DataSource() const { return source_; }
+    TDataSource *DataSource() const { return source_.Source(); }
     void SetDataSource(TDataSource *source);
     TDataSet *DataSet() const;
     bool Active() const;
@@ -51,8 +50,7 @@ private:
     QString CellText(int row, const TColumn &column) const;
 
     TDBGridColumns &columns_;
-    QPointer<TDataSource> source_;
-    QList<QMetaObject::Connection> connections_;
+    TSourceConnections source_;
     int recordCount_ = 0;
     int insertRow_ = -1;
     bool editing_ = true;

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-TDBLookupComboBox::TDBLookupComboBox(QWidget *parent) : QComboBox(parent)
+TDBLookupComboBox::TDBLookupComboBox(QWidget *parent) : TDBLookupControl(parent)
 {
     link_.OnItemsChanged = [this]() { FillItems(); };
     link_.OnKeyChanged = [this]() { ShowKey(); };

@@ -39,15 +39,11 @@ TDBLookupLink::TDBLookupLink(QObject *parent) : QObject(parent)
 
 void TDBLookupLink::SetListSource(TDataSource *source)
 {
-    if (listSource_ == source)
+    if (!listSource_.Switch(source))
         return;
-    for (const QMetaObject::Connection &connection : std::as_const(listConnections_))
-        disconnect(connection);
-    listConnections_.clear();
-    listSource_ = source;
     if (source)
-        listConnections_ << connect(source, &TDataSource::DataSetChanged, this, &TDBLookupLink::ReadItems)
-                         << connect(source, &TDataSource::StateChanged, this, &TDBLookupLink::ReadItems);
+        listSource_ << connect(source, &TDataSource::DataSetChanged, this, &TDBLookupLink::ReadItems)
+                    << connect(source, &TDataSource::StateChanged, this, &TDBLookupLink::ReadItems);
     ReadItems();
 }
 
@@ -75,7 +71,7 @@ void TDBLookupLink::ReadItems()
 {
     texts_.clear();
     keys_.clear();
-    TDataSet *list = listSource_ ? listSource_->DataSet() : nullptr;
+    TDataSet *list = ListSource() ? ListSource()->DataSet() : nullptr;
     const QString shown = listField_.section(';', 0, 0).trimmed();
     const TField *key = list && list->Active() ? list->FindField(keyField_) : nullptr;
     const TField *text =
@@ -116,8 +112,7 @@ bool TDBLookupLink::CanChoose() const
 {
     if (dataLink_.FieldName().isEmpty())
         return true;
-    const TDataSource *source = dataLink_.DataSource();
-    return dataLink_.CanModify() && (dataLink_.Editing() || (source && source->AutoEdit()));
+    return dataLink_.CanEdit();
 }
 
 bool TDBLookupLink::Choose(int index)
@@ -133,7 +128,7 @@ bool TDBLookupLink::Choose(int index)
             }
             dataLink_.Field()->SetValue(key);
         }
-        if (TDataSet *list = listSource_ ? listSource_->DataSet() : nullptr)
+        if (TDataSet *list = ListSource() ? ListSource()->DataSet() : nullptr)
             list->Locate(keyField_, {key});
     } catch (const EAbort &) {
         ReadKey();

@@ -18,7 +18,7 @@ class TDBLookupLink : public QObject
 public:
     explicit TDBLookupLink(QObject *parent = nullptr);
 
-    TDataSource *ListSource() const { return listSource_; }
+    TDataSource *ListSource() const { return listSource_.Source(); }
     void SetListSource(TDataSource *source);
     QString KeyField() const { return keyField_; }
     void SetKeyField(const QString &name);
@@ -51,8 +51,7 @@ private:
     void KeyChanged();
 
     TFieldDataLink dataLink_;
-    QPointer<TDataSource> listSource_;
-    QList<QMetaObject::Connection> listConnections_;
+    TSourceConnections listSource_;
     QString keyField_;
     QString listField_;
     QStringList texts_;

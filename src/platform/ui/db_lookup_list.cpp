@@ -1,6 +1,6 @@
 #include "platform/ui/db_lookup_list.h"
 
-TDBLookupListBox::TDBLookupListBox(QWidget *parent) : QListWidget(parent)
+TDBLookupListBox::TDBLookupListBox(QWidget *parent) : TDBLookupControl(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     link_.OnItemsChanged = [this]() { FillItems(); };

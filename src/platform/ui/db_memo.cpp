@@ -1,8 +1,5 @@
 #include "platform/ui/db_memo.h"
 
-#include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
-
 #include <QKeyEvent>
 
 TDBMemo::TDBMemo(QWidget *parent) : QPlainTextEdit(parent)
@@ -31,9 +28,7 @@ void TDBMemo::SetReadOnly(bool readOnly)
 
 void TDBMemo::UpdateReadOnly()
 {
-    const TDataSource *source = DataSource();
-    const bool canStart = link_.Editing() || (source && source->AutoEdit());
-    setReadOnly(readOnly_ || !link_.CanModify() || !canStart);
+    setReadOnly(readOnly_ || !link_.CanEdit());
 }
 
 void TDBMemo::ShowField()
@@ -61,13 +56,6 @@ void TDBMemo::keyPressEvent(QKeyEvent *event)
 void TDBMemo::focusOutEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusOutEvent(event);
-    if (!link_.IsModified() || !link_.Editing())
-        return;
-    try {
-        link_.UpdateRecord();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
+    if (!link_.UpdateRecordOnExit())
         setFocus();
-    }
 }

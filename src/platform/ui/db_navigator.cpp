@@ -41,17 +41,13 @@ TDBNavigator::TDBNavigator(QWidget *parent) : QWidget(parent), hints_(DefaultHin
 
 void TDBNavigator::SetDataSource(TDataSource *source)
 {
-    if (source_ == source)
+    if (!source_.Switch(source))
         return;
-    for (const QMetaObject::Connection &connection : std::as_const(connections_))
-        disconnect(connection);
-    connections_.clear();
-    source_ = source;
     if (source)
-        connections_ << connect(source, &TDataSource::StateChanged, this, &TDBNavigator::UpdateButtons)
-                     << connect(source, &TDataSource::DataChanged, this, &TDBNavigator::UpdateButtons)
-                     << connect(source, &QObject::destroyed, this, &TDBNavigator::UpdateButtons,
-                                Qt::QueuedConnection);
+        source_ << connect(source, &TDataSource::StateChanged, this, &TDBNavigator::UpdateButtons)
+                << connect(source, &TDataSource::DataChanged, this, &TDBNavigator::UpdateButtons)
+                << connect(source, &QObject::destroyed, this, &TDBNavigator::UpdateButtons,
+                           Qt::QueuedConnection);
     UpdateButtons();
 }
 
@@ -85,8 +81,8 @@ void TDBNavigator::ApplyHints()
 
 void TDBNavigator::UpdateButtons()
 {
-    TDataSet *data = source_ ? source_->DataSet() : nullptr;
-    const bool active = data && data->Active() && source_->Enabled();
+    TDataSet *data = DataSource() ? DataSource()->DataSet() : nullptr;
+    const bool active = data && data->Active() && DataSource()->Enabled();
     const bool editing =
         active && (data->State() == TDataSetState::dsEdit || data->State() == TDataSetState::dsInsert);
     const bool canModify = active && data->CanModify();
@@ -109,7 +105,7 @@ void TDBNavigator::UpdateButtons()
 
 void TDBNavigator::BtnClick(TNavigateBtn button)
 {
-    TDataSet *data = source_ ? source_->DataSet() : nullptr;
+    TDataSet *data = DataSource() ? DataSource()->DataSet() : nullptr;
     if (!data)
         return;
     if (BeforeAction) {

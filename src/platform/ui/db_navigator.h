@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/db/data_source.h"
+#include "platform/ui/db_data_link.h"
 #include "platform/ui/enum_set.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -40,7 +39,7 @@ class TDBNavigator : public QWidget
 public:
     explicit TDBNavigator(QWidget *parent = nullptr);
 
-    TDataSource *DataSource() const { return source_; }
+    TDataSource *DataSource() const { return source_.Source(); }
     void SetDataSource(TDataSource *source);
     TButtonSet VisibleButtons() const { return visible_; }
     void SetVisibleButtons(TButtonSet buttons);
@@ -68,8 +67,7 @@ private:
     void UpdateButtons();
     void ApplyHints();
 
-    QPointer<TDataSource> source_;
-    QList<QMetaObject::Connection> connections_;
+    TSourceConnections source_;
     std::array<QToolButton *, 10> buttons_{};
     TButtonSet visible_ = AllNavigateButtons;
     QStringList hints_;

@@ -114,9 +114,7 @@ void TDBRadioGroup::SetItemIndex(int index)
 
 void TDBRadioGroup::UpdateEnabled()
 {
-    const TDataSource *source = DataSource();
-    const bool enabled =
-        !readOnly_ && link_.CanModify() && (link_.Editing() || (source && source->AutoEdit()));
+    const bool enabled = !readOnly_ && link_.CanEdit();
     for (QAbstractButton *button : buttons_->buttons())
         button->setEnabled(enabled);
 }
