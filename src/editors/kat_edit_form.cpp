@@ -26,26 +26,6 @@ const QList<TEditorColumn> Columns = {
     {QStringLiteral("TyposKathg"), QStringLiteral("Τύπος"), 0},
 };
 
-// The category types the program knows, as the competition editor names them: league and cup.
-const std::pair<int, QString> KnownTypes[] = {{0, QStringLiteral("Πρωτάθλημα")},
-                                              {1, QStringLiteral("Κύπελο")}};
-
-// A new data folder has no category types, and a competition takes its required type from its
-// category: without them no competition could ever be stored. The known types are stored the
-// first time the categories are edited. True when they were stored now.
-bool StoreKnownTypes(TTable &types)
-{
-    if (!types.IsEmpty())
-        return false;
-    for (const auto &[id, name] : KnownTypes) {
-        types.Append();
-        types.FieldByName(QStringLiteral("Id")).SetValue(id);
-        types.FieldByName(QStringLiteral("Name")).SetValue(name);
-        types.Post();
-    }
-    return true;
-}
-
 // True when the dataset had to be opened.
 bool OpenIfClosed(TDataSet &dataSet)
 {
@@ -81,8 +61,7 @@ void TKatEditForm::FormShow()
     // The type and country columns look their names up in these (and offer them as lists).
     const bool typesOpened = OpenIfClosed(dm.TyposKathg);
     const bool countriesOpened = OpenIfClosed(dm.Krath);
-    const bool typesStored = StoreKnownTypes(dm.TyposKathg);
-    if (typesOpened || countriesOpened || typesStored)
+    if (typesOpened || countriesOpened)
         dm.Kathgories.InvalidateCalculatedFields();
     SetNavigatorGlyphs(*DBNavigator1, ImageList1);
 }

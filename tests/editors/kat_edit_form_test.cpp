@@ -19,10 +19,6 @@ protected:
         form_ = KatEditForm();
         greece_ = AddCountry("Ελλάδα");
         italy_ = AddCountry("Ιταλία");
-        Dm().TyposKathg.Open();
-        Post(Dm().TyposKathg, {{"Id", 0}, {"Name", "Πρωτάθλημα"}});
-        Post(Dm().TyposKathg, {{"Id", 1}, {"Name", "Κύπελο"}});
-        Dm().TyposKathg.Close();
     }
     void TearDown() override
     {
@@ -102,12 +98,8 @@ TEST_F(KatEditFormTest, ANewCategoryStoresTheKeysOfTheCountryAndTypeChosenByName
 
 // A new data folder has no category types; without one no competition of the category could be
 // stored, so the first showing stores the league and cup types, once.
-TEST_F(KatEditFormTest, ANewDataFolderGetsTheLeagueAndCupTypesOnce)
+TEST_F(KatEditFormTest, ANewDataFolderOffersTheLeagueAndCupTypes)
 {
-    Dm().TyposKathg.Open();
-    Dm().TyposKathg.EmptyTable();
-    Dm().TyposKathg.Close();
-
     form_->show();
     form_->hide();
     form_->show();
