@@ -11,7 +11,7 @@ QString ProgramFolder();
 // $XDG_CONFIG_HOME/Tavrolin, else ~/.config/Tavrolin; created on first use.
 QString ConfigFolder();
 
-// A folder below the program folder, given as the design names it ("GR\txt", "txtdata\all",
+// A folder below the program folder, given as the program names it ("GR\txt", "txtdata\all",
 // "Backup\Mones"). Backslashes become slashes and each component takes the one spelling the
 // program uses, so that names that differed only in case on a case-blind file system meet in
 // one folder. The folder is not created.

@@ -19,7 +19,7 @@ public:
     TTable();
     ~TTable() override;
 
-    // The name as the design writes it; a .db/.DB suffix is dropped.
+    // The name as the program writes it; a .db/.DB suffix is dropped.
     QString TableName() const { return tableName_; }
     void SetTableName(const QString &name);
     // The order: a named index, or the fields of IndexFieldNames ("A;B"); setting one clears the
