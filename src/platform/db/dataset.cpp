@@ -240,7 +240,22 @@ TRecordBuffer TDataSet::NewRecordBuffer() const
 
 QVariant TDataSet::ActiveValue(int fieldIndex) const
 {
+    EnsureView();
+    if (fieldIndex >= 0 && fieldIndex < 64) {
+        const quint64 bit = quint64(1) << fieldIndex;
+        fieldsUsed_ |= bit;
+        // Reading a value changes nothing one can see: the record is only read further.
+        if ((active_->missing & bit) && active_ == &current_)
+            const_cast<TDataSet *>(this)->CompleteCurrentRecord();
+    }
     return active_->values.value(fieldIndex);
+}
+
+quint64 TDataSet::FieldsToRead() const
+{
+    if (fieldsUsed_ == 0 || FieldCount() > 64 || HasCalculatedFields() || HasRecordFilter())
+        return ~quint64(0);
+    return fieldsUsed_;
 }
 
 void TDataSet::SetFieldValue(TField &field, const QVariant &value)
@@ -284,6 +299,7 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
 
 void TDataSet::InvalidateCalculatedFields()
 {
+    EnsureView();
     for (TRecordBuffer &record : cache_)
         record.calculated = false;
     if (Active() && !calculating_) {
@@ -371,10 +387,12 @@ void TDataSet::Open()
             fields_.fields_[size_t(i)]->index_ = i;
         cache_.clear();
         cacheStamp_ = DataStamp();
+        fieldsUsed_ = 0;
         current_ = NewRecordBuffer();
         active_ = &current_;
         state_ = TDataSetState::dsBrowse;
         modified_ = false;
+        viewStale_ = false;
         BuildViewFromSource(InitialViewSize);
         cursor_ = view_.isEmpty() ? -1 : 0;
         bof_ = true;
@@ -407,6 +425,7 @@ void TDataSet::Close()
     active_ = &current_;
     view_.clear();
     viewComplete_ = true;
+    viewStale_ = false;
     cache_.clear();
     cursor_ = -1;
     eof_ = bof_ = true;
@@ -500,6 +519,7 @@ void TDataSet::ExtendView(int position)
 
 void TDataSet::EnsureViewComplete()
 {
+    EnsureView();
     if (viewComplete_)
         return;
     const std::optional<qint64> keep =
@@ -513,6 +533,7 @@ void TDataSet::EnsureViewComplete()
 
 int TDataSet::PositionOf(qint64 id)
 {
+    EnsureView();
     int position = int(view_.indexOf(id));
     if (position < 0 && !viewComplete_) {
         EnsureViewComplete();
@@ -538,13 +559,13 @@ void TDataSet::KeepCacheAfterOwnWrite(qint64 stampBefore)
         cacheStamp_ = stampBefore + 1;
 }
 
-const TRecordBuffer &TDataSet::CachedRecord(int position)
+const TRecordBuffer &TDataSet::CachedRecord(int position, bool partialOk)
 {
     SyncRecordCache();
     const qint64 id = view_.at(position);
     const int previous = std::exchange(lastReadPosition_, position);
     auto it = cache_.find(id);
-    if (it != cache_.end())
+    if (it != cache_.end() && (partialOk || it->missing == 0))
         return it.value();
     if (cache_.size() > CacheLimit)
         cache_.clear();
@@ -554,16 +575,18 @@ const TRecordBuffer &TDataSet::CachedRecord(int position)
     const bool walking = std::abs(position - previous) == 1;
     const int first = walking ? position - position % PageSize : position;
     const int last = walking ? std::min(first + PageSize, int(view_.size())) : position + 1;
-    for (int i = first; i < last; ++i)
-        if (!cache_.contains(view_.at(i)))
+    for (int i = first; i < last; ++i) {
+        const auto cached = cache_.constFind(view_.at(i));
+        if (cached == cache_.cend() || cached->missing != 0)
             page.append(view_.at(i));
+    }
     FetchRecords(page, cache_);
     // A record that another user deleted meanwhile reads as empty.
-    for (qint64 missing : page)
-        if (!cache_.contains(missing)) {
+    for (qint64 gone : page)
+        if (const auto cached = cache_.constFind(gone); cached == cache_.cend() || cached->missing != 0) {
             TRecordBuffer empty = NewRecordBuffer();
-            empty.id = missing;
-            cache_.insert(missing, empty);
+            empty.id = gone;
+            cache_.insert(gone, empty);
         }
     return cache_.find(id).value();
 }
@@ -574,15 +597,50 @@ void TDataSet::LoadCurrent()
         current_ = NewRecordBuffer();
         return;
     }
-    current_ = CachedRecord(cursor_);
+    current_ = CachedRecord(cursor_, true);
     if (HasCalculatedFields()) {
         CalculateFields(current_);
         cache_.insert(current_.id, current_);
     }
 }
 
+void TDataSet::CompleteCurrentRecord()
+{
+    if (cursor_ < 0 || cursor_ >= view_.size())
+        return;
+    for (auto it = cache_.begin(); it != cache_.end();)
+        it = (it->missing & fieldsUsed_) != 0 ? cache_.erase(it) : std::next(it);
+    current_ = CachedRecord(cursor_);
+}
+
+void TDataSet::EnsureView() const
+{
+    // Reading the view's state reads the view: nothing else one can see changes.
+    if (viewStale_)
+        const_cast<TDataSet *>(this)->RebuildView(std::nullopt);
+}
+
+bool TDataSet::Eof() const
+{
+    EnsureView();
+    return eof_;
+}
+
+bool TDataSet::Bof() const
+{
+    EnsureView();
+    return bof_;
+}
+
+int TDataSet::RecNo() const
+{
+    EnsureView();
+    return cursor_ + 1;
+}
+
 const TRecordBuffer *TDataSet::CurrentRecord() const
 {
+    EnsureView();
     return cursor_ >= 0 ? &current_ : nullptr;
 }
 
@@ -594,6 +652,7 @@ void TDataSet::SetCursor(int position)
 
 void TDataSet::RebuildView(std::optional<qint64> keepId, bool notify)
 {
+    viewStale_ = false;
     const int previous = cursor_;
     BuildViewFromSource(InitialViewSize);
     int position = 0;
@@ -614,6 +673,7 @@ void TDataSet::RebuildView(std::optional<qint64> keepId, bool notify)
 
 QVariant TDataSet::ValueAt(int row, int fieldIndex)
 {
+    EnsureView();
     if (!Active() || fieldIndex < 0 || fieldIndex >= FieldCount() || row < 0)
         return QVariant();
     if (row >= view_.size())
@@ -634,6 +694,7 @@ QVariant TDataSet::ValueAt(int row, int fieldIndex)
 
 QString TDataSet::DisplayTextAt(int row, int fieldIndex)
 {
+    EnsureView();
     if (!Active() || fieldIndex < 0 || fieldIndex >= FieldCount())
         return QString();
     if (row == cursor_ && state_ == TDataSetState::dsEdit)
@@ -660,6 +721,7 @@ QString TDataSet::DisplayTextAt(int row, int fieldIndex)
 
 void TDataSet::FireScroll(const std::function<void()> &move)
 {
+    EnsureView();
     CheckActive();
     CheckBrowseMode();
     if (IsEditState(state_))
@@ -743,6 +805,7 @@ void TDataSet::SetRecNo(int recNo)
 
 int TDataSet::RecordCount()
 {
+    EnsureView();
     CheckActive();
     EnsureViewComplete();
     return int(view_.size());
@@ -750,12 +813,14 @@ int TDataSet::RecordCount()
 
 bool TDataSet::IsEmpty()
 {
+    EnsureView();
     CheckActive();
     return view_.isEmpty();
 }
 
 TBookmark TDataSet::GetBookmark() const
 {
+    EnsureView();
     if (!Active() || cursor_ < 0)
         return {};
     return {view_.at(cursor_)};
@@ -780,6 +845,7 @@ void TDataSet::GotoBookmark(const TBookmark &bookmark)
 
 void TDataSet::Refresh()
 {
+    EnsureView();
     CheckActive();
     CheckBrowseMode();
     cache_.clear();
@@ -804,6 +870,7 @@ void TDataSet::EnableControls()
 
 void TDataSet::AttachDataSource(TDataSource *source)
 {
+    EnsureView();
     if (!dataSources_.contains(source))
         dataSources_.append(source);
 }
@@ -840,6 +907,7 @@ bool TDataSet::RunBeforeEvent(const TDataSetNotifyEvent &event)
 
 bool TDataSet::Edit()
 {
+    EnsureView();
     CheckActive();
     if (IsEditState(state_))
         return true;
@@ -875,6 +943,7 @@ bool TDataSet::BeginInsert(bool append)
 {
     CheckActive();
     CheckBrowseMode();
+    EnsureView();
     if (IsEditState(state_))
         return false;
     if (!CanModify())
@@ -1027,6 +1096,7 @@ void TDataSet::Cancel()
 
 bool TDataSet::Delete()
 {
+    EnsureView();
     CheckActive();
     if (state_ == TDataSetState::dsInsert || state_ == TDataSetState::dsSetKey) {
         Cancel();
@@ -1159,6 +1229,7 @@ QVariantList ConvertKeyValues(const QList<TField *> &fields, const QVariantList 
 std::optional<qint64> TDataSet::FindRecord(const QString &keyFields, const QVariantList &values,
                                            TLocateOptions options)
 {
+    EnsureView();
     CheckActive();
     const QList<TField *> fields = FieldList(keyFields);
     if (fields.isEmpty())
@@ -1219,7 +1290,7 @@ QVariant TDataSet::Lookup(const QString &keyFields, const QVariantList &values, 
     if (!found)
         return QVariant();
     TRecordBuffer record;
-    if (auto it = cache_.find(*found); it != cache_.end()) {
+    if (auto it = cache_.find(*found); it != cache_.end() && it->missing == 0) {
         record = it.value();
     } else {
         QHash<qint64, TRecordBuffer> read;
@@ -1295,6 +1366,12 @@ void TDataSet::FilterChanged()
 void TDataSet::ResetView()
 {
     CheckBrowseMode();
+    // Nothing shows the view nor follows its moves: it is read when it is next used, so that
+    // several changes in a row (a filter set and switched on) read it once.
+    if (!BeforeScroll && !AfterScroll && dataSources_.isEmpty() && state_ == TDataSetState::dsBrowse) {
+        viewStale_ = true;
+        return;
+    }
     if (!RunBeforeEvent(BeforeScroll))
         return;
     RebuildView(std::nullopt);

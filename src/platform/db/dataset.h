@@ -64,6 +64,9 @@ struct TRecordBuffer
     qint64 id = -1;
     TRecordValues values;
     bool calculated = false;
+    // The data fields (a bit per field index) that were not read: a walk reads only the fields
+    // it has used so far, and a record lacking one that is asked for is read again whole.
+    quint64 missing = 0;
 };
 
 // The fields of a dataset, by position and by name (without case).
@@ -125,10 +128,10 @@ public:
     void Next();
     void Prior();
     int MoveBy(int distance);
-    bool Eof() const { return eof_; }
-    bool Bof() const { return bof_; }
+    bool Eof() const;
+    bool Bof() const;
     // 1-based position of the current record; 0 when the dataset is empty.
-    int RecNo() const { return cursor_ + 1; }
+    int RecNo() const;
     void SetRecNo(int recNo);
     int RecordCount();
     bool IsEmpty();
@@ -267,18 +270,28 @@ protected:
     int PositionOf(qint64 id);
     void EnsureViewComplete();
     void ClearRecordCache() { cache_.clear(); }
+    // The data fields (a bit per field index) that a read of view records needs: those used so
+    // far, or all of them before any was used or when calculated fields or a record filter
+    // read the records.
+    quint64 FieldsToRead() const;
     static bool ValuesMatch(const QVariant &fieldValue, const QVariant &wanted, TFieldType type,
                             TLocateOptions options);
 
 private:
     void BuildViewFromSource(int limit);
+    // A view whose range or filter changed while nothing watched it is built on first use.
+    void EnsureView() const;
     // Reads the view on from its end, with the records, until it reaches position or is complete.
     void ExtendView(int position);
     // Drops cached records when the stored data changed since they were read.
     void SyncRecordCache();
     void KeepCacheAfterOwnWrite(qint64 stampBefore);
-    const TRecordBuffer &CachedRecord(int position);
+    // A record read whole, or (for the current record) as it was read with the view.
+    const TRecordBuffer &CachedRecord(int position, bool partialOk = false);
     void LoadCurrent();
+    // The current record lacks a field now asked for: it and the records cached without that
+    // field are read again whole.
+    void CompleteCurrentRecord();
     void CalculateFields(TRecordBuffer &record);
     bool HasCalculatedFields() const;
     bool RecordAccepted(TRecordBuffer &record);
@@ -301,6 +314,9 @@ private:
 
     QVector<qint64> view_;
     bool viewComplete_ = true;
+    bool viewStale_ = false;
+    // The fields read through the active record since Open (a bit per field index).
+    mutable quint64 fieldsUsed_ = 0;
     // The data stamp when the view's ids were read.
     qint64 viewStamp_ = -1;
     int cursor_ = -1;

@@ -226,6 +226,8 @@ void TTable::CloseCursor()
     viewOrderSql_.clear();
     viewSql_[0].clear();
     viewSql_[1].clear();
+    viewSql_[2].clear();
+    viewFromSql_.clear();
     rangeActive_ = false;
     order_.clear();
     def_.reset();
@@ -349,11 +351,31 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
                 QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ? OFFSET ?");
             viewSql_[0] = QStringLiteral("SELECT rowid") + from;
             viewSql_[1] = QStringLiteral("SELECT ") + columnsSql_ + from;
+            viewSql_[2].clear();
+            viewFromSql_ = from;
             viewOrderSql_ = order;
         }
         viewCondition_ = std::move(condition);
     }
-    DbConnection::Lease statement = connection_->Statement(viewSql_[records ? 1 : 0]);
+    // Records are read with the fields used so far alone; one lacking a field asked for later is
+    // read again whole.
+    const int dataFields = int(def_->Fields.size());
+    const quint64 allFields = dataFields >= 64 ? ~quint64(0) : (quint64(1) << dataFields) - 1;
+    const quint64 missing = records ? allFields & ~FieldsToRead() : 0;
+    int kind = records ? 1 : 0;
+    if (missing != 0) {
+        kind = 2;
+        const quint64 fields = allFields & ~missing;
+        if (viewSql_[2].isEmpty() || viewFields_ != fields) {
+            QStringList columns{QStringLiteral("rowid")};
+            for (int field = 0; field < dataFields; ++field)
+                if (fields & (quint64(1) << field))
+                    columns.append(QuoteIdentifier(def_->Fields.at(field).Name));
+            viewSql_[2] = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) + viewFromSql_;
+            viewFields_ = fields;
+        }
+    }
+    DbConnection::Lease statement = connection_->Statement(viewSql_[kind]);
     statement->BindAll(viewCondition_.values);
     const int next = int(viewCondition_.values.size()) + 1;
     statement->Bind(next, limit < 0 ? qint64(-1) : qint64(limit) + 1);
@@ -366,7 +388,7 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
     }
     while (statement->Step()) {
         if (records && ids.size() < limit) {
-            TRecordBuffer record = ReadRecord(*statement);
+            TRecordBuffer record = ReadRecord(*statement, missing);
             ids.append(record.id);
             records->emplace(record.id, std::move(record));
         } else {
@@ -379,15 +401,18 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
     return ids;
 }
 
-TRecordBuffer TTable::ReadRecord(const SqliteStatement &statement) const
+TRecordBuffer TTable::ReadRecord(const SqliteStatement &statement, quint64 missing) const
 {
     TRecordBuffer record;
     record.id = statement.Int64(0);
+    record.missing = missing;
     // Calculated and lookup fields follow the data fields.
     record.values.resize(FieldCount());
     const int dataFields = int(def_->Fields.size());
+    int column = 1;
     for (int field = 0; field < dataFields; ++field)
-        record.values.setStored(field, statement, field + 1, def_->Fields.at(field).DataType);
+        if (!(missing & (quint64(1) << (field & 63))))
+            record.values.setStored(field, statement, column++, def_->Fields.at(field).DataType);
     return record;
 }
 
@@ -581,6 +606,13 @@ void TTable::SetRange(const QVariantList &startValues, const QVariantList &endVa
     // Values that do not convert are reported now, not at the next read.
     ViewCondition();
     ResetView();
+}
+
+void TTable::FilterChanged()
+{
+    // A filter text that does not compile is reported now, not at the next read.
+    ViewCondition();
+    TDataSet::FilterChanged();
 }
 
 void TTable::CancelRange()

@@ -76,6 +76,7 @@ protected:
     std::optional<std::optional<qint64>> SearchView(const QList<TField *> &fields, const QVariantList &values,
                                                     TLocateOptions options) override;
     void InitNewRecord(TRecordBuffer &record) override;
+    void FilterChanged() override;
 
 private:
     struct OrderColumn
@@ -97,8 +98,9 @@ private:
     QString OrderBySql() const;
     Condition ViewCondition() const;
     QVariantList KeyToStorage(const QVariantList &values, int count) const;
-    // Reads the data fields of the statement's current row, whose columns are rowid and the fields.
-    TRecordBuffer ReadRecord(const SqliteStatement &statement) const;
+    // Reads the data fields of the statement's current row, whose columns are rowid and the
+    // fields but those missing (a bit per field index).
+    TRecordBuffer ReadRecord(const SqliteStatement &statement, quint64 missing = 0) const;
     std::optional<qint64> FirstMatching(const Condition &condition);
     void MoveToId(qint64 id);
     void MasterChanged(TField *field);
@@ -124,8 +126,11 @@ private:
     // The condition and order the view was last read with: later reads of the same view use them.
     Condition viewCondition_;
     QString viewOrderSql_;
-    // The statements reading that view: its ids, and its ids with the records.
-    QString viewSql_[2];
+    // The statements reading that view: its ids, its ids with the records, and its ids with the
+    // fields of viewFields_ (a bit per field index) of the records.
+    QString viewSql_[3];
+    QString viewFromSql_;
+    quint64 viewFields_ = 0;
 
     bool rangeActive_ = false;
     QVariantList rangeStart_;

@@ -107,3 +107,78 @@ TEST_F(DbTest, OwnPostKeepsTheOtherRecordsReadButAnotherWriteDoesNot)
     EXPECT_EQ(agvnes.ValueAt(5, goals), QVariant(4));
     EXPECT_EQ(agvnes.ValueAt(0, goals), QVariant(1));
 }
+
+TEST_F(DbTest, WalkReadingFewFieldsStillShowsEveryFieldAskedForLater)
+{
+    CreateAgvnes();
+    AddMatches(Db(), 600);
+    auto agvnes = OpenTable("Agvnes", "MainInd");
+    agvnes->SetRange({1}, {1});
+    // A walk that read one field: the records read on are read with that field alone.
+    EXPECT_EQ(Column(*agvnes, "Ghpedoyxos"), Numbers(1, 600));
+    agvnes->SetRange({1}, {1});
+    // A field first read halfway through a walk, and one read on the last record only.
+    QVariantList away;
+    for (agvnes->First(); !agvnes->Eof(); agvnes->Next())
+        if (agvnes->FieldByName("Ghpedoyxos").AsInteger() > 100)
+            away.append(agvnes->FieldByName("Filojenoymenh").AsInteger());
+    EXPECT_EQ(away, Numbers(102, 601));
+    EXPECT_EQ(agvnes->FieldByName("Date").AsDateTime().date(), QDate(2004, 9, 1));
+    // Rows shown without moving, searches and lookups see whole records.
+    const int date = agvnes->FieldByName("Date").Index();
+    const int omilos = agvnes->FieldByName("Omilos").Index();
+    EXPECT_EQ(agvnes->ValueAt(450, date), QVariant(QDate(2004, 9, 1)));
+    EXPECT_EQ(agvnes->ValueAt(451, omilos), QVariant(0));
+    EXPECT_EQ(agvnes->Lookup("Ghpedoyxos", {300}, "Agvnistikh"), QVariant(300));
+    // An edit after such a walk writes the changed field only and keeps the others.
+    ASSERT_TRUE(agvnes->Locate("Ghpedoyxos", {300}));
+    ASSERT_TRUE(agvnes->Edit());
+    agvnes->FieldByName("TelGGoals").SetAsInteger(3);
+    ASSERT_TRUE(agvnes->Post());
+    SqliteStatement stored(Db().Handle(),
+                           "SELECT Agvnistikh, Filojenoymenh, Omilos, Date, TelGGoals FROM Agvnes "
+                           "WHERE Ghpedoyxos = 300");
+    ASSERT_TRUE(stored.Step());
+    EXPECT_EQ(stored.Int64(0), 300);
+    EXPECT_EQ(stored.Int64(1), 301);
+    EXPECT_EQ(stored.Int64(2), 0);
+    EXPECT_EQ(stored.Text(3), "2004-09-01");
+    EXPECT_EQ(stored.Int64(4), 3);
+    EXPECT_EQ(agvnes->RecNo(), 300);
+    EXPECT_EQ(agvnes->FieldByName("Filojenoymenh").AsInteger(), 301);
+}
+
+TEST_F(DbTest, RangeAndFilterChangesAreSeenByTheNextRead)
+{
+    CreateAgvnes();
+    AddMatches(Db(), 40);
+    auto agvnes = OpenTable("Agvnes", "MainInd");
+    agvnes->Last();
+    agvnes->SetFilter("Ghpedoyxos > 100");
+    agvnes->SetFiltered(true);
+    EXPECT_TRUE(agvnes->Eof());
+    EXPECT_TRUE(agvnes->Bof());
+    EXPECT_EQ(agvnes->RecNo(), 0);
+    EXPECT_TRUE(agvnes->IsEmpty());
+    agvnes->SetFiltered(false);
+    EXPECT_FALSE(agvnes->Eof());
+    EXPECT_EQ(agvnes->RecNo(), 1);
+    EXPECT_EQ(agvnes->FieldByName("Ghpedoyxos").AsInteger(), 1);
+    agvnes->SetFilter("Ghpedoyxos >= 30");
+    agvnes->SetFiltered(true);
+    EXPECT_EQ(agvnes->RecordCount(), 11);
+    EXPECT_EQ(agvnes->FieldByName("Ghpedoyxos").AsInteger(), 30);
+    agvnes->SetRange({1, 35}, {1, 36});
+    EXPECT_EQ(Column(*agvnes, "Ghpedoyxos"), Numbers(35, 36));
+    agvnes->SetRange({1, 50}, {1, 60});
+    agvnes->Append();
+    EXPECT_EQ(agvnes->FieldByName("Ghpedoyxos").Value(), QVariant());
+    agvnes->Cancel();
+    EXPECT_TRUE(agvnes->Eof());
+    // Something that follows the moves sees each change at once.
+    int scrolls = 0;
+    agvnes->AfterScroll = [&](TDataSet &) { ++scrolls; };
+    agvnes->CancelRange();
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(agvnes->RecNo(), 1);
+}
