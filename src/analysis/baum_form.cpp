@@ -2,9 +2,9 @@
 
 #include "analysis/match_list_link.h"
 #include "analysis/standings_store.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
-#include "platform/core/registry.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_image.h"
 #include "platform/ui/message_service.h"
@@ -59,11 +59,6 @@ constexpr int ColumnCount = 23;
 // The goals columns ("ΤΕΡ") of the three blocks are centred.
 constexpr std::array<int, 3> GoalsColumns = {7, 14, 21};
 const QColor ChampionColor{0, 153, 0};
-
-const char RegistryKey[] = "Software\\Tavrolin\\Diorganvsh";
-const char RegistrySection[] = "Options";
-const char CategoryValue[] = "NameD";
-const char SeasonValue[] = "NameP";
 
 const char AllCategoriesSql[] = "Select GrName from Kathgories order by Kathgories.GrName";
 const char SeasonCategoriesSql[] = "Select GrName from Kathgories, Diorganvseis where Diorganvseis.KatNo = "
@@ -135,11 +130,6 @@ QStringList ComboItems(const QComboBox *combo)
     for (int i = 0; i < combo->count(); ++i)
         items.append(combo->itemText(i));
     return items;
-}
-
-QString ReadChoice(const char *name)
-{
-    return TRegIniFile(Text(RegistryKey)).ReadString(Text(RegistrySection), Text(name), QString());
 }
 
 QHeaderView *NewHeader(const QStringList &titles, const QList<int> &widths, bool clickable, QWidget *parent)
@@ -383,7 +373,7 @@ void TBaumForm::AgvnButtonClick()
 
 void TBaumForm::FillAllCategories()
 {
-    SetComboItems(DiorgCombo, ComboTexts(Text(AllCategoriesSql)), ReadChoice(CategoryValue));
+    SetComboItems(DiorgCombo, ComboTexts(Text(AllCategoriesSql)), ReadNameD());
 }
 
 void TBaumForm::FillSeasonCategories()
@@ -400,7 +390,7 @@ void TBaumForm::FillSeasonCategories()
 
 void TBaumForm::FillAllSeasons()
 {
-    SetComboItems(PeriodCombo, ComboTexts(Text(AllSeasonsSql)), ReadChoice(SeasonValue));
+    SetComboItems(PeriodCombo, ComboTexts(Text(AllSeasonsSql)), ReadNameP());
 }
 
 void TBaumForm::FillCategorySeasons()
@@ -492,9 +482,8 @@ void TBaumForm::ShowChosenCompetition()
 
 void TBaumForm::WriteChoice()
 {
-    TRegIniFile registry(Text(RegistryKey));
-    registry.WriteString(Text(RegistrySection), Text(CategoryValue), DiorgCombo->currentText());
-    registry.WriteString(Text(RegistrySection), Text(SeasonValue), PeriodCombo->currentText());
+    WriteNameD(DiorgCombo->currentText());
+    WriteNameP(PeriodCombo->currentText());
 }
 
 // --- matchdays ---

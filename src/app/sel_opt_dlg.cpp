@@ -1,7 +1,7 @@
 #include "app/sel_opt_dlg.h"
 
-#include "app/general_settings.h"
 #include "app/help_topic.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_lookup_combo.h"

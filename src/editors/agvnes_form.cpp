@@ -2,13 +2,13 @@
 
 #include "analysis/baum_form.h"
 #include "analysis/proistoria_form.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/br_date_form.h"
 #include "editors/match_list_engine.h"
 #include "editors/match_list_print.h"
 #include "editors/up_down.h"
 #include "platform/core/format.h"
-#include "platform/core/registry.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/application.h"
 #include "platform/ui/db_edit_mask.h"
@@ -64,10 +64,6 @@ const char *const kAwayGoals = "ΤΦ";
 const char *const kSign = "ΣΗΜΕΙΟ";
 const char *const kNoCompetition = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
 const char *const kTimeMask = "!90:00;1";
-const char *const kRegistryKey = "Software\\Tavrolin\\Diorganvsh";
-const char *const kRegistrySection = "Options";
-const char *const kNameD = "NameD";
-const char *const kNameP = "NameP";
 const char *const kMainIndex = "MainInd";
 const char *const kMainPanel = "Panel1";
 
@@ -110,11 +106,6 @@ constexpr int kLastGoalColumn = 7;
 QString Text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QString ReadChoice(const char *name)
-{
-    return TRegIniFile(Text(kRegistryKey)).ReadString(Text(kRegistrySection), Text(name), QString());
 }
 
 // Fills a combo with the items and selects the one equal to the text; without one, the first
@@ -500,25 +491,25 @@ QStringList TAgvnesForm::ComboItems(const QStringList &sql, const QString &param
 
 void TAgvnesForm::FillAllSeasons()
 {
-    FillCombo(PeriodCombo, ComboItems(kAllSeasonsSql), ReadChoice(kNameP), false);
+    FillCombo(PeriodCombo, ComboItems(kAllSeasonsSql), ReadNameP(), false);
 }
 
 void TAgvnesForm::FillAllCompetitions()
 {
-    FillCombo(DiorgCombo, ComboItems(kAllCategoriesSql), ReadChoice(kNameD), false);
+    FillCombo(DiorgCombo, ComboItems(kAllCategoriesSql), ReadNameD(), false);
 }
 
 void TAgvnesForm::FillSeasonCompetitions()
 {
     FillCombo(DiorgCombo,
               ComboItems(kSeasonCategoriesSql, QStringLiteral("Periodos"), PeriodCombo->currentText()),
-              ReadChoice(kNameD), true);
+              ReadNameD(), true);
 }
 
 void TAgvnesForm::FillCompetitionSeasons()
 {
     FillCombo(PeriodCombo, ComboItems(kCategorySeasonsSql, QStringLiteral("KatNo"), CategoryKey()),
-              ReadChoice(kNameP), true);
+              ReadNameP(), true);
 }
 
 void TAgvnesForm::DiorgComboChange()
@@ -581,9 +572,8 @@ void TAgvnesForm::ChkDClick()
 
 void TAgvnesForm::WriteChoice()
 {
-    TRegIniFile registry(Text(kRegistryKey));
-    registry.WriteString(Text(kRegistrySection), Text(kNameD), DiorgCombo->currentText());
-    registry.WriteString(Text(kRegistrySection), Text(kNameP), PeriodCombo->currentText());
+    WriteNameD(DiorgCombo->currentText());
+    WriteNameP(PeriodCombo->currentText());
 }
 
 // --- editing --------------------------------------------------------------------------------

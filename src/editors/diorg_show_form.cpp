@@ -1,9 +1,9 @@
 #include "editors/diorg_show_form.h"
 
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/agvnes_form1.h"
 #include "editors/diorg_show_print.h"
-#include "platform/core/registry.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/message_service.h"
@@ -51,10 +51,6 @@ const TGridColumn kColumns[] = {
     {"MaxAgvnistikh", "Τελ. Αγωνιστική", 0},
 };
 
-const QString kRegistryKey = QStringLiteral("Software\\Tavrolin\\Diorganvsh");
-const QString kRegistrySection = QStringLiteral("Options");
-const QString kNameP = QStringLiteral("NameP");
-
 QPointer<TDiorgShowForm> &OpenForm()
 {
     static QPointer<TDiorgShowForm> form;
@@ -65,11 +61,6 @@ void ClearFilter(TDataSet &dataSet)
 {
     dataSet.SetFilter(QString());
     dataSet.SetFiltered(false);
-}
-
-void WriteSeason(const QString &season)
-{
-    TRegIniFile(kRegistryKey).WriteString(kRegistrySection, kNameP, season);
 }
 
 } // namespace
@@ -128,8 +119,7 @@ void TDiorgShowForm::FormShow()
         MessageDlg(error.Message(), mtError, {mbOK});
     }
     // The season remembered, else the newest.
-    const int remembered =
-        PeriodCombo->findText(TRegIniFile(kRegistryKey).ReadString(kRegistrySection, kNameP, QString()));
+    const int remembered = PeriodCombo->findText(ReadNameP());
     PeriodCombo->setCurrentIndex(remembered >= 0 ? remembered : 0);
     RunSummary();
 }
@@ -151,7 +141,7 @@ void TDiorgShowForm::RunSummary()
 
 void TDiorgShowForm::PeriodComboChange()
 {
-    WriteSeason(PeriodCombo->currentText());
+    WriteNameP(PeriodCombo->currentText());
     RunSummary();
 }
 
@@ -198,7 +188,7 @@ void TDiorgShowForm::BitBtn1Click()
 
 void TDiorgShowForm::FormClose()
 {
-    WriteSeason(PeriodCombo->currentText());
+    WriteNameP(PeriodCombo->currentText());
     // Whatever the other windows left on the matches, competitions and teams goes with it. The
     // teams come last: every move of the competitions narrows them again.
     TTavrolinDM &dm = TavrolinDM();

@@ -1,8 +1,8 @@
 #include "editors/diorganvsh_form.h"
 
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/diorganvsh_delete.h"
-#include "platform/core/registry.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/db_grid.h"
@@ -59,9 +59,6 @@ const TGridColumn kTeamColumns[] = {
     {"Isxys", "Ισχύς", 0},
 };
 
-const QString kRegistryKey = QStringLiteral("Software\\Tavrolin\\Diorganvsh");
-const QString kRegistrySection = QStringLiteral("Options");
-
 const QString kDNo = QStringLiteral("DNo");
 const QString kKatNo = QStringLiteral("KatNo");
 const QString kKratos = QStringLiteral("Kratos");
@@ -83,11 +80,6 @@ QPointer<TDiorganvshForm> &OpenForm()
 {
     static QPointer<TDiorganvshForm> form;
     return form;
-}
-
-QString ReadOption(const QString &name)
-{
-    return TRegIniFile(kRegistryKey).ReadString(kRegistrySection, name, QString());
 }
 
 void OpenIfClosed(TDataSet &dataSet)
@@ -311,10 +303,9 @@ void TDiorganvshForm::FormShow()
         dm.POmades.EnableControls();
         OpenIfClosed(dm.Agvnes);
         // The window opens on the competition chosen last, when it still exists.
-        if (dm.Kathgories.Locate(QStringLiteral("GrName"), {ReadOption(QStringLiteral("NameD"))}))
-            dm.Diorganvseis.Locate(
-                QStringLiteral("KatNo;Periodos"),
-                {dm.Kathgories.FieldByName(kKatNo).Value(), ReadOption(QStringLiteral("NameP"))});
+        if (dm.Kathgories.Locate(QStringLiteral("GrName"), {ReadNameD()}))
+            dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"),
+                                   {dm.Kathgories.FieldByName(kKatNo).Value(), ReadNameP()});
         FollowCompetition();
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});

@@ -1,8 +1,8 @@
 #include "app/sel_opt_dlg.h"
 
-#include "app/general_settings.h"
 #include "app/main_window_fixture.h"
 #include "app/tip_form.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/registry.h"
 #include "platform/db/alias_store.h"

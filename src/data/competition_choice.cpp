@@ -1,4 +1,4 @@
-#include "app/general_settings.h"
+#include "data/competition_choice.h"
 
 #include "platform/core/registry.h"
 
