@@ -84,12 +84,6 @@ template <class Action> void ShowingErrors(Action &&action)
     }
 }
 
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 void OpenChoiceTables(TTavrolinDM &dm)
 {
     OpenIfClosed(dm.Krath);

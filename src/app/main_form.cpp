@@ -158,13 +158,6 @@ const TToolEntry kToolBar[] = {
     {"ToolButton18", "ΕΞΟΔΟΣ", "ToolButton18Click", QStyle::SP_DialogCloseButton},
 };
 
-// The datasets a handler opens are opened only when they are not open yet.
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 QPointer<TFrmMain> &MainForm()
 {
     static QPointer<TFrmMain> form;

@@ -13,8 +13,7 @@ void TFrmMain::N7Click()
     TTavrolinDM &dm = TavrolinDM();
     try {
         for (TTable *table : {&dm.Krath, &dm.Kathgories, &dm.Diorganvseis, &dm.Agvnes})
-            if (!table->Active())
-                table->Open();
+            OpenIfClosed(*table);
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
         return;

@@ -31,8 +31,7 @@ void TFrmMain::N21Click()
     Panel1->hide();
     TTavrolinDM &dm = TavrolinDM();
     for (TTable *table : {&dm.Agvnes, &dm.Diorganvseis})
-        if (!table->Active())
-            table->Open();
+        OpenIfClosed(*table);
     TDiorgShowForm *form = DiorgShowForm();
     if (!form) {
         form = new TDiorgShowForm;

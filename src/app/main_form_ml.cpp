@@ -13,8 +13,7 @@ void TFrmMain::N18Click()
     Panel1->hide();
     TTavrolinDM &dm = TavrolinDM();
     for (TTable *table : {&dm.Krath, &dm.Diorganvseis, &dm.Agvnes})
-        if (!table->Active())
-            table->Open();
+        OpenIfClosed(*table);
     TAgvnesForm *form = AgvnesForm();
     AssignMainFont(form);
     form->ShowForCaller(Item(QStringLiteral("N18")));

@@ -31,12 +31,6 @@ const QString kPair = QStringLiteral("KatNo;Periodos");
 constexpr int kHelpContext = 9999;
 constexpr int kDropDownRows = 20;
 
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 // Narrows the competitions to one category; a category without number matches none.
 void FilterOnCategory(TTable &competitions, const QVariant &katNo)
 {

@@ -308,3 +308,11 @@ TTavrolinDM &TavrolinDM()
     static TTavrolinDM *module = new TTavrolinDM;
     return *module;
 }
+
+bool OpenIfClosed(TDataSet &dataSet)
+{
+    if (dataSet.Active())
+        return false;
+    dataSet.Open();
+    return true;
+}

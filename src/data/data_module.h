@@ -146,3 +146,7 @@ private:
 
 // The program's data module, created on first use; it lives to the end of the program.
 TTavrolinDM &TavrolinDM();
+
+// A window opens a shared dataset only when it is not open yet and never closes it, so once opened
+// it stays open for the run. True when this call opened it.
+bool OpenIfClosed(TDataSet &dataSet);

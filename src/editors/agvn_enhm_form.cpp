@@ -50,12 +50,6 @@ const GridColumn kColumns[] = {{"Date", "Ημερομηνία", 0},        {"Tim
                                {"HmGGoals", "ΤΓ (Ημ)", 40},      {"HmFGoals", "ΤΦ (Ημ)", 42},
                                {"TelGGoals", "ΤΓ", 26},          {"TelFGoals", "ΤΦ", 26}};
 
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 // The single column of every row of a scratch query.
 QStringList ColumnOfQuery(TQuery &query, const QString &sql)
 {

@@ -82,12 +82,6 @@ QPointer<TDiorganvshForm> &OpenForm()
     return form;
 }
 
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 // "Field=value" for an integer field; a record without the value matches no record.
 QString IntegerFilter(const QString &name, const TDataSet &dataSet, const QString &field)
 {

@@ -26,15 +26,6 @@ const QList<TEditorColumn> Columns = {
     {QStringLiteral("TyposKathg"), QStringLiteral("Τύπος"), 0},
 };
 
-// True when the dataset had to be opened.
-bool OpenIfClosed(TDataSet &dataSet)
-{
-    if (dataSet.Active())
-        return false;
-    dataSet.Open();
-    return true;
-}
-
 } // namespace
 
 TKatEditForm::TKatEditForm(QWidget *parent)

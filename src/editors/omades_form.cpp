@@ -39,12 +39,6 @@ QPointer<TOmadesForm> &Global()
     return form;
 }
 
-void OpenIfClosed(TDataSet &dataSet)
-{
-    if (!dataSet.Active())
-        dataSet.Open();
-}
-
 } // namespace
 
 TOmadesForm::TOmadesForm(QWidget *parent)
