@@ -378,6 +378,7 @@ void TDataSet::Open()
 {
     if (Active())
         return;
+    compiledFilter_.reset();
     if (!RunBeforeEvent(BeforeOpen))
         return;
     CheckSessionPassword();
@@ -1320,6 +1321,7 @@ void TDataSet::SetFilter(const QString &filter)
     if (filter_ == filter)
         return;
     filter_ = filter;
+    compiledFilter_.reset();
     if (Active() && filtered_)
         FilterChanged();
 }
@@ -1336,19 +1338,23 @@ void TDataSet::SetFiltered(bool filtered)
 void TDataSet::SetFilterOptions(TFilterOptions options)
 {
     filterOptions_ = options;
+    compiledFilter_.reset();
     if (Active() && filtered_)
         FilterChanged();
 }
 
 CompiledFilter TDataSet::CompileOwnFilter() const
 {
-    const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
-        const TField *field = FindField(name);
-        if (!field || !field->IsDataField())
-            return std::nullopt;
-        return FilterField{field->FieldName(), field->DataType()};
-    };
-    return CompileFilter(Filter(), resolve, FilterOptions());
+    if (!compiledFilter_) {
+        const FilterFieldResolver resolve = [this](const QString &name) -> std::optional<FilterField> {
+            const TField *field = FindField(name);
+            if (!field || !field->IsDataField())
+                return std::nullopt;
+            return FilterField{field->FieldName(), field->DataType()};
+        };
+        compiledFilter_ = CompileFilter(Filter(), resolve, FilterOptions());
+    }
+    return *compiledFilter_;
 }
 
 void TDataSet::SetOnFilterRecord(TFilterRecordEvent handler)

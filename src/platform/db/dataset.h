@@ -333,6 +333,9 @@ private:
     QString filter_;
     bool filtered_ = false;
     TFilterOptions filterOptions_;
+    // The filter text compiled for the fields of this opening; every page read of a filtered view
+    // and every post needs it. Dropped when the text, its options or the fields change.
+    mutable std::optional<CompiledFilter> compiledFilter_;
     TFilterRecordEvent onFilterRecord_;
 
     int disableCount_ = 0;
