@@ -5,7 +5,7 @@ TAVROLIN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev libxml2-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev ccache
     fonts-dejavu-core poppler-utils
 )
 
