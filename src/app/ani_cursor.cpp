@@ -14,7 +14,13 @@ namespace {
 const char *const kShippedCursor = ":/varoApp2.ani";
 constexpr quint32 kIconFlag = 1;       // anih attribute: the frames are icon or cursor files
 constexpr int kDefaultCursorSize = 32; // the size the desktop asks for when none is given
+// A pointer is at most 256 pixels a side; a larger picture could not be shown by the window
+// system (X11 drops the connection), so it is refused before it is decoded.
 constexpr int kMaxFrameSide = 256;
+// Limits far above any real pointer file, so that a broken or hostile one costs little to refuse.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+constexpr quint32 kMaxChunks = 1024; // chunks of one list, so also frames and steps
+constexpr quint16 kMaxPictures = 64; // pictures of one icon file
 
 std::optional<QCursor> &RegisteredBusyCursor()
 {
@@ -75,6 +81,8 @@ std::vector<Chunk> ReadChunks(QByteArrayView body)
     std::vector<Chunk> chunks;
     qsizetype offset = 0;
     while (offset + 8 <= reader.Size()) {
+        if (chunks.size() == kMaxChunks)
+            Malformed(QStringLiteral("υπερβολικά πολλά τμήματα"));
         const QByteArrayView id = reader.Bytes(offset, 4);
         const quint32 size = reader.U32(offset + 4);
         if (size > quint32(std::numeric_limits<qint32>::max()))
@@ -85,21 +93,58 @@ std::vector<Chunk> ReadChunks(QByteArrayView body)
     return chunks;
 }
 
+bool IsPng(QByteArrayView picture)
+{
+    return picture.startsWith("\x89PNG\r\n\x1a\n");
+}
+
+quint32 BigEndian32(QByteArrayView bytes)
+{
+    return quint32(quint8(bytes[0])) << 24 | quint32(quint8(bytes[1])) << 16 |
+           quint32(quint8(bytes[2])) << 8 | quint32(quint8(bytes[3]));
+}
+
+// The size a picture gives in its header (the DIB header, or the PNG's IHDR chunk, which must come
+// first), read without decoding anything and refused beyond a pointer's size.
+QSize PictureSize(QByteArrayView picture)
+{
+    const Reader reader(picture);
+    qint64 width = 0;
+    qint64 height = 0;
+    if (IsPng(picture)) {
+        if (!reader.Has(8, 16) || BigEndian32(reader.Bytes(8, 4)) != 13 || reader.Bytes(12, 4) != "IHDR")
+            Malformed(QStringLiteral("άκυρη εικόνα PNG"));
+        width = BigEndian32(reader.Bytes(16, 4));
+        height = BigEndian32(reader.Bytes(20, 4));
+    } else {
+        width = reader.I32(4);
+        height = reader.I32(8) / 2; // the colour rows and the mask rows
+    }
+    if (width <= 0 || width > kMaxFrameSide || height <= 0 || height > kMaxFrameSide)
+        Malformed(QStringLiteral("άκυρες διαστάσεις εικόνας"));
+    return QSize(int(width), int(height));
+}
+
+QImage DecodePng(QByteArrayView png, QSize size)
+{
+    const QImage image = QImage::fromData(png, "PNG");
+    if (image.size() != size)
+        Malformed(QStringLiteral("άκυρη εικόνα PNG"));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 // Bottom-up DIB rows of an icon picture (BITMAPINFOHEADER, colour bits, AND mask) into ARGB.
-QImage DecodeDib(QByteArrayView dib)
+QImage DecodeDib(QByteArrayView dib, QSize size)
 {
     const Reader reader(dib);
     const quint32 headerSize = reader.U32(0);
-    const qint32 width = reader.I32(4);
-    const qint32 doubledHeight = reader.I32(8);
+    const int width = size.width();
+    const int height = size.height();
     const int bitCount = reader.U16(14);
     const quint32 compression = reader.U32(16);
     const quint32 coloursUsed = reader.U32(32);
     if (headerSize < 40 || compression != 0)
         Malformed(QStringLiteral("μη υποστηριζόμενη μορφή εικόνας"));
-    const int height = doubledHeight / 2;
-    if (width <= 0 || width > kMaxFrameSide || height <= 0 || height > kMaxFrameSide)
-        Malformed(QStringLiteral("άκυρες διαστάσεις εικόνας"));
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
         Malformed(QStringLiteral("μη υποστηριζόμενο βάθος χρώματος"));
 
@@ -159,37 +204,58 @@ QImage DecodeDib(QByteArrayView dib)
     return image;
 }
 
-// One frame: a cursor file (type 2, with its hot spot) or an icon file (type 1, hot spot in the
-// middle), holding one or more pictures as DIB or PNG.
-TAniFrame DecodeIconFile(QByteArrayView file)
+struct IconPicture
+{
+    QByteArrayView Bytes; // DIB or PNG
+    QSize Size;           // from the picture's own header, within a pointer's size
+    int Side = 0;         // what the directory says, 0 standing for 256
+    QPoint HotSpot;       // what the directory says (cursor files only)
+};
+
+// One frame: a cursor file (type 2, with hot spots) or an icon file (type 1), holding one or more
+// pictures as DIB or PNG. Every picture's size is checked, decoded or not.
+struct IconFile
+{
+    quint16 Type = 0;
+    std::vector<IconPicture> Pictures;
+};
+
+IconFile ReadIconFile(QByteArrayView file)
 {
     const Reader reader(file);
-    const quint16 type = reader.U16(2);
+    IconFile icon;
+    icon.Type = reader.U16(2);
     const quint16 count = reader.U16(4);
-    if (reader.U16(0) != 0 || (type != 1 && type != 2) || count == 0)
+    if (reader.U16(0) != 0 || (icon.Type != 1 && icon.Type != 2) || count == 0)
         Malformed(QStringLiteral("το καρέ δεν είναι εικονίδιο"));
-    qsizetype chosen = 6;
-    int bestDistance = std::numeric_limits<int>::max();
+    if (count > kMaxPictures)
+        Malformed(QStringLiteral("υπερβολικά πολλές εικόνες σε ένα καρέ"));
     for (quint16 i = 0; i < count; ++i) {
         const qsizetype entry = 6 + qsizetype(i) * 16;
-        const int side = reader.U8(entry) == 0 ? 256 : reader.U8(entry);
-        if (std::abs(side - kDefaultCursorSize) < bestDistance) {
-            bestDistance = std::abs(side - kDefaultCursorSize);
-            chosen = entry;
-        }
+        IconPicture picture;
+        picture.Bytes = reader.Bytes(reader.U32(entry + 12), reader.U32(entry + 8));
+        picture.Size = PictureSize(picture.Bytes);
+        picture.Side = reader.U8(entry) == 0 ? 256 : reader.U8(entry);
+        picture.HotSpot = QPoint(reader.U16(entry + 4), reader.U16(entry + 6));
+        icon.Pictures.push_back(picture);
     }
-    const QByteArrayView picture = reader.Bytes(reader.U32(chosen + 12), reader.U32(chosen + 8));
+    return icon;
+}
+
+// The picture whose width is closest to the usual pointer size (an icon file has no hot spot of
+// its own: the pointer is the middle of the picture).
+TAniFrame DecodeFrame(const IconFile &icon)
+{
+    const IconPicture *chosen = &icon.Pictures.front();
+    for (const IconPicture &picture : icon.Pictures)
+        if (std::abs(picture.Side - kDefaultCursorSize) < std::abs(chosen->Side - kDefaultCursorSize))
+            chosen = &picture;
 
     TAniFrame frame;
-    if (picture.startsWith("\x89PNG")) {
-        frame.Image = QImage::fromData(picture, "PNG").convertToFormat(QImage::Format_ARGB32);
-        if (frame.Image.isNull())
-            Malformed(QStringLiteral("άκυρη εικόνα PNG"));
-    } else {
-        frame.Image = DecodeDib(picture);
-    }
-    frame.HotSpot = type == 2 ? QPoint(reader.U16(chosen + 4), reader.U16(chosen + 6))
-                              : QPoint(frame.Image.width() / 2, frame.Image.height() / 2);
+    frame.Image = IsPng(chosen->Bytes) ? DecodePng(chosen->Bytes, chosen->Size)
+                                       : DecodeDib(chosen->Bytes, chosen->Size);
+    frame.HotSpot =
+        icon.Type == 2 ? chosen->HotSpot : QPoint(frame.Image.width() / 2, frame.Image.height() / 2);
     if (!frame.Image.rect().contains(frame.HotSpot))
         frame.HotSpot = QPoint(0, 0);
     return frame;
@@ -221,6 +287,8 @@ TAniFrame ParseAniCursor(const QByteArray &bytes)
     }
     if (!header || header->Size() < 36)
         Malformed(QStringLiteral("λείπει η επικεφαλίδα anih"));
+    if (header->U32(4) > kMaxChunks || header->U32(8) > kMaxChunks)
+        Malformed(QStringLiteral("υπερβολικά πολλά καρέ"));
     if (!(header->U32(32) & kIconFlag))
         Malformed(QStringLiteral("μη υποστηριζόμενα καρέ χωρίς εικονίδιο"));
     if (frames.empty())
@@ -229,7 +297,11 @@ TAniFrame ParseAniCursor(const QByteArray &bytes)
     if (first >= frames.size())
         Malformed(QStringLiteral("η σειρά καρέ δείχνει ανύπαρκτο καρέ"));
 
-    TAniFrame result = DecodeIconFile(frames[first]);
+    // A frame that is not shown first still has to be a valid pointer: the file is one cursor.
+    std::vector<IconFile> icons;
+    for (const QByteArrayView frame : frames)
+        icons.push_back(ReadIconFile(frame));
+    TAniFrame result = DecodeFrame(icons[first]);
     result.FrameCount = int(frames.size());
     return result;
 }
@@ -239,6 +311,8 @@ TAniFrame ReadAniCursor(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(QStringLiteral("Δεν ανοίγει το αρχείο %1").arg(fileName));
+    if (file.size() > kMaxFileSize)
+        Malformed(QStringLiteral("το αρχείο είναι υπερβολικά μεγάλο"));
     return ParseAniCursor(file.readAll());
 }
 

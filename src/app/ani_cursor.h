@@ -31,7 +31,8 @@ struct TAniFrame
 };
 
 // The first frame shown (the first step of the sequence when the file has one). The frame whose
-// width is closest to the usual 32 pixels is taken from an icon holding several sizes.
+// width is closest to the usual 32 pixels is taken from an icon holding several sizes. A file with
+// a picture over 256 pixels a side in any frame, whatever its format, is malformed.
 TAniFrame ParseAniCursor(const QByteArray &bytes);
 
 // The same from a file: EInOutError when it cannot be read, EAniCursorError when it is malformed.

@@ -25,6 +25,13 @@ QString WriteFile(const QString &name, const QByteArray &bytes)
     return path;
 }
 
+QImage Plain(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(kRed);
+    return image;
+}
+
 QByteArray Png(const QImage &image)
 {
     QByteArray bytes;
@@ -148,6 +155,68 @@ TEST(AniCursorTest, BrokenFilesAreRejected)
         EXPECT_THROW(ParseAniCursor(c.bytes), EAniCursorError);
         EXPECT_FALSE(LoadAniCursor(WriteFile("broken.ani", c.bytes)).has_value());
     }
+}
+
+TEST(AniCursorTest, PicturesLargerThanAPointerAreRefusedInEveryFrameAndFormat)
+{
+    // A small file can hold a huge picture: a 2048-pixel PNG of one colour takes a few kilobytes,
+    // and shown as a pointer it broke the X11 connection at start-up.
+    const QByteArray hugePng = Png(Plain(2048, 2048));
+    ASSERT_LT(hugePng.size(), 64 * 1024);
+    const QByteArray good = IconFile({{Dib(HalfPicture(32, kRed), 32), 32, 0, 0}});
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"2048-pixel PNG", AnimatedCursor({IconFile({{hugePng, 0, 0, 0}})})},
+        {"PNG one pixel too wide", AnimatedCursor({IconFile({{Png(Plain(257, 32)), 0, 0, 0}})})},
+        {"PNG one pixel too high", AnimatedCursor({IconFile({{Png(Plain(32, 257)), 32, 0, 0}})})},
+        {"DIB one pixel too wide", AnimatedCursor({IconFile({{Dib(HalfPicture(257, kRed), 32), 0, 0, 0}})})},
+        {"huge PNG in a frame shown later", AnimatedCursor({good, IconFile({{hugePng, 0, 0, 0}})})},
+        {"huge PNG beside the picture chosen",
+         AnimatedCursor({IconFile({{Dib(HalfPicture(32, kRed), 32), 32, 0, 0}, {hugePng, 0, 0, 0}})})},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_THROW(ParseAniCursor(c.bytes), EAniCursorError);
+        EXPECT_FALSE(LoadAniCursor(WriteFile("huge.ani", c.bytes)).has_value());
+    }
+
+    const QByteArray largest = AnimatedCursor({IconFile({{Png(HalfPicture(256, kRed)), 0, 0, 0}}),
+                                               IconFile({{Dib(HalfPicture(256, kRed), 32), 0, 0, 0}})});
+    EXPECT_EQ(ParseAniCursor(largest).Image.size(), QSize(256, 256));
+}
+
+TEST(AniCursorTest, AbsurdCountsAndSizesAreRefused)
+{
+    const QByteArray tiny = IconFile({{Dib(HalfPicture(2, kRed), 32), 2, 0, 0}});
+    const QList<QByteArray> manyFrames(1025, tiny);
+    QList<Entry> manyPictures(65, Entry{Dib(HalfPicture(2, kRed), 32), 2, 0, 0});
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"header announces four billion frames",
+         Riff(Chunk("anih", Header(0xFFFFFFFFu)) + FrameList({tiny}))},
+        {"more frames than any pointer has", AnimatedCursor(manyFrames)},
+        {"more pictures in a frame than any icon has", AnimatedCursor({IconFile(manyPictures)})},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_THROW(ParseAniCursor(c.bytes), EAniCursorError);
+    }
+    EXPECT_EQ(ParseAniCursor(AnimatedCursor(manyFrames.mid(1))).FrameCount, 1024);
+
+    // A file far larger than any pointer is refused before it is read into memory.
+    const QString large = WriteFile("large.ani", AnimatedCursor({tiny}));
+    QFile file(large);
+    ASSERT_TRUE(file.resize(qint64(17) * 1024 * 1024));
+    EXPECT_THROW(ReadAniCursor(large), EAniCursorError);
+    EXPECT_FALSE(LoadAniCursor(large).has_value());
 }
 
 TEST(AniCursorTest, TheBusyPointerIsTheArrowUntilOneIsRegistered)
