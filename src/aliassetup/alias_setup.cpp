@@ -11,11 +11,6 @@ bool IsOneOf(const QString &driver, const QStringList &names)
     return names.contains(driver, Qt::CaseInsensitive);
 }
 
-QString Entry(const QString &name, const QString &value)
-{
-    return name + ":\"" + value + '"';
-}
-
 // The engine keeps alias names and driver types in the DOS code page: what it stores is what
 // survives the conversion to code page 737 (a character the code page lacks becomes "?").
 QString AsOemText(const QString &text)
@@ -26,11 +21,11 @@ QString AsOemText(const QString &text)
 QString ParamsFor(const QString &driverName, const QString &path)
 {
     if (IsOneOf(driverName, FileDrivers))
-        return Entry("PATH", path) + ';' + Entry("DEFAULT DRIVER", driverName) + ';' +
-               Entry("ENABLE BCD", "FALSE");
+        return AliasParamEntry("PATH", path) + ';' + AliasParamEntry("DEFAULT DRIVER", driverName) + ';' +
+               AliasParamEntry("ENABLE BCD", "FALSE");
     if (driverName.compare(QLatin1String("INTRBASE"), Qt::CaseInsensitive) == 0)
-        return Entry("SERVER NAME", path);
-    return Entry("DATABASE NAME", path);
+        return AliasParamEntry("SERVER NAME", path);
+    return AliasParamEntry("DATABASE NAME", path);
 }
 
 } // namespace

@@ -46,6 +46,8 @@ TEST(AliasSetupRequest, ParametersByPositionWithDefaults)
         {{""}, "", false, "PARADOX", fileParams},
         // Only the first minus is taken off.
         {{"--Twice"}, "-Twice", true, "PARADOX", fileParams},
+        // A quote in the path is doubled, so that the whole path reads back.
+        {{"Q", "/a\"b", "SQLITE"}, "Q", false, "SQLITE", "DATABASE NAME:\"/a\"\"b\""},
         // Parameters beyond the third are ignored.
         {{"A", "/p", "PARADOX", "extra"},
          "A",
@@ -79,11 +81,11 @@ TEST(AliasSetup, AddIsRefusedWhenTheAliasExistsAndReplaceReRegisters)
     RunAliasSetup(BuildAliasSetupRequest({"Tavrolin", "/first"}, DataFolder), store);
     RunAliasSetup(BuildAliasSetupRequest({"TAVROLIN", "/second"}, DataFolder), store);
     ASSERT_TRUE(store.Find("Tavrolin"));
-    EXPECT_EQ(ParseAliasParams(store.Find("Tavrolin")->params).value("PATH"), QString("/first"));
+    EXPECT_EQ(AliasParams(*store.Find("Tavrolin")).value("PATH"), QString("/first"));
 
     RunAliasSetup(BuildAliasSetupRequest({"-tavrolin", "/second"}, DataFolder), store);
     EXPECT_EQ(store.Names(), QStringList{"tavrolin"});
-    EXPECT_EQ(ParseAliasParams(store.Find("Tavrolin")->params).value("PATH"), QString("/second"));
+    EXPECT_EQ(AliasParams(*store.Find("Tavrolin")).value("PATH"), QString("/second"));
 }
 
 TEST(AliasSetup, ReplacingAMissingAliasSimplyAddsIt)

@@ -1,6 +1,7 @@
 #include "platform/db/alias_store.h"
 
 #include "platform/core/paths.h"
+#include "platform/db/db_errors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,9 +37,12 @@ QList<AliasDefinition> AliasStore::Load() const
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return aliases;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    for (QString line : lines) {
-        if (line.endsWith('\r'))
+    const QString text = QString::fromUtf8(file.readAll());
+    // Our own files end each line in LF alone (a section line always does), so a CR before it is
+    // part of the value.
+    const bool crLfLines = text.count(QStringLiteral("\r\n")) == text.count('\n');
+    for (QString line : text.split('\n')) {
+        if (crLfLines && line.endsWith('\r'))
             line.chop(1);
         if (line.startsWith('[') && line.endsWith(']')) {
             aliases.append({line.mid(1, line.size() - 2), QString(), QString()});
@@ -114,32 +118,75 @@ bool AliasStore::Delete(const QString &name)
     return removed > 0 && Save(aliases);
 }
 
-QMap<QString, QString> ParseAliasParams(const QString &params)
+QString AliasParamEntry(const QString &name, const QString &value)
+{
+    QString quoted = value;
+    return name + QStringLiteral(":\"") + quoted.replace('"', QStringLiteral("\"\"")) + '"';
+}
+
+std::optional<QMap<QString, QString>> ParseAliasParams(const QString &params)
 {
     QMap<QString, QString> entries;
-    int pos = 0;
-    while (pos < params.size()) {
-        const int colon = params.indexOf(':', pos);
+    const qsizetype size = params.size();
+    qsizetype pos = 0;
+    const auto skipSpaces = [&] {
+        while (pos < size && params.at(pos).isSpace())
+            ++pos;
+    };
+    for (;;) {
+        skipSpaces();
+        if (pos == size)
+            return entries;
+        const qsizetype colon = params.indexOf(':', pos);
         if (colon < 0)
-            break;
+            return std::nullopt;
         const QString name = params.mid(pos, colon - pos).trimmed().toUpper();
+        if (name.isEmpty() || name.contains('"') || name.contains(';') || entries.contains(name))
+            return std::nullopt;
+        pos = colon + 1;
+        qsizetype opening = pos;
+        while (opening < size && params.at(opening).isSpace())
+            ++opening;
         QString value;
-        int next = colon + 1;
-        if (next < params.size() && params.at(next) == '"') {
-            const int closing = params.indexOf('"', next + 1);
-            const int end = closing < 0 ? params.size() : closing;
-            value = params.mid(next + 1, end - next - 1);
-            next = closing < 0 ? params.size() : closing + 1;
-            const int semicolon = params.indexOf(';', next);
-            next = semicolon < 0 ? params.size() : semicolon + 1;
+        if (opening < size && params.at(opening) == '"') {
+            pos = opening + 1;
+            for (;;) {
+                const qsizetype quote = params.indexOf('"', pos);
+                if (quote < 0)
+                    return std::nullopt;
+                value += params.mid(pos, quote - pos);
+                pos = quote + 1;
+                if (pos == size || params.at(pos) != '"')
+                    break;
+                value += '"';
+                ++pos;
+            }
+            skipSpaces();
+            if (pos < size && params.at(pos) != ';')
+                return std::nullopt;
         } else {
-            const int semicolon = params.indexOf(';', next);
-            const int end = semicolon < 0 ? params.size() : semicolon;
-            value = params.mid(next, end - next);
-            next = semicolon < 0 ? params.size() : semicolon + 1;
+            const qsizetype semicolon = params.indexOf(';', pos);
+            const qsizetype end = semicolon < 0 ? size : semicolon;
+            value = params.mid(pos, end - pos);
+            if (value.contains('"'))
+                return std::nullopt;
+            pos = end;
         }
         entries.insert(name, value);
-        pos = next;
+        if (pos < size)
+            ++pos; // past the ";"
     }
-    return entries;
+}
+
+QMap<QString, QString> AliasParams(const AliasDefinition &alias)
+{
+    const std::optional<QMap<QString, QString>> entries = ParseAliasParams(alias.params);
+    if (!entries)
+        throw EDatabaseError(
+            QStringLiteral("Οι παράμετροι του ψευδωνύμου %1 δεν διαβάζονται με βεβαιότητα:\n%2\n"
+                           "Η βάση δεδομένων δεν ανοίγει, για να μην ανοιχτεί κατά λάθος άλλος φάκελος. "
+                           "Καταχωρήστε ξανά το ψευδώνυμο με το πρόγραμμα ormandel "
+                           "(για παράδειγμα: ormandel -%1 <φάκελος δεδομένων>).")
+                .arg(alias.name, alias.params));
+    return *entries;
 }

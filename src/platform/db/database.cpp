@@ -204,7 +204,7 @@ QString TDatabase::FileNameOfAlias(const QString &aliasName)
             return LocalFileInFolder(aliasName, aliasName);
         throw EDatabaseError(QStringLiteral("Άγνωστο ψευδώνυμο βάσης δεδομένων: %1").arg(aliasName));
     }
-    const QMap<QString, QString> params = ParseAliasParams(alias->params);
+    const QMap<QString, QString> params = AliasParams(*alias);
     if (IsLocalDriver(alias->type))
         return LocalFileInFolder(params.value(QStringLiteral("PATH")), alias->name);
     if (alias->type.trimmed().compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0) {

@@ -62,6 +62,33 @@ TEST_F(DbTest, SqliteDriverOpensTheNamedFile)
     EXPECT_TRUE(QFileInfo::exists(file));
 }
 
+TEST_F(DbTest, AnAliasWhoseParametersReadMoreThanOneWayOpensNoFolder)
+{
+    const QString root = CurrentTestFolders().Root();
+    const QString folder = root + "/My \"Data\"";
+    // What an older set-up wrote for this folder: read up to the second quote it named "My ".
+    AliasStore().Add({"Quoted", "PARADOX", "PATH:\"" + folder + "\";DEFAULT DRIVER:\"PARADOX\""});
+    TDatabase quoted;
+    quoted.SetAliasName("quoted");
+    try {
+        quoted.Open();
+        FAIL() << "opened a folder the alias may not name";
+    } catch (const EDatabaseError &error) {
+        EXPECT_TRUE(error.Message().contains(QString::fromUtf8("Οι παράμετροι του ψευδωνύμου Quoted")))
+            << error.Message().toStdString();
+    }
+    EXPECT_FALSE(quoted.Connected());
+    EXPECT_FALSE(QFileInfo::exists(root + "/My "));
+    EXPECT_FALSE(QFileInfo::exists(folder));
+
+    // Registered with its quotes doubled, the folder itself opens.
+    ASSERT_TRUE(AliasStore().Delete("Quoted"));
+    ASSERT_TRUE(AliasStore().Add({"Quoted", "PARADOX", AliasParamEntry("PATH", folder)}));
+    quoted.Open();
+    EXPECT_EQ(QFileInfo(quoted.FileName()).absoluteFilePath(),
+              QFileInfo(folder + "/tavrolin.sqlite").absoluteFilePath());
+}
+
 TEST_F(DbTest, SessionsShareOneConnectionPerDatabase)
 {
     TSession second("Session1_2");
