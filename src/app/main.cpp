@@ -1,6 +1,5 @@
 #include "app/startup.h"
-
-#include <QApplication>
+#include "platform/ui/guarded_application.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,7 +22,7 @@ int main(int argc, char **argv)
         std::printf("Tavrolin %s\n", TAVROLIN_VERSION);
         return 0;
     }
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
     return RunTavrolin();

@@ -7,13 +7,14 @@
 #include "app/dir_options1_dlg.h"
 #include "app/help_topic.h"
 #include "app/maker_info.h"
+#include "app/program_data.h"
 #include "app/sel_opt_dlg.h"
 #include "app/tip_form.h"
 #include "data/data_module.h"
-#include "platform/core/errors.h"
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "platform/ui/application.h"
+#include "platform/ui/command_guard.h"
 #include "platform/ui/message_service.h"
 
 #include <QCloseEvent>
@@ -268,40 +269,43 @@ void TFrmMain::Bind(QAction *action, const char *handler)
         action->setEnabled(false);
         return;
     }
-    const THandler method = found->second;
-    connect(action, &QAction::triggered, this, [this, action, method] {
+    const TCommand command = found->second;
+    connect(action, &QAction::triggered, this, [this, action, command] {
         // A checkable item has flipped its mark before this runs; the handler sets the mark itself.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        (this->*method)();
+        if (command.readsData && !EnsureProgramData())
+            return;
+        RunGuarded([this, command] { (this->*command.method)(); });
     });
 }
 
-const std::map<QString, TFrmMain::THandler> &TFrmMain::Handlers()
+const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
 {
-    static const std::map<QString, THandler> handlers = {
-        {QStringLiteral("Tips1Click"), &TFrmMain::Tips1Click},
-        {QStringLiteral("Backup1Click"), &TFrmMain::Backup1Click},
-        {QStringLiteral("RestoreClick"), &TFrmMain::RestoreClick},
-        {QStringLiteral("N58Click"), &TFrmMain::N58Click},
-        {QStringLiteral("N35Click"), &TFrmMain::N35Click},
-        {QStringLiteral("ToolButton16Click"), &TFrmMain::ToolButton16Click},
-        {QStringLiteral("Tavrolin1Click"), &TFrmMain::Tavrolin1Click},
-        {QStringLiteral("N30Click"), &TFrmMain::N30Click},
-        {QStringLiteral("Vantoril1Click"), &TFrmMain::Vantoril1Click},
-        {QStringLiteral("SecondSisterAbout1Click"), &TFrmMain::SecondSisterAbout1Click},
-        {QStringLiteral("TavrolinUtility1Click"), &TFrmMain::TavrolinUtility1Click},
-        {QStringLiteral("ToolButton18Click"), &TFrmMain::ToolButton18Click},
-        {QStringLiteral("PINAKASDBSEXML1Click"), &TFrmMain::PINAKASDBSEXML1Click},
-        {QStringLiteral("N3Click"), &TFrmMain::N3Click},
-        {QStringLiteral("N5Click"), &TFrmMain::N5Click},
-        {QStringLiteral("N9Click"), &TFrmMain::N9Click},
-        {QStringLiteral("N11Click"), &TFrmMain::N11Click},
-        {QStringLiteral("N18Click"), &TFrmMain::N18Click},
-        {QStringLiteral("N7Click"), &TFrmMain::N7Click},
-        {QStringLiteral("N19Click"), &TFrmMain::N19Click},
-        {QStringLiteral("N21Click"), &TFrmMain::N21Click},
-        {QStringLiteral("N22Click"), &TFrmMain::N22Click},
+    constexpr bool kReadsData = true;
+    static const std::map<QString, TCommand> handlers = {
+        {QStringLiteral("Tips1Click"), {&TFrmMain::Tips1Click, !kReadsData}},
+        {QStringLiteral("Backup1Click"), {&TFrmMain::Backup1Click, !kReadsData}},
+        {QStringLiteral("RestoreClick"), {&TFrmMain::RestoreClick, !kReadsData}},
+        {QStringLiteral("N58Click"), {&TFrmMain::N58Click, !kReadsData}},
+        {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
+        {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
+        {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},
+        {QStringLiteral("N30Click"), {&TFrmMain::N30Click, !kReadsData}},
+        {QStringLiteral("Vantoril1Click"), {&TFrmMain::Vantoril1Click, !kReadsData}},
+        {QStringLiteral("SecondSisterAbout1Click"), {&TFrmMain::SecondSisterAbout1Click, !kReadsData}},
+        {QStringLiteral("TavrolinUtility1Click"), {&TFrmMain::TavrolinUtility1Click, !kReadsData}},
+        {QStringLiteral("ToolButton18Click"), {&TFrmMain::ToolButton18Click, !kReadsData}},
+        {QStringLiteral("PINAKASDBSEXML1Click"), {&TFrmMain::PINAKASDBSEXML1Click, !kReadsData}},
+        {QStringLiteral("N3Click"), {&TFrmMain::N3Click, kReadsData}},
+        {QStringLiteral("N5Click"), {&TFrmMain::N5Click, kReadsData}},
+        {QStringLiteral("N9Click"), {&TFrmMain::N9Click, kReadsData}},
+        {QStringLiteral("N11Click"), {&TFrmMain::N11Click, kReadsData}},
+        {QStringLiteral("N18Click"), {&TFrmMain::N18Click, kReadsData}},
+        {QStringLiteral("N7Click"), {&TFrmMain::N7Click, kReadsData}},
+        {QStringLiteral("N19Click"), {&TFrmMain::N19Click, kReadsData}},
+        {QStringLiteral("N21Click"), {&TFrmMain::N21Click, kReadsData}},
+        {QStringLiteral("N22Click"), {&TFrmMain::N22Click, kReadsData}},
     };
     return handlers;
 }
@@ -338,19 +342,10 @@ void TFrmMain::showEvent(QShowEvent *event)
 void TFrmMain::FormShow()
 {
     N31->menuAction()->setVisible(true);
-    TTavrolinDM &dm = TavrolinDM();
-    try {
-        OpenIfClosed(dm.Kathgories);
-        OpenIfClosed(dm.POmades);
-        OpenIfClosed(dm.Periodos);
-        dm.Periodos.Last();
-        OpenIfClosed(dm.Agvnes);
-        OpenIfClosed(dm.Diorganvseis);
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
-    // The user picks the competition and season to work on; its result is not read.
-    SelOptDlg()->show();
+    // The user picks the competition and season to work on (its result is not read); without
+    // data there is nothing to pick.
+    if (OpenProgramData())
+        SelOptDlg()->show();
 }
 
 void TFrmMain::closeEvent(QCloseEvent *event)
@@ -415,7 +410,11 @@ void TFrmMain::Backup1Click()
 
 void TFrmMain::RestoreClick()
 {
-    RestoreDataFolder(this);
+    // A restore that repairs data the program could not open lets the user go on as after a
+    // start: the data opens and the start-up choice follows.
+    const bool repairing = ProgramDataUnavailable();
+    if (RestoreDataFolder(this) && repairing && OpenProgramData())
+        SelOptDlg()->show();
 }
 
 void TFrmMain::N58Click()

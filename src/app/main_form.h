@@ -20,7 +20,9 @@ class QToolBar;
 //
 // Every menu item and toolbar button carries the name of its handler. An item whose handler is
 // not in the handler table (its window is not part of the program yet) is shown disabled; adding
-// the handler to the table enables every item and button bound to it.
+// the handler to the table enables every item and button bound to it. Every handler runs under
+// the command guard, so an error it raises ends only that command; a handler whose window reads
+// the data is refused with the reason while the data cannot be opened.
 class TFrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -85,7 +87,13 @@ protected:
 
 private:
     using THandler = void (TFrmMain::*)();
-    static const std::map<QString, THandler> &Handlers();
+    // A command's handler and whether the window it opens reads the program's data.
+    struct TCommand
+    {
+        THandler method;
+        bool readsData;
+    };
+    static const std::map<QString, TCommand> &Handlers();
 
     void BuildPanels();
     void BuildMenu();

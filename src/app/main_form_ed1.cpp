@@ -28,10 +28,11 @@ void ShowChild(QMdiArea *area, QWidget *form)
 // summary closes.
 void TFrmMain::N21Click()
 {
-    Panel1->hide();
     TTavrolinDM &dm = TavrolinDM();
     for (TTable *table : {&dm.Agvnes, &dm.Diorganvseis})
         OpenIfClosed(*table);
+    // Only a summary that can open takes the logo's place.
+    Panel1->hide();
     TDiorgShowForm *form = DiorgShowForm();
     if (!form) {
         form = new TDiorgShowForm;
@@ -44,12 +45,13 @@ void TFrmMain::N21Click()
 // "Ενημέρωση" of the competitions: the competition editor. The logo gives way until it closes.
 void TFrmMain::N22Click()
 {
-    Panel1->hide();
     TDiorganvshForm *form = DiorganvshForm();
     if (!form) {
         form = new TDiorganvshForm;
         connect(form, &TDiorganvshForm::Closed, Panel1, &QWidget::show);
     }
+    // Only an editor that could be built takes the logo's place.
+    Panel1->hide();
     AssignMainFont(form);
     ShowChild(ClientArea, form);
 }

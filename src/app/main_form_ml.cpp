@@ -10,10 +10,11 @@
 // and season, at the competition's current matchday. The logo gives way until the list closes.
 void TFrmMain::N18Click()
 {
-    Panel1->hide();
     TTavrolinDM &dm = TavrolinDM();
     for (TTable *table : {&dm.Krath, &dm.Diorganvseis, &dm.Agvnes})
         OpenIfClosed(*table);
+    // Only a list that can open takes the logo's place.
+    Panel1->hide();
     TAgvnesForm *form = AgvnesForm();
     AssignMainFont(form);
     form->ShowForCaller(Item(QStringLiteral("N18")));

@@ -21,6 +21,7 @@
 #include "editors/omades_form.h"
 #include "editors/period_form.h"
 #include "platform/ui/application.h"
+#include "platform/ui/command_guard.h"
 #include "platform/ui/progress_dialog.h"
 
 #include <QApplication>
@@ -85,7 +86,8 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     auto *splash = new TSplash;
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
-    TavrolinDM();
+    // A command that fails half-way leaves none of the shared tables half-written.
+    SetGuardedDataSets(TavrolinDM().Tables());
     SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
     CreateAll(WindowsAfterMainWindow());

@@ -60,12 +60,16 @@ TTavrolinDM::TTavrolinDM() : Session1(SessionName)
     SetUpLookupsAndCalcFields();
     SetUpQueries();
     SetUpEvents();
-    // Without the alias no table can open: say so once, in the user's terms, at start-up.
-    if (!AliasStore().Exists(AliasName))
-        MessageDlg(NoAliasMessage, mtError, {mbOK});
 }
 
 TTavrolinDM::~TTavrolinDM() = default;
+
+std::vector<TDataSet *> TTavrolinDM::Tables()
+{
+    return {&Periodos,   &Kathgories, &Krath,           &Omades,      &Diorganvseis,
+            &POmades,    &Agvnes,     &TeamStat,        &TeamNames,   &LookUpTable,
+            &TyposKathg, &Deltia,     &TblUptoDateAgvn, &GamePeriods, &CheckAgvnes};
+}
 
 void TTavrolinDM::SetUpTables()
 {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <vector>
+
 class TextFileWriter;
 
 // The program's one data module: the session "Session1_1", the connection TavrolinDb on the alias
@@ -69,6 +71,9 @@ public:
     // Set by the competition editor while it is shown: only then does a new competition team take
     // an English name ahead of its post (POmadesAfterInsert).
     bool CompetitionEditorOpen = false;
+
+    // The module's shared tables, the ones windows open by name.
+    std::vector<TDataSet *> Tables();
 
     // --- session and connection ---
     void Session1Password(TSession &Sender, bool &Continue);

@@ -27,10 +27,21 @@ class MainWindowTest : public testing::Test
 protected:
     void SetUp() override
     {
+        RegisterAlias();
+        Start();
+    }
+
+    // The alias of the test's data folder, as the set-up program registers it.
+    static void RegisterAlias()
+    {
         AliasStore().Add(
             {QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
              QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\";ENABLE BCD:\"FALSE\"").arg(DataPath())});
-        // The splash is clicked as soon as the splash loop shows it.
+    }
+
+    // Runs the start-up sequence; the splash is clicked as soon as the splash loop shows it.
+    void Start()
+    {
         QTimer splashClicker;
         splashClicker.setInterval(1);
         QObject::connect(&splashClicker, &QTimer::timeout, [] {

@@ -1,6 +1,5 @@
+#include "platform/ui/guarded_application.h"
 #include "support/test_environment.h"
-
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     CurrentTestFolders();
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv);
     InstallTestEnvironment();
     return RUN_ALL_TESTS();
 }
