@@ -1,4 +1,6 @@
 #include "app/startup.h"
+#include "platform/ui/qt_translation.h"
+#include "platform/ui/window_placement.h"
 
 #include <QApplication>
 
@@ -26,5 +28,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
+    InstallQtTranslation();
+    InstallWindowPlacement();
     return RunTavrolin();
 }

@@ -1,5 +1,8 @@
 #include "support/test_environment.h"
 
+#include "platform/ui/qt_translation.h"
+#include "platform/ui/window_placement.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -12,5 +15,8 @@ int main(int argc, char **argv)
     CurrentTestFolders();
     QApplication app(argc, argv);
     InstallTestEnvironment();
+    // Windows under test meet the same Qt texts and window placement as in the program.
+    InstallQtTranslation();
+    InstallWindowPlacement();
     return RUN_ALL_TESTS();
 }
