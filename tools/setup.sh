@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 TAVROLIN_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config qt6-l10n-tools
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev libxml2-dev
     libgtest-dev libgmock-dev libbenchmark-dev ccache

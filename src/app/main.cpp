@@ -1,5 +1,7 @@
 #include "app/startup.h"
 #include "platform/ui/guarded_application.h"
+#include "platform/ui/qt_translation.h"
+#include "platform/ui/window_placement.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,5 +27,7 @@ int main(int argc, char **argv)
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
+    InstallQtTranslation();
+    InstallWindowPlacement();
     return RunTavrolin();
 }

@@ -25,7 +25,6 @@
 #include "platform/ui/progress_dialog.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace {
 
@@ -91,9 +90,6 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
     CreateAll(WindowsAfterMainWindow());
-    // A desktop without a window manager cannot maximise a window: start it at the screen's size.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        main->setGeometry(screen->availableGeometry());
     main->showMaximized();
     return main;
 }

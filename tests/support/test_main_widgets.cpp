@@ -1,4 +1,6 @@
 #include "platform/ui/guarded_application.h"
+#include "platform/ui/qt_translation.h"
+#include "platform/ui/window_placement.h"
 #include "support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -11,5 +13,8 @@ int main(int argc, char **argv)
     CurrentTestFolders();
     TGuardedApplication app(argc, argv);
     InstallTestEnvironment();
+    // Windows under test meet the same Qt texts and window placement as in the program.
+    InstallQtTranslation();
+    InstallWindowPlacement();
     return RUN_ALL_TESTS();
 }
