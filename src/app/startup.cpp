@@ -20,6 +20,7 @@
 #include "editors/krath_form.h"
 #include "editors/omades_form.h"
 #include "editors/period_form.h"
+#include "platform/db/database.h"
 #include "platform/ui/application.h"
 #include "platform/ui/progress_dialog.h"
 
@@ -98,6 +99,13 @@ std::unique_ptr<TFrmMain> StartTavrolin()
 
 int RunTavrolin()
 {
-    const std::unique_ptr<TFrmMain> main = StartTavrolin();
-    return QApplication::exec();
+    int exitCode = 0;
+    {
+        const std::unique_ptr<TFrmMain> main = StartTavrolin();
+        exitCode = QApplication::exec();
+    }
+    // The data module and some windows live on to the very end; their connections must not, or
+    // the write-ahead log would stay beside the database file.
+    DbConnection::CloseAll();
+    return exitCode;
 }
