@@ -6,6 +6,7 @@
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
 #include "app/ani_cursor.h"
+#include "app/backup_restore.h"
 #include "app/dir_options1_dlg.h"
 #include "app/help_topic.h"
 #include "app/sel_opt_dlg.h"
@@ -87,6 +88,7 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
     TavrolinDM();
+    RemoveInterruptedRestores();
     SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
     CreateAll(WindowsAfterMainWindow());
