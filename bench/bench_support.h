@@ -41,9 +41,11 @@ public:
 
     // Opens the direct connection on the database file (once it is filled); a failure ends the
     // program, as no comparison could be made.
+    // The direct connection syncs as the engine's does, so that both wait for the disk alike.
     void OpenRaw(int flags = SQLITE_OPEN_READWRITE)
     {
-        if (sqlite3_open_v2(database.FileName().toUtf8().constData(), &raw, flags, nullptr) == SQLITE_OK)
+        if (sqlite3_open_v2(database.FileName().toUtf8().constData(), &raw, flags, nullptr) == SQLITE_OK &&
+            sqlite3_exec(raw, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr) == SQLITE_OK)
             return;
         std::fprintf(stderr, "open %s: %s\n", qPrintable(database.FileName()), sqlite3_errmsg(raw));
         std::exit(1);

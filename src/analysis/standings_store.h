@@ -27,5 +27,7 @@ QString CompetitionTeamName(TTavrolinDM &dm, int recNo);
 
 // Stores the TeamStat rows of one computed table: each (TeamNo, Agvnistikh) row is rewritten with
 // the new counters and places, or made when missing; the prediction percentages of an existing
-// row are kept. All rows are written or none (EDBEngineError when the database refuses one).
+// row are kept. All rows are written or none (EDBEngineError when the database refuses one). The
+// rows go in a savepoint of their own: the tables of many matchdays written inside one transaction
+// of the caller (a TransactionGuard on the data module's connection) are committed once, by it.
 void WriteTeamStat(TTavrolinDM &dm, const std::vector<TTeamStatRow> &rows);

@@ -4,16 +4,18 @@
 #include "platform/core/errors.h"
 #include "platform/core/paths.h"
 #include "platform/db/database.h"
+#include "platform/db/database_backup.h"
 #include "platform/ui/copy_progress.h"
 #include "platform/ui/message_service.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSet>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -31,6 +33,12 @@ const char *const kNoDatabase = "Ο φάκελος %1 δεν περιέχει α
 const char *const kRestoreFailed =
     "Η επαναφορά των αρχείων της βάσης από τον φάκελο %1 δεν έγινε.\nΤα τρέχοντα αρχεία δεν άλλαξαν.";
 const char *const kReplaceFailed = "Δεν είναι δυνατή η αντικατάσταση του αρχείου %1: %2";
+const char *const kFolderNotMade = "Δεν είναι δυνατή η δημιουργία του φακέλου %1.";
+const char *const kFileNotMade = "Δεν είναι δυνατή η δημιουργία του αρχείου %1.";
+const char *const kDamagedBackup =
+    "Το αρχείο της βάσης στον φάκελο %1 είναι κατεστραμμένο: δεν περνά τον έλεγχο ακεραιότητας.\n"
+    "Η επαναφορά δεν έγινε και τα τρέχοντα αρχεία δεν άλλαξαν. Επιλέξτε άλλο αντίγραφο ασφαλείας.";
+const char *const kStagingPrefix = ".restore-";
 
 TFolderChooser &InstalledChooser()
 {
@@ -66,55 +74,20 @@ QString DatabaseFile()
     return QFileInfo(TDatabase::FileNameOfAlias(TavrolinDM().TavrolinDb.AliasName())).absoluteFilePath();
 }
 
-// An SQLite handle that is closed on every way out.
-class SqliteFile
+// What a restore stages besides the data (and what a backup therefore leaves out): the folder the
+// backup is read into, and the lock file that tells a running restore from an interrupted one.
+bool IsRestoreStaging(const QString &fileName)
 {
-public:
-    SqliteFile(const QString &fileName, int flags)
-    {
-        rc_ = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &db_, flags, nullptr);
-        if (rc_ == SQLITE_OK)
-            sqlite3_busy_timeout(db_, 5000);
-    }
-    ~SqliteFile() { sqlite3_close_v2(db_); }
-    SqliteFile(const SqliteFile &) = delete;
-    SqliteFile &operator=(const SqliteFile &) = delete;
-
-    bool Opened() const { return rc_ == SQLITE_OK; }
-    sqlite3 *Handle() const { return db_; }
-    QString Error() const
-    {
-        return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc_));
-    }
-
-private:
-    sqlite3 *db_ = nullptr;
-    int rc_ = SQLITE_OK;
-};
-
-// Reads the schema: SQLite opens any file lazily, so only a read tells a database from other
-// bytes. Returns SQLite's result code.
-int ReadSchema(const SqliteFile &file)
-{
-    return sqlite3_exec(file.Handle(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    return fileName.startsWith(QLatin1String(kStagingPrefix));
 }
 
-bool ReadsAsDatabase(const SqliteFile &file)
+// True when this program now holds the lock of a restore's staging folder.
+bool LockStaging(QLockFile &lock)
 {
-    return file.Opened() && ReadSchema(file) == SQLITE_OK;
-}
-
-bool IsDamaged(int resultCode)
-{
-    return resultCode == SQLITE_NOTADB || resultCode == SQLITE_CORRUPT;
-}
-
-bool IsJournalOf(const QString &fileName, const QString &databaseFileName)
-{
-    for (const char *suffix : {"-journal", "-wal", "-shm"})
-        if (fileName.compare(databaseFileName + QLatin1String(suffix), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    // Only a running restore keeps its staging folder: no age makes its lock stale, only the end
+    // of the program that holds it.
+    lock.setStaleLockTime(0);
+    return lock.tryLock(0);
 }
 
 void ReplaceByRename(const QString &from, const QString &to)
@@ -125,57 +98,9 @@ void ReplaceByRename(const QString &from, const QString &to)
             QString::fromUtf8(kReplaceFailed).arg(to, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
-// Writes the staged file over the target's bytes, keeping the target file itself, so that a
-// connection already open on it reads the restored data and not a file that was renamed away.
-void OverwriteInPlace(const QString &staged, const QString &target)
+void ReportFailure(const QString &failed, const QString &detail)
 {
-    // A journal left beside a damaged file would be rolled back over the restored data.
-    QFile::remove(target + QStringLiteral("-journal"));
-    QFile in(staged);
-    QFile out(target);
-    if (!in.open(QIODevice::ReadOnly))
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, in.errorString()));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, out.errorString()));
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 20);
-        if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || out.write(chunk) != chunk.size())
-            throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, out.errorString()));
-    }
-    if (!out.flush())
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, out.errorString()));
-}
-
-bool TargetIsDamaged(const QString &target)
-{
-    const SqliteFile file(target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    return file.Opened() && IsDamaged(ReadSchema(file));
-}
-
-// Copies the staged database over the live one inside one write transaction of the target, so
-// the target is either wholly replaced or unchanged, and connections open on it see the change.
-void InstallDatabase(const QString &staged, const QString &target)
-{
-    SqliteFile source(staged, SQLITE_OPEN_READWRITE);
-    if (!ReadsAsDatabase(source))
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, source.Error()));
-    if (TargetIsDamaged(target)) {
-        // The current file is beyond SQLite's reading (the very case a restore is for): there is
-        // no data left in it to protect, and SQLite's backup cannot write into it.
-        OverwriteInPlace(staged, target);
-        return;
-    }
-    SqliteFile destination(target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (!destination.Opened())
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, destination.Error()));
-    sqlite3_backup *backup = sqlite3_backup_init(destination.Handle(), "main", source.Handle(), "main");
-    if (!backup)
-        throw EInOutError(QString::fromUtf8(kReplaceFailed).arg(target, destination.Error()));
-    const int rc = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE)
-        throw EInOutError(
-            QString::fromUtf8(kReplaceFailed).arg(target, QString::fromUtf8(sqlite3_errstr(rc))));
+    MessageDlg(failed + '\n' + detail, mtError, {mbOK});
 }
 
 } // namespace
@@ -227,20 +152,38 @@ bool BackupDataFolder(QWidget *owner)
     QString chosen;
     if (!ChooseFolder(owner, proposed, chosen))
         return false;
-    QString dataFolder;
+    QString databaseFile;
     try {
-        dataFolder = DataFolder();
+        databaseFile = DatabaseFile();
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
         return false;
     }
-    const FileCopyResult result =
-        CopyFilesWithProgress(owner, JoinPath(dataFolder, QStringLiteral("*.*")), chosen);
+    const QString dataFolder = QFileInfo(databaseFile).absolutePath();
+    const QString databaseName = QFileInfo(databaseFile).fileName();
+    RemoveInterruptedRestores(dataFolder);
+    const QString failed = QString::fromUtf8(kBackupFailed).arg(QDir::toNativeSeparators(chosen));
+    if (!EnsureFolder(chosen)) {
+        ReportFailure(failed, QString::fromUtf8(kFolderNotMade).arg(QDir::toNativeSeparators(chosen)));
+        return false;
+    }
+    try {
+        TWaitCursor wait;
+        BackupDatabase(databaseFile, JoinPath(chosen, databaseName));
+    } catch (const Exception &error) {
+        ReportFailure(failed, error.Message());
+        return false;
+    }
+    // The database went over through SQLite; its journals and a running restore's staging are no
+    // part of the data.
+    const FileCopyResult result = CopyFilesWithProgress(
+        owner, JoinPath(dataFolder, QStringLiteral("*.*")), chosen, [&databaseName](const QString &name) {
+            return name.compare(databaseName, Qt::CaseInsensitive) == 0 || IsJournalOf(name, databaseName) ||
+                   IsRestoreStaging(name);
+        });
     if (result.Succeeded())
         return true;
-    MessageDlg(QString::fromUtf8(kBackupFailed).arg(QDir::toNativeSeparators(chosen)) + '\n' +
-                   FailureLines(result),
-               mtError, {mbOK});
+    ReportFailure(failed, FailureLines(result));
     return false;
 }
 
@@ -261,28 +204,45 @@ bool RestoreDataFolder(QWidget *owner)
     }
     const QString dataFolder = QFileInfo(databaseFile).absolutePath();
     const QString databaseName = QFileInfo(databaseFile).fileName();
+    RemoveInterruptedRestores(dataFolder);
     if (!FolderHoldsDatabase(chosen, databaseName)) {
         MessageDlg(QString::fromUtf8(kNoDatabase).arg(QDir::toNativeSeparators(chosen)), mtWarning, {mbOK});
         return false;
     }
     const QString failed = QString::fromUtf8(kRestoreFailed).arg(QDir::toNativeSeparators(chosen));
-    // The backup is read whole into a folder beside the data first; only a complete copy replaces
-    // anything, and the staging folder goes away on every way out.
-    QTemporaryDir staging(JoinPath(dataFolder, QStringLiteral(".restore-XXXXXX")));
+    // The backup is read whole into a folder beside the data first; only a complete, sound copy
+    // replaces anything, and the staging folder goes away on every way out.
+    QTemporaryDir staging(JoinPath(dataFolder, QString::fromUtf8(kStagingPrefix) + QStringLiteral("XXXXXX")));
     if (!staging.isValid()) {
-        MessageDlg(failed + '\n' + staging.errorString(), mtError, {mbOK});
+        ReportFailure(failed, staging.errorString());
+        return false;
+    }
+    QLockFile lock(staging.path() + QStringLiteral(".lock"));
+    if (!LockStaging(lock)) {
+        ReportFailure(failed, QString::fromUtf8(kFileNotMade).arg(QDir::toNativeSeparators(lock.fileName())));
         return false;
     }
     const FileCopyResult copy =
         CopyFilesWithProgress(owner, JoinPath(chosen, QStringLiteral("*.*")), staging.path());
     if (!copy.Succeeded()) {
-        MessageDlg(failed + '\n' + FailureLines(copy), mtError, {mbOK});
+        ReportFailure(failed, FailureLines(copy));
+        return false;
+    }
+    const QString staged = JoinPath(staging.path(), databaseName);
+    // A journal that came with the backup belongs to whatever wrote it then, not to the copy:
+    // the copy is judged, and installed, alone.
+    RemoveJournalFiles(staged);
+    TWaitCursor wait;
+    if (CheckDatabaseFile(staged) != TDatabaseFileState::Sound) {
+        wait.Restore();
+        MessageDlg(QString::fromUtf8(kDamagedBackup).arg(QDir::toNativeSeparators(chosen)), mtError, {mbOK});
         return false;
     }
     try {
         InstallRestoredFiles(staging.path(), dataFolder, databaseName);
     } catch (const Exception &error) {
-        MessageDlg(failed + '\n' + error.Message(), mtError, {mbOK});
+        wait.Restore();
+        ReportFailure(failed, error.Message());
         return false;
     }
     return true;
@@ -290,22 +250,48 @@ bool RestoreDataFolder(QWidget *owner)
 
 bool FolderHoldsDatabase(const QString &folder, const QString &databaseFileName)
 {
-    const QString file = JoinPath(folder, databaseFileName);
-    if (!QFileInfo(file).isFile())
-        return false;
-    const SqliteFile database(file, SQLITE_OPEN_READONLY);
-    return ReadsAsDatabase(database);
+    return ReadsAsDatabase(JoinPath(folder, databaseFileName));
 }
 
 void InstallRestoredFiles(const QString &stagingFolder, const QString &dataFolder,
                           const QString &databaseFileName)
 {
-    InstallDatabase(JoinPath(stagingFolder, databaseFileName), JoinPath(dataFolder, databaseFileName));
+    RestoreDatabase(JoinPath(stagingFolder, databaseFileName), JoinPath(dataFolder, databaseFileName));
     const QFileInfoList files =
         QDir(stagingFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo &file : files) {
         if (file.fileName() == databaseFileName || IsJournalOf(file.fileName(), databaseFileName))
             continue;
         ReplaceByRename(file.absoluteFilePath(), JoinPath(dataFolder, file.fileName()));
+    }
+}
+
+void RemoveInterruptedRestores(const QString &dataFolder)
+{
+    // A staging folder and its lock file name the same restore; either may be left without the
+    // other.
+    QSet<QString> restores;
+    const QFileInfoList entries =
+        QDir(dataFolder)
+            .entryInfoList({QString::fromUtf8(kStagingPrefix) + '*'},
+                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        QString path = entry.absoluteFilePath();
+        if (entry.isDir() || path.endsWith(QLatin1String(".lock")))
+            restores.insert(entry.isDir() ? path : path.chopped(5));
+    }
+    for (const QString &restore : restores) {
+        QLockFile lock(restore + QStringLiteral(".lock"));
+        if (LockStaging(lock))
+            QDir(restore).removeRecursively();
+    }
+}
+
+void RemoveInterruptedRestores()
+{
+    try {
+        RemoveInterruptedRestores(DataFolder());
+    } catch (const Exception &) {
+        // Without the alias there is no data folder to tidy; the data module reports the alias.
     }
 }

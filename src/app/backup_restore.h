@@ -31,14 +31,17 @@ QString DataFolder();
 void CloseSharedDatasets();
 
 // The backup without a question: closes the datasets, proposes and creates the folder of the day,
-// lets the user choose, copies the data folder's files there with a progress window and reports a
-// failed or cancelled copy. True when every file was copied.
+// lets the user choose, writes a snapshot of the database there through SQLite (one committed
+// state, whatever another running copy of the program writes meanwhile, checked before it counts)
+// and copies the data folder's other files with a progress window; reports a failed or cancelled
+// copy. True when everything was copied.
 bool BackupDataFolder(QWidget *owner);
 
 // The restore: closes the datasets, asks, lets the user choose a backup folder, refuses a folder
-// that holds no database, and copies its files over the data folder's. The current data is
-// replaced only after the whole backup was read into the data folder, so a failed copy leaves it
-// as it was. True when the data was replaced.
+// that holds no database, reads the backup's files into a staging folder beside the data, refuses
+// a database there that fails SQLite's integrity check, and puts the files in place of the data
+// folder's. The current data is replaced only by a complete and sound copy, so any failure leaves
+// it as it was. True when the data was replaced.
 bool RestoreDataFolder(QWidget *owner);
 
 // Whether the folder holds a database file of the given name that SQLite can read.
@@ -52,3 +55,11 @@ bool FolderHoldsDatabase(const QString &folder, const QString &databaseFileName)
 // database cannot be replaced (a readable one is then unchanged).
 void InstallRestoredFiles(const QString &stagingFolder, const QString &dataFolder,
                           const QString &databaseFileName);
+
+// Removes the staging folders (".restore-XXXXXX", as large as a whole backup) that restores which
+// never finished left in the data folder, keeping one a running restore of another copy of the
+// program still holds. The backup and the restore do it first, and so does the start; the
+// argument-less form does it in the data module's data folder, and nothing when its alias is
+// unknown (the data module reports that).
+void RemoveInterruptedRestores(const QString &dataFolder);
+void RemoveInterruptedRestores();

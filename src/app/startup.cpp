@@ -6,6 +6,7 @@
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
 #include "app/ani_cursor.h"
+#include "app/backup_restore.h"
 #include "app/dir_options1_dlg.h"
 #include "app/help_topic.h"
 #include "app/sel_opt_dlg.h"
@@ -20,6 +21,7 @@
 #include "editors/krath_form.h"
 #include "editors/omades_form.h"
 #include "editors/period_form.h"
+#include "platform/db/database.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_guard.h"
 #include "platform/ui/progress_dialog.h"
@@ -85,6 +87,8 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     auto *splash = new TSplash;
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
+    // What an interrupted restore left beside the data goes before anything opens the data.
+    RemoveInterruptedRestores();
     // A command that fails half-way leaves none of the shared tables half-written.
     SetGuardedDataSets(TavrolinDM().Tables());
     SelOptDlg();
@@ -96,6 +100,13 @@ std::unique_ptr<TFrmMain> StartTavrolin()
 
 int RunTavrolin()
 {
-    const std::unique_ptr<TFrmMain> main = StartTavrolin();
-    return QApplication::exec();
+    int exitCode = 0;
+    {
+        const std::unique_ptr<TFrmMain> main = StartTavrolin();
+        exitCode = QApplication::exec();
+    }
+    // The data module and some windows live on to the very end; their connections must not, or
+    // the write-ahead log would stay beside the database file.
+    DbConnection::CloseAll();
+    return exitCode;
 }

@@ -197,6 +197,8 @@ const TTableDef *TavrolinTableDef(const QString &tableName)
 
 void EnsureTavrolinSchema(sqlite3 *db)
 {
+    // A new data folder gets all its tables in one commit, or none.
+    TransactionGuard transaction(db);
     for (const TTableDef &def : TavrolinTableDefs())
         if (!TableExists(db, def.Name))
             CreateTable(db, def);
@@ -204,4 +206,5 @@ void EnsureTavrolinSchema(sqlite3 *db)
     // Layout 1 is the first recorded one; a file of a newer program keeps its own number.
     if (UserVersion(db) < TavrolinSchemaVersion)
         ExecSql(db, QStringLiteral("PRAGMA user_version = %1").arg(TavrolinSchemaVersion));
+    transaction.Commit();
 }

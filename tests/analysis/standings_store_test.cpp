@@ -1,6 +1,7 @@
 #include "analysis/standings_store.h"
 
 #include "platform/db/db_errors.h"
+#include "platform/db/sqlite_statement.h"
 #include "standings_fixture.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,31 @@ TEST_F(StandingsStoreTest, ARefusedRowLeavesEveryRowAsItWas)
 
     EXPECT_THROW(WriteTeamStat(Dm(), engine.TeamStatRows()), EDatabaseError);
     EXPECT_EQ(Value(QStringLiteral("SELECT count(*) FROM TeamStat")).toInt(), 0);
+}
+
+TEST_F(StandingsStoreTest, TheTablesOfManyMatchdaysShareTheCallersTransaction)
+{
+    TStandingsEngine engine;
+    LoadStandingsEngine(engine, Dm(), dNo);
+    const auto writeEveryMatchday = [&] {
+        for (int matchday = 1; matchday <= 3; ++matchday) {
+            engine.ComputeStandings(matchday);
+            WriteTeamStat(Dm(), engine.TeamStatRows());
+        }
+    };
+    {
+        TransactionGuard abandoned(Dm().TavrolinDb.Handle());
+        writeEveryMatchday();
+    }
+    EXPECT_EQ(Value(QStringLiteral("SELECT count(*) FROM TeamStat")).toInt(), 0)
+        << "nothing is kept of a transaction the caller did not commit";
+
+    TransactionGuard transaction(Dm().TavrolinDb.Handle());
+    writeEveryMatchday();
+    transaction.Commit();
+    EXPECT_FALSE(Dm().TavrolinDb.InTransaction());
+    EXPECT_EQ(Value(QStringLiteral("SELECT count(*) FROM TeamStat")).toInt(), 12);
+    EXPECT_EQ(TeamStatRows(3), ExpectedMatchday3());
 }
 
 TEST_F(StandingsStoreTest, NamesACompetitionTeamByItsNumber)

@@ -3,12 +3,19 @@
 
 #include "platform/core/paths.h"
 #include "platform/db/database.h"
+#include "platform/db/database_backup.h"
 #include "platform/db/field.h"
+#include "platform/db/sqlite_statement.h"
 #include "platform/db/table.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <memory>
 
 namespace {
 
@@ -52,6 +59,71 @@ QStringList EntriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
+}
+
+// The files of the data folder, less the write-ahead log and its index that belong to the
+// program's open connection (they go when it closes).
+QStringList DataFiles(const QString &folder)
+{
+    QStringList files = EntriesOf(folder);
+    files.removeIf(
+        [](const QString &name) { return name == kDatabase + "-wal" || name == kDatabase + "-shm"; });
+    return files;
+}
+
+// A number the data module's database answers.
+qint64 LiveNumber(const char *sql)
+{
+    SqliteStatement statement(TavrolinDM().TavrolinDb.Handle(), QString::fromUtf8(sql));
+    return statement.Step() ? statement.Int64(0) : -1;
+}
+
+void OverwriteBytes(const QString &path, qint64 offset, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(offset));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Stress(Id, Value, Pad): rows 0..20,000 for the second program to change (some megabytes, so
+// that copying the file takes a while).
+void CreateStressTable()
+{
+    ExecSql(TavrolinDM().TavrolinDb.Handle(),
+            QStringLiteral("CREATE TABLE Stress (Id INTEGER PRIMARY KEY, Value INTEGER NOT NULL, Pad TEXT);"
+                           "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                           "INSERT INTO Stress SELECT i, 0, hex(randomblob(100)) FROM n"));
+}
+
+// Row 0 of Stress and the sum of the other rows in a backup; the second program keeps them equal
+// in every state it commits.
+std::pair<qint64, qint64> StressTotals(const QString &file)
+{
+    const std::shared_ptr<DbConnection> connection = DbConnection::Acquire(file);
+    SqliteStatement totals(connection->Handle(),
+                           QStringLiteral("SELECT (SELECT Value FROM Stress WHERE Id = 0), "
+                                          "(SELECT sum(Value) FROM Stress WHERE Id > 0)"));
+    if (!totals.Step())
+        return {-1, -2};
+    return {qint64(totals.Int64(0)), qint64(totals.Int64(1))};
+}
+
+// What restores that never finished leave in the data folder: a staging folder without its lock
+// (the program ended before it took it), and one whose lock names a process that no longer runs.
+void LeaveInterruptedRestores(const QString &dataFolder)
+{
+    for (const char *staging : {".restore-AbC123", ".restore-dEf456"}) {
+        QDir().mkpath(dataFolder + '/' + staging);
+        WriteFile(dataFolder + '/' + staging + "/tavrolin.sqlite", QByteArray(65536, '\x01'));
+        WriteFile(dataFolder + '/' + staging + "/notes.txt", "half copied");
+    }
+    WriteFile(dataFolder + "/.restore-dEf456.lock", "2147483647\ntavrolin\n\n");
+}
+
+QStringList RestoreLeftovers(const QString &dataFolder)
+{
+    return EntriesOf(dataFolder).filter(QRegularExpression("^\\.restore-"));
 }
 
 } // namespace
@@ -123,7 +195,7 @@ TEST_F(BackupRestoreTest, RestoreBringsBackTheDataOfTheBackupAndDropsLaterData)
     EXPECT_EQ(chooserStarts.last(), ProgramFolder());
 
     EXPECT_EQ(Seasons(), QStringList({"2002-03"}));
-    EXPECT_EQ(EntriesOf(DataPath()), QStringList{kDatabase}) << "no staging folder or journal is left";
+    EXPECT_EQ(DataFiles(DataPath()), QStringList{kDatabase}) << "no staging folder or journal is left";
 
     // The restored data is the program's data again: it takes new records.
     AddSeason("2004-05");
@@ -170,7 +242,7 @@ TEST_F(BackupRestoreTest, RestoreOfAFolderWithoutDatabaseIsRefused)
         EXPECT_TRUE(messages.Last().text.contains(folder));
         EXPECT_TRUE(messages.Last().text.contains("δεν περιέχει αρχεία της βάσης"));
         EXPECT_EQ(Seasons(), QStringList({"2002-03"}));
-        EXPECT_EQ(EntriesOf(DataPath()), QStringList{kDatabase});
+        EXPECT_EQ(DataFiles(DataPath()), QStringList{kDatabase});
     }
     EXPECT_FALSE(QFileInfo::exists(missing)) << "a refused restore creates no folder";
 }
@@ -201,7 +273,7 @@ TEST_F(BackupRestoreTest, RestoreWhoseCopyFailsLeavesTheDataAsItWas)
     EXPECT_TRUE(messages.Last().text.contains("δεν έγινε"));
     EXPECT_TRUE(messages.Last().text.contains("zz.db"));
     EXPECT_EQ(Seasons(), QStringList({"2002-03", "2003-04"}));
-    EXPECT_EQ(EntriesOf(DataPath()), QStringList{kDatabase});
+    EXPECT_EQ(DataFiles(DataPath()), QStringList{kDatabase});
 }
 
 TEST_F(BackupRestoreTest, RestoreReplacesADamagedDatabase)
@@ -228,7 +300,7 @@ TEST_F(BackupRestoreTest, RestoreCopiesTheOtherFilesButNoJournal)
     WriteFile(backup + "/sub/inner.txt", "top level only");
 
     RestoreFrom(backup);
-    EXPECT_EQ(EntriesOf(DataPath()), QStringList({"notes.txt", kDatabase}));
+    EXPECT_EQ(DataFiles(DataPath()), QStringList({"notes.txt", kDatabase}));
     EXPECT_EQ(Seasons(), QStringList({"2002-03"}));
 }
 
@@ -243,4 +315,107 @@ TEST_F(BackupRestoreTest, FailedBackupIsReportedInsteadOfPassedOver)
     EXPECT_EQ(messages.Last().icon, mtError);
     EXPECT_TRUE(messages.Last().text.contains("δεν ολοκληρώθηκε"));
     EXPECT_TRUE(messages.Last().text.contains(blocked));
+}
+
+TEST_F(BackupRestoreTest, BackupsTakenWhileAnotherProgramWritesAreWholeAndSound)
+{
+    CreateStressTable();
+    CloseSharedDatasets();
+    const QString stop = Folder("stop writing");
+    QProcess writer;
+    writer.start(QStringLiteral(TAVROLIN_DATABASE_WRITER), {DataPath() + '/' + kDatabase, stop});
+    ASSERT_TRUE(writer.waitForReadyRead(30000)) << writer.readAllStandardError().toStdString();
+    ASSERT_EQ(writer.readLine().trimmed(), QByteArray("ready"));
+
+    std::vector<qint64> totals;
+    for (int i = 1; i <= 8; ++i) {
+        SCOPED_TRACE(i);
+        const QString folder = Folder(QStringLiteral("backup %1").arg(i));
+        AnswerFolder(folder);
+        main->Item("Backup1")->trigger();
+        const QString copy = folder + '/' + kDatabase;
+        EXPECT_EQ(EntriesOf(folder), QStringList{kDatabase}) << "no journal of the writer is copied";
+        EXPECT_EQ(CheckDatabaseFile(copy), TDatabaseFileState::Sound);
+        const auto [total, sum] = StressTotals(copy);
+        EXPECT_EQ(total, sum) << "the copy holds one committed state";
+        totals.push_back(total);
+    }
+    WriteFile(stop, "");
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
+    EXPECT_LT(totals.front(), totals.back()) << "the other program kept writing while the backups were taken";
+}
+
+TEST_F(BackupRestoreTest, RestoreRefusesADamagedBackupAndKeepsTheData)
+{
+    AddSeason("2002-03");
+    const QString backup = Folder("backup");
+    BackUpTo(backup);
+    AddSeason("2003-04");
+    // The page of the seasons overwritten, as a failing disk or a copy torn by a writer leaves it;
+    // the schema on the first page still reads, so only the integrity check finds it.
+    const qint64 pageSize = LiveNumber("PRAGMA page_size");
+    const qint64 root =
+        LiveNumber("SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = 'Periodos'");
+    ASSERT_GT(root, 1);
+    OverwriteBytes(backup + '/' + kDatabase, (root - 1) * pageSize, QByteArray(int(pageSize), '\xa5'));
+    ASSERT_TRUE(FolderHoldsDatabase(backup, kDatabase));
+
+    RestoreFrom(backup);
+    ASSERT_EQ(messages.Count(), 2) << messages.Texts().join('\n').toStdString();
+    EXPECT_EQ(messages.Last().icon, mtError);
+    EXPECT_EQ(messages.Last().text,
+              QStringLiteral("Το αρχείο της βάσης στον φάκελο %1 είναι κατεστραμμένο: δεν περνά τον έλεγχο "
+                             "ακεραιότητας.\nΗ επαναφορά δεν έγινε και τα τρέχοντα αρχεία δεν άλλαξαν. "
+                             "Επιλέξτε άλλο αντίγραφο ασφαλείας.")
+                  .arg(backup));
+    EXPECT_EQ(Seasons(), QStringList({"2002-03", "2003-04"}));
+    EXPECT_EQ(DataFiles(DataPath()), QStringList{kDatabase});
+    EXPECT_EQ(CheckDatabaseFile(DataPath() + '/' + kDatabase), TDatabaseFileState::Sound);
+}
+
+TEST_F(BackupRestoreTest, BackupAndRestoreRemoveWhatAnInterruptedRestoreLeft)
+{
+    AddSeason("2002-03");
+    const QString backup = Folder("backup");
+    BackUpTo(backup);
+    // A restore another running copy of the program is busy with keeps its staging folder.
+    QDir().mkpath(DataPath() + "/.restore-Live99");
+    QLockFile running(DataPath() + "/.restore-Live99.lock");
+    ASSERT_TRUE(running.tryLock(0));
+
+    for (const char *command : {"Backup1", "N37"}) {
+        SCOPED_TRACE(command);
+        LeaveInterruptedRestores(DataPath());
+        ASSERT_EQ(RestoreLeftovers(DataPath()).size(), 5);
+        const bool restore = std::string(command) == "N37";
+        AnswerFolder(restore ? backup : Folder("another backup"));
+        if (restore)
+            messages.QueueAnswer(mrYes);
+        main->Item(command)->trigger();
+        EXPECT_EQ(RestoreLeftovers(DataPath()), QStringList({".restore-Live99", ".restore-Live99.lock"}));
+        EXPECT_FALSE(QFileInfo::exists(Folder("another backup") + "/.restore-Live99.lock"))
+            << "a backup copies no part of a running restore";
+        EXPECT_EQ(Seasons(), QStringList({"2002-03"}));
+    }
+}
+
+// The program starts on a data folder where restores were cut short.
+class InterruptedRestoreStartTest : public BackupRestoreTest
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(DataPath());
+        LeaveInterruptedRestores(DataPath());
+        BackupRestoreTest::SetUp();
+    }
+};
+
+TEST_F(InterruptedRestoreStartTest, StartRemovesWhatAnInterruptedRestoreLeft)
+{
+    EXPECT_EQ(RestoreLeftovers(DataPath()), QStringList());
+    AddSeason("2002-03");
+    EXPECT_EQ(Seasons(), QStringList({"2002-03"}));
 }

@@ -89,10 +89,13 @@ QString CopyOne(const QFileInfo &from, const QString &targetFolder)
 } // namespace
 
 FileCopyResult CopyFiles(const QString &source, const QString &targetFolder,
-                         const std::function<bool(const FileCopyProgress &)> &onProgress)
+                         const std::function<bool(const FileCopyProgress &)> &onProgress,
+                         const FileNameTest &leaveOut)
 {
     FileCopyResult result;
-    const SourceFiles sources = ListSource(source);
+    SourceFiles sources = ListSource(source);
+    if (leaveOut)
+        sources.files.removeIf([&leaveOut](const QFileInfo &file) { return leaveOut(file.fileName()); });
     if (!sources.found) {
         result.failures.append({source, QString::fromUtf8(kSourceMissing)});
         return result;

@@ -36,6 +36,9 @@ struct FileCopyResult
 // (done = total, no file name); returning false before a file cancels the rest. Each file is
 // copied to a temporary name in the target and renamed into place, so a failed copy never
 // leaves a truncated target file; existing targets are overwritten. A file that fails is
-// reported and the copy goes on with the next one.
+// reported and the copy goes on with the next one. Files whose name leaveOut accepts are not
+// copied, nor counted.
+using FileNameTest = std::function<bool(const QString &fileName)>;
 FileCopyResult CopyFiles(const QString &source, const QString &targetFolder,
-                         const std::function<bool(const FileCopyProgress &)> &onProgress = {});
+                         const std::function<bool(const FileCopyProgress &)> &onProgress = {},
+                         const FileNameTest &leaveOut = {});

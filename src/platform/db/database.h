@@ -23,8 +23,14 @@ class DbConnection : public std::enable_shared_from_this<DbConnection>
 {
 public:
     // The connection of this file, opened on first use: double-quoted strings are identifiers
-    // only, foreign keys off, rollback journal, Greek collation registered.
+    // only, foreign keys off, write-ahead log synced at the NORMAL level, Greek collation
+    // registered.
     static std::shared_ptr<DbConnection> Acquire(const QString &fileName);
+    // Ends every connection of the process as the program ends, although windows that are never
+    // destroyed still hold their tables: the last connection to close copies the write-ahead log
+    // into the file and removes it, so the program leaves one self-contained database file.
+    // Nothing may read or write through a connection afterwards.
+    static void CloseAll();
     ~DbConnection();
     DbConnection(const DbConnection &) = delete;
     DbConnection &operator=(const DbConnection &) = delete;
@@ -56,6 +62,7 @@ public:
 
 private:
     explicit DbConnection(const QString &fileName);
+    void Close();
     void Release(std::unique_ptr<SqliteStatement> statement);
     qint64 SchemaVersion();
     // SQLite's count of changes to the file, by this connection or any other, as of the last

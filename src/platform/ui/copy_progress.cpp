@@ -62,11 +62,12 @@ private:
 } // namespace
 
 FileCopyResult CopyFilesWithProgress(QWidget *owner, const QString &sourcePattern,
-                                     const QString &targetFolder)
+                                     const QString &targetFolder, const FileNameTest &leaveOut)
 {
     CopyProgressWindow window(owner);
     window.show();
     ProcessMessages();
-    return CopyFiles(sourcePattern, targetFolder,
-                     [&window](const FileCopyProgress &progress) { return window.Advance(progress); });
+    return CopyFiles(
+        sourcePattern, targetFolder,
+        [&window](const FileCopyProgress &progress) { return window.Advance(progress); }, leaveOut);
 }

@@ -177,3 +177,19 @@ TEST_F(FileCopy, ProgressReportsEachFileAndCancelStopsTheCopy)
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(FileNames(target), (QStringList{".hidden.db", "Agvnes.DB"}));
 }
+
+TEST_F(FileCopy, FilesLeftOutAreNeitherCopiedNorCounted)
+{
+    int total = 0;
+    const FileCopyResult result = CopyFiles(
+        source + "/*.*", target,
+        [&](const FileCopyProgress &progress) {
+            total = progress.total;
+            return true;
+        },
+        [](const QString &name) { return name.endsWith(".db", Qt::CaseInsensitive); });
+    EXPECT_TRUE(result.Succeeded());
+    EXPECT_EQ(result.copied, 2);
+    EXPECT_EQ(total, 2);
+    EXPECT_EQ(FileNames(target), (QStringList{"README", "notes.txt"}));
+}

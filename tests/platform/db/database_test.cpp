@@ -28,7 +28,9 @@ TEST_F(DbTest, LocalAliasKeepsItsTablesInOneFileOfThePathFolder)
 TEST_F(DbTest, ConnectionSettingsSuitThePrograms)
 {
     sqlite3 *db = Db().Handle();
-    EXPECT_EQ(PragmaText(db, "PRAGMA journal_mode"), "delete");
+    // A write-ahead log synced at checkpoints: consistent after a crash, one wait per checkpoint.
+    EXPECT_EQ(PragmaText(db, "PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(PragmaText(db, "PRAGMA synchronous"), "1");
     EXPECT_EQ(PragmaText(db, "PRAGMA foreign_keys"), "0");
     // Double quotes name columns only; a double-quoted word is never a string literal.
     EXPECT_THROW(SqliteStatement(db, "SELECT \"not a column\""), EDBEngineError);
