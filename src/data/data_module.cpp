@@ -298,7 +298,7 @@ QVariantList TTavrolinDM::SelectRow(const QString &sql, const QVariantList &valu
 
 void TTavrolinDM::SetFieldText(TField &field, const QString &text)
 {
-    field.SetValue(field.Size() > 0 ? text.left(field.Size()) : text);
+    field.SetValue(TextCutToSize(text, field.Size()));
 }
 
 QVariant TTavrolinDM::SelectValue(const QString &sql, const QVariantList &values)

@@ -138,7 +138,7 @@ private:
     void CheckMatchLimit(TDataSet &match);
     void CopyTeamNames(TDataSet &team);
     void FormaCalc(TQuery &query);
-    // A text field takes at most its size, as the tables always kept it.
+    // A text field takes at most its size (whole characters), as the tables always kept it.
     static void SetFieldText(TField &field, const QString &text);
 
     // Keyed name lookups that no window filters: the shared Omades and POmades follow the

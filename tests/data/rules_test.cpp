@@ -1,6 +1,7 @@
 #include "data_module_fixture.h"
 
 #include "platform/db/db_errors.h"
+#include "platform/db/sqlite_statement.h"
 
 namespace {
 
@@ -262,6 +263,24 @@ TEST_F(RulesTest, CompetitionTeamsTakeTheirNamesFromTheTeam)
     Dm().POmades.FieldByName("Timvria").SetValue(-3);
     ASSERT_TRUE(Dm().POmades.Post());
     EXPECT_EQ(Dm().POmades.FieldByName("GrName").AsString(), "Ο'Κόνορ ΦΚ");
+}
+
+TEST_F(RulesTest, CopiedTeamNamesAreCutAtWholeCharacters)
+{
+    // Names of 49 UTF-16 units (a letter and 24 emoji of two units each) go into fields of 30.
+    const QString trophies = QString("🏆").repeated(24);
+    const int dNo = AddCompetition(league_, "2004-05", 4);
+    const int team = AddTeam(greece_, "Α" + trophies, "A" + trophies);
+    const int recNo = AddCompetitionTeam(dNo, team);
+    const QString kept = QString("🏆").repeated(14);
+    SqliteStatement stored(Dm().TavrolinDb.Handle(), "SELECT GrName, EnName FROM PerOmades WHERE RecNo = ?");
+    stored.Bind(1, recNo);
+    ASSERT_TRUE(stored.Step());
+    EXPECT_EQ(stored.Text(0), "Α" + kept);
+    EXPECT_EQ(stored.Text(1), "A" + kept);
+    // The calculated name of 70 joins the team's whole names: 69 units, the next emoji would not fit.
+    EXPECT_EQ(Dm().POmades.FieldByName("CalcOmada").AsString(),
+              "Α" + trophies + "-A" + QString("🏆").repeated(9));
 }
 
 TEST_F(RulesTest, TheCompetitionEditorPrefillsTheEnglishName)

@@ -85,11 +85,10 @@ DbConnection::DbConnection(const QString &fileName) : fileName_(fileName)
     const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const QString detail =
-            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
+        const EDBEngineError error = SqliteError(db_, rc, fileName, fileName);
         sqlite3_close_v2(db_);
         db_ = nullptr;
-        throw EDBEngineError(QStringLiteral("Δεν ανοίγει η βάση δεδομένων %1: %2").arg(fileName, detail), rc);
+        throw error;
     }
     try {
         sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);

@@ -11,13 +11,20 @@ public:
 };
 
 // An error reported by the storage engine itself (a file that cannot be opened, a statement
-// SQLite rejects); carries SQLite's result code.
+// SQLite rejects): the message tells the user what happened and what to do; the result code and
+// the detail (SQLite's own text and the statement or file it concerns) are for the log and for
+// code that words the error anew.
 class EDBEngineError : public EDatabaseError
 {
 public:
-    EDBEngineError(const QString &message, int errorCode) : EDatabaseError(message), errorCode_(errorCode) {}
+    EDBEngineError(const QString &message, int errorCode, const QString &detail = QString())
+        : EDatabaseError(message), errorCode_(errorCode), detail_(detail)
+    {
+    }
     int ErrorCode() const { return errorCode_; }
+    const QString &Detail() const { return detail_; }
 
 private:
     int errorCode_;
+    QString detail_;
 };

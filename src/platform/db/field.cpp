@@ -4,6 +4,8 @@
 #include "platform/db/dataset.h"
 #include "platform/db/db_errors.h"
 
+#include <QTextBoundaryFinder>
+
 #include <cmath>
 #include <limits>
 
@@ -410,6 +412,17 @@ QVariant TField::Convert(const QVariant &value) const
         break;
     }
     return value;
+}
+
+QString TextCutToSize(const QString &text, int size)
+{
+    if (size <= 0 || text.size() <= size)
+        return text;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.setPosition(size);
+    if (!characters.isAtBoundary())
+        characters.toPreviousBoundary();
+    return text.left(characters.position());
 }
 
 QVariant FieldValueToStorage(const QVariant &value, TFieldType type)

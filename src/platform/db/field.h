@@ -128,5 +128,11 @@ private:
     QString lookupResultField_;
 };
 
+// The longest beginning of text that fits a text field of the given size, which counts UTF-16
+// units (as TField::SetValue and the edit controls count it): whole characters only, so that a
+// character made of several units (an emoji, a letter with a combining accent, a flag) is kept
+// whole or left out, never split. The whole text for size 0 (no limit).
+QString TextCutToSize(const QString &text, int size);
+
 // Storage of field values in SQLite: dates as ISO text, times as HH:MM:SS, booleans as 0/1.
 QVariant FieldValueToStorage(const QVariant &value, TFieldType type);

@@ -2,6 +2,7 @@
 
 #include "platform/core/format.h"
 #include "platform/db/db_errors.h"
+#include "platform/db/field.h"
 
 #include <QStringList>
 
@@ -19,10 +20,27 @@ const QString NullOperatorText = QStringLiteral("το null συγκρίνετα�
 const QString BadValueText = QStringLiteral("η τιμή %1 δεν ταιριάζει στο πεδίο %2 (%3)");
 const QString NotLogicalText = QStringLiteral("'%1' δεν είναι λογική τιμή");
 const QString NotComparableText = QStringLiteral("το πεδίο δεν συγκρίνεται με τιμές");
+const QString TooDeepText = QStringLiteral("περισσότερα από %1 επίπεδα παρενθέσεων και not στη θέση %2");
+
+// The most parentheses and "not"s a filter may nest, one inside the other. The parser recurses
+// once per level, and SQLite's own parser refuses the SQL of a filter nested much deeper (its
+// stack of about a hundred entries holds three per level of alternating "and" and "or"), so a
+// deeper text is refused here, with the filter's own message, long before either runs out.
+constexpr int MaxFilterDepth = 20;
+
+// The most characters of the filter text a message quotes: the position in the detail points
+// into the rest.
+constexpr int QuotedFilterSize = 200;
+
+QString QuotedFilter(const QString &filterText)
+{
+    const QString quoted = TextCutToSize(filterText, QuotedFilterSize);
+    return quoted.size() < filterText.size() ? quoted + QStringLiteral("…") : quoted;
+}
 
 [[noreturn]] void FilterError(const QString &filterText, const QString &detail)
 {
-    throw EDatabaseError(FilterErrorText.arg(filterText, detail));
+    throw EDatabaseError(FilterErrorText.arg(QuotedFilter(filterText), detail));
 }
 
 struct Token
@@ -121,7 +139,7 @@ private:
                 return value;
             }
         }
-        throw EDatabaseError(FilterErrorText.arg(text_, UnclosedQuoteText.arg(start + 1)));
+        FilterError(text_, UnclosedQuoteText.arg(start + 1));
     }
 
     QString NumberText()
@@ -200,10 +218,28 @@ private:
 
     TFilterNode And() { return Junction(TFilterNode::Kind::And, "and", &Parser::Not); }
 
+    // Counts one level of nesting for as long as it lives.
+    class Nesting
+    {
+    public:
+        explicit Nesting(Parser &parser) : parser_(parser)
+        {
+            if (++parser_.depth_ > MaxFilterDepth)
+                parser_.Fail(TooDeepText.arg(MaxFilterDepth).arg(parser_.current_.position));
+        }
+        ~Nesting() { --parser_.depth_; }
+        Nesting(const Nesting &) = delete;
+        Nesting &operator=(const Nesting &) = delete;
+
+    private:
+        Parser &parser_;
+    };
+
     TFilterNode Not()
     {
         if (!IsKeyword(current_, "not"))
             return Primary();
+        const Nesting nesting(*this);
         Advance();
         TFilterNode node;
         node.kind = TFilterNode::Kind::Not;
@@ -215,6 +251,7 @@ private:
     {
         if (current_.kind != Token::Kind::LeftParenthesis)
             return Comparison();
+        const Nesting nesting(*this);
         Advance();
         TFilterNode inner = Or();
         if (current_.kind != Token::Kind::RightParenthesis)
@@ -297,6 +334,7 @@ private:
     const QString &text_;
     Lexer lexer_;
     Token current_;
+    int depth_ = 0;
 };
 
 bool IsText(TFieldType type)
@@ -407,9 +445,10 @@ private:
         case TFilterNode::Kind::Or:
             return Junction(node, " OR ");
         case TFilterNode::Kind::Not:
-            // A comparison with an empty field is false, and so its negation is true: SQL's
-            // unknown must not survive the NOT.
-            return "(NOT IFNULL(" + Condition(node.operands.at(0)) + ", 0))";
+            // A condition is 1, 0 or unknown (a comparison with an empty field); the negation
+            // holds unless the condition holds, so that SQL's unknown does not survive it. This
+            // form also costs SQLite's parser the least for each nested "not".
+            return '(' + Condition(node.operands.at(0)) + " IS NOT 1)";
         case TFilterNode::Kind::Comparison:
             return Comparison(node);
         }

@@ -44,8 +44,9 @@ struct CompiledFilter
 };
 
 // Compiles the filter text once. Raises EDatabaseError naming the filter text when it does not
-// parse, names an unknown field, or a literal does not convert to the field's type. A blank
-// text filters nothing: its condition is "1".
+// parse (or nests parentheses and "not"s more than 20 deep), names an unknown field, or a
+// literal does not convert to the field's type. A blank text filters nothing: its condition is
+// "1".
 CompiledFilter CompileFilter(const QString &filterText, const FilterFieldResolver &resolve,
                              TFilterOptions options = {});
 
@@ -97,7 +98,8 @@ struct TFilterNode
     TFilterOperand value;
 };
 
-// Parses a non-blank filter text. Raises EDatabaseError naming the text when it does not parse.
+// Parses a non-blank filter text. Raises EDatabaseError naming the text when it does not parse
+// or nests too deep.
 TFilterNode ParseFilter(const QString &filterText);
 
 // Turns a parsed filter into SQL; filterText names the filter in error messages.

@@ -131,7 +131,7 @@ QString FailedName(const QString &message, const QString &marker)
 void RaiseWriteError(const EDBEngineError &error, const QString &tableName)
 {
     const int code = error.ErrorCode();
-    const QString message = error.Message();
+    const QString &message = error.Detail();
     if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY) {
         QString table = tableName;
         if (table.isEmpty()) {
@@ -139,14 +139,14 @@ void RaiseWriteError(const EDBEngineError &error, const QString &tableName)
             table = failed.contains(IndexSeparator) ? failed.section(IndexSeparator, 0, 0)
                                                     : failed.section('.', 0, 0);
         }
-        throw EDBEngineError(QStringLiteral("Παραβίαση κλειδιού στον πίνακα %1").arg(table), code);
+        throw EDBEngineError(QStringLiteral("Παραβίαση κλειδιού στον πίνακα %1").arg(table), code, message);
     }
     if (code == SQLITE_CONSTRAINT_NOTNULL) {
         const QString failed = FailedName(message, QStringLiteral("constraint failed:"));
         const QString table = tableName.isEmpty() ? failed.section('.', 0, 0) : tableName;
         throw EDBEngineError(QStringLiteral("Το πεδίο '%1' του πίνακα %2 πρέπει να έχει τιμή")
                                  .arg(failed.section('.', -1), table),
-                             code);
+                             code, message);
     }
     if (code == SQLITE_CONSTRAINT_CHECK) {
         QString field = FailedName(message, QStringLiteral("constraint failed:"));
@@ -154,7 +154,7 @@ void RaiseWriteError(const EDBEngineError &error, const QString &tableName)
             field.remove(0, LengthCheckPrefix.size());
             throw EDBEngineError(QStringLiteral("Η τιμή είναι πολύ μεγάλη για το πεδίο '%1' του πίνακα %2")
                                      .arg(field, tableName),
-                                 code);
+                                 code, message);
         }
     }
     throw error;

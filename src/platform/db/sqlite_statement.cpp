@@ -4,21 +4,84 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QTime>
 
 #include <sqlite3.h>
 
 #include <atomic>
 
-void RaiseSqliteError(sqlite3 *db, int resultCode, const QString &context)
+namespace {
+
+Q_LOGGING_CATEGORY(EngineLog, "tavrolin.db")
+
+const QString DatabaseFileText = QStringLiteral("\nΑρχείο της βάσης δεδομένων: %1");
+const QString OtherErrorText =
+    QStringLiteral("Η βάση δεδομένων δεν εκτέλεσε την εργασία (σφάλμα %1).\n"
+                   "Δοκιμάστε ξανά· αν το σφάλμα επαναληφθεί, κλείστε και ανοίξτε ξανά το πρόγραμμα.");
+
+// What the user reads for the common failures of the storage engine: what happened and what to
+// do about it, without SQLite's own words.
+QString EngineErrorText(int resultCode)
+{
+    switch (resultCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral(
+            "Η βάση δεδομένων είναι κλειδωμένη: τη χρησιμοποιεί αυτή τη στιγμή άλλο πρόγραμμα.\n"
+            "Κλείστε το άλλο πρόγραμμα και δοκιμάστε ξανά.");
+    case SQLITE_READONLY:
+        return QStringLiteral(
+            "Δεν γίνεται εγγραφή στη βάση δεδομένων: το αρχείο της ή ο φάκελός του είναι μόνο "
+            "για ανάγνωση.\n"
+            "Ελέγξτε τα δικαιώματα του αρχείου και του φακέλου και δοκιμάστε ξανά.");
+    case SQLITE_FULL:
+        return QStringLiteral("Οι αλλαγές δεν χωρούν στη βάση δεδομένων: ο δίσκος είναι γεμάτος.\n"
+                              "Ελευθερώστε χώρο στον δίσκο και δοκιμάστε ξανά.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral(
+            "Το αρχείο της βάσης δεδομένων είναι κατεστραμμένο ή δεν είναι αρχείο βάσης "
+            "δεδομένων.\n"
+            "Επαναφέρετε τα δεδομένα από αντίγραφο ασφαλείας (Βοηθητικά, Επαναφορά (Restore) "
+            "Αρχείων).");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral(
+            "Δεν ανοίγει ο φάκελος ή το αρχείο της βάσης δεδομένων.\n"
+            "Ελέγξτε ότι ο φάκελος δεδομένων υπάρχει και έχετε πρόσβαση σε αυτόν, και ότι η "
+            "συντόμευση της βάσης δεδομένων (πρόγραμμα ormandel) δείχνει σε αυτόν.");
+    case SQLITE_IOERR:
+        return QStringLiteral("Η ανάγνωση ή η εγγραφή του αρχείου της βάσης δεδομένων απέτυχε.\n"
+                              "Ελέγξτε τον δίσκο ή τη σύνδεση με τον φάκελο δεδομένων και δοκιμάστε ξανά.");
+    case SQLITE_PERM:
+        return QStringLiteral("Το σύστημα δεν επιτρέπει την πρόσβαση στη βάση δεδομένων.\n"
+                              "Ελέγξτε τα δικαιώματα του αρχείου και του φακέλου του.");
+    default:
+        return OtherErrorText.arg(resultCode);
+    }
+}
+
+} // namespace
+
+EDBEngineError SqliteError(sqlite3 *db, int resultCode, const QString &context, const QString &fileName)
 {
     const int extended = db ? sqlite3_extended_errcode(db) : resultCode;
-    const QString detail =
+    QString detail =
         db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
-    QString message = QStringLiteral("Σφάλμα της βάσης δεδομένων: ") + detail;
     if (!context.isEmpty())
-        message += QStringLiteral("\n") + context;
-    throw EDBEngineError(message, extended);
+        detail += QStringLiteral("\n") + context;
+    qCWarning(EngineLog).noquote() << "SQLite error" << extended << detail;
+    const char *stored = db ? sqlite3_db_filename(db, "main") : nullptr;
+    const QString file = stored && *stored ? QString::fromUtf8(stored) : fileName;
+    QString message = EngineErrorText(extended);
+    if (!file.isEmpty())
+        message += DatabaseFileText.arg(file);
+    return EDBEngineError(message, extended, detail);
+}
+
+void RaiseSqliteError(sqlite3 *db, int resultCode, const QString &context)
+{
+    throw SqliteError(db, resultCode, context);
 }
 
 SqliteStatement::SqliteStatement(sqlite3 *db, const QString &sql, bool persistent) : db_(db), sql_(sql)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/db_errors.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -9,8 +11,14 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// Raises EDBEngineError with SQLite's message for a failed call on the connection; a broken
-// unique or NOT NULL constraint keeps its own result code so that callers can word it.
+// The error of a failed call on the connection (db may be null): a message for the user chosen
+// by the result code (a locked, read-only, full, damaged or unopenable database says so and
+// what to do, naming the database file: fileName when the connection has none), the extended
+// result code (a broken unique or NOT NULL constraint keeps its own, so that callers can word
+// it) and, as the detail, SQLite's text and the context (the statement or the file). The
+// detail is written to the log (category tavrolin.db), never into the message.
+EDBEngineError SqliteError(sqlite3 *db, int resultCode, const QString &context,
+                           const QString &fileName = QString());
 [[noreturn]] void RaiseSqliteError(sqlite3 *db, int resultCode, const QString &context);
 
 // One prepared statement: binds values by position, steps, reads columns, and is reset when it

@@ -22,6 +22,7 @@ bool ChangesText(const QKeyEvent *event)
 
 TDBEdit::TDBEdit(QWidget *parent) : QLineEdit(parent)
 {
+    setValidator(&sizeLimit_);
     link_.OnDataChange = [this]() { ShowField(); };
     link_.OnUpdateData = [this]() { WriteField(); };
     link_.OnStateChange = [this]() {
@@ -72,12 +73,8 @@ void TDBEdit::UpdateReadOnly()
     if (isReadOnly() != readOnly)
         setReadOnly(readOnly);
     const TField *field = Field();
-    const int length =
-        mask_.IsEmpty() && field && field->DataType() == TFieldType::ftString && field->Size() > 0
-            ? field->Size()
-            : 32767;
-    if (mask_.IsEmpty() && maxLength() != length)
-        setMaxLength(length);
+    sizeLimit_.SetSize(mask_.IsEmpty() && field && field->DataType() == TFieldType::ftString ? field->Size()
+                                                                                             : 0);
 }
 
 QString TDBEdit::Text() const

@@ -2,6 +2,7 @@
 
 #include "platform/ui/db_data_link.h"
 #include "platform/ui/db_edit_mask.h"
+#include "platform/ui/field_size_validator.h"
 
 #include <QLineEdit>
 
@@ -50,6 +51,8 @@ private:
     void ApplyMask();
 
     TFieldDataLink link_;
+    // A text field's size (without a mask, which sets the length itself).
+    TFieldSizeValidator sizeLimit_{0};
     QString editMask_;
     TEditMask mask_;
     bool readOnly_ = false;

@@ -1,6 +1,7 @@
 #include "platform/ui/db_grid.h"
 
 #include "platform/db/db_errors.h"
+#include "platform/ui/field_size_validator.h"
 #include "platform/ui/message_service.h"
 
 #include <QApplication>
@@ -389,7 +390,7 @@ QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
         auto *line = new QLineEdit(parent);
         line->setFrame(false);
         if (field && field->DataType() == TFieldType::ftString && field->Size() > 0)
-            line->setMaxLength(field->Size());
+            line->setValidator(new TFieldSizeValidator(field->Size(), line));
         connect(line, &QLineEdit::textEdited, this, begin);
         editor = line;
     }

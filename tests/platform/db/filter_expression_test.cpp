@@ -239,6 +239,43 @@ TEST_F(FilterExpression, BadFiltersRaiseAnErrorNamingTheFilter)
     }
 }
 
+TEST(FilterParse, NestingDeeperThanTwentyLevelsIsRefusedWithTheFilterError)
+{
+    const QString comparison = "DiorgNo = 5";
+    const struct
+    {
+        QString filter;
+        QString detail;
+    } cases[] = {
+        // Texts that once ran the parser out of stack: thousands of parentheses or "not"s.
+        {QString(6484, '(') + comparison + QString(6484, ')'), "στη θέση 21"},
+        {QString("not ").repeated(17490) + comparison, "στη θέση 81"},
+        {QString("NOT (").repeated(3000) + comparison + QString(3000, ')'), "στη θέση 51"},
+        {QString("not (DiorgNo = 1 or ").repeated(3000) + comparison + QString(3000, ')'), "στη θέση 201"},
+        // One level past the limit, wherever it is reached.
+        {QString(21, '(') + comparison + QString(21, ')'), "στη θέση 21"},
+        {"DiorgNo = 1 or " + QString("not ").repeated(21) + comparison, "στη θέση 96"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.filter.left(40).toStdString());
+        try {
+            ParseFilter(c.filter);
+            ADD_FAILURE() << "no error";
+        } catch (const EDatabaseError &error) {
+            // A long text is quoted by its beginning only.
+            const QString quoted = c.filter.size() > 200 ? c.filter.left(200) + "…" : c.filter;
+            EXPECT_TRUE(error.Message().startsWith("Σφάλμα στο φίλτρο \"" + quoted + "\": "))
+                << error.Message().left(300).toStdString();
+            EXPECT_TRUE(
+                error.Message().endsWith("περισσότερα από 20 επίπεδα παρενθέσεων και not " + c.detail))
+                << error.Message().right(100).toStdString();
+        }
+    }
+    // Twenty levels still parse.
+    EXPECT_EQ(ParseFilter(QString(20, '(') + comparison + QString(20, ')')).fieldName, "DiorgNo");
+    EXPECT_EQ(ParseFilter(QString("not ").repeated(20) + comparison).kind, TFilterNode::Kind::Not);
+}
+
 TEST_F(FilterExpression, ValuesAreBoundNeverPastedIntoTheSql)
 {
     const QString hostile = "Name = 'x'' OR 1=1 --' or DiorgNo = 5";

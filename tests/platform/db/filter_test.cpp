@@ -1,6 +1,7 @@
 #include "db_fixture.h"
 
 #include "platform/db/db_errors.h"
+#include "platform/db/query.h"
 
 class FilterTest : public DbTest
 {
@@ -59,4 +60,53 @@ TEST_F(FilterTest, RecordFilterEventAndPostedRecords)
     AppendRecord(*pomades_, {{"DiorNo", 3}, {"TeamNo", 15}});
     EXPECT_EQ(pomades_->RecordCount(), 3);
     EXPECT_EQ(pomades_->FieldByName("TeamNo").AsInteger(), 15);
+}
+
+// The deepest filters the engine takes (twenty levels of parentheses and "not"s) in the shapes
+// that cost SQLite's parser the most still run, on a table with a range and on a query; one
+// level more is refused with the filter's message before SQLite sees it.
+TEST_F(FilterTest, TheDeepestFiltersRunOnTablesAndQueries)
+{
+    const QString diorNo2 = "DiorNo = 2";
+    auto nested = [&](const QStringList &levels, qsizetype closing) {
+        return levels.join(QString()) + diorNo2 + QString(closing, ')');
+    };
+    QStringList andOr;       // true and (false or (true and (... DiorNo = 2)))
+    QStringList notJunction; // not (true and not (false or not (... DiorNo = 2)))
+    for (int level = 0; level < 20; ++level)
+        andOr.append(level % 2 == 0 ? "DiorNo > 0 and (" : "DiorNo < 0 or (");
+    for (int level = 0; level < 10; ++level)
+        notJunction.append(level % 2 == 0 ? "not (DiorNo > 0 and " : "not (DiorNo < 0 or ");
+    const QString deepest[] = {
+        QString(20, '(') + diorNo2 + QString(20, ')'),
+        QString("not ").repeated(20) + diorNo2,
+        nested(andOr, 20),
+        nested(notJunction, 10),
+    };
+    TQuery query;
+    query.SetDatabase(&Db());
+    query.SQL().Add("select TeamNo, DiorNo from PerOmades order by TeamNo");
+    query.Open();
+    pomades_->SetRange({1}, {2});
+    for (const QString &filter : deepest) {
+        SCOPED_TRACE(filter.toStdString());
+        pomades_->SetFilter(filter);
+        pomades_->SetFiltered(true);
+        EXPECT_EQ(Column(*pomades_, "TeamNo"), (QVariantList{13, 12}));
+        pomades_->SetFiltered(false);
+        query.SetFilter(filter);
+        query.SetFiltered(true);
+        EXPECT_EQ(Column(query, "TeamNo"), (QVariantList{12, 13}));
+        query.SetFiltered(false);
+
+        pomades_->SetFilter("(" + filter + ")");
+        try {
+            pomades_->SetFiltered(true);
+            ADD_FAILURE() << "no error";
+        } catch (const EDatabaseError &error) {
+            EXPECT_TRUE(error.Message().contains("περισσότερα από 20 επίπεδα παρενθέσεων και not"))
+                << error.Message().toStdString();
+        }
+        pomades_->SetFiltered(false);
+    }
 }

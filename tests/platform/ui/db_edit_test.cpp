@@ -4,6 +4,8 @@
 #include "platform/ui/db_memo.h"
 #include "platform/ui/db_text.h"
 
+#include <QClipboard>
+
 namespace {
 
 using DbEditTest = DbControlsTest;
@@ -44,7 +46,6 @@ TEST_F(DbEditTest, TypingEditsTheRecordAndThePostWritesTheText)
     edit.SetDataSource(&teamSource);
     edit.SetDataField("Name");
     EXPECT_EQ(edit.Text(), QString::fromUtf8("Ολυμπιακός"));
-    EXPECT_EQ(edit.maxLength(), 20);
     int changes = 0;
     edit.OnChange = [&]() { ++changes; };
     edit.OnKeyPress = [](QChar &key) {
@@ -67,6 +68,33 @@ TEST_F(DbEditTest, TypingEditsTheRecordAndThePostWritesTheText)
     teams->FieldByName("Name").SetReadOnly(true);
     teams->Next();
     EXPECT_TRUE(edit.isReadOnly());
+}
+
+TEST_F(DbEditTest, TypedAndPastedTextsAreCutToTheFieldSizeAtWholeCharacters)
+{
+    // Name holds 20 UTF-16 units; each trophy takes two.
+    const QString trophy = "🏆";
+    TDBEdit edit;
+    edit.SetDataSource(&teamSource);
+    edit.SetDataField("Name");
+    edit.selectAll();
+    QApplication::clipboard()->setText("Α" + trophy.repeated(25));
+    Key(&edit, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), "Α" + trophy.repeated(9));
+    // One unit is left: one letter fits, the next key does nothing.
+    Type(&edit, "xy");
+    EXPECT_EQ(edit.Text(), "Α" + trophy.repeated(9) + "x");
+    teams->Post();
+    EXPECT_EQ(Stored(1, "Name").toString(), "Α" + trophy.repeated(9) + "x");
+
+    // Pasted in the middle, the pasted text gives way and the text after the cursor stays.
+    edit.selectAll();
+    Type(&edit, "ab");
+    edit.setCursorPosition(1);
+    QApplication::clipboard()->setText(trophy.repeated(25));
+    Key(&edit, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), "a" + trophy.repeated(9) + "b");
+    EXPECT_EQ(edit.cursorPosition(), 19);
 }
 
 TEST_F(DbEditTest, ATimeMaskShowsAndWritesTheTime)

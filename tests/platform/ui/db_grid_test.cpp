@@ -2,6 +2,7 @@
 
 #include "platform/ui/db_grid.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace {
@@ -74,6 +75,19 @@ TEST_F(DbGridTest, ATextTheFieldRefusesIsShownAndTheEditStays)
     EXPECT_EQ(teams->RecNo(), 1);
     EXPECT_EQ(grid->Row(), 0);
     EXPECT_EQ(Stored(1, "Goals").toInt(), 3);
+}
+
+TEST_F(DbGridTest, APastedTextIsCutToTheFieldSizeAtAWholeCharacter)
+{
+    // Name holds 20 UTF-16 units; each trophy takes two.
+    const QString trophy = "🏆";
+    grid->SetSelectedIndex(1);
+    TypeInCell("Α");
+    QApplication::clipboard()->setText(trophy.repeated(25));
+    Key(Editor(), Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(Editor()->text(), "Α" + trophy.repeated(9));
+    Key(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(Stored(1, "Name").toString(), "Α" + trophy.repeated(9));
 }
 
 TEST_F(DbGridTest, APostTheTableRefusesKeepsTheRecordInEditState)
