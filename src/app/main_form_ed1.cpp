@@ -18,7 +18,11 @@ void ShowChild(QMdiArea *area, QWidget *form)
     if (!frame)
         frame = area->addSubWindow(form);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Maximising a frame shows its child twice, and the child reads its data on every showing:
+    // the child is shown once, into the maximised frame.
+    form->hide();
     frame->showMaximized();
+    form->show();
     area->setActiveSubWindow(frame);
 }
 

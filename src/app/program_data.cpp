@@ -3,7 +3,6 @@
 #include "app/backup_restore.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
-#include "platform/db/engine_fault.h"
 #include "platform/ui/command_guard.h"
 #include "platform/ui/message_service.h"
 
@@ -80,7 +79,7 @@ QString Report(const char *head, const QString &reason)
 void WarnWhenReadOnly()
 {
     TDatabase &database = TavrolinDM().TavrolinDb;
-    if (database.Connected() && ConnectionIsReadOnly(database.Connection()))
+    if (database.Connected() && database.Connection().IsReadOnly())
         MessageDlg(QString::fromUtf8(kReadOnly).arg(QDir::toNativeSeparators(database.FileName())), mtWarning,
                    {mbOK});
 }

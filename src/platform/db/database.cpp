@@ -80,12 +80,17 @@ void UseWriteAheadLog(sqlite3 *db)
 
 DbConnection::DbConnection(const QString &fileName) : fileName_(fileName)
 {
+    OpenHandle();
+}
+
+void DbConnection::OpenHandle()
+{
     // A connection and its statement pool serve one thread at a time (nothing here locks), so
     // SQLite's own lock around every call would only cost time: the connection runs without it.
-    const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db_,
+    const int rc = sqlite3_open_v2(fileName_.toUtf8().constData(), &db_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const EDBEngineError error = SqliteError(db_, rc, fileName, fileName);
+        const EDBEngineError error = SqliteError(db_, rc, fileName_, fileName_);
         sqlite3_close_v2(db_);
         db_ = nullptr;
         throw error;
@@ -100,8 +105,31 @@ DbConnection::DbConnection(const QString &fileName) : fileName_(fileName)
         RegisterGreekCollation(db_);
     } catch (...) {
         sqlite3_close_v2(db_);
+        db_ = nullptr;
         throw;
     }
+}
+
+void DbConnection::ReplaceFile(const QString &fileName, const std::function<void()> &replace)
+{
+    const auto it = OpenConnections().find(QFileInfo(fileName).absoluteFilePath());
+    const std::shared_ptr<DbConnection> connection =
+        it != OpenConnections().end() ? it->second.lock() : nullptr;
+    if (!connection) {
+        replace();
+        return;
+    }
+    // The file goes away under the connection: nothing of the old file (its log, its index, the
+    // pages and definitions read from it) may be played back or trusted afterwards.
+    connection->pool_.clear();
+    sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_close_v2(connection->db_);
+    connection->db_ = nullptr;
+    connection->tableDefs_.clear();
+    connection->tableDefsVersion_ = -1;
+    connection->schemaCheckedAt_.reset();
+    replace();
+    connection->OpenHandle();
 }
 
 DbConnection::~DbConnection()
@@ -112,6 +140,13 @@ DbConnection::~DbConnection()
 void DbConnection::Close()
 {
     pool_.clear();
+    // The closed file goes back to the rollback journal, so that it opens anywhere, also from a
+    // read-only folder or medium, where a write-ahead-log file cannot even be read. This takes the
+    // file alone: while another program still uses it, it stays in its log mode, without waiting.
+    if (db_ && sqlite3_db_readonly(db_, "main") == 0) {
+        sqlite3_busy_timeout(db_, 0);
+        sqlite3_exec(db_, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
+    }
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -200,6 +235,11 @@ std::shared_ptr<const TTableDef> DbConnection::TableDef(const QString &tableName
     auto def = std::make_shared<const TTableDef>(ReadTableDef(db_, tableName));
     tableDefs_.insert(key, def);
     return def;
+}
+
+bool DbConnection::IsReadOnly() const
+{
+    return sqlite3_db_readonly(db_, "main") == 1;
 }
 
 qint64 DbConnection::ChangeCount() const

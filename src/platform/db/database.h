@@ -31,12 +31,18 @@ public:
     // into the file and removes it, so the program leaves one self-contained database file.
     // Nothing may read or write through a connection afterwards.
     static void CloseAll();
+    // Runs the replacement of a database file's bytes with this process's connection to it
+    // closed, and opens that connection again on the new bytes: datasets and databases that hold
+    // it go on reading the replaced file.
+    static void ReplaceFile(const QString &fileName, const std::function<void()> &replace);
     ~DbConnection();
     DbConnection(const DbConnection &) = delete;
     DbConnection &operator=(const DbConnection &) = delete;
 
     sqlite3 *Handle() const { return db_; }
     QString FileName() const { return fileName_; }
+    // Whether the file forbids writing, so the engine opened it for reading alone.
+    bool IsReadOnly() const;
 
     // A prepared statement from the pool, reset and returned when the lease ends.
     class Lease
@@ -62,6 +68,7 @@ public:
 
 private:
     explicit DbConnection(const QString &fileName);
+    void OpenHandle();
     void Close();
     void Release(std::unique_ptr<SqliteStatement> statement);
     qint64 SchemaVersion();

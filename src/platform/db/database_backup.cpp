@@ -1,6 +1,7 @@
 #include "platform/db/database_backup.h"
 
 #include "platform/core/errors.h"
+#include "platform/db/database.h"
 #include "platform/db/greek_collation.h"
 
 #include <QDir>
@@ -203,7 +204,7 @@ void RestoreDatabase(const QString &source, const QString &liveFile)
     if (IsBeyondReading(liveFile)) {
         // There is no data left in the current file to protect (the very case a restore is for),
         // and SQLite's backup cannot write into it.
-        OverwriteInPlace(source, liveFile);
+        DbConnection::ReplaceFile(liveFile, [&] { OverwriteInPlace(source, liveFile); });
         return;
     }
     const SqliteFile to(liveFile, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);

@@ -2,7 +2,6 @@
 
 #include "platform/db/dataset.h"
 #include "platform/db/db_errors.h"
-#include "platform/db/engine_fault.h"
 #include "platform/ui/message_service.h"
 
 #include <QDebug>
@@ -85,9 +84,6 @@ QString ErrorText(const std::exception_ptr &error)
         std::rethrow_exception(error);
     } catch (const EAbort &) {
         return QString();
-    } catch (const EDBEngineError &engineError) {
-        const QString fault = EngineFaultText(engineError.ErrorCode());
-        return fault.isEmpty() ? engineError.Message() : fault;
     } catch (const Exception &platformError) {
         return platformError.Message();
     } catch (const std::bad_alloc &) {
