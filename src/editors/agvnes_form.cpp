@@ -7,6 +7,7 @@
 #include "editors/br_date_form.h"
 #include "editors/match_list_engine.h"
 #include "editors/match_list_print.h"
+#include "editors/pending_edit.h"
 #include "editors/up_down.h"
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
@@ -321,6 +322,11 @@ void TAgvnesForm::FormShow()
 
 void TAgvnesForm::closeEvent(QCloseEvent *event)
 {
+    // A match the table refuses now keeps the list open for its correction.
+    if (!EndPendingEdit(TavrolinDM().Agvnes)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(event);
 }

@@ -1,6 +1,8 @@
 #include "editors/agvnes_form1.h"
 
 #include "data/data_module.h"
+#include "editors/match_list_engine.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -33,20 +35,6 @@ void ClearFilter(TDataSet &dataSet)
 {
     dataSet.SetFilter(QString());
     dataSet.SetFiltered(false);
-}
-
-// A change left pending when the window goes is stored as leaving the row would store it; one the
-// rules or the database refuse is dropped, so that the filters can be cleared in every case.
-void EndPendingChange(TDataSet &dataSet)
-{
-    try {
-        dataSet.CheckBrowseMode();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
-    if (dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert)
-        dataSet.Cancel();
 }
 
 } // namespace
@@ -103,8 +91,9 @@ void TAgvnesForm1::FormShow()
 void TAgvnesForm1::FormHide()
 {
     TTavrolinDM &dm = TavrolinDM();
-    if (dm.Agvnes.Active())
-        EndPendingChange(dm.Agvnes);
+    // Hidden by other means than closing, the window cannot stay for a correction.
+    if (!EndPendingEdit(dm.Agvnes))
+        dm.Agvnes.Cancel();
     ClearFilter(dm.Agvnes);
     ClearFilter(dm.Diorganvseis);
 }
@@ -116,6 +105,8 @@ void TAgvnesForm1::FormClose()
 
 void TAgvnesForm1::done(int result)
 {
+    if (!EndPendingEdit(TavrolinDM().Agvnes))
+        return;
     FormClose();
     QDialog::done(result);
 }

@@ -3,6 +3,7 @@
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/diorganvsh_delete.h"
+#include "editors/pending_edit.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/db_grid.h"
@@ -94,11 +95,6 @@ void SetFilter(TDataSet &dataSet, const QString &filter)
 {
     dataSet.SetFilter(filter);
     dataSet.SetFiltered(true);
-}
-
-bool Editing(const TDataSet &dataSet)
-{
-    return dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert;
 }
 
 // A closed list is reopened so that it reads its records again.
