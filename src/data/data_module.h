@@ -70,6 +70,10 @@ public:
     // an English name ahead of its post (POmadesAfterInsert).
     bool CompetitionEditorOpen = false;
 
+    // Stores a record whose saving the user has just confirmed in a window of its own: the
+    // competition rule does not ask again. False when a rule refused it; database errors propagate.
+    bool PostConfirmed(TDataSet &DataSet);
+
     // --- session and connection ---
     void Session1Password(TSession &Sender, bool &Continue);
     void TavrolinDbBeforeConnect(TDatabase &Sender);
@@ -133,6 +137,8 @@ private:
     void CheckMatchLimit(TDataSet &match);
     void CopyTeamNames(TDataSet &team);
     void FormaCalc(TQuery &query);
+    // Set while PostConfirmed stores a record.
+    bool saveConfirmed_ = false;
     // A text field takes at most its size, as the tables always kept it.
     static void SetFieldText(TField &field, const QString &text);
 

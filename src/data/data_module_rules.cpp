@@ -6,6 +6,8 @@
 #include "platform/db/db_errors.h"
 #include "platform/ui/message_service.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 const QString SeasonInUse =
@@ -140,9 +142,16 @@ void TTavrolinDM::DiorganvseisAfterEdit(TDataSet &DataSet)
             .SetValue(Kathgories.FieldByName(QStringLiteral("Kratos")).Value());
 }
 
+bool TTavrolinDM::PostConfirmed(TDataSet &DataSet)
+{
+    saveConfirmed_ = true;
+    const auto answered = qScopeGuard([this] { saveConfirmed_ = false; });
+    return DataSet.Post();
+}
+
 void TTavrolinDM::DiorganvseisBeforePost(TDataSet &DataSet)
 {
-    if (MessageDlg(ConfirmSave, mtConfirmation, {mbYes, mbNo}) != mrYes)
+    if (!saveConfirmed_ && MessageDlg(ConfirmSave, mtConfirmation, {mbYes, mbNo}) != mrYes)
         Abort();
     SetQueryText(POmadesQry,
                  {QStringLiteral("Select * From Diorganvseis Where KatNo=:KatNo AND Typos=:Typos AND "
