@@ -93,6 +93,9 @@ public:
     void POmadesBeforeInsert(TDataSet &DataSet);
     void POmadesAfterInsert(TDataSet &DataSet);
     void POmadesBeforePost(TDataSet &DataSet);
+    // A new match that its window has given a competition and matchday (when it entered insert
+    // state) is refused at once when that league matchday is full, before anything is typed.
+    void AgvnesNewRecord(TDataSet &DataSet);
     void AgvnesBeforePost(TDataSet &DataSet);
 
     // --- calculated fields ---

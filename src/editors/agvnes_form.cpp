@@ -314,6 +314,8 @@ void TAgvnesForm::FormShow()
         dm.Agvnes.Close();
         dm.Agvnes.SetIndexName(Text(kMainIndex));
         dm.Agvnes.Open();
+        // Reopened, the table holds every match: nothing is listed until a competition is.
+        ShowNoCompetition();
         LoadMatchday(this);
     } catch (const std::exception &) {
         // The list opens with what it could load.
@@ -379,8 +381,12 @@ void TAgvnesForm::LoadMatchday(QObject *Sender)
         const TSeasonRange range = MatchdaySeasonRange(PeriodCombo->currentText(), DiorgCombo->currentText());
         TimeEdit->clear();
         // Changes of the edits while the list is hidden wait for the next show.
-        if (!isVisible() || !LocateChosenCompetition())
+        if (!isVisible())
             return;
+        if (!LocateChosenCompetition()) {
+            ShowNoCompetition();
+            return;
+        }
         TTavrolinDM &dm = TavrolinDM();
         const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
         listedDNo_ = dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value();
@@ -437,6 +443,20 @@ void TAgvnesForm::TakeCallerMatchday(QObject *Sender)
         SetMatchdayText(IntToStr(TavrolinDM().GetCurrAgvnistikh()));
 }
 
+void TAgvnesForm::ShowNoCompetition()
+{
+    listedDNo_ = QVariant();
+    listedTypos_ = -1;
+    TTable &agvnes = TavrolinDM().Agvnes;
+    OpenTable(agvnes);
+    if (agvnes.IndexName() != Text(kMainIndex))
+        agvnes.SetIndexName(Text(kMainIndex));
+    // Every match belongs to a competition: the range of none is empty.
+    agvnes.SetRange({QVariant()}, {QVariant()});
+    DBGrid1->SetReadOnly(true);
+    DBGrid1->viewport()->update();
+}
+
 void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
 {
     TTavrolinDM &dm = TavrolinDM();
@@ -449,6 +469,7 @@ void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
     const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->text())) : QVariant();
     agvnes.SetRange({listedDNo_, matchday, group, range.StartDate},
                     {listedDNo_, matchday, group, range.EndDate});
+    DBGrid1->SetReadOnly(false);
     if (typos == LeagueTypos) {
         QString date;
         dm.GetAgvnistikhDate(quint8(matchday), date);
