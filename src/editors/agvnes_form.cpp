@@ -629,17 +629,8 @@ void TAgvnesForm::DsAgvnesStateChange()
 // A team picked by name in the grid is the team of the match's own competition.
 void TAgvnesForm::KeepTeamInCompetition(TField *field)
 {
-    TTable &agvnes = TavrolinDM().Agvnes;
-    if (!field || (agvnes.State() != TDataSetState::dsInsert && agvnes.State() != TDataSetState::dsEdit))
-        return;
-    if (field->FieldName().compare(QStringLiteral("Ghpedoyxos"), Qt::CaseInsensitive) != 0 &&
-        field->FieldName().compare(QStringLiteral("Filojenoymenh"), Qt::CaseInsensitive) != 0)
-        return;
     try {
-        const QVariant own =
-            CompetitionTeamOf(agvnes, agvnes.FieldByName(QStringLiteral("DiorgNo")).Value(), field->Value());
-        if (own != field->Value())
-            field->SetValue(own);
+        KeepMatchTeamInCompetition(TavrolinDM().Agvnes, field);
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
