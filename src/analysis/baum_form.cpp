@@ -555,6 +555,8 @@ void TBaumForm::ComputeStandings(int matchday)
     engine_.SetStartMatchday(EdtStartAgvn->value());
     engine_.ComputeStandings(matchday);
     WriteTeamStat(TavrolinDM(), engine_.TeamStatRows());
+    // A new computation is in the normal order, whatever ordering the last one was shown in.
+    setWindowTitle(Text(FormCaption));
     FillGrid();
     wait.Restore();
     ReportSkippedMatches();
@@ -584,6 +586,7 @@ void TBaumForm::ReportSkippedMatches()
 
 void TBaumForm::ClearGrid()
 {
+    setWindowTitle(Text(FormCaption));
     SGrd->SetRowCount(0);
     SGrd->SetRowCount(1);
 }

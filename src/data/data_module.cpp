@@ -248,6 +248,7 @@ void TTavrolinDM::SetUpEvents()
     POmades.OnCalcFields = bind(&TTavrolinDM::POmadesCalcFields);
     POmades.FieldByName(QStringLiteral("TeamName")).OnGetText =
         [this](TField &field, QString &text, bool display) { POmadesTeamNameGetText(field, text, display); };
+    Agvnes.OnNewRecord = bind(&TTavrolinDM::AgvnesNewRecord);
     Agvnes.BeforePost = bind(&TTavrolinDM::AgvnesBeforePost);
     Agvnes.OnCalcFields = bind(&TTavrolinDM::AgvnesCalcFields);
     GamePeriods.BeforeDelete = bind(&TTavrolinDM::GamePeriodsBeforeDelete);

@@ -74,6 +74,9 @@ public:
 
     // The module's shared tables, the ones windows open by name.
     std::vector<TDataSet *> Tables();
+    // Stores a record whose saving the user has just confirmed in a window of its own: the
+    // competition rule does not ask again. False when a rule refused it; database errors propagate.
+    bool PostConfirmed(TDataSet &DataSet);
 
     // --- session and connection ---
     void Session1Password(TSession &Sender, bool &Continue);
@@ -94,6 +97,9 @@ public:
     void POmadesBeforeInsert(TDataSet &DataSet);
     void POmadesAfterInsert(TDataSet &DataSet);
     void POmadesBeforePost(TDataSet &DataSet);
+    // A new match that its window has given a competition and matchday (when it entered insert
+    // state) is refused at once when that league matchday is full, before anything is typed.
+    void AgvnesNewRecord(TDataSet &DataSet);
     void AgvnesBeforePost(TDataSet &DataSet);
 
     // --- calculated fields ---
@@ -138,6 +144,8 @@ private:
     void CheckMatchLimit(TDataSet &match);
     void CopyTeamNames(TDataSet &team);
     void FormaCalc(TQuery &query);
+    // Set while PostConfirmed stores a record.
+    bool saveConfirmed_ = false;
     // A text field takes at most its size (whole characters), as the tables always kept it.
     static void SetFieldText(TField &field, const QString &text);
 

@@ -6,6 +6,8 @@
 #include "platform/db/db_errors.h"
 #include "platform/ui/message_service.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 const QString SeasonInUse =
@@ -140,9 +142,16 @@ void TTavrolinDM::DiorganvseisAfterEdit(TDataSet &DataSet)
             .SetValue(Kathgories.FieldByName(QStringLiteral("Kratos")).Value());
 }
 
+bool TTavrolinDM::PostConfirmed(TDataSet &DataSet)
+{
+    saveConfirmed_ = true;
+    const auto answered = qScopeGuard([this] { saveConfirmed_ = false; });
+    return DataSet.Post();
+}
+
 void TTavrolinDM::DiorganvseisBeforePost(TDataSet &DataSet)
 {
-    if (MessageDlg(ConfirmSave, mtConfirmation, {mbYes, mbNo}) != mrYes)
+    if (!saveConfirmed_ && MessageDlg(ConfirmSave, mtConfirmation, {mbYes, mbNo}) != mrYes)
         Abort();
     SetQueryText(POmadesQry,
                  {QStringLiteral("Select * From Diorganvseis Where KatNo=:KatNo AND Typos=:Typos AND "
@@ -251,6 +260,14 @@ void TTavrolinDM::CopyTeamNames(TDataSet &team)
 
 // --- matches ----------------------------------------------------------------------------------
 
+void TTavrolinDM::AgvnesNewRecord(TDataSet &DataSet)
+{
+    if (DataSet.FieldByName(QStringLiteral("DiorgNo")).IsNull() ||
+        DataSet.FieldByName(QStringLiteral("Agvnistikh")).IsNull())
+        return;
+    CheckMatchLimit(DataSet);
+}
+
 void TTavrolinDM::AgvnesBeforePost(TDataSet &DataSet)
 {
     if (DataSet.FieldByName(QStringLiteral("Date")).IsNull()) {
@@ -274,7 +291,8 @@ void TTavrolinDM::AgvnesBeforePost(TDataSet &DataSet)
 }
 
 // A league matchday holds at most half as many matches as the league has teams. The count is of
-// the matchday the new (or moved) match goes to, whichever match the cursor stood on.
+// the matchday the new (or moved) match goes to, whichever match the cursor stood on. A new match
+// is checked when it starts and again when it is stored; an edit only when it moves the match.
 void TTavrolinDM::CheckMatchLimit(TDataSet &match)
 {
     const QVariant diorgNo = match.FieldByName(QStringLiteral("DiorgNo")).Value();

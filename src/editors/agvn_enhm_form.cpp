@@ -1,6 +1,7 @@
 #include "editors/agvn_enhm_form.h"
 
 #include "data/data_module.h"
+#include "editors/pending_edit.h"
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -159,6 +160,11 @@ void TAgvnEnhmForm::hideEvent(QHideEvent *event)
 
 void TAgvnEnhmForm::closeEvent(QCloseEvent *event)
 {
+    // A match the table refuses now keeps the window open for its correction.
+    if (!EndPendingEdit(TavrolinDM().Agvnes)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(event);
 }
@@ -208,6 +214,10 @@ void TAgvnEnhmForm::FormClose()
 
 void TAgvnEnhmForm::FormHide()
 {
+    // Hidden by other means than closing, the window cannot stay for a correction.
+    TTable &agvnes = TavrolinDM().Agvnes;
+    if (!EndPendingEdit(agvnes))
+        agvnes.Cancel();
     RemoveFilter();
 }
 

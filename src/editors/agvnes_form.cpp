@@ -7,6 +7,7 @@
 #include "editors/br_date_form.h"
 #include "editors/match_list_engine.h"
 #include "editors/match_list_print.h"
+#include "editors/pending_edit.h"
 #include "editors/up_down.h"
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
@@ -313,6 +314,8 @@ void TAgvnesForm::FormShow()
         dm.Agvnes.Close();
         dm.Agvnes.SetIndexName(Text(kMainIndex));
         dm.Agvnes.Open();
+        // Reopened, the table holds every match: nothing is listed until a competition is.
+        ShowNoCompetition();
         LoadMatchday(this);
     } catch (const std::exception &) {
         // The list opens with what it could load.
@@ -321,6 +324,11 @@ void TAgvnesForm::FormShow()
 
 void TAgvnesForm::closeEvent(QCloseEvent *event)
 {
+    // A match the table refuses now keeps the list open for its correction.
+    if (!EndPendingEdit(TavrolinDM().Agvnes)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(event);
 }
@@ -373,8 +381,12 @@ void TAgvnesForm::LoadMatchday(QObject *Sender)
         const TSeasonRange range = MatchdaySeasonRange(PeriodCombo->currentText(), DiorgCombo->currentText());
         TimeEdit->clear();
         // Changes of the edits while the list is hidden wait for the next show.
-        if (!isVisible() || !LocateChosenCompetition())
+        if (!isVisible())
             return;
+        if (!LocateChosenCompetition()) {
+            ShowNoCompetition();
+            return;
+        }
         TTavrolinDM &dm = TavrolinDM();
         const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
         listedDNo_ = dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value();
@@ -431,6 +443,20 @@ void TAgvnesForm::TakeCallerMatchday(QObject *Sender)
         SetMatchdayText(IntToStr(TavrolinDM().GetCurrAgvnistikh()));
 }
 
+void TAgvnesForm::ShowNoCompetition()
+{
+    listedDNo_ = QVariant();
+    listedTypos_ = -1;
+    TTable &agvnes = TavrolinDM().Agvnes;
+    OpenTable(agvnes);
+    if (agvnes.IndexName() != Text(kMainIndex))
+        agvnes.SetIndexName(Text(kMainIndex));
+    // Every match belongs to a competition: the range of none is empty.
+    agvnes.SetRange({QVariant()}, {QVariant()});
+    DBGrid1->SetReadOnly(true);
+    DBGrid1->viewport()->update();
+}
+
 void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
 {
     TTavrolinDM &dm = TavrolinDM();
@@ -443,6 +469,7 @@ void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
     const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->text())) : QVariant();
     agvnes.SetRange({listedDNo_, matchday, group, range.StartDate},
                     {listedDNo_, matchday, group, range.EndDate});
+    DBGrid1->SetReadOnly(false);
     if (typos == LeagueTypos) {
         QString date;
         dm.GetAgvnistikhDate(quint8(matchday), date);
@@ -602,17 +629,8 @@ void TAgvnesForm::DsAgvnesStateChange()
 // A team picked by name in the grid is the team of the match's own competition.
 void TAgvnesForm::KeepTeamInCompetition(TField *field)
 {
-    TTable &agvnes = TavrolinDM().Agvnes;
-    if (!field || (agvnes.State() != TDataSetState::dsInsert && agvnes.State() != TDataSetState::dsEdit))
-        return;
-    if (field->FieldName().compare(QStringLiteral("Ghpedoyxos"), Qt::CaseInsensitive) != 0 &&
-        field->FieldName().compare(QStringLiteral("Filojenoymenh"), Qt::CaseInsensitive) != 0)
-        return;
     try {
-        const QVariant own =
-            CompetitionTeamOf(agvnes, agvnes.FieldByName(QStringLiteral("DiorgNo")).Value(), field->Value());
-        if (own != field->Value())
-            field->SetValue(own);
+        KeepMatchTeamInCompetition(TavrolinDM().Agvnes, field);
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }

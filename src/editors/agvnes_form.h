@@ -136,6 +136,9 @@ private:
     bool LocateChosenCompetition();
     bool ShowCompetitionType(int typos);
     void TakeCallerMatchday(QObject *Sender);
+    // Without a chosen competition (none remembered, or a pair that forms none) the list shows no
+    // match and takes no new one.
+    void ShowNoCompetition();
     void SetMatchdayRange(const TSeasonRange &range, int typos);
     void ShowFlag();
     void SetMatchdayText(const QString &text);

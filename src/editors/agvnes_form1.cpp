@@ -1,6 +1,8 @@
 #include "editors/agvnes_form1.h"
 
 #include "data/data_module.h"
+#include "editors/match_list_engine.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -35,20 +37,6 @@ void ClearFilter(TDataSet &dataSet)
     dataSet.SetFiltered(false);
 }
 
-// A change left pending when the window goes is stored as leaving the row would store it; one the
-// rules or the database refuse is dropped, so that the filters can be cleared in every case.
-void EndPendingChange(TDataSet &dataSet)
-{
-    try {
-        dataSet.CheckBrowseMode();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
-    if (dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert)
-        dataSet.Cancel();
-}
-
 } // namespace
 
 QString UnplayedMatchesFilter(const QString &dNo, const QString &agvnistikh)
@@ -68,10 +56,15 @@ TAgvnesForm1::TAgvnesForm1(QWidget *parent)
     LinkEditor(*DataSource1, TavrolinDM().Agvnes, *DBNavigator1,
                {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh}, *DBGrid1,
                Columns, false);
-    // A team is chosen by its name among the teams of every competition, which cannot tell this
-    // competition's team from a namesake: the teams of a match are not changed here.
-    DBGrid1->Columns()[4].ReadOnly = true;
-    DBGrid1->Columns()[5].ReadOnly = true;
+    // A team is chosen by its name among the teams of every competition: a namesake of another
+    // competition stands for the team of the match's own competition.
+    DataSource1->OnDataChange = [](TDataSource &, TField *field) {
+        try {
+            KeepMatchTeamInCompetition(TavrolinDM().Agvnes, field);
+        } catch (const Exception &error) {
+            MessageDlg(error.Message(), mtError, {mbOK});
+        }
+    };
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);
@@ -103,8 +96,9 @@ void TAgvnesForm1::FormShow()
 void TAgvnesForm1::FormHide()
 {
     TTavrolinDM &dm = TavrolinDM();
-    if (dm.Agvnes.Active())
-        EndPendingChange(dm.Agvnes);
+    // Hidden by other means than closing, the window cannot stay for a correction.
+    if (!EndPendingEdit(dm.Agvnes))
+        dm.Agvnes.Cancel();
     ClearFilter(dm.Agvnes);
     ClearFilter(dm.Diorganvseis);
 }
@@ -116,6 +110,8 @@ void TAgvnesForm1::FormClose()
 
 void TAgvnesForm1::done(int result)
 {
+    if (!EndPendingEdit(TavrolinDM().Agvnes))
+        return;
     FormClose();
     QDialog::done(result);
 }

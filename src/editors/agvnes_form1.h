@@ -30,6 +30,8 @@ public:
     TDBGrid *DBGrid1;
 
 public slots:
+    // Every way of closing (close button, Escape) ends the change left in the matches and runs
+    // FormClose; a change the table refuses now keeps the window open for correction.
     void done(int result) override;
 
 protected:

@@ -3,6 +3,7 @@
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/diorganvsh_delete.h"
+#include "editors/pending_edit.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/db_grid.h"
@@ -44,6 +45,7 @@ const QString kType = QStringLiteral("Τύπος Διοργάνωσης");
 const QString kLeague = QStringLiteral("Πρωτάθλημα");
 const QString kCup = QStringLiteral("Κύπελο");
 const QString kEnglishName = QStringLiteral("Λατινική Ονομασία");
+const QString kConfirmSave = QStringLiteral("Θέλετε να αποθηκεύσετε τις αλλαγές;");
 
 struct TGridColumn
 {
@@ -94,11 +96,6 @@ void SetFilter(TDataSet &dataSet, const QString &filter)
 {
     dataSet.SetFilter(filter);
     dataSet.SetFiltered(true);
-}
-
-bool Editing(const TDataSet &dataSet)
-{
-    return dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert;
 }
 
 // A closed list is reopened so that it reads its records again.
@@ -195,6 +192,7 @@ TDiorganvshForm::TDiorganvshForm(QWidget *parent)
 TDiorganvshForm::~TDiorganvshForm()
 {
     TavrolinDM().CompetitionEditorOpen = false;
+    ShowAllCategories();
 }
 
 void TDiorganvshForm::BuildSearchBar()
@@ -310,11 +308,29 @@ void TDiorganvshForm::FollowCompetition()
 {
     TTavrolinDM &dm = TavrolinDM();
     TTable &competition = dm.Diorganvseis;
-    if (!competition.Active() || competition.State() != TDataSetState::dsBrowse || competition.IsEmpty())
+    if (!competition.Active() || competition.State() != TDataSetState::dsBrowse)
+        return;
+    // The country's categories were offered while the competition was edited; the competition
+    // now shown has its category among all of them.
+    ShowAllCategories();
+    if (competition.IsEmpty())
         return;
     LocateValue(dm.Kathgories, kKatNo, competition.FieldByName(kKatNo).Value());
     LocateValue(dm.Periodos, kPeriodos, competition.FieldByName(kPeriodos).Value());
     LocateValue(dm.Krath, kRecNo, competition.FieldByName(kKratosNo).Value());
+}
+
+void TDiorganvshForm::ShowAllCategories()
+{
+    TTable &categories = TavrolinDM().Kathgories;
+    if (categories.Filter().isEmpty() && !categories.Filtered())
+        return;
+    try {
+        categories.SetFiltered(false);
+        categories.SetFilter(QString());
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
 }
 
 void TDiorganvshForm::FollowTeam(TField *field)
@@ -360,11 +376,17 @@ void TDiorganvshForm::DBNavigatorClick(TNavigateBtn Button)
             dm.DiorganvseisAfterScroll(dm.Diorganvseis);
             FollowCompetition();
         }
-        SetFilter(dm.Omades, IntegerFilter(kKratosNo, dm.Kathgories, kKratos));
-        Reopen(dm.POmades);
+        ShowCompetitionTeams();
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
+}
+
+void TDiorganvshForm::ShowCompetitionTeams()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    SetFilter(dm.Omades, IntegerFilter(kKratosNo, dm.Kathgories, kKratos));
+    Reopen(dm.POmades);
 }
 
 void TDiorganvshForm::DBRadioGroup1Change()
@@ -420,15 +442,28 @@ void TDiorganvshForm::N1Click()
 
 void TDiorganvshForm::BitBtn1Click()
 {
-    TTable &competitions = TavrolinDM().Diorganvseis;
-    if (!competitions.Active() || competitions.IsEmpty())
+    TTavrolinDM &dm = TavrolinDM();
+    TTable &competitions = dm.Diorganvseis;
+    const bool inserting = competitions.State() == TDataSetState::dsInsert;
+    if (!competitions.Active() || (competitions.IsEmpty() && !inserting))
         return;
     if (ApplicationMessageBox(kDeleteQuestion, kDeleteCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) !=
         IDYES)
         return;
-    // A competition half typed in goes with the one it replaces on the screen.
+    // The competition on the screen is the one deleted. One being typed in is not stored yet: it
+    // is dropped, and the competition the cursor goes back to stays.
     if (Editing(competitions))
         competitions.Cancel();
+    if (inserting) {
+        try {
+            dm.DiorganvseisAfterScroll(competitions);
+            FollowCompetition();
+            ShowCompetitionTeams();
+        } catch (const Exception &error) {
+            MessageDlg(error.Message(), mtError, {mbOK});
+        }
+        return;
+    }
     const QVariant dNo = competitions.FieldByName(kDNo).Value();
     if (dNo.isNull())
         return;
@@ -440,6 +475,33 @@ void TDiorganvshForm::BitBtn1Click()
     }
 }
 
+bool TDiorganvshForm::FormCloseQuery()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    const QList<TDataSet *> tables{&dm.POmades, &dm.Diorganvseis};
+    bool changed = false;
+    try {
+        for (TDataSet *table : tables) {
+            table->UpdateRecord();
+            changed = changed || (Editing(*table) && table->Modified());
+        }
+        const bool store = changed && MessageDlg(kConfirmSave, mtConfirmation, {mbYes, mbNo}) == mrYes;
+        for (TDataSet *table : tables) {
+            if (!Editing(*table))
+                continue;
+            if (!store || !table->Modified())
+                table->Cancel();
+            // A record that cannot be stored stays as typed, with the window, for correction.
+            else if (!dm.PostConfirmed(*table))
+                return false;
+        }
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return false;
+    }
+    return true;
+}
+
 void TDiorganvshForm::FormClose()
 {
     TTavrolinDM &dm = TavrolinDM();
@@ -447,6 +509,7 @@ void TDiorganvshForm::FormClose()
     for (TDataSet *table : std::initializer_list<TDataSet *>{&dm.POmades, &dm.Diorganvseis})
         if (Editing(*table))
             table->Cancel();
+    ShowAllCategories();
     dm.CompetitionEditorOpen = false;
     emit Closed();
 }
@@ -460,6 +523,10 @@ void TDiorganvshForm::showEvent(QShowEvent *event)
 
 void TDiorganvshForm::closeEvent(QCloseEvent *event)
 {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

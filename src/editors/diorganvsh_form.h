@@ -30,6 +30,10 @@ public:
     ~TDiorganvshForm() override;
 
     void FormShow();
+    // Before the window closes: a competition or competition team left half typed is stored or
+    // dropped as the user answers "Θέλετε να αποθηκεύσετε τις αλλαγές;". False, and the window stays
+    // open with the record as typed, when it cannot be stored.
+    bool FormCloseQuery();
     void FormClose();
     void DBNavigatorClick(TNavigateBtn Button);
     void DBLookupComboBox1Click();
@@ -89,6 +93,12 @@ private:
     // The lists of category, season and country stand on the values of the competition shown, as
     // the data module's rules read the category under the cursor.
     void FollowCompetition();
+    // The category list offers every category again (choosing a country narrowed it): no window
+    // after this one finds the categories filtered.
+    void ShowAllCategories();
+    // The team list offers the teams of the competition's country, and the competition's teams
+    // are read again.
+    void ShowCompetitionTeams();
     // The team table follows the team chosen for a competition team.
     void FollowTeam(TField *field);
 };

@@ -1,6 +1,7 @@
 #include "editors/kat_edit_form.h"
 
 #include "data/data_module.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -55,6 +56,12 @@ void TKatEditForm::FormShow()
     if (typesOpened || countriesOpened)
         dm.Kathgories.InvalidateCalculatedFields();
     SetNavigatorGlyphs(*DBNavigator1, ImageList1);
+}
+
+void TKatEditForm::done(int result)
+{
+    if (EndPendingEdit(TavrolinDM().Kathgories))
+        QDialog::done(result);
 }
 
 void TKatEditForm::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #include "editors/krath_form.h"
 
 #include "data/data_module.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
@@ -93,6 +94,12 @@ bool TKrathForm::LoadFlagPicture(const QString &fileName)
         return true;
     MessageDlg(Format(UnreadablePicture, {fileName}), mtError, {mbOK});
     return false;
+}
+
+void TKrathForm::done(int result)
+{
+    if (EndPendingEdit(TavrolinDM().Krath))
+        QDialog::done(result);
 }
 
 void TKrathForm::showEvent(QShowEvent *event)

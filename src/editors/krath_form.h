@@ -38,6 +38,11 @@ public:
     QFileDialog *OpenPictureDialog1;
     QList<QIcon> ImageList1;
 
+public slots:
+    // Every way of closing (close button, Escape) first ends the change left in the table; one the
+    // table refuses now keeps the window open for correction.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 };

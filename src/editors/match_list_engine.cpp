@@ -96,6 +96,19 @@ QVariant CompetitionTeamOf(TTable &matches, const QVariant &dNo, const QVariant 
     return namesake.Fields()[0].Value();
 }
 
+void KeepMatchTeamInCompetition(TTable &matches, TField *field)
+{
+    if (!field || (matches.State() != TDataSetState::dsInsert && matches.State() != TDataSetState::dsEdit))
+        return;
+    if (field->FieldName().compare(QStringLiteral("Ghpedoyxos"), Qt::CaseInsensitive) != 0 &&
+        field->FieldName().compare(QStringLiteral("Filojenoymenh"), Qt::CaseInsensitive) != 0)
+        return;
+    const QVariant own =
+        CompetitionTeamOf(matches, matches.FieldByName(QStringLiteral("DiorgNo")).Value(), field->Value());
+    if (own != field->Value())
+        field->SetValue(own);
+}
+
 int ApplyDateTimeToMatchday(TTable &matches, const QVariant &dNo, int matchday,
                             const std::optional<QTime> &time, const std::optional<QDate> &date)
 {

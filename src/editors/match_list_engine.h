@@ -9,6 +9,7 @@
 #include <optional>
 
 class TDataSet;
+class TField;
 class TTable;
 
 // The computations of the match list: which dates a season's matches lie between, how far the
@@ -56,6 +57,10 @@ void ApplyMatchDateTime(TDataSet &match, const std::optional<QTime> &time, const
 // back as that season's competition team: it is replaced by the team of the same Greek name in the
 // match's competition. Anything else comes back unchanged.
 QVariant CompetitionTeamOf(TTable &matches, const QVariant &dNo, const QVariant &perTeam);
+// After a field of the match being inserted or edited changed: a home or away team chosen by its
+// name becomes the team of the match's own competition, as CompetitionTeamOf finds it. Raises
+// EDatabaseError when the database cannot answer.
+void KeepMatchTeamInCompetition(TTable &matches, TField *field);
 
 // Sets the kick-off time and/or the date of every stored match of the competition's matchday
 // (all groups) in one statement on the matches table's database; what is not given stays.

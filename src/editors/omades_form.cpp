@@ -1,6 +1,7 @@
 #include "editors/omades_form.h"
 
 #include "data/data_module.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "editors/team_delete.h"
 #include "platform/db/data_source.h"
@@ -100,7 +101,12 @@ void TOmadesForm::FormActivate()
 
 void TOmadesForm::CmbKrathChange()
 {
-    ShowTeamsOf(CmbKrath->currentText());
+    try {
+        ShowTeamsOf(CmbKrath->currentText());
+    } catch (const Exception &error) {
+        // The team being typed could not be stored before the list changed: it stays as typed.
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
 }
 
 bool TOmadesForm::ShowTeamsOf(const QString &countryName)
@@ -154,6 +160,8 @@ void TOmadesForm::FormClose()
 
 void TOmadesForm::done(int result)
 {
+    if (!EndPendingEdit(TavrolinDM().Omades))
+        return;
     FormClose();
     QDialog::done(result);
 }

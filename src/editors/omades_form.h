@@ -40,7 +40,8 @@ public:
     QList<QIcon> ImageList1;
 
 public slots:
-    // Every way of closing (close button, Escape) runs FormClose.
+    // Every way of closing (close button, Escape) ends the change left in the table and runs
+    // FormClose; a change the table refuses now keeps the window open for correction.
     void done(int result) override;
 
 protected:

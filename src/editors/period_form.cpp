@@ -1,6 +1,7 @@
 #include "editors/period_form.h"
 
 #include "data/data_module.h"
+#include "editors/pending_edit.h"
 #include "editors/reference_editor_parts.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -40,6 +41,12 @@ void TPeriodForm::FormShow()
     if (!periodos.Active())
         periodos.Open();
     SetNavigatorGlyphs(*DBNavigator1, ImageList1);
+}
+
+void TPeriodForm::done(int result)
+{
+    if (EndPendingEdit(TavrolinDM().Periodos))
+        QDialog::done(result);
 }
 
 void TPeriodForm::showEvent(QShowEvent *event)

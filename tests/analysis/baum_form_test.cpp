@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -177,6 +178,40 @@ TEST_F(BaumFormTest, ClickingColumnTitlesReordersTheTableAndNamesTheOrdering)
 
     ClickSection(form->HeaderControl2, 2); // Β: points again, without a new computation
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία"));
+    EXPECT_EQ(Names(), (QStringList{Name(A), Name(C), Name(D), Name(B)}));
+}
+
+TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(TBaumForm &)> recompute;
+    };
+    const Case cases[] = {
+        {"another matchday", [](TBaumForm &baum) { baum.AgvnEdit->setValue(2); }},
+        {"another start", [](TBaumForm &baum) { baum.EdtStartAgvn->setValue(2); }},
+        {"reopening",
+         [](TBaumForm &baum) {
+             baum.close();
+             baum.ShowForCompetition(nullptr);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        form->ShowForCompetition(nullptr);
+        form->AgvnEdit->setValue(3);
+        ClickSection(form->HeaderControl2, 6); // Η: losses
+        ASSERT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία (Ήττες)"));
+
+        c.recompute(*form);
+
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία"));
+        form->close();
+        form->EdtStartAgvn->setValue(1);
+    }
+    // The last table shown is in the normal order: points first.
+    form->ShowForCompetition(nullptr);
     EXPECT_EQ(Names(), (QStringList{Name(A), Name(C), Name(D), Name(B)}));
 }
 

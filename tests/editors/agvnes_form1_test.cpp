@@ -4,6 +4,9 @@
 #include "reference_editors_fixture.h"
 #include "support/qstring_printer.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QToolButton>
 
 namespace {
@@ -127,14 +130,12 @@ TEST_F(AgvnesForm1Test, AResultTypedInTheGridIsStoredAndTheMatchLeavesTheList)
     EXPECT_EQ(ShownGames(), QList<int>({unplayed_.at(0)}));
 }
 
-TEST_F(AgvnesForm1Test, AMatchWithoutDateIsNotStoredAndTheTeamsAreNotTypedHere)
+TEST_F(AgvnesForm1Test, AMatchWithoutDateIsNotStored)
 {
     ChooseInSummary();
     form_->show();
     ASSERT_TRUE(Dm().Agvnes.Locate("GameNo", {unplayed_.at(0)}));
 
-    EXPECT_FALSE(form_->DBGrid1->Model().CanEditCell(0, 4));
-    EXPECT_FALSE(form_->DBGrid1->Model().CanEditCell(0, 5));
     form_->DBGrid1->Model().SetCellText(8, "3");
     form_->DBGrid1->Model().SetCellText(2, "");
     form_->DBNavigator1->Button(nbPost)->click();
@@ -145,6 +146,40 @@ TEST_F(AgvnesForm1Test, AMatchWithoutDateIsNotStoredAndTheTeamsAreNotTypedHere)
                     .value(0)
                     .value(0)
                     .isNull());
+}
+
+TEST_F(AgvnesForm1Test, AWronglyEnteredTeamIsCorrectedInItsCell)
+{
+    ChooseInSummary();
+    form_->show();
+    ASSERT_TRUE(Dm().Agvnes.Locate("GameNo", {unplayed_.at(0)}));
+
+    for (int column : {4, 5}) {
+        form_->DBGrid1->SetSelectedIndex(column);
+        QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+        QApplication::sendEvent(form_->DBGrid1, &f2);
+        ASSERT_TRUE(form_->DBGrid1->EditorMode()) << "the team cell opens for typing: column " << column;
+        auto *list = form_->DBGrid1->viewport()->findChild<QComboBox *>();
+        ASSERT_NE(list, nullptr) << "a team is chosen from a list";
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(list, &escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The match was entered the wrong way round.
+    form_->DBGrid1->Model().SetCellText(4, "Ομάδα 4");
+    form_->DBGrid1->Model().SetCellText(5, "Ομάδα 3");
+    form_->DBNavigator1->Button(nbPost)->click();
+
+    EXPECT_EQ(messages_.Count(), 0) << messages_.Texts().join('\n').toStdString();
+    const QList<QVariantList> stored = Rows(
+        R"(SELECT "Ghpedoyxos", "Filojenoymenh", "GTeamNo", "FTeamNo" FROM "Agvnes" WHERE "GameNo" = ?1)",
+        {unplayed_.at(0)});
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored.at(0).at(0).toInt(), teams_.at(3));
+    EXPECT_EQ(stored.at(0).at(1).toInt(), teams_.at(2));
+    EXPECT_EQ(stored.at(0).at(2).toInt(), Count(R"(SELECT "TeamNo" FROM "Omades" WHERE "Name" = 'Ομάδα 4')"));
+    EXPECT_EQ(stored.at(0).at(3).toInt(), Count(R"(SELECT "TeamNo" FROM "Omades" WHERE "Name" = 'Ομάδα 3')"));
+    EXPECT_EQ(form_->DBGrid1->CellText(form_->DBGrid1->Row(), 4), "Ομάδα 4");
 }
 
 TEST_F(AgvnesForm1Test, ClosingLeavesTheMatchesAndCompetitionsUnfiltered)

@@ -9,8 +9,10 @@
 #include "support/qstring_printer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +71,11 @@ protected:
     }
 
     int Listed() { return Dm().Agvnes.RecordCount(); }
+    static void PressKey(QWidget *target, int key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    }
     static QString HomeTeamAt(int row) { return AgvnesForm()->DBGrid1->CellText(row, 2); }
     static QString TeamName(int dNo, int team) { return QString("Ομάδα %1-%2").arg(dNo).arg(team); }
 
@@ -413,6 +420,66 @@ TEST_F(AgvnesFormTest, WithoutARememberedChoiceNothingIsChosen)
     EXPECT_EQ(form.PeriodCombo->count(), 2);
     EXPECT_EQ(form.AgvnEdit->text(), "1");
     EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(AgvnesFormTest, WithoutACompetitionTheListShowsNoMatchAndTakesNone)
+{
+    struct Case
+    {
+        const char *category;
+        const char *season;
+    };
+    // Nothing remembered, a category without season, a pair that forms no competition.
+    for (const Case &c : {Case{"", ""}, Case{"Α Εθνική", ""}, Case{"Γ Εθνική", "2004-05"}}) {
+        SCOPED_TRACE(std::string(c.category) + "/" + c.season);
+        TAgvnesForm &form = ShowFromMenu(c.category, c.season);
+        EXPECT_EQ(Listed(), 0);
+        EXPECT_EQ(form.DBGrid1->Model().rowCount(), 0);
+        EXPECT_TRUE(form.DBGrid1->ReadOnly());
+        PressKey(form.DBGrid1, Qt::Key_Insert);
+        EXPECT_EQ(Dm().Agvnes.State(), TDataSetState::dsBrowse);
+        form.close();
+    }
+
+    // Choosing a competition lists its matchday, open to new matches.
+    TAgvnesForm &form = ShowFromMenu("", "");
+    form.PeriodCombo->setCurrentIndex(form.PeriodCombo->findText("2004-05"));
+    const int category = form.DiorgCombo->findText("Α Εθνική");
+    form.DiorgCombo->setCurrentIndex(category);
+    emit form.DiorgCombo->activated(category);
+    EXPECT_EQ(Listed(), 2);
+    EXPECT_FALSE(form.DBGrid1->ReadOnly());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(AgvnesFormTest, AFullMatchdayRefusesANewMatchAtItsStart)
+{
+    const QString full = "Δεν μπορείτε να καταχωρήσετε άλλο αγώνα ,έχετε καλύψει τον αριθμό αγώνων.";
+    // "Β Εθνική" has four teams, two matches a matchday: matchday 2 has both, matchday 1 one.
+    TAgvnesForm &form = ShowFromMenu("Β Εθνική");
+    form.AgvnEdit->setText("2");
+    ASSERT_EQ(Listed(), 2);
+
+    PressKey(form.DBGrid1, Qt::Key_Insert);
+
+    EXPECT_EQ(messages.Texts(), QStringList{full});
+    EXPECT_EQ(Dm().Agvnes.State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(form.DBGrid1->Model().rowCount(), 2);
+
+    messages.Clear();
+    form.AgvnEdit->setText("1");
+    PressKey(form.DBGrid1, Qt::Key_Insert);
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(Dm().Agvnes.State(), TDataSetState::dsInsert);
+    Dm().Agvnes.Cancel();
+
+    // A stored match moved into the full matchday is refused when it is stored.
+    ASSERT_TRUE(Dm().Agvnes.Locate("Ghpedoyxos", {b[0]}));
+    ASSERT_TRUE(Dm().Agvnes.Edit());
+    Dm().Agvnes.FieldByName("Agvnistikh").SetAsInteger(2);
+    EXPECT_FALSE(Dm().Agvnes.Post());
+    EXPECT_EQ(messages.Texts(), QStringList{full});
+    Dm().Agvnes.Cancel();
 }
 
 TEST_F(AgvnesFormTest, PrintoutCarriesThePageHeadAndTheMatches)

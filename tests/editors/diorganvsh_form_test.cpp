@@ -1,17 +1,23 @@
 #include "editors/diorganvsh_form.h"
 
 #include "diorganvsh_fixture.h"
+#include "editors/agvnes_form.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/db_lookup_combo.h"
 #include "platform/ui/db_radio_group.h"
+#include "refused_writes.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -73,6 +79,24 @@ protected:
         return Dm().POmades.State() == TDataSetState::dsBrowse;
     }
 
+    // Types a new league of the category "Α' ΕΘΝΙΚΗ" in the season into the competition fields.
+    void TypeCompetition(TDiorganvshForm &editor, const QString &season, const QString &teams = "2")
+    {
+        editor.DBNavigator->Button(nbInsert)->click();
+        Choose(editor.DBLookupComboBox1, "Α' ΕΘΝΙΚΗ");
+        Choose(editor.DBLookupComboBox2, season);
+        Type(editor.EditOmadesNo, teams);
+        Type(editor.EditBauNikhs, "3");
+        Type(editor.EditBauIsop, "1");
+        Type(editor.EditBauHttas, "0");
+        Type(editor.DBEdit4, "2");
+    }
+
+    int CompetitionsOf(const QString &season)
+    {
+        return Count("SELECT count(*) FROM Diorganvseis WHERE Periodos = ?1", {season});
+    }
+
     int greece_ = 0, cyprus_ = 0, league_ = 0, cup_ = 0, leagueDNo_ = 0, cupDNo_ = 0;
     int olympiakos_ = 0, panathinaikos_ = 0, aek_ = 0, apoel_ = 0;
     std::unique_ptr<TDiorganvshForm> form;
@@ -129,6 +153,103 @@ TEST_F(DiorganvshFormTest, CloseEndsTheEditorAndTellsTheMainWindow)
     EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsBrowse) << "no competition is left half typed";
     EXPECT_EQ(DiorganvshForm(), nullptr);
 }
+
+TEST_F(DiorganvshFormTest, ClosingAsksWhetherToStoreAHalfTypedCompetition)
+{
+    const QString ask = "Θέλετε να αποθηκεύσετε τις αλλαγές;";
+    struct Case
+    {
+        const char *name;
+        int answer;
+        int stored;
+    };
+    for (const Case &c : {Case{"No drops it", mrNo, 0}, Case{"Yes stores it", mrYes, 1}}) {
+        SCOPED_TRACE(c.name);
+        QPointer<TDiorganvshForm> editor = new TDiorganvshForm;
+        editor->show();
+        TypeCompetition(*editor, "2005-06");
+        messages.Clear();
+        messages.QueueAnswer(c.answer);
+
+        editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_TRUE(editor.isNull());
+        // Asked once: the competition rule does not ask again what the window has asked.
+        EXPECT_EQ(messages.Texts(), QStringList{ask});
+        EXPECT_EQ(messages.Last().buttons, (QList<TMsgDlgBtn>{mbYes, mbNo}));
+        EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsBrowse);
+        EXPECT_EQ(CompetitionsOf("2005-06"), c.stored);
+    }
+}
+
+TEST_F(DiorganvshFormTest, ACompetitionTheRulesRefuseKeepsTheEditorOpenForItsCorrection)
+{
+    QPointer<TDiorganvshForm> editor = new TDiorganvshForm;
+    editor->show();
+    // The same competition as the stored league.
+    TypeCompetition(*editor, "2004'05", "4");
+    messages.Clear();
+    messages.QueueAnswer(mrYes);
+
+    editor->close();
+
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(messages.Texts(),
+              (QStringList{"Θέλετε να αποθηκεύσετε τις αλλαγές;", "Η Διοργάνωση αυτή υπάρχει!"}));
+    EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsInsert) << "the typed competition stays";
+
+    messages.QueueAnswer(mrNo);
+    editor->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(CompetitionsOf("2004'05"), 2);
+}
+
+class DiorganvshRefusedTest : public DiorganvshFormTest, public testing::WithParamInterface<TRefusal>
+{
+};
+
+// The database refuses the new competition, first from the navigator and then from the close.
+TEST_P(DiorganvshRefusedTest, ARefusedCompetitionStaysForCorrectionUntilTheUserDropsIt)
+{
+    QPointer<TDiorganvshForm> editor = new TDiorganvshForm;
+    editor->show();
+    Refuse(Dm().TavrolinDb, GetParam(), DiorganvseisFill);
+    TypeCompetition(*editor, "2005-06");
+    messages.QueueAnswer(mrYes);
+    editor->DBNavigator->Button(nbPost)->click();
+    ASSERT_EQ(messages.Count(), 2) << messages.Texts().join('\n').toStdString();
+    EXPECT_TRUE(messages.Last().text.contains(RefusalWords(GetParam())))
+        << messages.Last().text.toStdString();
+    ASSERT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsInsert);
+
+    messages.Clear();
+    messages.QueueAnswer(mrYes);
+    editor->close();
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible()) << "a store that failed keeps the window";
+    ASSERT_EQ(messages.Count(), 2);
+    EXPECT_EQ(messages.Calls().at(0).text, "Θέλετε να αποθηκεύσετε τις αλλαγές;");
+    EXPECT_TRUE(messages.Last().text.contains(RefusalWords(GetParam())));
+    EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsInsert);
+
+    messages.Clear();
+    messages.QueueAnswer(mrNo);
+    editor->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(messages.Texts(), QStringList{"Θέλετε να αποθηκεύσετε τις αλλαγές;"});
+    EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(CompetitionsOf("2005-06"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, DiorganvshRefusedTest,
+                         testing::Values(TRefusal::ReadOnly, TRefusal::FullDisk),
+                         [](const testing::TestParamInfo<TRefusal> &info) {
+                             return std::string(RefusalName(info.param));
+                         });
 
 TEST_F(DiorganvshFormTest, NewCompetitionWithItsTeamsUpToTheDeclaredNumber)
 {
@@ -248,6 +369,72 @@ TEST_F(DiorganvshFormTest, MovingToAnotherCompetitionShowsItsTeamsAndOffersItsCo
     EXPECT_TRUE(form->DBLookupComboBox4->isEnabled());
 }
 
+TEST_F(DiorganvshFormTest, TheCountrysCategoriesAreOfferedOnlyWhileTheCompetitionIsEdited)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(TDiorganvshForm &)> end;
+    };
+    const Case cases[] = {
+        {"cancel", [](TDiorganvshForm &editor) { editor.DBNavigator->Button(nbCancel)->click(); }},
+        {"post",
+         [this](TDiorganvshForm &editor) {
+             messages.QueueAnswer(mrYes);
+             editor.DBNavigator->Button(nbPost)->click();
+         }},
+        {"move", [](TDiorganvshForm &editor) { editor.DBNavigator->Button(nbFirst)->click(); }},
+        {"close",
+         [this](TDiorganvshForm &editor) {
+             messages.QueueAnswer(mrNo);
+             editor.close();
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Dm().Diorganvseis.Locate("DNo", {cupDNo_}));
+        QPointer<TDiorganvshForm> editor = new TDiorganvshForm;
+        editor->show();
+        editor->DBNavigator->Button(nbEdit)->click();
+        Choose(editor->DBLookupComboBox4, "Ελλάδα");
+        ASSERT_TRUE(Dm().Kathgories.Filtered());
+
+        c.end(*editor);
+
+        EXPECT_FALSE(Dm().Kathgories.Filtered());
+        EXPECT_EQ(Dm().Kathgories.Filter(), "");
+        EXPECT_EQ(Dm().Kathgories.RecordCount(), 2);
+        delete editor;
+    }
+}
+
+TEST_F(DiorganvshFormTest, AfterTheCountryBoxTheMatchListChoosesAnotherCountrysCategory)
+{
+    Remember("ΚΥΠΕΛΛΟ ΚΥΠΡΟΥ", "2004'05");
+    auto *editor = new TDiorganvshForm;
+    editor->show();
+    editor->DBNavigator->Button(nbEdit)->click();
+    Choose(editor->DBLookupComboBox4, "Κύπρος");
+    messages.QueueAnswer(mrNo);
+    editor->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QAction menuItem;
+    menuItem.setObjectName(TAgvnesForm::MenuCallerName);
+    TAgvnesForm &list = *AgvnesForm();
+    list.ShowForCaller(&menuItem);
+    const int index = list.DiorgCombo->findText("Α' ΕΘΝΙΚΗ");
+    ASSERT_GE(index, 0);
+    list.DiorgCombo->setCurrentIndex(index);
+    emit list.DiorgCombo->activated(index);
+
+    EXPECT_EQ(list.PeriodCombo->currentText(), "2004'05");
+    EXPECT_EQ(TRegIniFile("Software\\Tavrolin\\Diorganvsh").ReadString("Options", "NameP", "<none>"),
+              "2004'05");
+    EXPECT_EQ(Dm().Diorganvseis.FieldByName("DNo").AsInteger(), leagueDNo_);
+    list.close();
+}
+
 TEST_F(DiorganvshFormTest, ChoosingTheCountryOffersItsCategoriesAndTheCategorysTeams)
 {
     ASSERT_TRUE(Dm().Diorganvseis.Locate("DNo", {cupDNo_}));
@@ -317,6 +504,31 @@ TEST_F(DiorganvshFormTest, DeleteAsksFirstAndRemovesEverythingOfTheCompetition)
     EXPECT_EQ(Count("SELECT count(*) FROM PerOmades WHERE DiorNo = ?1", {cupDNo_}), 1);
     EXPECT_EQ(Dm().Diorganvseis.RecordCount(), 1);
     EXPECT_EQ(Dm().Diorganvseis.FieldByName("DNo").AsInteger(), cupDNo_);
+}
+
+TEST_F(DiorganvshFormTest, DeleteWhileACompetitionIsTypedInDropsItAndDeletesNothing)
+{
+    const int home = AddCompetitionTeam(leagueDNo_, olympiakos_);
+    const int away = AddCompetitionTeam(leagueDNo_, aek_);
+    AddMatch(leagueDNo_, 1, home, away, QDate(2004, 9, 12), 1, 0);
+    Remember("Α' ΕΘΝΙΚΗ", "2004'05");
+    auto *editor = new TDiorganvshForm;
+    editor->show();
+    editor->DBNavigator->Button(nbInsert)->click();
+    ASSERT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsInsert);
+    messages.Clear();
+    messages.QueueAnswer(mrYes);
+
+    editor->BitBtn1->click();
+
+    EXPECT_EQ(messages.Texts(), QStringList{"ΝΑ ΔΙΑΓΡΑΨΩ ΤΗΝ ΔΙΟΡΓΑΝΩΣΗ;"});
+    EXPECT_EQ(Dm().Diorganvseis.State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(Count("SELECT count(*) FROM Diorganvseis"), 2);
+    EXPECT_EQ(Count("SELECT count(*) FROM Agvnes WHERE DiorgNo = ?1", {leagueDNo_}), 1);
+    EXPECT_EQ(Count("SELECT count(*) FROM PerOmades WHERE DiorNo = ?1", {leagueDNo_}), 2);
+    EXPECT_EQ(Dm().Diorganvseis.FieldByName("DNo").AsInteger(), leagueDNo_);
+    EXPECT_EQ(Dm().POmades.RecordCount(), 2) << "the competition shown has its teams again";
+    delete editor;
 }
 
 } // namespace

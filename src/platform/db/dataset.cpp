@@ -5,6 +5,7 @@
 #include "platform/db/db_errors.h"
 #include "platform/db/greek_collation.h"
 
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -290,7 +291,11 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
             SetFieldValue(*keyFields.at(i), keyValues.value(i));
         return;
     }
-    active_->values.set(index, field.Convert(value));
+    const QVariant converted = field.Convert(value);
+    const QVariant &before = active_->values.value(index);
+    if (converted != before || converted.isNull() != before.isNull())
+        postRefused_ = false;
+    active_->values.set(index, converted);
     modified_ = true;
     if (field.IsDataField() && !calculating_)
         CalculateFields(*active_);
@@ -924,6 +929,7 @@ bool TDataSet::Edit()
     edit_ = current_;
     active_ = &edit_;
     modified_ = false;
+    postRefused_ = false;
     SetState(TDataSetState::dsEdit);
     if (AfterEdit)
         AfterEdit(*this);
@@ -952,6 +958,7 @@ bool TDataSet::BeginInsert(bool append)
     if (!RunBeforeEvent(BeforeInsert) || !RunBeforeEvent(BeforeScroll))
         return false;
     cursorBeforeInsert_ = cursor_;
+    const bool eofBefore = eof_;
     if (append) {
         EnsureViewComplete();
         eof_ = true;
@@ -959,9 +966,13 @@ bool TDataSet::BeginInsert(bool append)
     edit_ = NewRecordBuffer();
     InitNewRecord(edit_);
     active_ = &edit_;
+    postRefused_ = false;
     SetState(TDataSetState::dsInsert);
-    auto undo = [this]() {
+    // A new record refused at its start leaves the dataset as it was.
+    auto undo = [this, eofBefore]() {
         active_ = &current_;
+        modified_ = false;
+        eof_ = eofBefore;
         SetState(TDataSetState::dsBrowse);
     };
     try {
@@ -998,6 +1009,8 @@ bool TDataSet::Post()
     CheckActive();
     if (!IsEditState(state_))
         return true;
+    // Whatever stops the store (a rule, a required field, the database) leaves the record as typed.
+    const auto refused = qScopeGuard([this] { postRefused_ = IsEditState(state_); });
     DataEvent(TDataEvent::deUpdateRecord);
     if (!RunBeforeEvent(BeforePost))
         return false;
@@ -1025,6 +1038,7 @@ void TDataSet::EndEditing()
     state_ = TDataSetState::dsBrowse;
     active_ = &current_;
     modified_ = false;
+    postRefused_ = false;
     edit_ = TRecordBuffer();
 }
 
@@ -1138,11 +1152,25 @@ void TDataSet::CheckBrowseMode()
     }
     if (!IsEditState(state_))
         return;
-    DataEvent(TDataEvent::deUpdateRecord);
+    UpdateRecord();
     if (modified_)
         Post();
     else
         Cancel();
+}
+
+void TDataSet::UpdateRecord()
+{
+    if (IsEditState(state_))
+        DataEvent(TDataEvent::deUpdateRecord);
+}
+
+bool TDataSet::LeaveEditing()
+{
+    if (!Active())
+        return true;
+    CheckBrowseMode();
+    return !IsEditState(state_);
 }
 
 void TDataSet::InternalPost(TRecordBuffer &, bool)
@@ -1316,9 +1344,14 @@ QVariant TDataSet::Lookup(const QString &keyFields, const QVariantList &values, 
 
 // --- filters --------------------------------------------------------------------------------
 
+// A filter that changes the view first ends the record being edited; while that record cannot be
+// stored the filter stays as it was, so that the view always shows what the filter says.
+
 void TDataSet::SetFilter(const QString &filter)
 {
     if (filter_ == filter)
+        return;
+    if (filtered_ && !LeaveEditing())
         return;
     filter_ = filter;
     compiledFilter_.reset();
@@ -1330,6 +1363,8 @@ void TDataSet::SetFiltered(bool filtered)
 {
     if (filtered_ == filtered)
         return;
+    if (!LeaveEditing())
+        return;
     filtered_ = filtered;
     if (Active())
         FilterChanged();
@@ -1337,6 +1372,8 @@ void TDataSet::SetFiltered(bool filtered)
 
 void TDataSet::SetFilterOptions(TFilterOptions options)
 {
+    if (filtered_ && !LeaveEditing())
+        return;
     filterOptions_ = options;
     compiledFilter_.reset();
     if (Active() && filtered_)
@@ -1359,6 +1396,8 @@ CompiledFilter TDataSet::CompileOwnFilter() const
 
 void TDataSet::SetOnFilterRecord(TFilterRecordEvent handler)
 {
+    if (filtered_ && !LeaveEditing())
+        return;
     onFilterRecord_ = std::move(handler);
     if (Active() && filtered_)
         FilterChanged();
@@ -1371,7 +1410,8 @@ void TDataSet::FilterChanged()
 
 void TDataSet::ResetView()
 {
-    CheckBrowseMode();
+    if (!LeaveEditing())
+        return;
     // Nothing shows the view nor follows its moves: it is read when it is next used, so that
     // several changes in a row (a filter set and switched on) read it once.
     if (!BeforeScroll && !AfterScroll && dataSources_.isEmpty() && state_ == TDataSetState::dsBrowse) {

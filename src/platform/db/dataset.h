@@ -121,6 +121,9 @@ public:
     void Open();
     void Close();
     bool Modified() const { return modified_; }
+    // The record being edited is one whose store was refused (by a rule or by the database) and
+    // that has not changed since: storing it again would only be refused again.
+    bool PostRefused() const { return postRefused_; }
 
     // --- navigation ---
     void First();
@@ -170,6 +173,8 @@ public:
     bool Delete();
     // Posts a modified record, cancels an unmodified one.
     void CheckBrowseMode();
+    // The controls write their pending input into the fields of the record being edited.
+    void UpdateRecord();
     virtual bool CanModify() const { return true; }
 
     // --- searching ---
@@ -247,6 +252,10 @@ protected:
     // Builds the view again from its first record, with the scroll events (range, filter and
     // master changes).
     void ResetView();
+    // Ends the record being edited before the view changes under it: stored when modified, dropped
+    // when not. False when it could not be stored and stays as typed (a rule refused it): the view
+    // must then stay as it is. A database error propagates.
+    bool LeaveEditing();
 
     // For subclasses.
     TField &DefineDataField(const QString &name, TFieldType type, int size, bool required);
@@ -308,6 +317,7 @@ private:
     QHash<QString, int> fieldIndex_;
     TDataSetState state_ = TDataSetState::dsInactive;
     bool modified_ = false;
+    bool postRefused_ = false;
     QString databaseName_;
     QString sessionName_;
     TDatabase *database_ = nullptr;

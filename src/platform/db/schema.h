@@ -79,6 +79,6 @@ TFieldDef FieldDefFromDeclaredType(const QString &name, const QString &declaredT
 bool IsTextType(TFieldType type);
 
 // Rewords a failed write in the user's terms: a broken unique key, a required field left empty,
-// a text longer than its field. The table is taken from SQLite's message when not given.
-// Other errors are raised as they are.
+// a text longer than its field, a database that takes no writes or a full disk. The table is taken from
+// SQLite's message when not given. Other errors are raised as they are.
 [[noreturn]] void RaiseWriteError(const EDBEngineError &error, const QString &tableName);

@@ -595,7 +595,9 @@ void TTable::MoveToId(qint64 id)
 void TTable::SetRange(const QVariantList &startValues, const QVariantList &endValues)
 {
     CheckActive();
-    CheckBrowseMode();
+    // A record that cannot be stored keeps the range it is edited in.
+    if (!LeaveEditing())
+        return;
     if (order_.isEmpty())
         RaiseError(QStringLiteral("Δεν έχει οριστεί ευρετήριο"));
     if (startValues.size() > order_.size() || endValues.size() > order_.size())
@@ -618,7 +620,7 @@ void TTable::FilterChanged()
 void TTable::CancelRange()
 {
     CheckActive();
-    if (!rangeActive_)
+    if (!rangeActive_ || !LeaveEditing())
         return;
     rangeActive_ = false;
     ResetView();
