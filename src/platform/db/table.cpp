@@ -395,6 +395,8 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
             ids.append(statement->Int64(0));
         }
     }
+    if (offset == 0)
+        viewState_ = connection_->SeenState();
     complete = limit < 0 || ids.size() <= limit;
     if (!complete)
         ids.resize(limit);
@@ -546,7 +548,7 @@ std::optional<qint64> TTable::FirstMatching(const Condition &extra)
     return statement->Int64(0);
 }
 
-std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &fields,
+std::optional<TTable::Condition> TTable::MatchCondition(const QList<TField *> &fields,
                                                         const QVariantList &values, TLocateOptions options)
 {
     Condition condition;
@@ -579,7 +581,42 @@ std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &f
         }
     }
     condition.sql = parts.join(QStringLiteral(" AND "));
-    return FirstMatching(condition);
+    return condition;
+}
+
+std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &fields,
+                                                        const QVariantList &values, TLocateOptions options)
+{
+    const std::optional<Condition> condition = MatchCondition(fields, values, options);
+    if (!condition)
+        return std::nullopt;
+    return FirstMatching(*condition);
+}
+
+QVector<TRecordBuffer> TTable::MatchingRecords(const QList<TField *> &fields, const QVariantList &values)
+{
+    const Condition view = ViewCondition();
+    const Condition match = *MatchCondition(fields, values, {});
+    QStringList parts;
+    for (const QString &part : {view.sql, match.sql})
+        if (!part.isEmpty())
+            parts.append(part);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columnsSql_, QuoteIdentifier(def_->Name));
+    if (!parts.isEmpty())
+        sql += QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY ") + OrderBySql();
+    DbConnection::Lease statement = connection_->Statement(sql);
+    statement->BindAll(view.values);
+    statement->BindAll(match.values, int(view.values.size()) + 1);
+    QVector<TRecordBuffer> records;
+    while (statement->Step())
+        records.append(ReadRecord(*statement));
+    return records;
+}
+
+bool TTable::ViewOutdated()
+{
+    return Active() && connection_ && connection_->CurrentState() != viewState_;
 }
 
 void TTable::MoveToId(qint64 id)
