@@ -136,10 +136,11 @@ private:
     // A text field takes at most its size, as the tables always kept it.
     static void SetFieldText(TField &field, const QString &text);
 
-    // Keyed name lookups that no window filters: the shared Omades and POmades follow the
-    // current competition.
+    // Keyed name lookups that no window filters: the shared Omades, POmades and Diorganvseis
+    // follow the current competition.
     TTable LkOmades;
     TTable LkPerOmades;
+    TTable LkDiorganvseis;
     // The English-name query of a new competition team, in the head-to-head window's session.
     TQuery EnNameQry;
 };

@@ -238,7 +238,6 @@ void TAgvnesForm::BuildPanel2()
 
     DsAgvnes->SetDataSet(&TavrolinDM().Agvnes);
     DsAgvnes->OnStateChange = [this](TDataSource &) { DsAgvnesStateChange(); };
-    DsAgvnes->OnDataChange = [this](TDataSource &, TField *field) { KeepTeamInCompetition(field); };
     for (const GridColumn &layout : kGridColumns) {
         TColumn &column = DBGrid1->Columns().Add();
         column.SetFieldName(Text(layout.field));
@@ -595,25 +594,6 @@ void TAgvnesForm::DsAgvnesStateChange()
     try {
         ApplyMatchDateTime(agvnes, HeaderTime(TimeText()), HeaderDate(EditDate->text()));
     } catch (const EConvertError &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
-}
-
-// A team picked by name in the grid is the team of the match's own competition.
-void TAgvnesForm::KeepTeamInCompetition(TField *field)
-{
-    TTable &agvnes = TavrolinDM().Agvnes;
-    if (!field || (agvnes.State() != TDataSetState::dsInsert && agvnes.State() != TDataSetState::dsEdit))
-        return;
-    if (field->FieldName().compare(QStringLiteral("Ghpedoyxos"), Qt::CaseInsensitive) != 0 &&
-        field->FieldName().compare(QStringLiteral("Filojenoymenh"), Qt::CaseInsensitive) != 0)
-        return;
-    try {
-        const QVariant own =
-            CompetitionTeamOf(agvnes, agvnes.FieldByName(QStringLiteral("DiorgNo")).Value(), field->Value());
-        if (own != field->Value())
-            field->SetValue(own);
-    } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
 }

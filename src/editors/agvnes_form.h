@@ -141,7 +141,6 @@ private:
     void SetMatchdayText(const QString &text);
     void ComboChanged(QComboBox *changed);
     void WriteChoice();
-    void KeepTeamInCompetition(TField *field);
 
     // The competition last listed, whose number and type new rows and the apply command use.
     QVariant listedDNo_;
