@@ -87,7 +87,10 @@ private:
         QString column;
         int fieldIndex;
         bool descending;
+        // Matched without case and accents (a case-insensitive index of a text field).
         bool folded;
+        // Sorted by the Greek collation, as every text field is.
+        bool text;
     };
     struct Condition
     {

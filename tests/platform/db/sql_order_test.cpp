@@ -68,34 +68,67 @@ TEST(SqlOrder, TextColumnsOfOrderByTakeTheGreekCollation)
             << c.sql;
 }
 
-// Names a query orders come in the order the case-insensitive index of the field gives them.
-class SqlOrderTest : public DbTest
+// Names come in the order the case-insensitive index of their field gives them, whether a query
+// orders them or a table on any index of the field.
+class GreekOrderTest : public DbTest
 {
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        Db().CreateTable({"Kathgories",
+                          {{"KatNo", TFieldType::ftInteger, 0, true},
+                           {"GrName", TFieldType::ftString, 50, false},
+                           {"Kratos", TFieldType::ftInteger, 0, false}},
+                          {{"", "KatNo", ixPrimary},
+                           {"NameInd", "GrName", ixCaseInsensitive},
+                           {"KratosInd", "Kratos;GrName", 0}}});
+        auto categories = OpenTable("Kathgories");
+        int katNo = 0;
+        for (const char *name :
+             {"Άρης Θεσσαλονίκης", "ΚΥΠΕΛΛΟ ΕΛΛΑΔΑΣ", "αγγλία", "Αθήνα", "Α' ΕΘΝΙΚΗ", "Zenit", "ajax"})
+            AppendRecord(*categories,
+                         {{"KatNo", ++katNo}, {"GrName", QString::fromUtf8(name)}, {"Kratos", 1}});
+        categories->SetIndexName("NameInd");
+        indexOrder = Column(*categories, "GrName");
+    }
+
+    QVariantList indexOrder;
 };
 
-TEST_F(SqlOrderTest, AQueryOrdersNamesAsTheIndexDoes)
+TEST_F(GreekOrderTest, TheCaseInsensitiveIndexOrdersAlphabetically)
 {
-    Db().CreateTable(
-        {"Kathgories",
-         {{"KatNo", TFieldType::ftInteger, 0, true}, {"GrName", TFieldType::ftString, 50, false}},
-         {{"", "KatNo", ixPrimary}, {"NameInd", "GrName", ixCaseInsensitive}}});
-    auto categories = OpenTable("Kathgories");
-    int katNo = 0;
-    for (const char *name :
-         {"Άρης Θεσσαλονίκης", "ΚΥΠΕΛΛΟ ΕΛΛΑΔΑΣ", "αγγλία", "Αθήνα", "Α' ΕΘΝΙΚΗ", "Zenit", "ajax"})
-        AppendRecord(*categories, {{"KatNo", ++katNo}, {"GrName", QString::fromUtf8(name)}});
-    categories->SetIndexName("NameInd");
-    const QVariantList indexOrder = Column(*categories, "GrName");
-    ASSERT_EQ(indexOrder.mid(2, 4),
-              (QVariantList{QString::fromUtf8("Α' ΕΘΝΙΚΗ"), QString::fromUtf8("αγγλία"),
-                            QString::fromUtf8("Αθήνα"), QString::fromUtf8("Άρης Θεσσαλονίκης")}));
+    EXPECT_EQ(indexOrder,
+              (QVariantList{"ajax", "Zenit", QString::fromUtf8("Α' ΕΘΝΙΚΗ"), QString::fromUtf8("αγγλία"),
+                            QString::fromUtf8("Αθήνα"), QString::fromUtf8("Άρης Θεσσαλονίκης"),
+                            QString::fromUtf8("ΚΥΠΕΛΛΟ ΕΛΛΑΔΑΣ")}));
+}
 
+TEST_F(GreekOrderTest, AQueryOrdersNamesAsTheIndexDoes)
+{
     TQuery query;
     query.SetDatabase(&Db());
     query.SQL().Add("Select GrName from Kathgories.DB");
     query.SQL().Add(" order by Kathgories.GrName");
     query.Open();
     EXPECT_EQ(Column(query, "GrName"), indexOrder);
+}
+
+TEST_F(GreekOrderTest, ATableOnACaseSensitiveIndexOrdersAndRangesNamesAsTheIndexDoes)
+{
+    auto categories = OpenTable("Kathgories", "KratosInd");
+    EXPECT_EQ(Column(*categories, "GrName"), indexOrder);
+    // A range between two names holds what lies between them in that order; its ends are the
+    // names as stored, case and accents included.
+    categories->SetRange({1, QString::fromUtf8("Α' ΕΘΝΙΚΗ")}, {1, QString::fromUtf8("Άρης Θεσσαλονίκης")});
+    EXPECT_EQ(Column(*categories, "GrName"), indexOrder.mid(2, 4));
+    categories->SetRange({1, QString::fromUtf8("αγγλια")}, {1, QString::fromUtf8("Αθήνα")});
+    EXPECT_EQ(Column(*categories, "GrName"), indexOrder.mid(4, 1));
+    categories->CancelRange();
+    categories->FindNearest({1, "b"});
+    EXPECT_EQ(categories->FieldByName("GrName").AsString(), "Zenit");
+    EXPECT_FALSE(categories->FindKey({1, QString::fromUtf8("αθήνα")}));
+    EXPECT_TRUE(categories->FindKey({1, QString::fromUtf8("Αθήνα")}));
 }
 
 } // namespace
