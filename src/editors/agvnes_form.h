@@ -24,7 +24,6 @@ class TColumn;
 class TDBGrid;
 class TDBImage;
 class TDataSource;
-class TField;
 class TUpDown;
 struct TSeasonRange;
 
