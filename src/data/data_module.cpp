@@ -106,6 +106,7 @@ void TTavrolinDM::SetUpTables()
     SetUpTable(LkOmades, QStringLiteral("Omades.db"));
     LkOmades.SetIndexFieldNames(QStringLiteral("KratosNo;Name;EnName"));
     SetUpTable(LkPerOmades, QStringLiteral("PerOmades.DB"));
+    SetUpTable(LkDiorganvseis, QStringLiteral("Diorganvseis.DB"));
 }
 
 void TTavrolinDM::SetUpLookupsAndCalcFields()
@@ -129,9 +130,13 @@ void TTavrolinDM::SetUpLookupsAndCalcFields()
                                 &Kathgories, QStringLiteral("KatNo"), QStringLiteral("Kratos"));
     Diorganvseis.AddField(QStringLiteral("Onomasia"), calc, ftString, 60);
 
+    // A competition team is a team of the competition's country: its name is looked up, and
+    // chosen, among that country's teams.
+    POmades.AddLookupField(QStringLiteral("DiorKratosNo"), ftInteger, 0, QStringLiteral("DiorNo"),
+                           &LkDiorganvseis, QStringLiteral("DNo"), QStringLiteral("KratosNo"));
     POmades
-        .AddLookupField(QStringLiteral("TeamName"), ftString, 30, QStringLiteral("TeamNo"), &LkOmades,
-                        QStringLiteral("TeamNo"), QStringLiteral("Name"))
+        .AddLookupField(QStringLiteral("TeamName"), ftString, 30, QStringLiteral("DiorKratosNo;TeamNo"),
+                        &LkOmades, QStringLiteral("KratosNo;TeamNo"), QStringLiteral("Name"))
         .SetDisplayWidth(70);
     POmades.AddLookupField(QStringLiteral("EnTeamName"), ftString, 50, QStringLiteral("TeamNo"), &LkOmades,
                            QStringLiteral("TeamNo"), QStringLiteral("EnName"));
@@ -140,12 +145,13 @@ void TTavrolinDM::SetUpLookupsAndCalcFields()
     Agvnes.AddField(QStringLiteral("Time"), TFieldKind::fkData, ftTime);
     Agvnes.FieldByName(QStringLiteral("Time")).SetDisplayFormat(QStringLiteral("hh:nn"));
     Agvnes.FieldByName(QStringLiteral("Time")).SetEditMask(QStringLiteral("!90:00;1;_"));
+    // The sides of a match are teams of the match's competition, looked up and chosen there.
     Agvnes
-        .AddLookupField(QStringLiteral("GName"), ftString, 30, QStringLiteral("Ghpedoyxos"), &LkPerOmades,
-                        QStringLiteral("RecNo"), QStringLiteral("GrName"))
+        .AddLookupField(QStringLiteral("GName"), ftString, 30, QStringLiteral("DiorgNo;Ghpedoyxos"),
+                        &LkPerOmades, QStringLiteral("DiorNo;RecNo"), QStringLiteral("GrName"))
         .SetDisplayLabel(QStringLiteral("Γηπεδούχος"));
-    Agvnes.AddLookupField(QStringLiteral("FName"), ftString, 20, QStringLiteral("Filojenoymenh"),
-                          &LkPerOmades, QStringLiteral("RecNo"), QStringLiteral("GrName"));
+    Agvnes.AddLookupField(QStringLiteral("FName"), ftString, 20, QStringLiteral("DiorgNo;Filojenoymenh"),
+                          &LkPerOmades, QStringLiteral("DiorNo;RecNo"), QStringLiteral("GrName"));
     Agvnes.AddLookupField(QStringLiteral("DiorgName"), ftString, 20, QStringLiteral("DiorgNo"), &Diorganvseis,
                           QStringLiteral("DNo"), QStringLiteral("KatName"));
     Agvnes.AddLookupField(QStringLiteral("Kratos"), ftInteger, 0, QStringLiteral("DiorgNo"), &Diorganvseis,

@@ -149,10 +149,11 @@ private:
     // A text field takes at most its size (whole characters), as the tables always kept it.
     static void SetFieldText(TField &field, const QString &text);
 
-    // Keyed name lookups that no window filters: the shared Omades and POmades follow the
-    // current competition.
+    // Keyed name lookups that no window moves or filters: the shared Omades and POmades follow
+    // the current competition, which is the cursor of the shared Diorganvseis.
     TTable LkOmades;
     TTable LkPerOmades;
+    TTable LkDiorganvseis;
     // The English-name query of a new competition team, in the head-to-head window's session.
     TQuery EnNameQry;
 };

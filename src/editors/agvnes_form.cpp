@@ -239,7 +239,6 @@ void TAgvnesForm::BuildPanel2()
 
     DsAgvnes->SetDataSet(&TavrolinDM().Agvnes);
     DsAgvnes->OnStateChange = [this](TDataSource &) { DsAgvnesStateChange(); };
-    DsAgvnes->OnDataChange = [this](TDataSource &, TField *field) { KeepTeamInCompetition(field); };
     for (const GridColumn &layout : kGridColumns) {
         TColumn &column = DBGrid1->Columns().Add();
         column.SetFieldName(Text(layout.field));
@@ -622,16 +621,6 @@ void TAgvnesForm::DsAgvnesStateChange()
     try {
         ApplyMatchDateTime(agvnes, HeaderTime(TimeText()), HeaderDate(EditDate->text()));
     } catch (const EConvertError &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
-}
-
-// A team picked by name in the grid is the team of the match's own competition.
-void TAgvnesForm::KeepTeamInCompetition(TField *field)
-{
-    try {
-        KeepMatchTeamInCompetition(TavrolinDM().Agvnes, field);
-    } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
 }

@@ -24,7 +24,6 @@ class TColumn;
 class TDBGrid;
 class TDBImage;
 class TDataSource;
-class TField;
 class TUpDown;
 struct TSeasonRange;
 
@@ -144,7 +143,6 @@ private:
     void SetMatchdayText(const QString &text);
     void ComboChanged(QComboBox *changed);
     void WriteChoice();
-    void KeepTeamInCompetition(TField *field);
 
     // The competition last listed, whose number and type new rows and the apply command use.
     QVariant listedDNo_;

@@ -56,15 +56,6 @@ TAgvnesForm1::TAgvnesForm1(QWidget *parent)
     LinkEditor(*DataSource1, TavrolinDM().Agvnes, *DBNavigator1,
                {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbEdit, nbPost, nbCancel, nbRefresh}, *DBGrid1,
                Columns, false);
-    // A team is chosen by its name among the teams of every competition: a namesake of another
-    // competition stands for the team of the match's own competition.
-    DataSource1->OnDataChange = [](TDataSource &, TField *field) {
-        try {
-            KeepMatchTeamInCompetition(TavrolinDM().Agvnes, field);
-        } catch (const Exception &error) {
-            MessageDlg(error.Message(), mtError, {mbOK});
-        }
-    };
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBNavigator1, 0, Qt::AlignLeft);

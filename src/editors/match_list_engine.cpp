@@ -77,38 +77,6 @@ void ApplyMatchDateTime(TDataSet &match, const std::optional<QTime> &time, const
         match.FieldByName(QStringLiteral("Date")).SetValue(*date);
 }
 
-QVariant CompetitionTeamOf(TTable &matches, const QVariant &dNo, const QVariant &perTeam)
-{
-    if (dNo.isNull() || perTeam.isNull())
-        return perTeam;
-    TQuery namesake;
-    namesake.SetSessionName(matches.SessionName());
-    namesake.SetDatabaseName(matches.DatabaseName());
-    namesake.SQL().Add(
-        QStringLiteral("select own.RecNo, chosen.DiorNo from PerOmades chosen, PerOmades own"));
-    namesake.SQL().Add(QStringLiteral("where chosen.RecNo = :Team and own.DiorNo = :DiorNo and own.GrName = "
-                                      "chosen.GrName order by own.RecNo"));
-    namesake.ParamByName(QStringLiteral("Team")).SetAsInteger(perTeam.toInt());
-    namesake.ParamByName(QStringLiteral("DiorNo")).SetAsInteger(dNo.toInt());
-    namesake.Open();
-    if (namesake.IsEmpty() || namesake.Fields()[1].AsInteger() == dNo.toInt())
-        return perTeam;
-    return namesake.Fields()[0].Value();
-}
-
-void KeepMatchTeamInCompetition(TTable &matches, TField *field)
-{
-    if (!field || (matches.State() != TDataSetState::dsInsert && matches.State() != TDataSetState::dsEdit))
-        return;
-    if (field->FieldName().compare(QStringLiteral("Ghpedoyxos"), Qt::CaseInsensitive) != 0 &&
-        field->FieldName().compare(QStringLiteral("Filojenoymenh"), Qt::CaseInsensitive) != 0)
-        return;
-    const QVariant own =
-        CompetitionTeamOf(matches, matches.FieldByName(QStringLiteral("DiorgNo")).Value(), field->Value());
-    if (own != field->Value())
-        field->SetValue(own);
-}
-
 int ApplyDateTimeToMatchday(TTable &matches, const QVariant &dNo, int matchday,
                             const std::optional<QTime> &time, const std::optional<QDate> &date)
 {

@@ -52,16 +52,6 @@ bool ApplyNewMatchKeys(TDataSet &match, int typos, const QVariant &dNo, int matc
 // Writes the header's time and date into the match being inserted or edited, where given.
 void ApplyMatchDateTime(TDataSet &match, const std::optional<QTime> &time, const std::optional<QDate> &date);
 
-// The team of the match's competition that a team chosen by its name stands for. Team names are
-// chosen from every competition's teams, so a club that also played in an earlier season may come
-// back as that season's competition team: it is replaced by the team of the same Greek name in the
-// match's competition. Anything else comes back unchanged.
-QVariant CompetitionTeamOf(TTable &matches, const QVariant &dNo, const QVariant &perTeam);
-// After a field of the match being inserted or edited changed: a home or away team chosen by its
-// name becomes the team of the match's own competition, as CompetitionTeamOf finds it. Raises
-// EDatabaseError when the database cannot answer.
-void KeepMatchTeamInCompetition(TTable &matches, TField *field);
-
 // Sets the kick-off time and/or the date of every stored match of the competition's matchday
 // (all groups) in one statement on the matches table's database; what is not given stays.
 // Returns the number of matches changed (0 when neither is given).

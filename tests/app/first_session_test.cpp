@@ -24,11 +24,13 @@
 #include "platform/ui/db_navigator.h"
 #include "platform/ui/string_grid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 
 #include <functional>
@@ -38,6 +40,7 @@ namespace {
 const QString Country = QStringLiteral("Ελλάδα");
 const QString Category = QStringLiteral("Α' ΕΘΝΙΚΗ");
 const QString Season = QStringLiteral("2005-06");
+const QString Cyprus = QStringLiteral("Κύπρος");
 const QString EnglishNameRequired = QStringLiteral("Πρέπει να καταχωρήσετε και το αγγλικό όνομα.");
 const QString TeamExists = QStringLiteral("Η Ομάδα αυτή υπάρχει!");
 const QString TeamLimitReached =
@@ -93,6 +96,42 @@ void CloseChild(QWidget *form)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Clicks the grid's cell, opens its editor with F2 and the editor's drop-down list with a click,
+// goes down the list to the item showing the text and takes it with Return, and writes the choice
+// into the cell with Return. The texts the list offered come back.
+QStringList PickFromDropDown(TDBGrid *grid, int column, const QString &text)
+{
+    const QRect cell = grid->visualRect(grid->model()->index(grid->Row(), column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::keyClick(grid, Qt::Key_F2);
+    QComboBox *editor = nullptr;
+    for (QComboBox *shown : grid->viewport()->findChildren<QComboBox *>())
+        if (shown->isVisible())
+            editor = shown;
+    if (!editor) {
+        ADD_FAILURE() << "no drop-down list in column " << column;
+        return {};
+    }
+    QStringList offered;
+    for (int item = 0; item < editor->count(); ++item)
+        offered.append(editor->itemText(item));
+    QTest::mouseClick(editor, Qt::LeftButton);
+    QAbstractItemView *list = editor->view();
+    EXPECT_TRUE(list->isVisible()) << "the list drops down";
+    const int row = editor->findText(text);
+    EXPECT_GE(row, 0) << text.toStdString() << " is offered";
+    for (int step = 0; step <= row && list->currentIndex().row() != row; ++step)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(editor->currentText(), text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(grid->EditorMode()) << "Return ends the edit of the cell";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return offered;
+}
+
 TRegIniFile Options()
 {
     return TRegIniFile(QStringLiteral("Software\\Tavrolin\\Diorganvsh"));
@@ -141,16 +180,16 @@ protected:
         main->Timer1->stop();
     }
 
-    void EnterCountry()
+    void EnterCountry(const QString &country = Country)
     {
-        QDialog *opened = InModalWindow(main->Item("N11"), [] {
+        QDialog *opened = InModalWindow(main->Item("N11"), [&country] {
             TKrathForm *form = KrathForm();
             form->DBNavigator1->Button(nbInsert)->click();
-            form->DBGrid1->Model().SetCellText(0, Country);
+            form->DBGrid1->Model().SetCellText(0, country);
             form->DBNavigator1->Button(nbPost)->click();
         });
         EXPECT_EQ(opened, KrathForm());
-        EXPECT_EQ(Count(R"(SELECT COUNT(*) FROM "Krath" WHERE "Name" = ?1)", {Country}), 1);
+        EXPECT_EQ(Count(R"(SELECT COUNT(*) FROM "Krath" WHERE "Name" = ?1)", {country}), 1);
     }
 
     void EnterCategory()
@@ -219,6 +258,24 @@ protected:
                       {"Ολυμπιακός", 1}, {"Παναθηναϊκός", 2}, {"ΑΕΚ", 3}, {"Άρης", 4}, {"ΠΑΟΚ", 5}}));
     }
 
+    // A club of Cyprus, entered with the team editor's country choice moved to Cyprus.
+    void EnterCypriotClub()
+    {
+        InModalWindow(main->Item("N3"), [] {
+            TOmadesForm *form = OmadesForm();
+            QTest::keyClick(form->CmbKrath, Qt::Key_Down);
+            ASSERT_EQ(form->CmbKrath->currentText(), Cyprus);
+            form->DBNavigator1->Button(nbInsert)->click();
+            form->DBGrid1->Model().SetCellText(0, "ΑΠΟΕΛ");
+            form->DBGrid1->Model().SetCellText(1, "APOEL");
+            form->DBNavigator1->Button(nbPost)->click();
+        });
+        EXPECT_EQ(
+            Rows(R"(SELECT "C"."Name" FROM "Omades" "O" JOIN "Krath" "C" ON "C"."RecNo" = "O"."KratosNo" )"
+                 R"(WHERE "O"."Name" = 'ΑΠΟΕΛ')"),
+            (QList<QVariantList>{{Cyprus}}));
+    }
+
     // A league of four clubs; the fifth is refused.
     void EnterCompetition()
     {
@@ -226,6 +283,30 @@ protected:
         TDiorganvshForm *form = DiorganvshForm();
         ASSERT_NE(form, nullptr);
         EXPECT_FALSE(main->Panel1->isVisible());
+        EnterLeague(form);
+
+        for (const char *club : {"Ολυμπιακός", "Παναθηναϊκός", "ΑΕΚ", "Άρης"}) {
+            form->DBNavigator1->Button(nbInsert)->click();
+            form->DBGrid1->Model().SetCellText(0, QString::fromUtf8(club));
+            form->DBNavigator1->Button(nbPost)->click();
+            EXPECT_EQ(Dm().POmades.State(), TDataSetState::dsBrowse) << club;
+        }
+        messages.Clear();
+        form->DBNavigator1->Button(nbInsert)->click();
+        EXPECT_EQ(messages.Texts(), QStringList{TeamLimitReached});
+        EXPECT_EQ(Dm().POmades.State(), TDataSetState::dsBrowse);
+        EXPECT_EQ(LeagueClubs(), (QList<QVariantList>{{"Ολυμπιακός", "Olympiakos"},
+                                                      {"Παναθηναϊκός", "Panathinaikos"},
+                                                      {"ΑΕΚ", "AEK"},
+                                                      {"Άρης", "Aris"}}));
+        CloseChild(form);
+        EXPECT_EQ(DiorganvshForm(), nullptr);
+        EXPECT_TRUE(main->Panel1->isVisible());
+    }
+
+    // The league of four clubs, typed into the competition editor's fields.
+    void EnterLeague(TDiorganvshForm *form)
+    {
         form->DBNavigator->Button(nbInsert)->click();
         Choose(form->DBLookupComboBox1, Category);
         Choose(form->DBLookupComboBox2, Season);
@@ -248,26 +329,13 @@ protected:
             Rows(R"(SELECT "Typos", "Omades", "Rounds", "FileName" FROM "Diorganvseis" WHERE "DNo" = ?1)",
                  {dNo}),
             (QList<QVariantList>{{0, 4, 2, "greece"}}));
+    }
 
-        for (const char *club : {"Ολυμπιακός", "Παναθηναϊκός", "ΑΕΚ", "Άρης"}) {
-            form->DBNavigator1->Button(nbInsert)->click();
-            form->DBGrid1->Model().SetCellText(0, QString::fromUtf8(club));
-            form->DBNavigator1->Button(nbPost)->click();
-            EXPECT_EQ(Dm().POmades.State(), TDataSetState::dsBrowse) << club;
-        }
-        messages.Clear();
-        form->DBNavigator1->Button(nbInsert)->click();
-        EXPECT_EQ(messages.Texts(), QStringList{TeamLimitReached});
-        EXPECT_EQ(Dm().POmades.State(), TDataSetState::dsBrowse);
-        EXPECT_EQ(
-            Rows(R"(SELECT "GrName", "EnName" FROM "PerOmades" WHERE "DiorNo" = ?1 ORDER BY "RecNo")", {dNo}),
-            (QList<QVariantList>{{"Ολυμπιακός", "Olympiakos"},
-                                 {"Παναθηναϊκός", "Panathinaikos"},
-                                 {"ΑΕΚ", "AEK"},
-                                 {"Άρης", "Aris"}}));
-        CloseChild(form);
-        EXPECT_EQ(DiorganvshForm(), nullptr);
-        EXPECT_TRUE(main->Panel1->isVisible());
+    // The league's clubs in the order they were entered, by their names.
+    QList<QVariantList> LeagueClubs()
+    {
+        return Rows(R"(SELECT "GrName", "EnName" FROM "PerOmades" WHERE "DiorNo" = ?1 ORDER BY "RecNo")",
+                    {dNo});
     }
 
     // The start-up selection offers the one competition; OK remembers it.
@@ -491,6 +559,68 @@ TEST_F(FirstSessionTest, FromAnEmptyProgramFolderToALeagueTableAndBack)
     EXPECT_EQ(Count(R"(SELECT COUNT(*) FROM "Omades")"), 5);
     CloseChild(editor);
     EXPECT_TRUE(main->Panel1->isVisible());
+}
+
+// Everything stored in one run is offered at once, without a restart: the clubs stored in the
+// team editor are the competition editor's choices, the competition's clubs the match list's; each
+// list offers only what may be chosen there, in Greek order, and is picked from by mouse and keys.
+TEST_F(FirstSessionTest, ClubsStoredInTheRunAreOfferedByTheDropDownListsOfTheSameRun)
+{
+    SelOptDlg()->OKBtnClick();
+    EnterCountry();
+    EnterCountry(Cyprus);
+    EnterCategory();
+    EnterSeason();
+    EnterTeams();
+    EnterCypriotClub();
+
+    main->Item("N22")->trigger();
+    TDiorganvshForm *editor = DiorganvshForm();
+    ASSERT_NE(editor, nullptr);
+    EnterLeague(editor);
+    const QStringList greekClubs{"ΑΕΚ", "Άρης", "Ολυμπιακός", "Παναθηναϊκός", "ΠΑΟΚ"};
+    for (const char *club : {"Ολυμπιακός", "Παναθηναϊκός", "ΑΕΚ", "Άρης"}) {
+        editor->DBNavigator1->Button(nbInsert)->click();
+        ASSERT_EQ(Dm().POmades.State(), TDataSetState::dsInsert) << club;
+        EXPECT_EQ(PickFromDropDown(editor->DBGrid1, 0, QString::fromUtf8(club)), greekClubs) << club;
+        editor->DBNavigator1->Button(nbPost)->click();
+        EXPECT_EQ(Dm().POmades.State(), TDataSetState::dsBrowse) << club;
+    }
+    EXPECT_EQ(LeagueClubs(), (QList<QVariantList>{{"Ολυμπιακός", "Olympiakos"},
+                                                  {"Παναθηναϊκός", "Panathinaikos"},
+                                                  {"ΑΕΚ", "AEK"},
+                                                  {"Άρης", "Aris"}}));
+    CloseChild(editor);
+
+    messages.Clear();
+    TAgvnesForm *list = AgvnesForm();
+    main->Item("N19")->trigger();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list->PeriodCombo, Qt::Key_Down);
+    QTest::keyClick(list->DiorgCombo, Qt::Key_Down);
+    ASSERT_EQ(list->DiorgCombo->currentText(), Category);
+    ASSERT_EQ(list->PeriodCombo->currentText(), Season);
+    EXPECT_EQ(list->AgvnEdit->text(), "1");
+    list->EditDate->setText("17/09/2005");
+    const QStringList leagueClubs{"ΑΕΚ", "Άρης", "Ολυμπιακός", "Παναθηναϊκός"};
+    for (const auto &[home, away] : {std::pair{"Ολυμπιακός", "ΑΕΚ"}, {"Άρης", "Παναθηναϊκός"}}) {
+        QTest::keyClick(list->DBGrid1, Qt::Key_Insert);
+        ASSERT_EQ(Dm().Agvnes.State(), TDataSetState::dsInsert);
+        EXPECT_EQ(PickFromDropDown(list->DBGrid1, 2, QString::fromUtf8(home)), leagueClubs);
+        EXPECT_EQ(PickFromDropDown(list->DBGrid1, 3, QString::fromUtf8(away)), leagueClubs);
+    }
+    // Leaving the new row stores it.
+    QTest::keyClick(list->DBGrid1, Qt::Key_Up);
+    EXPECT_EQ(Dm().Agvnes.State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(
+        Rows(R"(SELECT "A"."Agvnistikh", "H"."GrName", "F"."GrName" FROM "Agvnes" "A" )"
+             R"(JOIN "PerOmades" "H" ON "H"."RecNo" = "A"."Ghpedoyxos" AND "H"."DiorNo" = "A"."DiorgNo" )"
+             R"(JOIN "PerOmades" "F" ON "F"."RecNo" = "A"."Filojenoymenh" AND "F"."DiorNo" = "A"."DiorgNo" )"
+             R"(WHERE "A"."DiorgNo" = ?1 ORDER BY "A"."GameNo")",
+             {dNo}),
+        (QList<QVariantList>{{1, "Ολυμπιακός", "ΑΕΚ"}, {1, "Άρης", "Παναθηναϊκός"}}));
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
+    list->BtnBackClick();
 }
 
 } // namespace

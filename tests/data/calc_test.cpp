@@ -123,6 +123,38 @@ TEST_F(CalcTest, CompetitionAndCompetitionTeamNames)
     EXPECT_EQ(Dm().POmades.FieldByName("TeamName").DisplayText(), team + QString("-T%1 1").arg(greekDNo_));
 }
 
+TEST_F(CalcTest, TeamListsOfferTheTeamsOfTheCompetitionAndItsCountry)
+{
+    auto texts = [](const TField &field) {
+        QStringList list;
+        for (const TLookupItem &item : field.LookupList())
+            list.append(item.text);
+        return list;
+    };
+    const QStringList greekTeams{QString("Ομάδα %1 1").arg(greekDNo_), QString("Ομάδα %1 2").arg(greekDNo_),
+                                 QString("Ομάδα %1 3").arg(greekDNo_), QString("Ομάδα %1 4").arg(greekDNo_)};
+    // A competition team is one of the competition's country's teams, not the English clubs.
+    ASSERT_TRUE(Dm().Diorganvseis.Locate("DNo", {greekDNo_}));
+    EXPECT_EQ(texts(Dm().POmades.FieldByName("TeamName")), greekTeams);
+    // A team stored after the list was read is offered in its place of the alphabet.
+    AddTeam(greece_, "Άρης", "Aris");
+    ASSERT_TRUE(Dm().Diorganvseis.Locate("DNo", {greekDNo_}));
+    ASSERT_TRUE(Dm().POmades.Edit());
+    EXPECT_EQ(texts(Dm().POmades.FieldByName("TeamName")), QStringList{"Άρης"} + greekTeams);
+    Dm().POmades.FieldByName("TeamName").SetAsString("Άρης");
+    EXPECT_EQ(Dm().POmades.FieldByName("TeamNo").AsInteger(), Dm().Omades.FieldByName("TeamNo").AsInteger());
+    Dm().POmades.Cancel();
+
+    // The sides of a match are the teams of its competition.
+    ASSERT_TRUE(Dm().Agvnes.Insert());
+    Dm().Agvnes.FieldByName("DiorgNo").SetValue(englishDNo_);
+    EXPECT_EQ(texts(Dm().Agvnes.FieldByName("FName")),
+              (QStringList{QString("Ομάδα %1 1").arg(englishDNo_), QString("Ομάδα %1 2").arg(englishDNo_)}));
+    Dm().Agvnes.FieldByName("DiorgNo").SetValue(greekDNo_);
+    EXPECT_EQ(texts(Dm().Agvnes.FieldByName("GName")), greekTeams);
+    Dm().Agvnes.Cancel();
+}
+
 TEST_F(CalcTest, FormAndGridScores)
 {
     ASSERT_TRUE(InsertMatch(greekDNo_, 1, greek_[0], greek_[1], QDate(2004, 9, 12), 3, 1));

@@ -68,6 +68,15 @@ protected:
         }
     }
 
+    // The names the team column offers for the competition team under the cursor.
+    QStringList TeamChoices()
+    {
+        QStringList names;
+        for (const TLookupItem &item : Dm().POmades.FieldByName("TeamName").LookupList())
+            names.append(item.text);
+        return names;
+    }
+
     // Stores a new competition team chosen by name in the grid's team column.
     bool AddTeamThroughGrid(const QString &name)
     {
@@ -367,6 +376,17 @@ TEST_F(DiorganvshFormTest, MovingToAnotherCompetitionShowsItsTeamsAndOffersItsCo
     EXPECT_EQ(form->DBGrid1->CellText(0, 0), QString("ΑΠΟΕΛ-APOEL"));
     EXPECT_EQ(form->DBLookupComboBox1->Text(), QString("ΚΥΠΕΛΛΟ ΚΥΠΡΟΥ"));
     EXPECT_TRUE(form->DBLookupComboBox4->isEnabled());
+    EXPECT_EQ(TeamChoices(), QStringList{"ΑΠΟΕΛ"});
+
+    // A new team of the league is one of Greece's clubs; a club of another country typed into the
+    // team column is not taken.
+    form->DBNavigator->BtnClick(nbPrior);
+    form->DBNavigator1->BtnClick(nbInsert);
+    EXPECT_EQ(TeamChoices(), (QStringList{"ΑΕΚ", "Ολυμπιακός", "Παναθηναϊκός"}));
+    form->DBGrid1->Model().SetCellText(0, "ΑΠΟΕΛ");
+    EXPECT_TRUE(Dm().POmades.FieldByName("TeamNo").IsNull());
+    form->DBGrid1->Model().SetCellText(0, "ΑΕΚ");
+    EXPECT_EQ(Dm().POmades.FieldByName("TeamNo").AsInteger(), aek_);
 }
 
 TEST_F(DiorganvshFormTest, TheCountrysCategoriesAreOfferedOnlyWhileTheCompetitionIsEdited)

@@ -247,6 +247,20 @@ qint64 DbConnection::ChangeCount() const
     return sqlite3_total_changes64(db_);
 }
 
+DbConnection::DataState DbConnection::SeenState() const
+{
+    return {ChangeCount(), DataVersion()};
+}
+
+DbConnection::DataState DbConnection::CurrentState()
+{
+    // The pragma opens a read of the file, which notices the commits of other connections.
+    Lease version = Statement(QStringLiteral("PRAGMA data_version"));
+    version->Step();
+    version->Reset();
+    return SeenState();
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TDatabase::TDatabase()

@@ -66,6 +66,19 @@ public:
     // Grows with every row that any statement of this connection inserted, updated or deleted.
     qint64 ChangeCount() const;
 
+    // The stored data as a reader sees it: the rows this connection has written and the version
+    // of the file that other connections (of this or another program) have committed.
+    struct DataState
+    {
+        qint64 ownChanges = -1;
+        unsigned fileVersion = 0;
+        friend bool operator==(const DataState &, const DataState &) = default;
+    };
+    // As of this connection's last read or write; asks the file nothing.
+    DataState SeenState() const;
+    // As it is now: asks the file whether another connection has committed since.
+    DataState CurrentState();
+
 private:
     explicit DbConnection(const QString &fileName);
     void OpenHandle();

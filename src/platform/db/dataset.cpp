@@ -31,6 +31,26 @@ bool IsEditState(TDataSetState state)
     return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
 }
 
+// The values a caller gives for the key fields: one value for one field, a list for several.
+QVariantList ConvertKeyValues(const QList<TField *> &fields, const QVariantList &values, bool &convertible)
+{
+    convertible = true;
+    QVariantList converted;
+    for (int i = 0; i < fields.size(); ++i) {
+        const QVariant value = values.value(i);
+        try {
+            converted.append(value.typeId() == QMetaType::QString && value.toString().isEmpty()
+                                 ? QVariant()
+                                 : fields.at(i)->Convert(value));
+        } catch (const EDatabaseError &) {
+            // A value that is no value of the field matches no record.
+            convertible = false;
+            converted.append(value);
+        }
+    }
+    return converted;
+}
+
 } // namespace
 
 void Abort()
@@ -280,15 +300,7 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
     if (field.ReadOnly())
         RaiseError(QStringLiteral("Το πεδίο '%1' δεν μπορεί να τροποποιηθεί").arg(field.FieldName()));
     if (field.FieldKind() == TFieldKind::fkLookup) {
-        // Choosing a lookup value sets the key fields to that record's keys.
-        if (!field.LookupDataSet())
-            return;
-        const QVariant keys =
-            field.LookupDataSet()->Lookup(field.LookupResultField(), {value}, field.LookupKeyFields());
-        const QList<TField *> keyFields = FieldList(field.KeyFields());
-        const QVariantList keyValues = keyFields.size() == 1 ? QVariantList{keys} : keys.toList();
-        for (int i = 0; i < keyFields.size(); ++i)
-            SetFieldValue(*keyFields.at(i), keyValues.value(i));
+        ChooseLookupValue(field, value);
         return;
     }
     const QVariant converted = field.Convert(value);
@@ -300,6 +312,100 @@ void TDataSet::SetFieldValue(TField &field, const QVariant &value)
     if (field.IsDataField() && !calculating_)
         CalculateFields(*active_);
     DataEvent(TDataEvent::deFieldChange, &field);
+}
+
+std::pair<QList<TField *>, QList<TField *>> TDataSet::LookupKeyPairs(const TField &field) const
+{
+    const QList<TField *> keys = FieldList(field.KeyFields());
+    const QList<TField *> lookupKeys = field.LookupDataSet()->FieldList(field.LookupKeyFields());
+    if (keys.isEmpty() || keys.size() != lookupKeys.size())
+        RaiseError(QStringLiteral("Τα πεδία κλειδιού του πεδίου αναζήτησης '%1' δεν αντιστοιχούν")
+                       .arg(field.FieldName()));
+    return {keys, lookupKeys};
+}
+
+void TDataSet::ChooseLookupValue(TField &field, const QVariant &value)
+{
+    // Choosing a lookup value sets the last key field to the key of the lookup record that shows
+    // it, among the records that agree with the keys the record already holds: a team's name
+    // picked for a match is that competition's team, whichever other competition has a namesake.
+    TDataSet *lookup = field.LookupDataSet();
+    if (!lookup)
+        return;
+    const auto [keys, lookupKeys] = LookupKeyPairs(field);
+    QStringList searched;
+    QVariantList wanted;
+    for (int i = 0; i + 1 < keys.size(); ++i) {
+        searched.append(lookupKeys.at(i)->FieldName());
+        wanted.append(keys.at(i)->Value());
+    }
+    searched.append(field.LookupResultField());
+    wanted.append(value);
+    SetFieldValue(*keys.last(), lookup->Lookup(searched.join(';'), wanted, lookupKeys.last()->FieldName()));
+}
+
+QList<TLookupItem> TDataSet::LookupList(const TField &field)
+{
+    TDataSet *lookup = field.LookupDataSet();
+    if (field.FieldKind() != TFieldKind::fkLookup || !lookup || !lookup->Active())
+        return {};
+    const TField *result = lookup->FindField(field.LookupResultField());
+    if (!result)
+        return {};
+    const auto [keys, lookupKeys] = LookupKeyPairs(field);
+    const QList<TField *> narrowing = lookupKeys.mid(0, lookupKeys.size() - 1);
+    QVariantList known;
+    for (int i = 0; i + 1 < keys.size(); ++i)
+        known.append(keys.at(i)->Value());
+    bool convertible = true;
+    const QVariantList values = ConvertKeyValues(narrowing, known, convertible);
+    if (!convertible)
+        return {};
+    struct Offered
+    {
+        QVariant value;
+        TLookupItem item;
+    };
+    QList<Offered> offered;
+    for (TRecordBuffer &record : lookup->MatchingRecords(narrowing, values)) {
+        if (!result->IsDataField() && !record.calculated)
+            lookup->CalculateFields(record);
+        const QVariant value = record.values.value(result->Index());
+        offered.append({value,
+                        {record.values.value(lookupKeys.last()->Index()),
+                         TField::ValueToText(value, result->DataType())}});
+    }
+    const bool text = IsTextType(result->DataType());
+    std::stable_sort(offered.begin(), offered.end(), [text](const Offered &a, const Offered &b) {
+        return text ? CompareCaseInsensitive(a.item.text, b.item.text) < 0
+                    : QVariant::compare(a.value, b.value) == QPartialOrdering::Less;
+    });
+    // Several records of one key showing one text (the spellings of a team) are one choice.
+    QList<TLookupItem> distinct;
+    for (const auto &[value, item] : std::as_const(offered)) {
+        bool seen = false;
+        for (auto it = distinct.crbegin(); it != distinct.crend() && it->text == item.text && !seen; ++it)
+            seen = it->key == item.key;
+        if (!seen)
+            distinct.append(item);
+    }
+    return distinct;
+}
+
+QVector<TRecordBuffer> TDataSet::MatchingRecords(const QList<TField *> &fields, const QVariantList &values)
+{
+    EnsureViewComplete();
+    QVector<TRecordBuffer> found;
+    for (int position = 0; position < view_.size(); ++position) {
+        const TRecordBuffer &record = CachedRecord(position);
+        bool match = true;
+        for (int i = 0; i < fields.size() && match; ++i)
+            match = ValuesMatch(record.values.at(fields.at(i)->Index()), values.value(i),
+                                fields.at(i)->DataType(), {});
+        if (match)
+            found.append(record);
+    }
+    return found;
 }
 
 void TDataSet::InvalidateCalculatedFields()
@@ -1231,30 +1337,6 @@ std::optional<std::optional<qint64>> TDataSet::SearchView(const QList<TField *> 
     return std::nullopt;
 }
 
-namespace {
-
-// The values a caller gives for the key fields: one value for one field, a list for several.
-QVariantList ConvertKeyValues(const QList<TField *> &fields, const QVariantList &values, bool &convertible)
-{
-    convertible = true;
-    QVariantList converted;
-    for (int i = 0; i < fields.size(); ++i) {
-        const QVariant value = values.value(i);
-        try {
-            converted.append(value.typeId() == QMetaType::QString && value.toString().isEmpty()
-                                 ? QVariant()
-                                 : fields.at(i)->Convert(value));
-        } catch (const EDatabaseError &) {
-            // A value that is no value of the field matches no record.
-            convertible = false;
-            converted.append(value);
-        }
-    }
-    return converted;
-}
-
-} // namespace
-
 std::optional<qint64> TDataSet::FindRecord(const QString &keyFields, const QVariantList &values,
                                            TLocateOptions options)
 {
@@ -1318,6 +1400,8 @@ QVariant TDataSet::Lookup(const QString &keyFields, const QVariantList &values, 
     const std::optional<qint64> found = FindRecord(keyFields, values, {});
     if (!found)
         return QVariant();
+    // The record is read as stored now, not as an earlier look at it left it in the cache.
+    SyncRecordCache();
     TRecordBuffer record;
     if (auto it = cache_.find(*found); it != cache_.end() && it->missing == 0) {
         record = it.value();

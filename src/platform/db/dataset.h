@@ -183,6 +183,15 @@ public:
     bool Locate(const QString &keyFields, const QVariantList &values, TLocateOptions options = {});
     // The result field(s) of the first such record without moving; null when none.
     QVariant Lookup(const QString &keyFields, const QVariantList &values, const QString &resultFields);
+    // The values a lookup field of this dataset may take in the active record: the records of its
+    // lookup dataset as stored now (a record that any window or program added since that dataset
+    // opened is among them) whose lookup keys before the last equal this record's key fields
+    // before the last; each as the key of its last lookup key field with the text of its result
+    // field, once, in Greek alphabetical order of the texts.
+    QList<TLookupItem> LookupList(const TField &field);
+    // Whether the stored data may have changed since the records in view were read, by a write of
+    // this program or of another one; Refresh reads them again.
+    virtual bool ViewOutdated() { return false; }
 
     // --- filters ---
     QString Filter() const { return filter_; }
@@ -243,6 +252,9 @@ protected:
     // scans the records otherwise.
     virtual std::optional<std::optional<qint64>>
     SearchView(const QList<TField *> &fields, const QVariantList &values, TLocateOptions options);
+    // The records that belong to the view and whose data fields equal the values (of the fields'
+    // types), read as stored now, in view order. The base scans the records in view.
+    virtual QVector<TRecordBuffer> MatchingRecords(const QList<TField *> &fields, const QVariantList &values);
     // The record filter callback or text changed: rebuild the view.
     virtual void FilterChanged();
     // The filter text compiled to SQL over the data fields of this dataset, under their names.
@@ -312,6 +324,10 @@ private:
     // The first record in view whose fields match the values.
     std::optional<qint64> FindRecord(const QString &keyFields, const QVariantList &values,
                                      TLocateOptions options);
+    // The key fields of a lookup field of this dataset and the lookup fields of its lookup dataset
+    // they stand for, as many of each; raises EDatabaseError when they do not pair up.
+    std::pair<QList<TField *>, QList<TField *>> LookupKeyPairs(const TField &field) const;
+    void ChooseLookupValue(TField &field, const QVariant &value);
 
     TFields fields_;
     QHash<QString, int> fieldIndex_;

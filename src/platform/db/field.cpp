@@ -101,6 +101,11 @@ void TField::SetLookupResultField(const QString &field)
     dataSet_->InvalidateCalculatedFields();
 }
 
+QList<TLookupItem> TField::LookupList() const
+{
+    return dataSet_->LookupList(*this);
+}
+
 QVariant TField::Value() const
 {
     return index_ < 0 ? QVariant() : dataSet_->ActiveValue(index_);

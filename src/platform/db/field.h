@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -20,6 +21,14 @@ enum class TFieldKind
 };
 
 using TFieldGetTextEvent = std::function<void(TField &sender, QString &text, bool displayText)>;
+
+// One value a lookup field offers: the key it stands for and the text it shows.
+struct TLookupItem
+{
+    QVariant key;
+    QString text;
+    friend bool operator==(const TLookupItem &, const TLookupItem &) = default;
+};
 
 // One field of a dataset: a column of the table or query, a calculated field (filled by the
 // dataset's OnCalcFields) or a lookup field (the result field of the lookup dataset's record
@@ -61,7 +70,9 @@ public:
     TFieldGetTextEvent OnGetText;
 
     // Lookup definition. The result field may change while the dataset is open: the values
-    // are looked up again when records are next read.
+    // are looked up again when records are next read. With several key fields, those before the
+    // last name what the record already knows (the competition of a match): the field shows and
+    // offers only the lookup records that agree with them, and a choice sets the last key field.
     QString KeyFields() const { return keyFields_; }
     void SetKeyFields(const QString &fields) { keyFields_ = fields; }
     TDataSet *LookupDataSet() const { return lookupDataSet_; }
@@ -70,6 +81,9 @@ public:
     void SetLookupKeyFields(const QString &fields) { lookupKeyFields_ = fields; }
     QString LookupResultField() const { return lookupResultField_; }
     void SetLookupResultField(const QString &field);
+    // The values a lookup field may take in the active record, read from the stored data as it
+    // is now (see TDataSet::LookupList).
+    QList<TLookupItem> LookupList() const;
 
     // The value in the field's own type: int (integer kinds), bool, double, QString, QDate,
     // QTime, QDateTime or QByteArray; a null QVariant when the field is empty.

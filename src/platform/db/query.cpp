@@ -4,6 +4,7 @@
 #include "platform/db/database.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/schema.h"
+#include "platform/db/sql_order.h"
 #include "platform/db/sql_text.h"
 
 #include <sqlite3.h>
@@ -254,13 +255,27 @@ void TQuery::SqlChanged()
     params_.params_ = std::move(params);
 }
 
-QString TQuery::PreparedText(QStringList &paramNames) const
+QString TQuery::PreparedText(QStringList &paramNames)
 {
     const PreparedSqlText prepared = PrepareSqlText(sql_.Text());
     if (prepared.sql.trimmed().isEmpty())
         throw EDatabaseError(QStringLiteral("Το ερώτημα δεν έχει κείμενο SQL"));
     paramNames = prepared.paramNames;
-    return prepared.sql;
+    // Names sort in Greek order, as the indexes of text fields give them.
+    DbConnection &connection = Database().Connection();
+    return CollateOrderTerms(
+        prepared.sql, [&connection](const QString &table, const QString &column) -> std::optional<bool> {
+            std::shared_ptr<const TTableDef> def;
+            try {
+                def = connection.TableDef(table);
+            } catch (const EDatabaseError &) {
+                return std::nullopt;
+            }
+            const TFieldDef *field = def->FindField(column);
+            if (!field)
+                return std::nullopt;
+            return IsTextType(field->DataType);
+        });
 }
 
 void TQuery::BindParams(SqliteStatement &statement, const QStringList &paramNames) const

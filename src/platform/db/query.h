@@ -123,7 +123,7 @@ protected:
     void FetchRecords(const QVector<qint64> &ids, QHash<qint64, TRecordBuffer> &into) override;
 
 private:
-    QString PreparedText(QStringList &paramNames) const;
+    QString PreparedText(QStringList &paramNames);
     void BindParams(class SqliteStatement &statement, const QStringList &paramNames) const;
     // The source field a parameter without a value takes its value from.
     TField *SourceField(const TParam &param) const;

@@ -14,12 +14,15 @@ constexpr int FetchBatch = 32;
 const QString FoldedCollation = QStringLiteral(" COLLATE ") + QString::fromLatin1(GreekCollationName);
 
 // SQL comparisons of one key field in the order of the index, where an empty (NULL) field sorts
-// before every value and equals an empty key value.
+// before every value and equals an empty key value. Text sorts by the Greek collation; a folded
+// part also matches without case and accents. (The collation tells apart only texts that differ,
+// so an unfolded part's equality is that of the stored text.)
 struct KeyPart
 {
     QString column;
     bool folded;
     bool descending;
+    bool text;
 };
 
 QString Equal(const KeyPart &part, const QVariant &value, QVariantList &binds)
@@ -47,7 +50,8 @@ QString Greater(const KeyPart &part, const QVariant &value, bool orEqual, QVaria
                              .arg(part.column, FoldedCollation);
     }
     binds.append(value);
-    return part.column + (orEqual ? QStringLiteral(" >= ?") : QStringLiteral(" > ?"));
+    return part.column + (part.text ? FoldedCollation : QString()) +
+           (orEqual ? QStringLiteral(" >= ?") : QStringLiteral(" > ?"));
 }
 
 QString Less(const KeyPart &part, const QVariant &value, bool orEqual, QVariantList &binds)
@@ -62,8 +66,9 @@ QString Less(const KeyPart &part, const QVariant &value, bool orEqual, QVariantL
                              .arg(part.column, FoldedCollation);
     }
     binds.append(value);
-    return QStringLiteral("(%1 %2 ? OR %1 IS NULL)")
-        .arg(part.column, orEqual ? QStringLiteral("<=") : QStringLiteral("<"));
+    return QStringLiteral("(%1%2 %3 ? OR %1 IS NULL)")
+        .arg(part.column, part.text ? FoldedCollation : QString(),
+             orEqual ? QStringLiteral("<=") : QStringLiteral("<"));
 }
 
 // After the value in the direction of the index, or before it.
@@ -256,9 +261,9 @@ void TTable::ResolveOrder()
         if (!field.IsDataField())
             throw EDatabaseError(
                 QStringLiteral("Το πεδίο '%1' δεν είναι πεδίο του πίνακα %2").arg(name, tableName_));
-        const bool folded = index && index->Has(ixCaseInsensitive) && IsTextType(field.DataType());
-        order_.append(
-            {QuoteIdentifier(field.FieldName()), field.Index(), index && index->Has(ixDescending), folded});
+        const bool text = IsTextType(field.DataType());
+        order_.append({QuoteIdentifier(field.FieldName()), field.Index(), index && index->Has(ixDescending),
+                       text && index && index->Has(ixCaseInsensitive), text});
     }
 }
 
@@ -266,7 +271,7 @@ QString TTable::OrderBySql() const
 {
     QStringList terms;
     for (const OrderColumn &column : order_)
-        terms.append(column.column + (column.folded ? FoldedCollation : QString()) +
+        terms.append(column.column + (column.text ? FoldedCollation : QString()) +
                      (column.descending ? QStringLiteral(" DESC") : QString()));
     terms.append(QStringLiteral("rowid"));
     return terms.join(QStringLiteral(", "));
@@ -291,7 +296,7 @@ TTable::Condition TTable::ViewCondition() const
     Condition condition;
     QList<KeyPart> keyParts;
     for (const OrderColumn &column : order_)
-        keyParts.append({column.column, column.folded, column.descending});
+        keyParts.append({column.column, column.folded, column.descending, column.text});
     if (rangeActive_) {
         const int count = std::min<int>(std::max(rangeStart_.size(), rangeEnd_.size()), order_.size());
         const QVariantList start = KeyToStorage(rangeStart_, std::min<int>(rangeStart_.size(), count));
@@ -323,7 +328,8 @@ TTable::Condition TTable::ViewCondition() const
                 parts.append(QStringLiteral("0"));
                 continue;
             }
-            parts.append(Equal({QuoteIdentifier(field.FieldName()), false, false}, value, condition.values));
+            parts.append(
+                Equal({QuoteIdentifier(field.FieldName()), false, false, false}, value, condition.values));
         }
     }
     if (Filtered() && !Filter().trimmed().isEmpty()) {
@@ -395,6 +401,8 @@ QVector<qint64> TTable::QueryView(int offset, int limit, QHash<qint64, TRecordBu
             ids.append(statement->Int64(0));
         }
     }
+    if (offset == 0)
+        viewState_ = connection_->SeenState();
     complete = limit < 0 || ids.size() <= limit;
     if (!complete)
         ids.resize(limit);
@@ -512,8 +520,8 @@ int TTable::CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const
         if (x.isNull() || y.isNull()) {
             result = int(!x.isNull()) - int(!y.isNull());
         } else if (x.typeId() == QMetaType::QString) {
-            result = column.folded ? CompareCaseInsensitive(x.toString(), y.toString())
-                                   : QString::compare(x.toString(), y.toString(), Qt::CaseSensitive);
+            result = column.text ? CompareCaseInsensitive(x.toString(), y.toString())
+                                 : QString::compare(x.toString(), y.toString(), Qt::CaseSensitive);
         } else {
             const QPartialOrdering order = QVariant::compare(x, y);
             result = order == QPartialOrdering::Less ? -1 : (order == QPartialOrdering::Greater ? 1 : 0);
@@ -546,7 +554,7 @@ std::optional<qint64> TTable::FirstMatching(const Condition &extra)
     return statement->Int64(0);
 }
 
-std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &fields,
+std::optional<TTable::Condition> TTable::MatchCondition(const QList<TField *> &fields,
                                                         const QVariantList &values, TLocateOptions options)
 {
     Condition condition;
@@ -579,7 +587,42 @@ std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &f
         }
     }
     condition.sql = parts.join(QStringLiteral(" AND "));
-    return FirstMatching(condition);
+    return condition;
+}
+
+std::optional<std::optional<qint64>> TTable::SearchView(const QList<TField *> &fields,
+                                                        const QVariantList &values, TLocateOptions options)
+{
+    const std::optional<Condition> condition = MatchCondition(fields, values, options);
+    if (!condition)
+        return std::nullopt;
+    return FirstMatching(*condition);
+}
+
+QVector<TRecordBuffer> TTable::MatchingRecords(const QList<TField *> &fields, const QVariantList &values)
+{
+    const Condition view = ViewCondition();
+    const Condition match = *MatchCondition(fields, values, {});
+    QStringList parts;
+    for (const QString &part : {view.sql, match.sql})
+        if (!part.isEmpty())
+            parts.append(part);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columnsSql_, QuoteIdentifier(def_->Name));
+    if (!parts.isEmpty())
+        sql += QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY ") + OrderBySql();
+    DbConnection::Lease statement = connection_->Statement(sql);
+    statement->BindAll(view.values);
+    statement->BindAll(match.values, int(view.values.size()) + 1);
+    QVector<TRecordBuffer> records;
+    while (statement->Step())
+        records.append(ReadRecord(*statement));
+    return records;
+}
+
+bool TTable::ViewOutdated()
+{
+    return Active() && connection_ && connection_->CurrentState() != viewState_;
 }
 
 void TTable::MoveToId(qint64 id)
@@ -664,8 +707,9 @@ bool TTable::FindKey(const QVariantList &keyValues)
     Condition condition;
     QStringList parts;
     for (int i = 0; i < stored.size(); ++i)
-        parts.append(Equal({order_.at(i).column, order_.at(i).folded, order_.at(i).descending}, stored.at(i),
-                           condition.values));
+        parts.append(
+            Equal({order_.at(i).column, order_.at(i).folded, order_.at(i).descending, order_.at(i).text},
+                  stored.at(i), condition.values));
     condition.sql = parts.join(QStringLiteral(" AND "));
     const std::optional<qint64> found = FirstMatching(condition);
     if (!found)
@@ -683,7 +727,7 @@ void TTable::FindNearest(const QVariantList &keyValues)
     const QVariantList stored = KeyToStorage(keyValues, std::min<int>(keyValues.size(), order_.size()));
     QList<KeyPart> parts;
     for (const OrderColumn &column : order_)
-        parts.append({column.column, column.folded, column.descending});
+        parts.append({column.column, column.folded, column.descending, column.text});
     Condition condition;
     condition.sql = Lexicographic(parts, stored, 0, true, condition.values);
     const std::optional<qint64> found = FirstMatching(condition);

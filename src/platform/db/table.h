@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/database.h"
 #include "platform/db/dataset.h"
 #include "platform/db/schema.h"
 
@@ -7,7 +8,6 @@
 
 #include <memory>
 
-class DbConnection;
 class SqliteStatement;
 class TDataSource;
 
@@ -61,6 +61,7 @@ public:
     void SetMasterFields(const QString &fields);
 
     QString DisplayTableName() const override { return tableName_; }
+    bool ViewOutdated() override;
 
 protected:
     void OpenCursor() override;
@@ -75,6 +76,8 @@ protected:
     int CompareRecords(const TRecordBuffer &a, const TRecordBuffer &b) const override;
     std::optional<std::optional<qint64>> SearchView(const QList<TField *> &fields, const QVariantList &values,
                                                     TLocateOptions options) override;
+    QVector<TRecordBuffer> MatchingRecords(const QList<TField *> &fields,
+                                           const QVariantList &values) override;
     void InitNewRecord(TRecordBuffer &record) override;
     void FilterChanged() override;
 
@@ -84,7 +87,10 @@ private:
         QString column;
         int fieldIndex;
         bool descending;
+        // Matched without case and accents (a case-insensitive index of a text field).
         bool folded;
+        // Sorted by the Greek collation, as every text field is.
+        bool text;
     };
     struct Condition
     {
@@ -102,6 +108,9 @@ private:
     // fields but those missing (a bit per field index).
     TRecordBuffer ReadRecord(const SqliteStatement &statement, quint64 missing = 0) const;
     std::optional<qint64> FirstMatching(const Condition &condition);
+    // The fields equal to the values; none when the options ask what SQL cannot say.
+    static std::optional<Condition> MatchCondition(const QList<TField *> &fields, const QVariantList &values,
+                                                   TLocateOptions options);
     void MoveToId(qint64 id);
     void MasterChanged(TField *field);
     QVariantList MasterValues() const;
@@ -131,6 +140,8 @@ private:
     QString viewSql_[3];
     QString viewFromSql_;
     quint64 viewFields_ = 0;
+    // The stored data as the view's ids were read.
+    DbConnection::DataState viewState_;
 
     bool rangeActive_ = false;
     QVariantList rangeStart_;

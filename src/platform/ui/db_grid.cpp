@@ -80,18 +80,12 @@ QString EditorText(QWidget *editor)
     return QString();
 }
 
-// The texts a lookup field may take: the result field of every record of its lookup dataset.
+// The texts a lookup field may take in the record being edited, as stored now.
 QStringList LookupTexts(const TField &field)
 {
     QStringList texts;
-    TDataSet *lookup = field.LookupDataSet();
-    const TField *result =
-        lookup && lookup->Active() ? lookup->FindField(field.LookupResultField()) : nullptr;
-    if (!result)
-        return texts;
-    const int count = lookup->RecordCount();
-    for (int row = 0; row < count; ++row)
-        texts.append(lookup->DisplayTextAt(row, result->Index()));
+    for (const TLookupItem &item : field.LookupList())
+        texts.append(item.text);
     return texts;
 }
 

@@ -31,6 +31,12 @@ void TDBLookupComboBox::ShowKey()
     filling_ = false;
 }
 
+void TDBLookupComboBox::showPopup()
+{
+    link_.RefreshIfOutdated();
+    QComboBox::showPopup();
+}
+
 void TDBLookupComboBox::hidePopup()
 {
     QComboBox::hidePopup();

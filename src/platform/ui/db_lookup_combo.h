@@ -26,6 +26,7 @@ public:
     // The drop-down list closed.
     std::function<void()> OnCloseUp;
 
+    void showPopup() override;
     void hidePopup() override;
 
 protected:

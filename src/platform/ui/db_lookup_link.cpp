@@ -115,6 +115,20 @@ bool TDBLookupLink::CanChoose() const
     return dataLink_.CanEdit();
 }
 
+void TDBLookupLink::RefreshIfOutdated()
+{
+    TDataSet *list = ListSource() ? ListSource()->DataSet() : nullptr;
+    // A record being edited is the user's: the list waits until it is stored or given up.
+    if (!list || list->State() != TDataSetState::dsBrowse || list->ControlsDisabled() ||
+        !list->ViewOutdated())
+        return;
+    try {
+        list->Refresh();
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+}
+
 bool TDBLookupLink::Choose(int index)
 {
     if (index < 0 || index >= keys_.size())

@@ -40,6 +40,10 @@ public:
     bool Choose(int index);
     // Whether the user may choose: a data field that can be changed, or no data field.
     bool CanChoose() const;
+    // Before the list is offered: when the stored data changed since the list dataset read its
+    // records (a record added through another dataset, a statement or another program), the
+    // dataset reads them again and the list follows.
+    void RefreshIfOutdated();
 
     // The list was read again; the key to show changed.
     std::function<void()> OnItemsChanged;

@@ -1,5 +1,8 @@
 #include "platform/ui/db_lookup_list.h"
 
+#include <QFocusEvent>
+#include <QShowEvent>
+
 TDBLookupListBox::TDBLookupListBox(QWidget *parent) : TDBLookupControl(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,4 +44,16 @@ void TDBLookupListBox::currentChanged(const QModelIndex &current, const QModelIn
     ShowKey();
     if (chosen && OnClick)
         OnClick();
+}
+
+void TDBLookupListBox::showEvent(QShowEvent *event)
+{
+    link_.RefreshIfOutdated();
+    QListWidget::showEvent(event);
+}
+
+void TDBLookupListBox::focusInEvent(QFocusEvent *event)
+{
+    link_.RefreshIfOutdated();
+    QListWidget::focusInEvent(event);
 }

@@ -23,6 +23,9 @@ public:
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // The rows are read again when the stored data changed since they were read.
+    void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void FillItems();

@@ -64,6 +64,36 @@ TEST_F(DbLookupTest, WithoutADataFieldTheComboOnlySelectsAKey)
     EXPECT_EQ(combo.count(), 4);
 }
 
+TEST_F(DbLookupTest, ListsReadTheirRecordsAgainWhenTheStoredDataChanged)
+{
+    TDBLookupComboBox combo;
+    Bind(combo, true);
+    TDBLookupListBox list;
+    Bind(list, false);
+    // Another window's table adds a category: the open lists read it when they are next offered.
+    auto other = OpenTable("Kathgories");
+    Append(*other, {{"KatNo", 4}, {"GrName", QString::fromUtf8("Δ Εθνική")}});
+    ASSERT_EQ(combo.count(), 3);
+    combo.showPopup();
+    EXPECT_EQ(combo.count(), 4);
+    EXPECT_EQ(combo.itemText(3), QString::fromUtf8("Δ Εθνική"));
+    EXPECT_EQ(combo.Text(), QString::fromUtf8("Α Εθνική")) << "the key shown stays";
+    combo.hidePopup();
+    list.show();
+    EXPECT_EQ(list.count(), 4);
+
+    // A list whose dataset is being edited waits for the edit to end.
+    Append(*other, {{"KatNo", 5}, {"GrName", QString::fromUtf8("Ε Εθνική")}});
+    ASSERT_TRUE(categories->Edit());
+    combo.showPopup();
+    EXPECT_EQ(combo.count(), 4);
+    combo.hidePopup();
+    categories->Cancel();
+    combo.showPopup();
+    EXPECT_EQ(combo.count(), 5);
+    combo.hidePopup();
+}
+
 TEST_F(DbLookupTest, AReadOnlyFieldKeepsItsKey)
 {
     TDBLookupComboBox combo;
