@@ -33,7 +33,9 @@ inline const TDBGridOptions DefaultDBGridOptions{dgEditing,       dgTitles,     
 
 // A grid over the dataset of a data source: one row per record, read on demand, and the columns
 // of Columns. The current row and the dataset's current record follow each other. Cells are
-// edited in place and written through the dataset (errors are shown and the edit stays); Down on
+// edited in place and written through the dataset (errors are shown and the edit stays); an
+// editor the user did not change writes nothing. A post writes the open editor first; when the
+// record is posted, cancelled or left by the program, the editor closes without writing. Down on
 // the last row or the Insert key appends a record, and a new record left unchanged is dropped
 // when the user leaves it. Cells may be owner-drawn.
 class TDBGrid : public QTableView
@@ -94,6 +96,8 @@ public:
     QWidget *CreateEditor(QWidget *parent, const QModelIndex &index);
     void EditorDestroyed(QWidget *editor);
     bool EditorKeyPress(QKeyEvent *event);
+    // Whether the field refused the open editor's text, unchanged since.
+    bool EditorRefused() const { return editorRefused_; }
     void UserMove(const QModelIndex &target);
 
 protected:
@@ -117,6 +121,7 @@ private:
     bool CommitEditor();
     bool WriteEditor(QWidget *editor);
     void WriteEditorForPost();
+    void DropEditor();
     bool MoveDataSet(int row);
     void SetCurrentColumn(int column);
     void PlaceCurrent();
@@ -136,6 +141,9 @@ private:
     int selectedIndex_ = 0;
     int drawingRow_ = -1;
     QPointer<QWidget> editor_;
+    // Whether the user changed the open editor's text or choice.
+    bool editorChanged_ = false;
+    bool editorRefused_ = false;
     bool editFailed_ = false;
     bool committing_ = false;
     const QKeyEvent *handledKey_ = nullptr;
