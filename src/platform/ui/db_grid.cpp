@@ -363,6 +363,29 @@ void TDBGrid::ShowEditor()
         edit(currentIndex(), EditKeyPressed, nullptr);
 }
 
+int TDBGrid::FirstEditableColumn() const
+{
+    const int row = model_->CurrentRow();
+    for (int column = 0; column < columns_.Count(); ++column)
+        if (!isColumnHidden(column) && model_->CanEditCell(row, column))
+            return column;
+    return -1;
+}
+
+bool TDBGrid::FocusToEdit(const TDataSource *source)
+{
+    const int row = model_->CurrentRow();
+    if (!source || source != DataSource() || row < 0)
+        return false;
+    const bool keepColumn = row != model_->InsertRow() && !isColumnHidden(selectedIndex_) &&
+                            model_->CanEditCell(row, selectedIndex_);
+    const int column = keepColumn ? selectedIndex_ : FirstEditableColumn();
+    if (column < 0 || !TakeEditFocus(*this))
+        return false;
+    SetSelectedIndex(column);
+    return true;
+}
+
 QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
 {
     const TColumn &column = columns_[index.column()];

@@ -38,7 +38,7 @@ inline const TDBGridOptions DefaultDBGridOptions{dgEditing,       dgTitles,     
 // record is posted, cancelled or left by the program, the editor closes without writing. Down on
 // the last row or the Insert key appends a record, and a new record left unchanged is dropped
 // when the user leaves it. Cells may be owner-drawn.
-class TDBGrid : public QTableView
+class TDBGrid : public QTableView, public TDataEditor
 {
     Q_OBJECT
 
@@ -73,6 +73,9 @@ public:
     bool EditorMode() const { return editor_ != nullptr; }
     // Opens the in-place editor on the current cell.
     void ShowEditor();
+    // Takes the focus on the current row: a new record at its first editable cell, a record
+    // being edited at the current cell when that is editable, else at the first editable one.
+    bool FocusToEdit(const TDataSource *source) override;
 
     // Fills the cell with the canvas's brush and writes the cell's text in the column's
     // alignment with the canvas's font.
@@ -122,6 +125,7 @@ private:
     bool WriteEditor(QWidget *editor);
     void WriteEditorForPost();
     void DropEditor();
+    int FirstEditableColumn() const;
     bool MoveDataSet(int row);
     void SetCurrentColumn(int column);
     void PlaceCurrent();
