@@ -77,7 +77,8 @@ void TKrathForm::FormShow()
 
 void TKrathForm::DBNavigatorClick(TNavigateBtn Button)
 {
-    if (Button == nbEdit)
+    // The grid guards the stored countries against stray typing; a new country is typed in it.
+    if (Button == nbEdit || Button == nbInsert)
         DBGrid1->SetReadOnly(false);
 }
 

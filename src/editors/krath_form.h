@@ -13,7 +13,7 @@ class TDBGrid;
 class TDBImage;
 
 // "Εισαγωγή Κρατών": the countries with their flags, on the data module's Krath. The grid takes
-// typing only once the edit button has been pressed; the flag button loads a picture file into
+// typing only once the edit or insert button has been pressed; the flag button loads a picture file into
 // the country's flag, which is stored when the record is posted. The navigator offers no delete.
 class TKrathForm : public QDialog
 {

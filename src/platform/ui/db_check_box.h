@@ -9,7 +9,7 @@
 // A check box over one field. A logical field is checked when true; any other field is checked
 // when its text equals one of the ";"-separated ValueChecked texts (without case) and unchecked
 // otherwise. Clicking writes true/false, or the first ValueChecked / ValueUnchecked text.
-class TDBCheckBox : public QCheckBox
+class TDBCheckBox : public QCheckBox, public TDataEditor
 {
     Q_OBJECT
 
@@ -21,6 +21,10 @@ public:
     QString DataField() const { return link_.FieldName(); }
     void SetDataField(const QString &name) { link_.SetFieldName(name); }
     TField *Field() const { return link_.Field(); }
+    bool FocusToEdit(const TDataSource *source) override
+    {
+        return !readOnly_ && link_.EditsRecordOf(source) && TakeEditFocus(*this);
+    }
 
     QString ValueChecked() const { return valueChecked_; }
     void SetValueChecked(const QString &value);

@@ -3,6 +3,16 @@
 #include "platform/db/db_errors.h"
 #include "platform/ui/message_service.h"
 
+#include <QWidget>
+
+bool TakeEditFocus(QWidget &control)
+{
+    if (!control.isVisible() || !control.isEnabled() || control.focusPolicy() == Qt::NoFocus)
+        return false;
+    control.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 bool TSourceConnections::Switch(TDataSource *source)
 {
     if (source_ == source)

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QWidget;
+
 // A control's hold on a data source: the source (null once it is destroyed) and the control's
 // signal connections to it, dropped when the control moves to another source.
 class TSourceConnections
@@ -26,6 +28,23 @@ private:
     QPointer<TDataSource> source_;
     QList<QMetaObject::Connection> connections_;
 };
+
+// A data-aware control that can take the keyboard to change the current record of a data source.
+// The navigator's insert and edit buttons hand the keyboard to the first such control of their
+// window, in tab order, so that typing goes into the record at once.
+class TDataEditor
+{
+public:
+    // Takes the focus when the control changes the current record of the source and may do so
+    // now; false otherwise.
+    virtual bool FocusToEdit(const TDataSource *source) = 0;
+
+protected:
+    ~TDataEditor() = default;
+};
+
+// Gives a data editor the focus, if it is shown, enabled and takes focus at all.
+bool TakeEditFocus(QWidget &control);
 
 // The tie between one data-aware control and one field of the dataset behind a data source: tells
 // the control when to show the field again and when to write what the user typed, and puts the
@@ -54,6 +73,11 @@ public:
     // Whether the user may change the field now: it can be modified, and the record is being
     // edited or the source puts it into edit state on a change.
     bool CanEdit() const;
+    // Whether the control may change the current record of the source now (see TDataEditor).
+    bool EditsRecordOf(const TDataSource *source) const
+    {
+        return source && source == DataSource() && CanEdit();
+    }
 
     // What a control calls when the user starts changing the value: edit state when the source
     // allows it. True when the dataset is then being edited.

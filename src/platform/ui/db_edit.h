@@ -11,7 +11,7 @@
 // A one-line edit of one field. Typing puts the dataset into edit state (when the source allows
 // it); the text is written into the field when the edit loses focus or the record is posted.
 // An edit mask (its own, else the field's) shapes the input.
-class TDBEdit : public QLineEdit
+class TDBEdit : public QLineEdit, public TDataEditor
 {
     Q_OBJECT
 
@@ -23,6 +23,10 @@ public:
     QString DataField() const { return link_.FieldName(); }
     void SetDataField(const QString &name) { link_.SetFieldName(name); }
     TField *Field() const { return link_.Field(); }
+    bool FocusToEdit(const TDataSource *source) override
+    {
+        return !readOnly_ && link_.EditsRecordOf(source) && TakeEditFocus(*this);
+    }
 
     QString EditMask() const { return editMask_; }
     void SetEditMask(const QString &mask);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -44,8 +45,9 @@ public:
             return;
         editor->setProperty(FilledProperty, true);
         const QString text = index.data(Qt::EditRole).toString();
+        // An empty field shows no choice, so that nothing is offered as if it were chosen.
         if (auto *combo = qobject_cast<QComboBox *>(editor))
-            combo->setCurrentIndex(combo->findText(text));
+            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text));
         else if (auto *line = qobject_cast<QLineEdit *>(editor))
             line->setText(text);
     }
@@ -64,6 +66,10 @@ protected:
     {
         if (event->type() == QEvent::KeyPress && grid_->EditorKeyPress(static_cast<QKeyEvent *>(event)))
             return true;
+        // The focus leaving for the message about a refused text (or after it) neither writes the
+        // text again nor closes the editor: the text stays for correction.
+        if (event->type() == QEvent::FocusOut && grid_->EditorRefused())
+            return false;
         return QStyledItemDelegate::eventFilter(object, event);
     }
 
@@ -144,6 +150,9 @@ TDBGrid::TDBGrid(QWidget *parent) : QTableView(parent), model_(new TDBGridModel(
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     columns_.SetOnChange([this]() { model_->Reload(); });
+    // The records are read again after a post, a cancel or a change of the view: the record under
+    // the editor is gone, and its text, if it was a change, went into the post.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, &TDBGrid::DropEditor);
     connect(model_, &QAbstractItemModel::modelReset, this, [this]() {
         LayoutColumns();
         PlaceCurrent();
@@ -324,10 +333,10 @@ void TDBGrid::PlaceCurrent()
     const int row = model_->CurrentRow();
     const int column = std::clamp(selectedIndex_, 0, std::max(columns_.Count() - 1, 0));
     const QModelIndex target = row >= 0 && columns_.Count() > 0 ? model_->index(row, column) : QModelIndex();
-    if (editor_ && currentIndex() != target)
+    if (currentIndex() != target)
         // The record under the editor is gone (moved by the program): its text was written by
         // the dataset's update request if it was a change.
-        QTableView::closeEditor(editor_, QAbstractItemDelegate::NoHint);
+        DropEditor();
     selection_->Place(target, options_.Contains(dgRowSelect));
     if (target.isValid())
         scrollTo(target);
@@ -349,6 +358,29 @@ void TDBGrid::ShowEditor()
         edit(currentIndex(), EditKeyPressed, nullptr);
 }
 
+int TDBGrid::FirstEditableColumn() const
+{
+    const int row = model_->CurrentRow();
+    for (int column = 0; column < columns_.Count(); ++column)
+        if (!isColumnHidden(column) && model_->CanEditCell(row, column))
+            return column;
+    return -1;
+}
+
+bool TDBGrid::FocusToEdit(const TDataSource *source)
+{
+    const int row = model_->CurrentRow();
+    if (!source || source != DataSource() || row < 0)
+        return false;
+    const bool keepColumn = row != model_->InsertRow() && !isColumnHidden(selectedIndex_) &&
+                            model_->CanEditCell(row, selectedIndex_);
+    const int column = keepColumn ? selectedIndex_ : FirstEditableColumn();
+    if (column < 0 || !TakeEditFocus(*this))
+        return false;
+    SetSelectedIndex(column);
+    return true;
+}
+
 QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
 {
     const TColumn &column = columns_[index.column()];
@@ -358,8 +390,11 @@ QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
     const bool lookup = field && field->FieldKind() == TFieldKind::fkLookup;
     if (lookup)
         choices = LookupTexts(*field);
-    // The first change of the text puts the record into edit state; a refusal ends the edit.
+    // The user's first change of the text or choice puts the record into edit state; a refusal
+    // ends the edit.
     auto begin = [this]() {
+        editorChanged_ = true;
+        editorRefused_ = false;
         TDataSet *data = model_->DataSet();
         if (!data || data->State() == TDataSetState::dsEdit || data->State() == TDataSetState::dsInsert)
             return;
@@ -368,13 +403,14 @@ QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
         } catch (const Exception &error) {
             ShowError(error.Message());
         }
-        if (data->State() != TDataSetState::dsEdit && editor_)
-            QTableView::closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
+        if (data->State() != TDataSetState::dsEdit)
+            DropEditor();
     };
     if (lookup || !choices.isEmpty()) {
         auto *combo = new QComboBox(parent);
         combo->setEditable(!lookup);
         combo->addItems(choices);
+        combo->setCurrentIndex(-1);
         combo->setMaxVisibleItems(column.DropDownRows);
         connect(combo, &QComboBox::activated, this, begin);
         if (combo->lineEdit())
@@ -389,6 +425,8 @@ QWidget *TDBGrid::CreateEditor(QWidget *parent, const QModelIndex &index)
         editor = line;
     }
     editor_ = editor;
+    editorChanged_ = false;
+    editorRefused_ = false;
     return editor;
 }
 
@@ -400,11 +438,17 @@ void TDBGrid::EditorDestroyed(QWidget *editor)
 
 bool TDBGrid::WriteEditor(QWidget *editor)
 {
+    if (!editorChanged_)
+        return true;
+    // A message box shown while the text is written takes the focus from the editor; that must
+    // neither write the same text again nor close the editor.
+    const QScopedValueRollback writing(committing_, true);
     try {
         model_->SetCellText(currentIndex().column(), EditorText(editor));
     } catch (const EAbort &) {
         return false;
     } catch (const Exception &error) {
+        editorRefused_ = true;
         ShowError(error.Message());
         return false;
     }
@@ -415,16 +459,12 @@ void TDBGrid::commitData(QWidget *editor)
 {
     if (editor != editor_ || committing_)
         return;
-    // The message box of a refused text takes the focus from the editor; that must not commit
-    // the same text again.
-    committing_ = true;
     editFailed_ = !WriteEditor(editor);
-    committing_ = false;
 }
 
 void TDBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    if (editor != editor_)
+    if (editor != editor_ || committing_)
         return;
     if (editFailed_) {
         // The text the field refused stays in the editor for correction.
@@ -444,16 +484,39 @@ bool TDBGrid::CommitEditor()
         editor->setFocus();
         return false;
     }
-    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    DropEditor();
     return true;
 }
 
 // The dataset is about to post: the open editor's text goes into the field first, and a text
-// the field refuses stops the post with the field's error.
+// the field refuses stops the post with the field's error (the poster shows it).
 void TDBGrid::WriteEditorForPost()
 {
-    if (editor_ && !committing_)
+    if (!editor_ || !editorChanged_ || committing_)
+        return;
+    const QScopedValueRollback writing(committing_, true);
+    try {
         model_->SetCellText(currentIndex().column(), EditorText(editor_));
+    } catch (const EAbort &) {
+        // A silent stop is no refusal of the text.
+        throw;
+    } catch (const Exception &) {
+        editorRefused_ = true;
+        throw;
+    }
+}
+
+// Closes the open editor without writing it: its text went in already, or its record is gone.
+void TDBGrid::DropEditor()
+{
+    if (!editor_)
+        return;
+    QWidget *editor = editor_;
+    editor_ = nullptr;
+    editorChanged_ = false;
+    editorRefused_ = false;
+    editFailed_ = false;
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void TDBGrid::ShowError(const QString &message)
@@ -496,6 +559,14 @@ bool TDBGrid::EditorKeyPress(QKeyEvent *event)
 void TDBGrid::keyPressEvent(QKeyEvent *event)
 {
     if (RunKeyHandlers(event) || HandleGridKey(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    // A key the open editor passed on moves off the cell: the editor is written first, and a text
+    // the field refuses keeps the editor, and the cell, with one message.
+    const bool moves = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                       event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    if (moves && !CommitEditor()) {
         event->accept();
         return;
     }
@@ -559,8 +630,7 @@ void TDBGrid::DeleteRecord()
     if (options_.Contains(dgConfirmDelete) &&
         MessageDlg(DeleteQuestion, mtConfirmation, {mbYes, mbNo}) != mrYes)
         return;
-    if (editor_)
-        QTableView::closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
+    DropEditor();
     try {
         data->Delete();
     } catch (const EAbort &) {

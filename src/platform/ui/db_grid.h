@@ -33,10 +33,12 @@ inline const TDBGridOptions DefaultDBGridOptions{dgEditing,       dgTitles,     
 
 // A grid over the dataset of a data source: one row per record, read on demand, and the columns
 // of Columns. The current row and the dataset's current record follow each other. Cells are
-// edited in place and written through the dataset (errors are shown and the edit stays); Down on
+// edited in place and written through the dataset (errors are shown and the edit stays); an
+// editor the user did not change writes nothing. A post writes the open editor first; when the
+// record is posted, cancelled or left by the program, the editor closes without writing. Down on
 // the last row or the Insert key appends a record, and a new record left unchanged is dropped
 // when the user leaves it. Cells may be owner-drawn.
-class TDBGrid : public QTableView
+class TDBGrid : public QTableView, public TDataEditor
 {
     Q_OBJECT
 
@@ -71,6 +73,9 @@ public:
     bool EditorMode() const { return editor_ != nullptr; }
     // Opens the in-place editor on the current cell.
     void ShowEditor();
+    // Takes the focus on the current row: a new record at its first editable cell, a record
+    // being edited at the current cell when that is editable, else at the first editable one.
+    bool FocusToEdit(const TDataSource *source) override;
 
     // Fills the cell with the canvas's brush and writes the cell's text in the column's
     // alignment with the canvas's font.
@@ -94,6 +99,8 @@ public:
     QWidget *CreateEditor(QWidget *parent, const QModelIndex &index);
     void EditorDestroyed(QWidget *editor);
     bool EditorKeyPress(QKeyEvent *event);
+    // Whether the field refused the open editor's text, unchanged since.
+    bool EditorRefused() const { return editorRefused_; }
     void UserMove(const QModelIndex &target);
 
 protected:
@@ -117,6 +124,8 @@ private:
     bool CommitEditor();
     bool WriteEditor(QWidget *editor);
     void WriteEditorForPost();
+    void DropEditor();
+    int FirstEditableColumn() const;
     bool MoveDataSet(int row);
     void SetCurrentColumn(int column);
     void PlaceCurrent();
@@ -136,6 +145,9 @@ private:
     int selectedIndex_ = 0;
     int drawingRow_ = -1;
     QPointer<QWidget> editor_;
+    // Whether the user changed the open editor's text or choice.
+    bool editorChanged_ = false;
+    bool editorRefused_ = false;
     bool editFailed_ = false;
     bool committing_ = false;
     const QKeyEvent *handledKey_ = nullptr;

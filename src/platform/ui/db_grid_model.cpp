@@ -200,6 +200,9 @@ Qt::ItemFlags TDBGridModel::flags(const QModelIndex &index) const
 
 void TDBGridModel::SetCellText(int column, const QString &text)
 {
+    // No column (the columns were made again) or no open dataset: there is no cell to write.
+    if (column < 0 || column >= columns_.Count() || !Active())
+        return;
     TField *field = columns_[column].Field();
     if (!field)
         return;

@@ -31,8 +31,9 @@ public:
     int RecordOfRow(int row) const;
     // Whether the cell's field may be changed from the grid.
     bool CanEditCell(int row, int column) const;
-    // Writes a typed text into the current record's field of the column (edit state first).
-    // Raises the dataset's errors (EDatabaseError for a text the field does not take).
+    // Writes a typed text into the current record's field of the column (edit state first);
+    // nothing for a column that is not there. Raises the dataset's errors (EDatabaseError for a
+    // text the field does not take).
     void SetCellText(int column, const QString &text);
 
     // Reads the records again (the dataset's records or columns changed).

@@ -5,7 +5,7 @@
 // The properties the lookup combo box and the lookup list box share, all kept by their link: the
 // list (ListSource, KeyField, ListField), the optional field that holds the key (DataSource,
 // DataField) and the key shown.
-template <class Widget> class TDBLookupControl : public Widget
+template <class Widget> class TDBLookupControl : public Widget, public TDataEditor
 {
 public:
     using Widget::Widget;
@@ -21,6 +21,10 @@ public:
     QString DataField() const { return link_.DataLink().FieldName(); }
     void SetDataField(const QString &name) { link_.DataLink().SetFieldName(name); }
     TField *Field() const { return link_.DataLink().Field(); }
+    bool FocusToEdit(const TDataSource *source) override
+    {
+        return link_.DataLink().EditsRecordOf(source) && TakeEditFocus(*this);
+    }
 
     QVariant KeyValue() const { return link_.KeyValue(); }
     void SetKeyValue(const QVariant &key) { link_.SetKeyValue(key); }

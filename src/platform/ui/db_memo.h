@@ -6,7 +6,7 @@
 
 // A multi-line edit of a memo or text field: typing puts the dataset into edit state, the text
 // is written when the memo loses focus or the record is posted.
-class TDBMemo : public QPlainTextEdit
+class TDBMemo : public QPlainTextEdit, public TDataEditor
 {
     Q_OBJECT
 
@@ -18,6 +18,10 @@ public:
     QString DataField() const { return link_.FieldName(); }
     void SetDataField(const QString &name) { link_.SetFieldName(name); }
     TField *Field() const { return link_.Field(); }
+    bool FocusToEdit(const TDataSource *source) override
+    {
+        return !readOnly_ && link_.EditsRecordOf(source) && TakeEditFocus(*this);
+    }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
 

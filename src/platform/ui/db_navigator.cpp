@@ -157,9 +157,20 @@ void TDBNavigator::Pressed(TNavigateBtn button)
 {
     try {
         BtnClick(button);
+        if (button == nbInsert || button == nbEdit)
+            FocusEditor();
     } catch (const EAbort &) {
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
     UpdateButtons();
+}
+
+void TDBNavigator::FocusEditor()
+{
+    QWidget *top = window();
+    for (QWidget *widget = top->nextInFocusChain(); widget && widget != top;
+         widget = widget->nextInFocusChain())
+        if (auto *editor = dynamic_cast<TDataEditor *>(widget); editor && editor->FocusToEdit(DataSource()))
+            return;
 }

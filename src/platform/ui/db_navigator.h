@@ -31,7 +31,9 @@ inline const TButtonSet AllNavigateButtons{nbFirst,  nbPrior, nbNext, nbLast,   
 
 // A row of buttons that move through and edit the dataset of a data source. Each button is
 // enabled only when its action makes sense in the dataset's state (no "previous" on the first
-// record, no "post" outside editing ...). Delete asks first when ConfirmDelete is on.
+// record, no "post" outside editing ...). Delete asks first when ConfirmDelete is on. After the
+// insert and edit buttons the keyboard goes to the first control of the window, in tab order,
+// that changes the record (a grid's first editable cell, a data-aware edit).
 class TDBNavigator : public QWidget
 {
     Q_OBJECT
@@ -64,6 +66,7 @@ public:
 
 private:
     void Pressed(TNavigateBtn button);
+    void FocusEditor();
     void UpdateButtons();
     void ApplyHints();
 

@@ -48,6 +48,25 @@ TEST_F(DbGridModelTest, ShowsTheRecordsAndTheirDisplayTexts)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
+TEST_F(DbGridModelTest, AColumnThatIsNotThereTakesNoText)
+{
+    TDBGridColumns columns;
+    TDBGridModel model(columns);
+    columns.SetOnChange([&]() { model.Reload(); });
+    columns.SetDataSet(teams.get());
+    columns.Add().SetFieldName("Goals");
+    model.SetDataSource(&teamSource);
+
+    for (int column : {-1, 1, 7}) {
+        EXPECT_NO_THROW(model.SetCellText(column, "9")) << column;
+        EXPECT_EQ(teams->State(), TDataSetState::dsBrowse) << column;
+    }
+    teams->Close();
+    EXPECT_NO_THROW(model.SetCellText(0, "9"));
+    EXPECT_FALSE(model.CanEditCell(0, 0));
+    EXPECT_FALSE(model.index(0, 0).data().isValid());
+}
+
 TEST_F(DbGridModelTest, AGridOfAHundredThousandRowsReadsOnlyTheRowsItShows)
 {
     database_.CreateTable(

@@ -19,6 +19,9 @@ protected:
         for (const char *name : {"TeamNo", "Name", "Goals"})
             grid->Columns().Add().SetFieldName(name);
         grid->show();
+        // An active window: the focus moves between the grid and its editors as the user sees it.
+        grid->activateWindow();
+        QCoreApplication::processEvents();
         grid->setFocus();
     }
 
@@ -88,6 +91,40 @@ TEST_F(DbGridTest, APastedTextIsCutToTheFieldSizeAtAWholeCharacter)
     EXPECT_EQ(Editor()->text(), "Α" + trophy.repeated(9));
     Key(grid.get(), Qt::Key_Down);
     EXPECT_EQ(Stored(1, "Name").toString(), "Α" + trophy.repeated(9));
+}
+
+TEST_F(DbGridTest, LeavingTheRowWithARefusedTextShowsOneMessage)
+{
+    teams->Next();
+    grid->SetSelectedIndex(2);
+    TypeInCell("x1");
+    Key(Editor(), Qt::Key_Up);
+
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(Editor()->text(), QString("x1"));
+    EXPECT_EQ(teams->RecNo(), 2);
+    EXPECT_EQ(grid->Row(), 1);
+}
+
+TEST_F(DbGridTest, APostWritesTheOpenEditorAndACancelDropsIt)
+{
+    grid->SetSelectedIndex(2);
+    TypeInCell("75");
+    ASSERT_TRUE(teams->Post());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(Stored(1, "Goals").toInt(), 75);
+    EXPECT_EQ(teams->State(), TDataSetState::dsBrowse);
+
+    Key(grid.get(), Qt::Key_Insert);
+    grid->SetSelectedIndex(0);
+    TypeInCell("9");
+    teams->Cancel();
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(teams->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(teams->RecordCount(), 3);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(messages.Count(), 0);
 }
 
 TEST_F(DbGridTest, APostTheTableRefusesKeepsTheRecordInEditState)

@@ -1,8 +1,12 @@
 #include "db_controls_fixture.h"
 
+#include "platform/ui/db_edit.h"
+#include "platform/ui/db_grid.h"
 #include "platform/ui/db_navigator.h"
 
+#include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -101,6 +105,87 @@ TEST_F(DbNavigatorTest, AnErrorOfAButtonIsShownInAMessageBox)
     EXPECT_EQ(messages.Last().icon, mtError);
     EXPECT_EQ(teams->State(), TDataSetState::dsInsert);
     EXPECT_THROW(navigator.BtnClick(nbPost), EDatabaseError);
+}
+
+// A window with a navigator on the teams and the controls it hands the keyboard to, in tab order.
+class DbNavigatorFocusTest : public DbControlsTest
+{
+protected:
+    void SetUp() override
+    {
+        DbControlsTest::SetUp();
+        layout = new QVBoxLayout(&window);
+        navigator = new TDBNavigator(&window);
+        navigator->SetDataSource(&teamSource);
+        layout->addWidget(navigator);
+    }
+
+    void Show()
+    {
+        window.show();
+        window.activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &window);
+    }
+
+    void Click(TNavigateBtn button) { QTest::mouseClick(navigator->Button(button), Qt::LeftButton); }
+
+    TDBEdit *AddEdit(TDataSource &source, const char *field)
+    {
+        auto *edit = new TDBEdit(&window);
+        edit->SetDataSource(&source);
+        edit->SetDataField(field);
+        layout->addWidget(edit);
+        return edit;
+    }
+
+    QWidget window;
+    QVBoxLayout *layout = nullptr;
+    TDBNavigator *navigator = nullptr;
+};
+
+TEST_F(DbNavigatorFocusTest, InsertAndEditHandTheKeyboardToTheGridsEditableCell)
+{
+    AddEdit(categorySource, "GrName");
+    auto *grid = new TDBGrid(&window);
+    layout->addWidget(grid);
+    grid->SetDataSource(&teamSource);
+    for (const char *name : {"TeamNo", "Name", "Goals"})
+        grid->Columns().Add().SetFieldName(name);
+    grid->Columns()[0].ReadOnly = true;
+    Show();
+    grid->SetSelectedIndex(2);
+
+    Click(nbEdit);
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    QTest::keyClicks(grid, "7");
+    ASSERT_TRUE(grid->EditorMode());
+    Click(nbPost);
+    EXPECT_EQ(Stored(1, "Goals").toInt(), 7);
+
+    navigator->setFocus();
+    Click(nbInsert);
+    EXPECT_EQ(teams->State(), TDataSetState::dsInsert);
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->Row(), grid->Model().InsertRow());
+    EXPECT_EQ(grid->SelectedIndex(), 1);
+    QTest::keyClicks(grid, "I");
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(DbNavigatorFocusTest, WithoutAGridInsertHandsTheKeyboardToTheFirstEditOfTheRecord)
+{
+    AddEdit(categorySource, "GrName");
+    AddEdit(teamSource, "Name")->SetReadOnly(true);
+    TDBEdit *goals = AddEdit(teamSource, "Goals");
+    Show();
+
+    Click(nbInsert);
+    EXPECT_TRUE(goals->hasFocus());
+    QTest::keyClicks(goals, "4");
+    EXPECT_EQ(goals->text(), QString("4"));
 }
 
 } // namespace
