@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "platform/ui/fonts.h"
 
 #include <QApplication>
 
@@ -26,5 +27,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
+    InstallFontSubstitutes();
     return RunTavrolin();
 }

@@ -1,3 +1,4 @@
+#include "platform/ui/fonts.h"
 #include "support/test_environment.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     testing::InitGoogleTest(&argc, argv);
     CurrentTestFolders();
     QApplication app(argc, argv);
+    InstallFontSubstitutes();
     InstallTestEnvironment();
     return RUN_ALL_TESTS();
 }
