@@ -702,9 +702,9 @@ void TAgvnesForm::BitBtn1Click()
     for (int row = 0; row < DBGrid1->Model().rowCount(); ++row) {
         if (DBGrid1->Model().RecordOfRow(row) < 0)
             continue;
-        QList<TPrintCell> cells;
+        QStringList cells;
         for (int column = 0; column < columns; ++column)
-            cells.append({DBGrid1->CellText(row, column), page.Titles.at(column).Width});
+            cells.append(DBGrid1->CellText(row, column));
         page.Rows.append(cells);
     }
     try {
