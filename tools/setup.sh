@@ -6,7 +6,7 @@ TAVROLIN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev libxml2-dev
     libgtest-dev libgmock-dev libbenchmark-dev ccache
-    fonts-dejavu-core poppler-utils
+    fonts-dejavu-core fonts-liberation2 poppler-utils
 )
 
 tavrolin_missing_packages() {

@@ -6,6 +6,7 @@
 #include "data/data_module.h"
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
+#include "platform/ui/column_bands.h"
 #include "platform/ui/db_image.h"
 #include "platform/ui/message_service.h"
 #include "platform/ui/wait_cursor.h"
@@ -16,19 +17,16 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 
 namespace {
 
@@ -126,26 +124,6 @@ QStringList ComboItems(const QComboBox *combo)
     return items;
 }
 
-QHeaderView *NewHeader(const QStringList &titles, const QList<int> &widths, bool clickable, QWidget *parent)
-{
-    auto *header = new QHeaderView(Qt::Horizontal, parent);
-    auto *model = new QStandardItemModel(0, int(titles.size()), header);
-    model->setHorizontalHeaderLabels(titles);
-    header->setModel(model);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setStretchLastSection(false);
-    header->setSectionsClickable(clickable);
-    header->setHighlightSections(false);
-    header->setDefaultAlignment(Qt::AlignCenter);
-    int total = 0;
-    for (int i = 0; i < widths.size(); ++i) {
-        header->resizeSection(i, widths[i]);
-        total += widths[i];
-    }
-    header->setFixedWidth(total + 2);
-    return header;
-}
-
 QSpinBox *NewSpinBox(int minimum, QWidget *parent)
 {
     auto *edit = new QSpinBox(parent);
@@ -232,27 +210,29 @@ void TBaumForm::BuildControls()
 
 void TBaumForm::BuildHeaders()
 {
-    QStringList titles{Text(PlaceTitle), Text(NameTitle)};
-    QList<int> widths{PlaceSectionWidth, NameSectionWidth};
+    SetColumnWidths();
+    const int blockColumns = int(BlockSectionWidths.size());
+    QList<TColumnBands::TBand> blocks{{Text(BlockTitles[0]), 0, 1}};
+    QList<TColumnBands::TBand> titles{{Text(PlaceTitle), 0, 0}, {Text(NameTitle), 1, 1}};
     for (int block = 0; block < 3; ++block) {
-        for (std::size_t i = 0; i < BlockSectionWidths.size(); ++i) {
-            titles.append(Text(BlockColumnTitles[i]));
-            widths.append(BlockSectionWidths[i]);
-        }
+        const int first = 2 + block * blockColumns;
+        blocks.append({Text(BlockTitles[block + 1]), first, first + blockColumns - 1});
+        for (int i = 0; i < blockColumns; ++i)
+            titles.append({Text(BlockColumnTitles[i]), first + i, first + i});
     }
-    const int blockWidth = std::accumulate(BlockSectionWidths.begin(), BlockSectionWidths.end(), 0);
-    QStringList blockTitles;
-    for (const char *title : BlockTitles)
-        blockTitles.append(Text(title));
-    HeaderControl1 = NewHeader(
-        blockTitles, {PlaceSectionWidth + NameSectionWidth, blockWidth, blockWidth, blockWidth}, false, this);
-    HeaderControl2 = NewHeader(titles, widths, true, this);
+    HeaderControl1 = new TColumnBands(SGrd, this);
+    HeaderControl1->SetBands(blocks);
+    HeaderControl2 = new TColumnBands(SGrd, this);
+    HeaderControl2->SetBands(titles);
 
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
+    // The captions and titles sit on the grid like its own header rows.
+    const int gap = layout->spacing();
+    layout->setSpacing(0);
+    layout->addSpacing(gap);
     layout->addWidget(HeaderControl1);
     layout->addWidget(HeaderControl2);
     layout->addWidget(SGrd, 1);
-    SetColumnWidths();
 }
 
 void TBaumForm::Connect()
@@ -267,7 +247,7 @@ void TBaumForm::Connect()
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(GlvsaButtons, &QButtonGroup::idClicked, this, [this] { GlvsaRadioClick(); });
     connect(AgvnButton, &QPushButton::clicked, this, [this] { AgvnButtonClick(); });
-    connect(HeaderControl2, &QHeaderView::sectionClicked, this,
+    connect(HeaderControl2, &TColumnBands::BandClicked, this,
             [this](int section) { HeaderControl2SectionClick(section); });
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas) {
         SGrdDrawCell(col, row, rect, state, canvas);
@@ -276,9 +256,11 @@ void TBaumForm::Connect()
 
 void TBaumForm::SetColumnWidths()
 {
-    SGrd->SetColWidth(0, HeaderControl2->sectionSize(0) - 2);
-    for (int col = 1; col < ColumnCount; ++col)
-        SGrd->SetColWidth(col, HeaderControl2->sectionSize(col) - 1);
+    // The widths are those of the titles over the cells, less the grid's line between columns.
+    SGrd->SetColWidth(0, PlaceSectionWidth - 2);
+    SGrd->SetColWidth(1, NameSectionWidth - 1);
+    for (int col = 2; col < ColumnCount; ++col)
+        SGrd->SetColWidth(col, BlockSectionWidths[std::size_t(col - 2) % BlockSectionWidths.size()] - 1);
 }
 
 void TBaumForm::SetMatchday(int matchday)

@@ -11,7 +11,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QHeaderView;
+class TColumnBands;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -87,8 +87,9 @@ public:
     QPushButton *BBtnSave;
     TDataSource *DataSource1;
     TDBImage *DBImage1;
-    QHeaderView *HeaderControl1;
-    QHeaderView *HeaderControl2;
+    // The block captions over the columns, and the column titles (a click orders the table).
+    TColumnBands *HeaderControl1;
+    TColumnBands *HeaderControl2;
     TStringGrid *SGrd;
 
 protected:

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/guarded_application.h"
 #include "platform/ui/qt_translation.h"
 #include "platform/ui/window_placement.h"
@@ -29,5 +30,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
     InstallQtTranslation();
     InstallWindowPlacement();
+    InstallFontSubstitutes();
     return RunTavrolin();
 }

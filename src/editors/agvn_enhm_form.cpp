@@ -298,38 +298,39 @@ QString TAgvnEnhmForm::PrintHeadText() const
     return text;
 }
 
-// One line per listed match, the grid's columns side by side at the grid's proportions; the page
-// head and the column titles repeat on every page.
+// One line per listed match, the grid's columns side by side at the grid's proportions, each at
+// least as wide as its title; the page head and the column titles repeat on every page.
 void TAgvnEnhmForm::PrintList()
 {
     TPrinter &printer = Printer();
     printer.SetTitle(QString::fromUtf8(kCaption));
     printer.BeginDoc();
     TCanvas &canvas = printer.Canvas();
+    const double scale = double(printer.PixelsPerInchX()) / logicalDpiX();
+    QList<int> widths;
+    QStringList titles;
+    for (int column = 0; column < DBGrid1->Columns().Count(); ++column) {
+        widths.append(int(std::lround(DBGrid1->columnWidth(column) * scale)));
+        titles.append(DBGrid1->Columns()[column].Caption());
+    }
+    const QList<int> lefts = FitColumns(canvas, widths, titles, {}, TFontStyles{fsBold}, 0,
+                                        printer.PixelsPerInchX() / 20, printer.PageWidth());
     const int gap = printer.PixelsPerInchY() / 10;
     const int lineHeight = canvas.TextHeight(QStringLiteral("X")) + gap;
-    const double scale = double(printer.PixelsPerInchX()) / logicalDpiX();
-    QList<int> rights;
-    int right = 0;
-    for (int column = 0; column < DBGrid1->Columns().Count(); ++column)
-        rights.append(right += int(std::lround(DBGrid1->columnWidth(column) * scale)));
     int y = gap;
     const auto printRow = [&](const std::function<QString(int column)> &textOf) {
-        int left = 0;
-        for (int column = 0; column < rights.size(); ++column) {
-            canvas.TextRect({left, y, rights[column], y + lineHeight}, left, y, textOf(column));
-            left = rights[column];
-        }
+        for (int column = 0; column + 1 < lefts.size(); ++column)
+            canvas.TextRect({lefts[column], y, lefts[column + 1], y + lineHeight}, lefts[column], y,
+                            textOf(column));
         y += lineHeight;
     };
     const auto printHead = [&] {
         canvas.Font.Style = TFontStyles{fsBold};
-        canvas.TextOut(0, y, PrintHeadText());
-        y += lineHeight + gap;
-        printRow([this](int column) { return DBGrid1->Columns()[column].Caption(); });
+        y = canvas.TextOutWithin(0, y, printer.PageWidth(), lineHeight, PrintHeadText()) + gap;
+        printRow([&titles](int column) { return titles[column]; });
         canvas.Font.Style = TFontStyles{};
         canvas.MoveTo(0, y);
-        canvas.LineTo(right, y);
+        canvas.LineTo(lefts.last(), y);
         y += gap;
     };
     printHead();

@@ -12,6 +12,7 @@
 #include "platform/core/format.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/application.h"
+#include "platform/ui/column_bands.h"
 #include "platform/ui/db_edit_mask.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/db_image.h"
@@ -25,14 +26,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -143,10 +142,10 @@ TAgvnesForm::TAgvnesForm(QWidget *parent)
       Button2(new QPushButton(Text(kHistory), Panel1)), Button3(new QPushButton(Text(kGrid), Panel1)),
       BtnForma(new QPushButton(Text(kForm), Panel1)), SaveButton(new QPushButton(Text(kSave), Panel1)),
       BitBtn1(new QPushButton(Text(kPrint), Panel1)), BtnBack(new QPushButton(Text(kBack), Panel1)),
-      Panel2(new QFrame(this)), HeaderControl1(new QHeaderView(Qt::Horizontal, Panel2)),
-      DBGrid1(new TDBGrid(Panel2)), ProistoriaMenu(new QMenu(this)),
-      N1(ProistoriaMenu->addAction(Text(kHistoryHome))), N2(ProistoriaMenu->addAction(Text(kHistoryAll))),
-      DsAgvnes(new TDataSource(this)), DataSource1(new TDataSource(this))
+      Panel2(new QFrame(this)), HeaderControl1(nullptr), DBGrid1(new TDBGrid(Panel2)),
+      ProistoriaMenu(new QMenu(this)), N1(ProistoriaMenu->addAction(Text(kHistoryHome))),
+      N2(ProistoriaMenu->addAction(Text(kHistoryAll))), DsAgvnes(new TDataSource(this)),
+      DataSource1(new TDataSource(this))
 {
     setWindowTitle(Text(kCaption));
     setWindowState(Qt::WindowMaximized);
@@ -227,13 +226,9 @@ void TAgvnesForm::BuildPanel2()
     auto *layout = new QVBoxLayout(Panel2);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto *sections = new QStandardItemModel(0, 3, HeaderControl1);
-    sections->setHorizontalHeaderLabels({QString(), Text(kHalfTime), Text(kFullTime)});
-    HeaderControl1->setModel(sections);
-    HeaderControl1->setDefaultAlignment(Qt::AlignCenter);
-    HeaderControl1->resizeSection(0, 449);
-    HeaderControl1->resizeSection(1, 72);
-    HeaderControl1->resizeSection(2, 72);
+    HeaderControl1 = new TColumnBands(DBGrid1, Panel2);
+    HeaderControl1->SetBands({{Text(kHalfTime), kFirstGoalColumn, kFirstGoalColumn + 1},
+                              {Text(kFullTime), kLastGoalColumn - 1, kLastGoalColumn}});
     layout->addWidget(HeaderControl1);
     layout->addWidget(DBGrid1, 1);
 
@@ -709,9 +704,9 @@ void TAgvnesForm::BitBtn1Click()
     for (int row = 0; row < DBGrid1->Model().rowCount(); ++row) {
         if (DBGrid1->Model().RecordOfRow(row) < 0)
             continue;
-        QList<TPrintCell> cells;
+        QStringList cells;
         for (int column = 0; column < columns; ++column)
-            cells.append({DBGrid1->CellText(row, column), page.Titles.at(column).Width});
+            cells.append(DBGrid1->CellText(row, column));
         page.Rows.append(cells);
     }
     try {

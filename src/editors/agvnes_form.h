@@ -14,7 +14,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
-class QHeaderView;
+class TColumnBands;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -113,7 +113,7 @@ public:
     QPushButton *BitBtn1;
     QPushButton *BtnBack;
     QFrame *Panel2;
-    QHeaderView *HeaderControl1;
+    TColumnBands *HeaderControl1;
     TDBGrid *DBGrid1;
     QMenu *ProistoriaMenu;
     QAction *N1;

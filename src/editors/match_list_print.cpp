@@ -13,6 +13,8 @@ const char *const kCategoryLabel = "   Διοργάνωση : ";
 const char *const kMatchdayLabel = "  Αγωνιστική :";
 const char *const kCreditLine = "Tavrolin - Βάση δεδομένων ποδοσφαίρου";
 const int kTopPosition = 5;
+// The least room between two printed columns: a twentieth of an inch.
+const int kColumnGapsPerInch = 20;
 
 } // namespace
 
@@ -40,9 +42,10 @@ void TMatchListPrintout::Print(const TMatchListPage &page)
     try {
         if (page.BeforeRow)
             page.BeforeRow();
+        LayOutColumns(page.Titles);
         lineHeight_ = printer_.Canvas().TextHeight(QStringLiteral("X")) + lineGap_;
         PrintPageHead(page, false);
-        for (const QList<TPrintCell> &row : page.Rows) {
+        for (const QStringList &row : page.Rows) {
             if (page.BeforeRow)
                 page.BeforeRow();
             PrintRow(row);
@@ -59,6 +62,18 @@ void TMatchListPrintout::Print(const TMatchListPage &page)
     printer_.EndDoc();
 }
 
+void TMatchListPrintout::LayOutColumns(const QList<TPrintCell> &titles)
+{
+    QList<int> widths;
+    columnTitles_.clear();
+    for (const TPrintCell &title : titles) {
+        widths.append(int(Round(pixelsPerInchX_ * title.Width * 0.1)));
+        columnTitles_.append(title.Text);
+    }
+    columnLefts_ = FitColumns(printer_.Canvas(), widths, columnTitles_, {}, TFontStyles{fsBold, fsUnderline},
+                              0, pixelsPerInchX_ / kColumnGapsPerInch, printer_.PageWidth());
+}
+
 void TMatchListPrintout::PrintPageHead(const TMatchListPage &page, bool laterPage)
 {
     for (const QString &line :
@@ -66,7 +81,7 @@ void TMatchListPrintout::PrintPageHead(const TMatchListPage &page, bool laterPag
         PrintCentred(line, page.HeadFont);
     TCanvas &canvas = printer_.Canvas();
     canvas.Font.Style = TFontStyles{fsBold, fsUnderline};
-    PrintRow(page.Titles);
+    PrintRow(columnTitles_);
     canvas.Font.Style = TFontStyles{};
 }
 
@@ -75,22 +90,20 @@ void TMatchListPrintout::PrintCentred(const QString &text, const TFont &font)
     TCanvas &canvas = printer_.Canvas();
     const TFont printerFont = canvas.Font;
     canvas.Font = font;
-    canvas.TextOut(printer_.PageWidth() / 2 - canvas.TextWidth(text) / 2, position_, text);
+    position_ = canvas.TextOutWithin(0, position_, printer_.PageWidth(), lineHeight_, text, true) + lineGap_;
     canvas.Font = printerFont;
-    position_ += lineHeight_ + lineGap_;
 }
 
-void TMatchListPrintout::PrintRow(const QList<TPrintCell> &cells)
+void TMatchListPrintout::PrintRow(const QStringList &cells)
 {
     TCanvas &canvas = printer_.Canvas();
-    int x = 0;
-    for (const TPrintCell &cell : cells) {
-        const int right = x + int(Round(pixelsPerInchX_ * cell.Width * 0.1));
-        canvas.TextRect({x, position_, right, position_ + lineHeight_}, x, position_, cell.Text);
-        x = right;
+    for (qsizetype column = 0; column < cells.size() && column + 1 < columnLefts_.size(); ++column) {
+        const int left = columnLefts_.at(column);
+        canvas.TextRect({left, position_, columnLefts_.at(column + 1), position_ + lineHeight_}, left,
+                        position_, cells.at(column));
     }
     const int ruleY = position_ + int(Round(lineGap_ * 1.5));
     canvas.MoveTo(0, ruleY);
-    canvas.LineTo(x, ruleY);
+    canvas.LineTo(columnLefts_.last(), ruleY);
     position_ += int(Round(lineGap_ * 2.5));
 }

@@ -11,7 +11,7 @@
 
 class TPrinter;
 
-// One cell of a printed row: its text and its width in tenths of an inch.
+// The title of a printed column and the column's width in tenths of an inch.
 struct TPrintCell
 {
     QString Text;
@@ -19,7 +19,7 @@ struct TPrintCell
 };
 
 // What the printout of a matchday shows: the head texts, the font of the centred head lines,
-// the column titles and one row per match.
+// the column titles with the widths of the columns, and the cell texts of one row per match.
 struct TMatchListPage
 {
     QString Caption;
@@ -29,7 +29,7 @@ struct TMatchListPage
     QDate Today;
     TFont HeadFont;
     QList<TPrintCell> Titles;
-    QList<QList<TPrintCell>> Rows;
+    QList<QStringList> Rows;
     // Runs before each row so that the program keeps answering during a long printout.
     std::function<void()> BeforeRow;
 };
@@ -44,7 +44,9 @@ QStringList MatchListPageHead(const QString &caption, const QDate &today, const 
 
 // Prints the matchday on the printer: the page head with the column titles in bold underlined
 // type, then the rows, each ruled off beneath, starting a new page (with the head again) when the
-// next line would not fit. Raises EPrinter when the job cannot start or go on.
+// next line would not fit. A head line wider than the page wraps; a column is widened to its
+// title, and a table wider than the page is set in a smaller type. Raises EPrinter when the job
+// cannot start or go on.
 class TMatchListPrintout
 {
 public:
@@ -53,9 +55,10 @@ public:
     void Print(const TMatchListPage &page);
 
 private:
+    void LayOutColumns(const QList<TPrintCell> &titles);
     void PrintPageHead(const TMatchListPage &page, bool laterPage);
     void PrintCentred(const QString &text, const TFont &font);
-    void PrintRow(const QList<TPrintCell> &cells);
+    void PrintRow(const QStringList &cells);
 
     TPrinter &printer_;
     // The print state: horizontal resolution, line height, current position and line gap.
@@ -63,4 +66,7 @@ private:
     int lineHeight_ = 0;
     int position_ = 0;
     int lineGap_ = 0;
+    // The column titles, where each column begins, and where the last one ends.
+    QStringList columnTitles_;
+    QList<int> columnLefts_;
 };

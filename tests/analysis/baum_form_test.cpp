@@ -2,16 +2,18 @@
 
 #include "analysis/match_list_link.h"
 #include "platform/core/registry.h"
+#include "platform/ui/column_bands.h"
 #include "standings_fixture.h"
+#include "support/column_bands_check.h"
 #include "support/qstring_printer.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -85,17 +87,16 @@ protected:
     }
 
     // A mouse click in the middle of a column title.
-    static void ClickSection(QHeaderView *header, int section)
+    static void ClickSection(TColumnBands *header, int section)
     {
-        const QPointF at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
-                         header->viewport()->height() / 2);
-        const QPointF global = header->viewport()->mapToGlobal(at);
+        const QPointF at = header->BandRect(section).center();
+        const QPointF global = header->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
-        QApplication::sendEvent(header->viewport(), &press);
-        QApplication::sendEvent(header->viewport(), &release);
+        QApplication::sendEvent(header, &press);
+        QApplication::sendEvent(header, &release);
     }
 
     // The text colour the cell handler picks for a row in a drawing state.
@@ -213,6 +214,42 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
     // The last table shown is in the normal order: points first.
     form->ShowForCompetition(nullptr);
     EXPECT_EQ(Names(), (QStringList{Name(A), Name(C), Name(D), Name(B)}));
+}
+
+// The block captions and the column titles lie over the grid's own columns, the last block and
+// its "ΔΤ" title ending with the last column, whatever the window's size, the scrolling or the font.
+TEST_F(BaumFormTest, CaptionsAndTitlesLieOverTheirColumns)
+{
+    form->resize(1400, 600);
+    form->ShowForCompetition(nullptr);
+    ASSERT_TRUE(form->isVisible());
+    const auto expectInLine = [this](const char *when) {
+        EXPECT_EQ(BandsOffTheirColumns(*form->HeaderControl1, *form->SGrd), QStringList()) << when;
+        EXPECT_EQ(BandsOffTheirColumns(*form->HeaderControl2, *form->SGrd), QStringList()) << when;
+    };
+    expectInLine("wide window");
+    ASSERT_EQ(form->HeaderControl1->Bands().size(), 4);
+    EXPECT_EQ(form->HeaderControl1->Bands().last().Caption, QStringLiteral("ΕΚΤΟΣ ΕΔΡΑΣ"));
+    EXPECT_EQ(form->HeaderControl1->Bands().last().LastColumn, 22);
+    const TColumnBands::TBand &last = form->HeaderControl2->Bands().last();
+    EXPECT_EQ(last.Caption, QStringLiteral("ΔΤ"));
+    EXPECT_EQ(last.FirstColumn, 22);
+    const QRect lastTitle = form->HeaderControl2->BandRect(22);
+    EXPECT_LE(lastTitle.right(), form->HeaderControl2->width()) << "the last title is whole";
+
+    form->SGrd->SetColWidth(1, 1500); // a name column wider than the window
+    expectInLine("a wider column");
+    QApplication::processEvents();
+    QScrollBar *scroll = form->SGrd->horizontalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum());
+    expectInLine("scrolled to the end");
+
+    QFont bigger = form->font();
+    bigger.setPointSize(bigger.pointSize() + 6);
+    form->setFont(bigger);
+    QApplication::processEvents();
+    expectInLine("bigger font");
 }
 
 TEST_F(BaumFormTest, PlacesAreColouredForTitlePromotionAndRelegation)

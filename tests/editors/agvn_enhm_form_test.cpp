@@ -244,6 +244,21 @@ TEST_F(AgvnEnhmFormTest, PrintingWritesTheListedMatches)
         EXPECT_TRUE(text.contains(QString(expected))) << expected << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains("Δράμα"));
     EXPECT_TRUE(form_->isEnabled());
+
+    // Measured on the page: the whole head inside it, the column titles apart from each other.
+    const QList<PdfPage> pages = PdfPages(pdf);
+    ASSERT_FALSE(pages.isEmpty());
+    const QStringList head = WordsOf({"Ενημέρωση Αποτελεσμάτων Από Ημερομηνία : 08/10/2004 Έως Ημερομηνία : "
+                                      "11/10/2004 Περίοδος: 2004-05"});
+    const qsizetype headStart = FindWords(pages.first(), head);
+    ASSERT_GE(headStart, 0) << text.toStdString();
+    EXPECT_EQ(WordsOutsidePage(pages.first(), headStart, head.size()), QStringList());
+    QStringList titles;
+    for (int column = 0; column < form_->DBGrid1->Columns().Count(); ++column)
+        titles.append(form_->DBGrid1->Columns()[column].Caption());
+    const qsizetype titleStart = FindWords(pages.first(), WordsOf(titles));
+    ASSERT_GE(titleStart, 0) << text.toStdString();
+    EXPECT_EQ(WordsNotApart(pages.first(), titleStart, WordsOf(titles).size()), QStringList());
 }
 
 } // namespace

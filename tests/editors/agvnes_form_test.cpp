@@ -5,6 +5,7 @@
 #include "platform/core/format.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/printer.h"
+#include "support/column_bands_check.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 
@@ -13,9 +14,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -480,6 +483,39 @@ TEST_F(AgvnesFormTest, AFullMatchdayRefusesANewMatchAtItsStart)
     EXPECT_FALSE(Dm().Agvnes.Post());
     EXPECT_EQ(messages.Texts(), QStringList{full});
     Dm().Agvnes.Cancel();
+}
+
+// "Ημίχρονο" and "Τελικό" lie over their two goal columns each, wherever the columns are: as
+// laid out, resized, scrolled, and in a bigger font.
+TEST_F(AgvnesFormTest, GoalCaptionsLieOverTheirColumns)
+{
+    TAgvnesForm &form = ShowFromMenu("Α Εθνική");
+    QApplication::processEvents();
+    const QList<TColumnBands::TBand> &bands = form.HeaderControl1->Bands();
+    ASSERT_EQ(bands.size(), 2);
+    EXPECT_EQ(bands[0].Caption, QStringLiteral("Ημίχρονο"));
+    EXPECT_EQ(bands[1].Caption, QStringLiteral("Τελικό"));
+    for (const TColumnBands::TBand &band : bands) {
+        EXPECT_EQ(form.DBGrid1->Columns()[band.FirstColumn].Caption(), QStringLiteral("ΤΓ"));
+        EXPECT_EQ(form.DBGrid1->Columns()[band.LastColumn].Caption(), QStringLiteral("ΤΦ"));
+    }
+    EXPECT_EQ(BandsOffTheirColumns(*form.HeaderControl1, *form.DBGrid1), QStringList()) << "as laid out";
+
+    form.DBGrid1->horizontalHeader()->resizeSection(2, 260);
+    EXPECT_EQ(BandsOffTheirColumns(*form.HeaderControl1, *form.DBGrid1), QStringList()) << "resized";
+
+    form.DBGrid1->horizontalHeader()->resizeSection(3, 1500);
+    QApplication::processEvents();
+    QScrollBar *scroll = form.DBGrid1->horizontalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum());
+    EXPECT_EQ(BandsOffTheirColumns(*form.HeaderControl1, *form.DBGrid1), QStringList()) << "scrolled";
+
+    QFont bigger = form.font();
+    bigger.setPointSize(bigger.pointSize() + 6);
+    form.setFont(bigger);
+    QApplication::processEvents();
+    EXPECT_EQ(BandsOffTheirColumns(*form.HeaderControl1, *form.DBGrid1), QStringList()) << "bigger font";
 }
 
 TEST_F(AgvnesFormTest, PrintoutCarriesThePageHeadAndTheMatches)

@@ -44,7 +44,7 @@ TEST(MatchListPrint, LongListGoesOnWithTheHeadOnEveryPage)
     int rowsAsked = 0;
     page.BeforeRow = [&rowsAsked] { ++rowsAsked; };
     for (int i = 1; i <= 120; ++i)
-        page.Rows.append({{"12/09/2004", 10}, {QString("Ομάδα%1").arg(i), 15}, {"1", 8}});
+        page.Rows.append({"12/09/2004", QString("Ομάδα%1").arg(i), "1"});
     TMatchListPrintout(Printer()).Print(page);
     Printer().SetOutputFileName(QString());
 
@@ -58,6 +58,40 @@ TEST(MatchListPrint, LongListGoesOnWithTheHeadOnEveryPage)
     EXPECT_EQ(text.count("ΣΗΜΕΙΟ"), text.count("ΗΜ.ΕΚΤΥΠΩΣΗΣ"));
     EXPECT_TRUE(text.contains("Ομάδα1 "));
     EXPECT_TRUE(text.contains("Ομάδα120"));
+}
+
+// A head line far wider than the page, and column titles far wider than their columns: every
+// word is printed inside the page, and the titles stand side by side without touching.
+TEST(MatchListPrint, WideHeadWrapsAndTitlesGetTheirMeasuredWidths)
+{
+    const QString pdf = CurrentTestFolders().Root() + "/wide.pdf";
+    Printer().SetOutputFileName(pdf);
+    TMatchListPage page;
+    page.Caption = QStringList(12, "Αγωνιστική Α Εθνικής Κατηγορίας").join(' ');
+    page.Season = "2004-05";
+    page.Category = "Α Εθνική";
+    page.Matchday = "3";
+    page.Today = QDate(2004, 9, 12);
+    page.HeadFont.Size = 12;
+    page.Titles = {{"Αγωνιστική", 2}, {"Όμιλος", 2}, {"ΤΓ (Ημ)", 1}, {"ΤΦ (Ημ)", 1}, {"ΤΓ", 1}, {"ΤΦ", 1}};
+    page.Rows.append({"3", "1", "0", "1", "2", "2"});
+    TMatchListPrintout(Printer()).Print(page);
+    Printer().SetOutputFileName(QString());
+
+    const QList<PdfPage> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const PdfPage &first = pages.first();
+    const QStringList head = WordsOf(
+        MatchListPageHead(page.Caption, page.Today, page.Season, page.Category, page.Matchday, false));
+    const qsizetype headStart = FindWords(first, head);
+    ASSERT_GE(headStart, 0);
+    EXPECT_EQ(WordsOutsidePage(first, headStart, head.size()), QStringList());
+    QStringList titles;
+    for (const TPrintCell &title : page.Titles)
+        titles.append(title.Text);
+    const qsizetype titleStart = FindWords(first, WordsOf(titles));
+    ASSERT_GE(titleStart, 0);
+    EXPECT_EQ(WordsNotApart(first, titleStart, WordsOf(titles).size()), QStringList());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "platform/ui/fonts.h"
 #include "platform/ui/guarded_application.h"
 #include "platform/ui/qt_translation.h"
 #include "platform/ui/window_placement.h"
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     testing::InitGoogleTest(&argc, argv);
     CurrentTestFolders();
     TGuardedApplication app(argc, argv);
+    InstallFontSubstitutes();
     InstallTestEnvironment();
     // Windows under test meet the same Qt texts and window placement as in the program.
     InstallQtTranslation();

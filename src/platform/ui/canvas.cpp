@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -43,9 +44,14 @@ TCanvas::TCanvas(QPainter *painter, const QPaintDevice *device) : painter_(paint
 
 QFontMetrics TCanvas::Metrics() const
 {
+    return Metrics(Font.ToQFont());
+}
+
+QFontMetrics TCanvas::Metrics(const QFont &font) const
+{
     // Point sizes become pixels at the resolution of the device the text goes to.
     const QPaintDevice *device = device_ ? device_ : (painter_ ? painter_->device() : nullptr);
-    return device ? QFontMetrics(Font.ToQFont(), device) : QFontMetrics(Font.ToQFont());
+    return device ? QFontMetrics(font, device) : QFontMetrics(font);
 }
 
 void TCanvas::FillRect(const TRect &rect)
@@ -56,9 +62,14 @@ void TCanvas::FillRect(const TRect &rect)
 
 void TCanvas::DrawText(int x, int y, const QString &text)
 {
-    painter_->setFont(Font.ToQFont());
+    DrawText(x, y, text, Font.ToQFont());
+}
+
+void TCanvas::DrawText(int x, int y, const QString &text, const QFont &font)
+{
+    painter_->setFont(font);
     painter_->setPen(Font.Color);
-    painter_->drawText(x, y + Metrics().ascent(), text);
+    painter_->drawText(x, y + Metrics(font).ascent(), text);
 }
 
 void TCanvas::TextOut(int x, int y, const QString &text)
@@ -89,6 +100,59 @@ int TCanvas::TextWidth(const QString &text) const
 int TCanvas::TextHeight(const QString &) const
 {
     return Metrics().height();
+}
+
+QStringList TCanvas::WrapText(const QString &text, int width) const
+{
+    const QFontMetrics metrics = Metrics();
+    QStringList lines;
+    QString line;
+    // Words keep the spaces before them, so a line that fits keeps its spacing as written.
+    static const QRegularExpression word(QStringLiteral("\\s*\\S+"));
+    for (QRegularExpressionMatchIterator words = word.globalMatch(text); words.hasNext();) {
+        const QString next = words.next().captured();
+        if (line.isEmpty() || metrics.horizontalAdvance(line + next) <= width) {
+            line += line.isEmpty() && !lines.isEmpty() ? next.trimmed() : next;
+            continue;
+        }
+        lines.append(line);
+        line = next.trimmed();
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+QFont TCanvas::FontFitting(const QString &text, int width) const
+{
+    QFont font = Font.ToQFont();
+    const int textWidth = Metrics(font).horizontalAdvance(text);
+    if (textWidth <= width || width <= 0)
+        return font;
+    // Widths follow the type size closely but not exactly: step down until the text fits.
+    qreal size = font.pointSizeF() * width / textWidth;
+    font.setPointSizeF(size);
+    while (size > 1 && Metrics(font).horizontalAdvance(text) > width) {
+        size *= 0.95;
+        font.setPointSizeF(size);
+    }
+    return font;
+}
+
+int TCanvas::TextOutWithin(int x, int y, int width, int lineHeight, const QString &text, bool centred)
+{
+    for (const QString &line : WrapText(text, width)) {
+        const QFont font = FontFitting(line, width);
+        const int lineWidth = Metrics(font).horizontalAdvance(line);
+        const int left = centred ? x + (width - lineWidth) / 2 : x;
+        if (painter_) {
+            FillRect({left, y, left + lineWidth, y + Metrics(font).height()});
+            DrawText(left, y, line, font);
+        }
+        penPos_ = QPoint(left + lineWidth, y);
+        y += lineHeight;
+    }
+    return y;
 }
 
 void TCanvas::MoveTo(int x, int y)

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QPaintDevice;
@@ -116,6 +117,15 @@ public:
     int TextWidth(const QString &text) const;
     int TextHeight(const QString &text) const;
 
+    // The lines a text takes within width: broken at its spaces, each line as long as fits. A word
+    // wider than width on its own stays a line of its own.
+    QStringList WrapText(const QString &text, int width) const;
+    // Writes text within [x, x + width), a line every lineHeight from y down: wrapped at its
+    // spaces, and a line that still does not fit in a type small enough that it does, so nothing
+    // is ever cut at the edge. Each line is centred within the width when asked. Returns the y
+    // below the last line.
+    int TextOutWithin(int x, int y, int width, int lineHeight, const QString &text, bool centred = false);
+
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     QPoint PenPos() const { return penPos_; }
@@ -125,7 +135,11 @@ public:
 
 private:
     QFontMetrics Metrics() const;
+    QFontMetrics Metrics(const QFont &font) const;
     void DrawText(int x, int y, const QString &text);
+    void DrawText(int x, int y, const QString &text, const QFont &font);
+    // The canvas's font, made smaller where needed for text to fit within width.
+    QFont FontFitting(const QString &text, int width) const;
 
     QPainter *painter_;
     const QPaintDevice *device_;

@@ -166,7 +166,11 @@ QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int 
             return QVariant::fromValue(columns_[section].Title.Alignment | Qt::AlignVCenter);
         return {};
     }
-    if (role != Qt::DisplayRole || section != CurrentRow())
+    // Only the text is answered: the header reads other roles (the font among them) as values of
+    // their own type, and an empty text is no font.
+    if (role != Qt::DisplayRole)
+        return {};
+    if (section != CurrentRow())
         return QString();
     switch (DataSet()->State()) {
     case TDataSetState::dsEdit:

@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 const char *const kAlreadyPrinting = "Η εκτύπωση βρίσκεται ήδη σε εξέλιξη";
@@ -118,6 +120,48 @@ int TPrinter::PixelsPerInchX() const
 int TPrinter::PixelsPerInchY() const
 {
     return printer_->logicalDpiY();
+}
+
+namespace {
+
+QList<int> ColumnLefts(TCanvas &canvas, const QList<int> &askedWidths, const QStringList &titles,
+                       const QList<QStringList> &cells, TFontStyles titleStyle, int left, int gap,
+                       qreal scale)
+{
+    const auto columnCount = std::max(askedWidths.size(), titles.size());
+    QList<int> widths(columnCount, 0);
+    for (qsizetype column = 0; column < askedWidths.size(); ++column)
+        widths[column] = int(askedWidths.at(column) * scale);
+    canvas.Font.Style = titleStyle;
+    for (qsizetype column = 0; column < titles.size(); ++column)
+        widths[column] = std::max(widths[column], canvas.TextWidth(titles.at(column)) + gap);
+    canvas.Font.Style = {};
+    for (const QStringList &row : cells)
+        for (qsizetype column = 0; column < row.size() && column < columnCount; ++column)
+            widths[column] = std::max(widths[column], canvas.TextWidth(row.at(column)) + gap);
+    QList<int> lefts;
+    for (const int width : std::as_const(widths)) {
+        lefts.append(left);
+        left += width;
+    }
+    lefts.append(left);
+    return lefts;
+}
+
+} // namespace
+
+QList<int> FitColumns(TCanvas &canvas, const QList<int> &askedWidths, const QStringList &titles,
+                      const QList<QStringList> &cells, TFontStyles titleStyle, int left, int gap,
+                      int maxWidth)
+{
+    const int size = canvas.Font.Size;
+    QList<int> lefts = ColumnLefts(canvas, askedWidths, titles, cells, titleStyle, left, gap, 1.0);
+    while (lefts.last() - left > maxWidth && canvas.Font.Size > kSmallestPrintSize) {
+        --canvas.Font.Size;
+        lefts = ColumnLefts(canvas, askedWidths, titles, cells, titleStyle, left, gap,
+                            qreal(canvas.Font.Size) / size);
+    }
+    return lefts;
 }
 
 TPrinter &Printer()

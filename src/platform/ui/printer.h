@@ -3,8 +3,10 @@
 #include "platform/core/errors.h"
 #include "platform/ui/canvas.h"
 
+#include <QList>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -71,6 +73,17 @@ private:
     bool aborted_ = false;
     int pageNumber_ = 0;
 };
+
+// Where the columns of a printed table begin from left, and one more entry where the last ends.
+// Each column is as wide as asked (askedWidths, device pixels) and at least as wide as its widest
+// text, measured in the canvas's font with the gap added: its title in titleStyle, its cells in
+// the plain style. A table wider than maxWidth is set in a smaller type, down to
+// kSmallestPrintSize points, the asked widths shrinking in step: the canvas's font keeps the size
+// chosen, and its style comes back plain.
+constexpr int kSmallestPrintSize = 6;
+QList<int> FitColumns(TCanvas &canvas, const QList<int> &askedWidths, const QStringList &titles,
+                      const QList<QStringList> &cells, TFontStyles titleStyle, int left, int gap,
+                      int maxWidth);
 
 // The program's one printer; it lives to the end of the program.
 TPrinter &Printer();

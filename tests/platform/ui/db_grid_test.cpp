@@ -3,6 +3,7 @@
 #include "platform/ui/db_grid.h"
 
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 
 namespace {
@@ -261,6 +262,28 @@ TEST_F(DbGridTest, AReadOnlyGridOpensNoEditor)
     EXPECT_EQ(teams->State(), TDataSetState::dsBrowse);
     Key(grid.get(), Qt::Key_Insert);
     EXPECT_EQ(teams->State(), TDataSetState::dsBrowse);
+}
+
+QStringList &LoggedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+// Painting reads every role of the headers as a value of its own type: nothing the grid answers
+// makes Qt complain (an empty text read as a font did, once for every row painted).
+TEST_F(DbGridTest, PaintingLogsNoWarnings)
+{
+    LoggedWarnings().clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type != QtDebugMsg && type != QtInfoMsg)
+                LoggedWarnings().append(message);
+        });
+    ASSERT_TRUE(grid->verticalHeader()->isVisible());
+    grid->grab();
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(LoggedWarnings().isEmpty()) << LoggedWarnings().join('\n').toStdString();
 }
 
 } // namespace

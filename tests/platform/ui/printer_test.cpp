@@ -174,4 +174,119 @@ TEST(CanvasTest, TextSizeGrowsWithThePointSizeAndBoldness)
     EXPECT_EQ(ColorFromNumber(16644814), QColor(206, 250, 253));
 }
 
+QStringList Words(const QStringList &lines)
+{
+    return lines.join(' ').split(' ', Qt::SkipEmptyParts);
+}
+
+// The columns of an image that carry ink (anything not white).
+QList<int> InkedColumns(const QImage &image, int top, int bottom)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = top; y < bottom; ++y)
+            if (image.pixelColor(x, y) != clWhite) {
+                columns.append(x);
+                break;
+            }
+    return columns;
+}
+
+TEST(CanvasTest, WrappedLinesKeepWithinTheWidthAndKeepEveryWord)
+{
+    TCanvas canvas;
+    const QString text("Ενημέρωση Αποτελεσμάτων   Από Ημερομηνία : 08/10/2004   Έως Ημερομηνία : 11/10/2004");
+    const int full = canvas.TextWidth(text);
+    EXPECT_EQ(canvas.WrapText(text, full), QStringList{text}); // a line that fits keeps its spacing
+    for (const int width : {full - 1, full / 2, full / 3, canvas.TextWidth("Αποτελεσμάτων"), 1}) {
+        const QStringList lines = canvas.WrapText(text, width);
+        EXPECT_EQ(Words(lines), Words({text})) << width;
+        EXPECT_GT(lines.size(), 1) << width;
+        // A word alone may be wider: it is shrunk when written.
+        for (const QString &line : lines) {
+            if (line.contains(' ')) {
+                EXPECT_LE(canvas.TextWidth(line), width) << line.toStdString();
+            }
+        }
+    }
+}
+
+// Written within a width, text leaves no ink outside it however narrow it is: too long a line is
+// wrapped, too long a word is shrunk.
+TEST(CanvasTest, TextWrittenWithinAWidthInksNothingOutsideIt)
+{
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    int bottom = 0;
+    {
+        QPainter painter(&image);
+        TCanvas canvas(&painter);
+        canvas.Font.Size = 20;
+        ASSERT_GT(canvas.TextWidth("Ποδοσφαιρικές"), 100);
+        bottom = canvas.TextOutWithin(50, 0, 100, 40, "Ποδοσφαιρικές αναλύσεις Παναθηναϊκός");
+    }
+    EXPECT_EQ(bottom, 120);
+    for (int line = 0; line < 3; ++line) {
+        const QList<int> inked = InkedColumns(image, line * 40, line * 40 + 40);
+        ASSERT_FALSE(inked.isEmpty()) << line;
+        EXPECT_GE(inked.first(), 50) << line;
+        EXPECT_LT(inked.last(), 150) << line;
+    }
+    EXPECT_TRUE(InkedColumns(image, 120, 200).isEmpty());
+}
+
+TEST(CanvasTest, CentredTextHasEqualRoomOnBothSides)
+{
+    QImage image(400, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TCanvas canvas(&painter);
+        canvas.Brush.Style = bsClear;
+        canvas.TextOutWithin(0, 0, 400, 50, "ΗΜ.ΕΚΤΥΠΩΣΗΣ", true);
+    }
+    const QList<int> inked = InkedColumns(image, 0, 50);
+    ASSERT_FALSE(inked.isEmpty());
+    EXPECT_NEAR(inked.first(), 400 - 1 - inked.last(), 4);
+}
+
+// Columns are as wide as asked and at least as wide as their measured texts; a table wider than
+// the page is set in smaller type until it fits.
+TEST(CanvasTest, ColumnsFitTheirTextsAndThePage)
+{
+    TCanvas canvas;
+    canvas.Font.Size = 10;
+    const QStringList titles{"Αγωνιστική", "Όμιλος", "ΤΓ (Ημ)"};
+    const QList<QStringList> cells{{"1", "Ολυμπιακός Πειραιώς", "2"}};
+    const int gap = 4;
+    const auto expectFits = [&](const QList<int> &lefts, const QList<int> &asked, qreal scale) {
+        ASSERT_EQ(lefts.size(), 4);
+        for (int column = 0; column < 3; ++column) {
+            const int width = lefts[column + 1] - lefts[column];
+            canvas.Font.Style = {fsBold};
+            EXPECT_GE(width, canvas.TextWidth(titles[column]) + gap) << column;
+            canvas.Font.Style = {};
+            EXPECT_GE(width, canvas.TextWidth(cells[0][column]) + gap) << column;
+            EXPECT_GE(width, int(asked[column] * scale)) << column;
+        }
+        EXPECT_EQ(canvas.Font.Style, TFontStyles{});
+    };
+    const QList<int> asked{10, 400, 10};
+    const QList<int> natural = FitColumns(canvas, asked, titles, cells, {fsBold}, 5, gap, 10000);
+    EXPECT_EQ(natural.first(), 5);
+    EXPECT_EQ(natural[2] - natural[1], 400);
+    EXPECT_EQ(canvas.Font.Size, 10);
+    expectFits(natural, asked, 1.0);
+
+    const int narrower = (natural.last() - 5) * 2 / 3;
+    const QList<int> shrunk = FitColumns(canvas, asked, titles, cells, {fsBold}, 5, gap, narrower);
+    EXPECT_LT(canvas.Font.Size, 10);
+    EXPECT_LE(shrunk.last() - 5, narrower);
+    expectFits(shrunk, asked, canvas.Font.Size / 10.0);
+
+    canvas.Font.Size = 10;
+    FitColumns(canvas, asked, titles, cells, {fsBold}, 5, gap, 1);
+    EXPECT_EQ(canvas.Font.Size, kSmallestPrintSize);
+}
+
 } // namespace
