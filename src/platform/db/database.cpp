@@ -122,14 +122,22 @@ void DbConnection::ReplaceFile(const QString &fileName, const std::function<void
     // The file goes away under the connection: nothing of the old file (its log, its index, the
     // pages and definitions read from it) may be played back or trusted afterwards.
     connection->pool_.clear();
-    sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    if (connection->db_)
+        sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     sqlite3_close_v2(connection->db_);
     connection->db_ = nullptr;
     connection->tableDefs_.clear();
     connection->tableDefsVersion_ = -1;
     connection->schemaCheckedAt_.reset();
+    connection->openError_.reset();
     replace();
-    connection->OpenHandle();
+    try {
+        connection->OpenHandle();
+    } catch (const EDBEngineError &error) {
+        // Every later use says why the file does not open, until a sound file replaces it.
+        connection->openError_ = error;
+        throw;
+    }
 }
 
 DbConnection::~DbConnection()
@@ -184,8 +192,7 @@ DbConnection::Lease::~Lease()
 
 DbConnection::Lease DbConnection::Statement(const QString &sql)
 {
-    if (!db_)
-        throw EDatabaseError(QStringLiteral("Η σύνδεση με τη βάση δεδομένων %1 έχει κλείσει").arg(fileName_));
+    Handle();
     auto it = pool_.find(sql);
     if (it != pool_.end() && !it->second.empty()) {
         std::unique_ptr<SqliteStatement> statement = std::move(it->second.back());
@@ -211,7 +218,7 @@ qint64 DbConnection::SchemaVersion()
 unsigned DbConnection::DataVersion() const
 {
     unsigned version = 0;
-    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    sqlite3_file_control(Handle(), "main", SQLITE_FCNTL_DATA_VERSION, &version);
     return version;
 }
 
@@ -232,19 +239,28 @@ std::shared_ptr<const TTableDef> DbConnection::TableDef(const QString &tableName
     const QString key = tableName.toUpper();
     if (auto it = tableDefs_.find(key); it != tableDefs_.end())
         return it.value();
-    auto def = std::make_shared<const TTableDef>(ReadTableDef(db_, tableName));
+    auto def = std::make_shared<const TTableDef>(ReadTableDef(Handle(), tableName));
     tableDefs_.insert(key, def);
     return def;
 }
 
+sqlite3 *DbConnection::Handle() const
+{
+    if (!db_ && openError_)
+        throw *openError_;
+    if (!db_)
+        throw EDatabaseError(QStringLiteral("Η σύνδεση με τη βάση δεδομένων %1 έχει κλείσει").arg(fileName_));
+    return db_;
+}
+
 bool DbConnection::IsReadOnly() const
 {
-    return sqlite3_db_readonly(db_, "main") == 1;
+    return sqlite3_db_readonly(Handle(), "main") == 1;
 }
 
 qint64 DbConnection::ChangeCount() const
 {
-    return sqlite3_total_changes64(db_);
+    return sqlite3_total_changes64(Handle());
 }
 
 DbConnection::DataState DbConnection::SeenState() const

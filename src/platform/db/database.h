@@ -39,7 +39,8 @@ public:
     DbConnection(const DbConnection &) = delete;
     DbConnection &operator=(const DbConnection &) = delete;
 
-    sqlite3 *Handle() const { return db_; }
+    // The open handle; raises why the file does not open when it is not open.
+    sqlite3 *Handle() const;
     QString FileName() const { return fileName_; }
     // Whether the file forbids writing, so the engine opened it for reading alone.
     bool IsReadOnly() const;
@@ -91,6 +92,8 @@ private:
 
     sqlite3 *db_ = nullptr;
     QString fileName_;
+    // Why the file did not open again after it was replaced.
+    std::optional<EDBEngineError> openError_;
     std::map<QString, std::vector<std::unique_ptr<SqliteStatement>>> pool_;
     QHash<QString, std::shared_ptr<const TTableDef>> tableDefs_;
     qint64 tableDefsVersion_ = -1;

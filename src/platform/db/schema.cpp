@@ -157,20 +157,6 @@ void RaiseWriteError(const EDBEngineError &error, const QString &tableName)
                                  code, message);
         }
     }
-    // The file refuses every write, not this record: say so, and what the user can do about it.
-    const QString what = tableName.isEmpty() ? QStringLiteral("Η αλλαγή")
-                                             : QStringLiteral("Η εγγραφή του πίνακα %1").arg(tableName);
-    if ((code & 0xff) == SQLITE_READONLY)
-        throw EDBEngineError(
-            what + QStringLiteral(" δεν αποθηκεύτηκε: η βάση δεδομένων είναι μόνο για ανάγνωση.\n"
-                                  "Ελέγξτε ότι το αρχείο της βάσης και ο φάκελός του "
-                                  "επιτρέπουν την εγγραφή."),
-            code);
-    if ((code & 0xff) == SQLITE_FULL)
-        throw EDBEngineError(what + QStringLiteral(" δεν αποθηκεύτηκε: ο δίσκος της βάσης δεδομένων είναι "
-                                                   "γεμάτος.\nΕλευθερώστε χώρο στον δίσκο και αποθηκεύστε "
-                                                   "ξανά."),
-                             code);
     throw error;
 }
 

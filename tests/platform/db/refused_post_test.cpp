@@ -145,32 +145,6 @@ TEST_F(DbTest, ANewRecordRefusedAtItsStartLeavesTheDatasetAsItWas)
 
 TEST_F(DbTest, AWriteTheDatabaseFileRefusesSaysWhatHappenedAndWhatToDo)
 {
-    struct Case
-    {
-        int code;
-        const char *table;
-        const char *start;
-        const char *words;
-    };
-    const Case cases[] = {
-        {SQLITE_READONLY, "Periodos", "Η εγγραφή του πίνακα Periodos δεν αποθηκεύτηκε", "μόνο για ανάγνωση"},
-        {SQLITE_READONLY_DBMOVED, "", "Η αλλαγή δεν αποθηκεύτηκε", "μόνο για ανάγνωση"},
-        {SQLITE_FULL, "Agvnes", "Η εγγραφή του πίνακα Agvnes δεν αποθηκεύτηκε", "Ελευθερώστε χώρο"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.code);
-        try {
-            RaiseWriteError(EDBEngineError("attempt to write", c.code), QString::fromUtf8(c.table));
-            FAIL() << "no error raised";
-        } catch (const EDBEngineError &error) {
-            EXPECT_TRUE(error.Message().startsWith(QString::fromUtf8(c.start)))
-                << error.Message().toStdString();
-            EXPECT_TRUE(error.Message().contains(QString::fromUtf8(c.words)))
-                << error.Message().toStdString();
-            EXPECT_EQ(error.ErrorCode(), c.code);
-        }
-    }
-
     // The real refusal of a database that takes no writes.
     CreatePeriodos();
     auto periodos = OpenTable("Periodos");
