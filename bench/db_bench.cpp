@@ -3,6 +3,7 @@
 
 #include "bench_support.h"
 #include "platform/db/table.h"
+#include "wall_timer.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -92,34 +93,6 @@ Fixture &Data()
     return fixture;
 }
 
-// Nanoseconds per iteration of each benchmark, for the summary.
-std::map<std::string, double> &Timings()
-{
-    static std::map<std::string, double> timings;
-    return timings;
-}
-
-class Timer
-{
-public:
-    Timer(benchmark::State &state, const char *name)
-        : state_(state), name_(name), start_(std::chrono::steady_clock::now())
-    {
-    }
-    ~Timer()
-    {
-        const double elapsed =
-            std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start_).count();
-        if (state_.iterations() > 0)
-            Timings()[name_] = elapsed / double(state_.iterations());
-    }
-
-private:
-    benchmark::State &state_;
-    std::string name_;
-    std::chrono::steady_clock::time_point start_;
-};
-
 std::unique_ptr<TTable> OpenAgvnes()
 {
     auto table = std::make_unique<TTable>();
@@ -136,7 +109,7 @@ void BM_OpenRange_Engine(benchmark::State &state)
 {
     Data();
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         auto table = OpenAgvnes();
         table->SetRange({c, 5}, {c, 5});
@@ -152,7 +125,7 @@ void BM_OpenRange_Raw(benchmark::State &state)
     SqliteStatement range(db, "SELECT * FROM Agvnes WHERE DiorgNo = ? AND Agvnistikh = ? "
                               "ORDER BY DiorgNo, Agvnistikh, Omilos, Date");
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         first.Step();
         benchmark::DoNotOptimize(first.Int64(2));
@@ -174,7 +147,7 @@ void BM_Locate_Engine(benchmark::State &state)
     diorg.SetTableName("Diorganvseis");
     diorg.Open();
     int c = 0;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         const bool found = diorg.Locate("KatNo;Periodos", {c % 100 + 1, QString::number(1990 + c / 100)});
         benchmark::DoNotOptimize(found);
@@ -188,7 +161,7 @@ void BM_Locate_Raw(benchmark::State &state)
     SqliteStatement locate(
         Data().raw, "SELECT * FROM Diorganvseis WHERE KatNo = ? AND Periodos = ? ORDER BY DNo LIMIT 1");
     int c = 0;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         locate.BindAll({c % 100 + 1, QString::number(1990 + c / 100)});
         if (locate.Step())
@@ -209,7 +182,7 @@ void BM_WalkRange_Engine(benchmark::State &state)
     TField &goals = table->FieldByName("TelGGoals");
     TField &date = table->FieldByName("Date");
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         table->SetRange({c}, {c});
         for (table->First(); !table->Eof(); table->Next()) {
@@ -227,7 +200,7 @@ void BM_WalkRange_Raw(benchmark::State &state)
                          "SELECT Agvnistikh, Ghpedoyxos, Filojenoymenh, TelGGoals, Date FROM Agvnes "
                          "WHERE DiorgNo = ? ORDER BY DiorgNo, Agvnistikh, Omilos, Date");
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         walk.Bind(1, c);
         while (walk.Step()) {
@@ -246,7 +219,7 @@ void BM_FilteredWalk_Engine(benchmark::State &state)
     auto table = OpenAgvnes();
     TField &home = table->FieldByName("Ghpedoyxos");
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         table->SetFilter(QStringLiteral("DiorgNo = %1 and TelGGoals >= 2").arg(c));
         table->SetFiltered(true);
@@ -262,7 +235,7 @@ void BM_FilteredWalk_Raw(benchmark::State &state)
     SqliteStatement walk(Data().raw, "SELECT Ghpedoyxos FROM Agvnes WHERE DiorgNo = ? AND TelGGoals >= ? "
                                      "ORDER BY DiorgNo, Agvnistikh, Omilos, Date");
     int c = 1;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         walk.BindAll({c, 2});
         while (walk.Step())
@@ -280,7 +253,7 @@ int nextCompetition = 100000;
 void BM_Insert10000_Engine(benchmark::State &state)
 {
     auto table = OpenAgvnes();
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         const int c = nextCompetition++;
         table->SetRange({c}, {c});
@@ -308,7 +281,7 @@ void BM_Insert10000_Raw(benchmark::State &state)
     SqliteStatement insert(
         db, "INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, Date, "
             "GTeamNo, FTeamNo) VALUES (?, ?, ?, ?, 0, ?, ?, ?)");
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         const int c = nextCompetition++;
         ExecSql(db, "BEGIN");
@@ -329,7 +302,7 @@ void BM_PostEdit_Engine(benchmark::State &state)
     auto table = OpenAgvnes();
     table->SetRange({7, 3}, {7, 3});
     int goals = 0;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         table->Edit();
         table->FieldByName("TelGGoals").SetAsInteger(goals % 5);
@@ -348,7 +321,7 @@ void BM_PostEdit_Raw(benchmark::State &state)
     find.Reset();
     SqliteStatement update(db, "UPDATE Agvnes SET TelGGoals = ?, TelFGoals = ? WHERE rowid = ?");
     int goals = 0;
-    Timer timer(state, __func__);
+    WallTimer timer(state, __func__);
     for (auto _ : state) {
         update.BindAll({goals % 5, goals % 3, id});
         update.Execute();
@@ -376,15 +349,15 @@ void PrintSummary()
     std::printf("\n%-16s %14s %14s %8s\n", "work", "engine (us)", "raw (us)", "ratio");
     for (const char *work : {"OpenRange", "Locate", "WalkRange", "FilteredWalk", "Insert10000", "PostEdit"}) {
         const std::string name(work);
-        const auto engine = Timings().find("BM_" + name + "_Engine");
-        const auto raw = Timings().find("BM_" + name + "_Raw");
-        if (engine == Timings().end() || raw == Timings().end())
+        const auto engine = WallTimes().find("BM_" + name + "_Engine");
+        const auto raw = WallTimes().find("BM_" + name + "_Raw");
+        if (engine == WallTimes().end() || raw == WallTimes().end())
             continue;
         const double ratio = engine->second / raw->second;
         std::printf("%-16s %14.1f %14.1f %7.2fx%s\n", work, engine->second / 1000, raw->second / 1000, ratio,
                     ratio <= 2.0 ? "" : "  (over 2x)");
     }
-    if (const auto open = Timings().find("BM_OpenRange_Engine"); open != Timings().end())
+    if (const auto open = WallTimes().find("BM_OpenRange_Engine"); open != WallTimes().end())
         std::printf("one-matchday range open: %.3f ms (target under 1 ms)\n", open->second / 1e6);
 }
 

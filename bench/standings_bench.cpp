@@ -10,6 +10,7 @@
 #include "data/data_module.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "wall_timer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -230,33 +231,6 @@ void SetPerTableCounters(benchmark::State &state)
     state.counters["per_season"] = benchmark::Counter(SeasonCount, perItem);
 }
 
-// Wall-clock milliseconds per iteration of each stored run, for the comparison at the end.
-std::map<std::string, double> &WallTimes()
-{
-    static std::map<std::string, double> times;
-    return times;
-}
-
-class WallTimer
-{
-public:
-    WallTimer(benchmark::State &state, const char *name)
-        : state_(state), name_(name), start_(std::chrono::steady_clock::now())
-    {
-    }
-    ~WallTimer()
-    {
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start_;
-        if (state_.iterations() > 0)
-            WallTimes()[name_] = elapsed.count() / double(state_.iterations());
-    }
-
-private:
-    benchmark::State &state_;
-    std::string name_;
-    std::chrono::steady_clock::time_point start_;
-};
-
 // The SQL aggregate must give the same figures as the engine, or the comparison means nothing.
 bool AggregateAgreesWithEngine(TTavrolinDM &dm)
 {
@@ -349,9 +323,10 @@ void PrintComparison()
         if (stored == WallTimes().end())
             continue;
         const double ratio = stored->second / aggregate->second;
-        std::printf("%-22s %12.1f %7.2fx%s\n", run, stored->second, ratio, ratio <= 3.0 ? "" : "  (over 3x)");
+        std::printf("%-22s %12.1f %7.2fx%s\n", run, stored->second / 1e6, ratio,
+                    ratio <= 3.0 ? "" : "  (over 3x)");
     }
-    std::printf("%-22s %12.1f\n", "SQL aggregate", aggregate->second);
+    std::printf("%-22s %12.1f\n", "SQL aggregate", aggregate->second / 1e6);
 }
 
 } // namespace
