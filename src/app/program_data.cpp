@@ -70,7 +70,8 @@ QString Report(const char *head, const QString &reason)
     QStringList parts{QString::fromUtf8(head)};
     if (!reason.isEmpty())
         parts.append(reason);
-    if (const QString file = DatabaseFileName(); !file.isEmpty())
+    // The engine's own reason may name the file already.
+    if (const QString file = DatabaseFileName(); !file.isEmpty() && !reason.contains(file))
         parts.append(QString::fromUtf8(kDatabaseFile).arg(file));
     parts.append(QString::fromUtf8(kWhatNow));
     return parts.join(QStringLiteral("\n\n"));

@@ -45,11 +45,14 @@ void CentreOverOwner(QWidget &window)
     if (window.testAttribute(Qt::WA_Moved) && !window.property(kCentredHere).toBool())
         return;
     const QWidget *owner = OwnerOf(window);
-    if (!owner || !owner->isVisible())
+    const QScreen *screen = ScreenOf(window);
+    // Before the main window is up (a message at start-up) the screen stands for the owner.
+    const bool ownerShown = owner && owner->isVisible();
+    if (!ownerShown && !screen)
         return;
     QRect frame = window.frameGeometry();
-    frame.moveCenter(owner->frameGeometry().center());
-    if (const QScreen *screen = ScreenOf(window)) {
+    frame.moveCenter(ownerShown ? owner->frameGeometry().center() : screen->availableGeometry().center());
+    if (screen) {
         const QRect area = screen->availableGeometry();
         frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width() + 1)));
         frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height() + 1)));
@@ -62,6 +65,9 @@ void RaiseWhenMapped(QWidget &window)
 {
     QTimer::singleShot(0, &window, [target = QPointer<QWidget>(&window)] {
         if (target && target->isVisible()) {
+            // Some windows (message boxes) settle their size only as they show.
+            if (target->property(kCentredHere).toBool())
+                CentreOverOwner(*target);
             target->raise();
             target->activateWindow();
         }

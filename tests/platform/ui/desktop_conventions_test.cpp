@@ -111,6 +111,20 @@ TEST_F(WindowPlacementTest, AModalWindowWithoutParentOpensCentredOverTheMainWind
     WhileModal(dialog, [&] { EXPECT_EQ(dialog.frameGeometry().center(), main.frameGeometry().center()); });
 }
 
+TEST(WindowPlacementWithoutMainTest, AModalWindowBeforeTheMainWindowIsUpOpensMidScreen)
+{
+    QWidget hiddenMain;
+    RegisterMainWindow(&hiddenMain);
+    QDialog dialog;
+    dialog.resize(200, 100);
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_EQ(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
+        dialog.reject();
+    });
+    dialog.exec();
+    RegisterMainWindow(nullptr);
+}
+
 TEST_F(WindowPlacementTest, APlaceTheWindowChoseItselfStands)
 {
     QDialog dialog;
