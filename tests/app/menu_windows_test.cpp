@@ -17,6 +17,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include <algorithm>
 #include <functional>
@@ -78,10 +79,12 @@ protected:
 
     // Triggers the command of a modal window and, from inside its loop, notes the window that is
     // modal, the command's window and the modal one's font, then closes it as Escape would.
+    // A modal window may delete itself once it closes: only what was seen while it was up is kept.
     struct TModalSeen
     {
-        QWidget *window = nullptr;
-        QWidget *expected = nullptr;
+        bool shown = false;
+        bool isExpected = false;
+        QPointer<QWidget> expected;
         QFont font;
     };
     TModalSeen TriggerModal(const TCommand &command)
@@ -91,8 +94,9 @@ protected:
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            seen.window = dialog;
+            seen.shown = true;
             seen.expected = command.window();
+            seen.isExpected = dialog == seen.expected;
             seen.font = dialog->font();
             dialog->reject();
         });
@@ -141,8 +145,8 @@ TEST_F(MenuWindowsTest, EveryCommandOpensItsWindowWithTheMainFont)
         ChangeMainFont(++step);
         if (command.opening == TOpening::Modal) {
             const TModalSeen seen = TriggerModal(command);
-            ASSERT_NE(seen.window, nullptr) << "no modal window";
-            EXPECT_EQ(seen.window, seen.expected);
+            ASSERT_TRUE(seen.shown) << "no modal window";
+            EXPECT_TRUE(seen.isExpected);
             EXPECT_EQ(seen.font, main->font());
             EXPECT_FALSE(seen.expected && seen.expected->isVisible());
             EXPECT_TRUE(main->Panel1->isVisible());
