@@ -11,10 +11,11 @@
 // a version block.
 namespace elf_builder {
 
+// Little-endian; bytes past the eighth are zero padding.
 inline void Put(QByteArray &out, quint64 value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
+        out.append(i < 8 ? char((value >> (8 * i)) & 0xFF) : char(0));
 }
 
 struct ElfSection

@@ -163,6 +163,10 @@ TDBGrid::TDBGrid(QWidget *parent) : QTableView(parent), model_(new TDBGridModel(
 
 TDBGrid::~TDBGrid()
 {
+    // Once this destructor ends the widget is no grid: no focus change or closing editor may
+    // reach it then.
+    disconnect(qApp, &QApplication::focusChanged, this, &TDBGrid::FocusChanged);
+    DropEditor();
     // The columns go before the model that reads them.
     columns_.SetOnChange({});
 }
