@@ -8,6 +8,7 @@
 #include "platform/db/data_source.h"
 #include "platform/db/table.h"
 #include "platform/ui/db_grid.h"
+#include "wall_timer.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -412,11 +413,5 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    PrintSummary();
-    return 0;
+    return RunBenchmarksThenSummary(argc, argv, PrintSummary);
 }

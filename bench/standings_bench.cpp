@@ -333,11 +333,5 @@ void PrintComparison()
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    PrintComparison();
-    return 0;
+    return RunBenchmarksThenSummary(argc, argv, PrintComparison);
 }

@@ -38,3 +38,15 @@ private:
     std::string name_;
     std::chrono::steady_clock::time_point start_;
 };
+
+// A benchmark program's main: runs the benchmarks asked for, then prints the program's summary.
+inline int RunBenchmarksThenSummary(int &argc, char **argv, void (*printSummary)())
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    printSummary();
+    return 0;
+}
