@@ -10,17 +10,18 @@ if(TAVROLIN_SANITIZE)
     target_link_options(tavrolin_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# tavrolin_library(<target> LINKS <libs...>): one static library from the .cpp/.h files of the
-# current source folder, main.cpp excepted. Headers are included by their path below src/
-# ("platform/core/format.h").
+# tavrolin_library(<target> [PUBLIC <libs...>] [PRIVATE <libs...>]): one static library from the
+# .cpp/.h files of the current source folder, main.cpp excepted. Headers are included by their
+# path below src/ ("platform/core/format.h"). PUBLIC names what the library's own headers include;
+# everything else it uses is PRIVATE.
 function(tavrolin_library target)
-    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
         "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     list(REMOVE_ITEM sources "${CMAKE_CURRENT_SOURCE_DIR}/main.cpp")
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
-    target_link_libraries(${target} PUBLIC tavrolin_options ${ARG_LINKS})
+    target_link_libraries(${target} PUBLIC tavrolin_options ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
 endfunction()
 
 # tavrolin_executable(<target> LINKS <libs...>): a program from the main.cpp of the current folder.

@@ -2,8 +2,8 @@
 
 #include "app/link_label.h"
 #include "app/maker_info.h"
+#include "platform/core/modal_result.h"
 #include "platform/core/shell.h"
-#include "platform/ui/modal_result.h"
 
 #include <QLabel>
 #include <QPushButton>

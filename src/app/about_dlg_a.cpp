@@ -1,7 +1,7 @@
 #include "app/about_dlg_a.h"
 
 #include "app/version_info.h"
-#include "platform/ui/message_service.h"
+#include "platform/core/message_service.h"
 
 #include <QLabel>
 #include <QShowEvent>

@@ -2,11 +2,11 @@
 
 #include "data/data_module.h"
 #include "platform/core/errors.h"
+#include "platform/core/message_service.h"
 #include "platform/core/paths.h"
 #include "platform/db/database.h"
 #include "platform/db/database_backup.h"
 #include "platform/ui/copy_progress.h"
-#include "platform/ui/message_service.h"
 #include "platform/ui/wait_cursor.h"
 
 #include <QDir>

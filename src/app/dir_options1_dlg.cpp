@@ -1,9 +1,9 @@
 #include "app/dir_options1_dlg.h"
 
 #include "app/help_topic.h"
+#include "platform/core/modal_result.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
-#include "platform/ui/modal_result.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/guarded_application.h"
+#include "platform/ui/message_boxes.h"
 #include "platform/ui/qt_translation.h"
 #include "platform/ui/window_placement.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(TAVROLIN_VERSION);
     InstallQtTranslation();
     InstallWindowPlacement();
+    InstallMessageBoxes();
     InstallFontSubstitutes();
     return RunTavrolin();
 }

@@ -11,11 +11,11 @@
 #include "app/sel_opt_dlg.h"
 #include "app/tip_form.h"
 #include "data/data_module.h"
+#include "platform/core/message_service.h"
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_guard.h"
-#include "platform/ui/message_service.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

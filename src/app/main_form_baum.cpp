@@ -1,10 +1,10 @@
 #include "app/main_form.h"
 
-#include "analysis/baum_form.h"
+#include "analysis/ui/baum_form.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
+#include "platform/core/message_service.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_service.h"
 
 // "ΒΑΣΕΙ ΑΓΩΝΙΣΤΙΚΩΝ" and the toolbar's "ΒΑΘΜΟΛΟΓΙΕΣ": the league table of the remembered
 // competition at its current matchday.

@@ -1,8 +1,8 @@
 #include "app/main_form.h"
 
 #include "data/data_module.h"
-#include "editors/diorg_show_form.h"
-#include "editors/diorganvsh_form.h"
+#include "editors/ui/diorg_show_form.h"
+#include "editors/ui/diorganvsh_form.h"
 #include "platform/ui/application.h"
 
 #include <QFrame>

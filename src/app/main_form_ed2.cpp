@@ -2,10 +2,10 @@
 // window's font.
 
 #include "app/main_form.h"
-#include "editors/kat_edit_form.h"
-#include "editors/krath_form.h"
-#include "editors/omades_form.h"
-#include "editors/period_form.h"
+#include "editors/ui/kat_edit_form.h"
+#include "editors/ui/krath_form.h"
+#include "editors/ui/omades_form.h"
+#include "editors/ui/period_form.h"
 #include "platform/ui/application.h"
 
 namespace {

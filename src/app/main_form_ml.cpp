@@ -1,7 +1,7 @@
 #include "app/main_form.h"
 
 #include "data/data_module.h"
-#include "editors/agvnes_form.h"
+#include "editors/ui/agvnes_form.h"
 #include "platform/ui/application.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "app/main_form.h"
 
-#include "editors/agvn_enhm_form.h"
+#include "editors/ui/agvn_enhm_form.h"
 #include "platform/ui/application.h"
 
 // "Ενημέρωση" and the toolbar's "ΕΝΗΜΕΡΩΣΗ ΑΓΩΝΩΝ": the results entry by date range, maximised and

@@ -3,8 +3,8 @@
 #include "app/backup_restore.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
+#include "platform/core/message_service.h"
 #include "platform/ui/command_guard.h"
-#include "platform/ui/message_service.h"
 
 #include <QDir>
 

@@ -3,11 +3,11 @@
 #include "app/help_topic.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
+#include "platform/core/message_service.h"
+#include "platform/core/modal_result.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_lookup_combo.h"
 #include "platform/ui/db_lookup_list.h"
-#include "platform/ui/message_service.h"
-#include "platform/ui/modal_result.h"
 
 #include <QFrame>
 #include <QLabel>

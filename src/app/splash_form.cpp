@@ -4,9 +4,9 @@
 #include "app/link_label.h"
 #include "app/maker_info.h"
 #include "app/version_info.h"
+#include "platform/core/message_service.h"
 #include "platform/core/shell.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_service.h"
 
 #include <QCloseEvent>
 #include <QFrame>

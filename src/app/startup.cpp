@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "analysis/baum_form.h"
-#include "analysis/proistoria_form.h"
+#include "analysis/ui/baum_form.h"
+#include "analysis/ui/proistoria_form.h"
 #include "app/about_dlg_a.h"
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
@@ -13,20 +13,21 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "data/data_module.h"
-#include "editors/agvn_enhm_form.h"
-#include "editors/agvnes_form.h"
-#include "editors/agvnes_form1.h"
-#include "editors/br_date_form.h"
-#include "editors/kat_edit_form.h"
-#include "editors/krath_form.h"
-#include "editors/omades_form.h"
-#include "editors/period_form.h"
+#include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvnes_form.h"
+#include "editors/ui/agvnes_form1.h"
+#include "editors/ui/br_date_form.h"
+#include "editors/ui/kat_edit_form.h"
+#include "editors/ui/krath_form.h"
+#include "editors/ui/omades_form.h"
+#include "editors/ui/period_form.h"
 #include "platform/db/database.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_guard.h"
 #include "platform/ui/progress_dialog.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -82,6 +83,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
 std::unique_ptr<TFrmMain> StartTavrolin()
 {
     SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
+    QGuiApplication::setApplicationDisplayName(ApplicationTitle());
     InstallBusyCursorFile();
     InstallHelpPages();
     auto *splash = new TSplash;

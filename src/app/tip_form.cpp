@@ -1,7 +1,7 @@
 #include "app/tip_form.h"
 
+#include "platform/core/modal_result.h"
 #include "platform/core/registry.h"
-#include "platform/ui/modal_result.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "data/data_module.h"
 
 #include "data/schema_tables.h"
+#include "platform/core/message_service.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "data/data_module.h"
 
 #include "platform/core/format.h"
+#include "platform/core/message_service.h"
 #include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
 
 #include <QScopeGuard>
 

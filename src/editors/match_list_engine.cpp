@@ -6,14 +6,6 @@
 
 #include <cstdint>
 
-namespace {
-
-const QColor HomeWinColour(155, 241, 153);
-const QColor AwayWinColour(247, 179, 105);
-const QColor OtherColour(153, 241, 255);
-
-} // namespace
-
 TSeasonRange MatchdaySeasonRange(const QString &season, const QString &category)
 {
     if (season.isEmpty() || category.isEmpty())
@@ -34,13 +26,13 @@ int MatchdayUpperBound(int teams, int rounds)
     return static_cast<std::int16_t>(games);
 }
 
-QColor PointColour(const QString &point)
+TPointRole PointRole(const QString &point)
 {
     if (point == QLatin1String("1"))
-        return HomeWinColour;
+        return TPointRole::HomeWin;
     if (point == QLatin1String("2"))
-        return AwayWinColour;
-    return OtherColour;
+        return TPointRole::AwayWin;
+    return TPointRole::Other;
 }
 
 std::optional<QTime> HeaderTime(const QString &timeText)

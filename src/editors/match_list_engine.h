@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -36,9 +35,15 @@ TSeasonRange MatchdaySeasonRange(const QString &season, const QString &category)
 // teams x rounds for an odd one (each team then rests once a round), kept to 16 bits.
 int MatchdayUpperBound(int teams, int rounds);
 
-// The background of a cell of the sign column: green for a home win "1", orange for an away
-// win "2", light blue for a draw or a match without result.
-QColor PointColour(const QString &point);
+// What a cell of the sign column shows by its background: a home win "1", an away win "2", or a
+// draw or a match without result.
+enum class TPointRole
+{
+    HomeWin,
+    AwayWin,
+    Other
+};
+TPointRole PointRole(const QString &point);
 
 // The kick-off time typed in the header: none when nothing was typed (the mask leaves "  :  ");
 // EConvertError for a text that is no time.

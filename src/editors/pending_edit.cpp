@@ -1,7 +1,7 @@
 #include "editors/pending_edit.h"
 
+#include "platform/core/message_service.h"
 #include "platform/db/dataset.h"
-#include "platform/ui/message_service.h"
 
 bool Editing(const TDataSet &dataSet)
 {

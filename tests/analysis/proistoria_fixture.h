@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/message_recorder.h"
+#include "platform/core/message_recorder.h"
 #include "support/data_module_test_base.h"
 
 // The program's data module on a fresh data folder with the shared tables open and the message

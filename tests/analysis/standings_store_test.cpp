@@ -1,8 +1,8 @@
 #include "analysis/standings_store.h"
 
+#include "analysis/standings_fixture.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/sqlite_statement.h"
-#include "standings_fixture.h"
 
 #include <gtest/gtest.h>
 

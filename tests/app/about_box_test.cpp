@@ -2,9 +2,9 @@
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
 #include "app/link_label.h"
+#include "platform/core/message_recorder.h"
+#include "platform/core/modal_result.h"
 #include "platform/core/paths.h"
-#include "platform/ui/message_recorder.h"
-#include "platform/ui/modal_result.h"
 #include "support/qstring_printer.h"
 #include "support/test_environment.h"
 

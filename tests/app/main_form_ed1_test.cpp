@@ -1,7 +1,7 @@
 #include "app/main_window_fixture.h"
 #include "app/sel_opt_dlg.h"
-#include "editors/diorg_show_form.h"
-#include "editors/diorganvsh_form.h"
+#include "editors/ui/diorg_show_form.h"
+#include "editors/ui/diorganvsh_form.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>

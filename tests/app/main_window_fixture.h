@@ -5,9 +5,9 @@
 #include "app/splash_form.h"
 #include "app/startup.h"
 #include "data/data_module.h"
+#include "platform/core/message_recorder.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/dataset.h"
-#include "platform/ui/message_recorder.h"
 #include "support/test_environment.h"
 
 #include <QApplication>

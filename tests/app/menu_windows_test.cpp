@@ -5,15 +5,15 @@
 #include "app/main_window_fixture.h"
 #include "app/sel_opt_dlg.h"
 
-#include "analysis/baum_form.h"
-#include "editors/agvn_enhm_form.h"
-#include "editors/agvnes_form.h"
-#include "editors/diorg_show_form.h"
-#include "editors/diorganvsh_form.h"
-#include "editors/kat_edit_form.h"
-#include "editors/krath_form.h"
-#include "editors/omades_form.h"
-#include "editors/period_form.h"
+#include "analysis/ui/baum_form.h"
+#include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvnes_form.h"
+#include "editors/ui/diorg_show_form.h"
+#include "editors/ui/diorganvsh_form.h"
+#include "editors/ui/kat_edit_form.h"
+#include "editors/ui/krath_form.h"
+#include "editors/ui/omades_form.h"
+#include "editors/ui/period_form.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -4,11 +4,11 @@
 #include "app/tip_form.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
+#include "platform/core/message_recorder.h"
 #include "platform/core/registry.h"
 #include "platform/db/alias_store.h"
 #include "platform/ui/db_lookup_combo.h"
 #include "platform/ui/db_lookup_list.h"
-#include "platform/ui/message_recorder.h"
 #include "support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 #include "app/link_label.h"
 #include "app/splash_form.h"
 #include "elf_builder.h"
+#include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_recorder.h"
 #include "support/qstring_printer.h"
 #include "support/test_environment.h"
 

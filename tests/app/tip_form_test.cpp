@@ -1,6 +1,6 @@
 #include "app/tip_form.h"
+#include "platform/core/modal_result.h"
 #include "platform/core/registry.h"
-#include "platform/ui/modal_result.h"
 #include "support/qstring_printer.h"
 #include "support/test_environment.h"
 

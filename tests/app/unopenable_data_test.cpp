@@ -8,7 +8,7 @@
 
 #include "app/dir_options1_dlg.h"
 #include "app/sel_opt_dlg.h"
-#include "editors/diorg_show_form.h"
+#include "editors/ui/diorg_show_form.h"
 #include "platform/db/database.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/table.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/core/message_recorder.h"
 #include "platform/core/registry.h"
-#include "platform/ui/message_recorder.h"
 #include "support/data_module_test_base.h"
 
 #include <QTime>

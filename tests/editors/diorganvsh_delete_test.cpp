@@ -1,6 +1,6 @@
 #include "editors/diorganvsh_delete.h"
 
-#include "diorganvsh_fixture.h"
+#include "editors/diorganvsh_fixture.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/sqlite_statement.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/core/message_recorder.h"
 #include "platform/core/registry.h"
-#include "platform/ui/message_recorder.h"
 #include "support/data_module_test_base.h"
 
 // The program's data module on a fresh data folder with the tables the main window opens and the

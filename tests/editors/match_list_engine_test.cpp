@@ -49,12 +49,12 @@ TEST(MatchListEngine, UpperBoundFollowsTeamsAndRounds)
         EXPECT_EQ(MatchdayUpperBound(c.teams, c.rounds), c.bound) << c.teams << " x " << c.rounds;
 }
 
-TEST(MatchListEngine, PointColoursBySign)
+TEST(MatchListEngine, PointRolesBySign)
 {
-    EXPECT_EQ(PointColour("1"), QColor(155, 241, 153));
-    EXPECT_EQ(PointColour("2"), QColor(247, 179, 105));
+    EXPECT_EQ(PointRole("1"), TPointRole::HomeWin);
+    EXPECT_EQ(PointRole("2"), TPointRole::AwayWin);
     for (const char *other : {"X", "", "x", " 1"})
-        EXPECT_EQ(PointColour(other), QColor(153, 241, 255)) << other;
+        EXPECT_EQ(PointRole(other), TPointRole::Other) << other;
 }
 
 TEST(MatchListEngine, HeaderTimeAndDate)

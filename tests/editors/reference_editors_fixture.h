@@ -1,10 +1,7 @@
 #pragma once
 
-#include "platform/ui/message_recorder.h"
+#include "platform/core/message_recorder.h"
 #include "support/data_module_test_base.h"
-
-#include <QImage>
-#include <QImageWriter>
 
 // The program's data module on a fresh data folder, the tables open as the main window leaves
 // them, and the message boxes recorded (a box answers with its default button unless an answer is
@@ -33,17 +30,6 @@ protected:
             rows.append(row);
         }
         return rows;
-    }
-
-    // A small picture file of the format, in the test's folder.
-    static QString PictureFile(const QString &baseName, const QByteArray &format, QColor colour = Qt::blue)
-    {
-        QImage image(16, 12, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = CurrentTestFolders().Root() + "/" + baseName + "." + QString::fromLatin1(format);
-        QImageWriter writer(path, format);
-        EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
-        return path;
     }
 
     MessageRecorder messages_;

@@ -1,6 +1,6 @@
+#include "editors/reference_editors_fixture.h"
 #include "editors/team_delete.h"
 #include "platform/db/query.h"
-#include "reference_editors_fixture.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/guarded_application.h"
+#include "platform/ui/message_boxes.h"
 #include "platform/ui/qt_translation.h"
 #include "platform/ui/window_placement.h"
 #include "support/test_environment.h"
@@ -18,5 +19,6 @@ int main(int argc, char **argv)
     // Windows under test meet the same Qt texts and window placement as in the program.
     InstallQtTranslation();
     InstallWindowPlacement();
+    InstallMessageBoxes();
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,6 @@
 #include "platform/ui/application.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,16 +13,6 @@ QPointer<QWidget> &RegisteredMainWindow()
 }
 
 } // namespace
-
-QString ApplicationTitle()
-{
-    return QGuiApplication::applicationDisplayName();
-}
-
-void SetApplicationTitle(const QString &title)
-{
-    QGuiApplication::setApplicationDisplayName(title);
-}
 
 void RegisterMainWindow(QWidget *window)
 {

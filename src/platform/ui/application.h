@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "platform/core/application_title.h"
 
 class QWidget;
 
-// The program's title (captions of ShowMessage and custom boxes) and its main window, whose
-// font the other windows take over when they open.
-
-QString ApplicationTitle();
-void SetApplicationTitle(const QString &title);
+// The program's main window, whose font the other windows take over when they open.
 
 // The main window registers itself once it exists; the registration ends when it is destroyed.
 void RegisterMainWindow(QWidget *window);

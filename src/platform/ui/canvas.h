@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/enum_set.h"
+#include "platform/core/enum_set.h"
 
 #include <QColor>
 #include <QFont>

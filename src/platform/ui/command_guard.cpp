@@ -1,8 +1,8 @@
 #include "platform/ui/command_guard.h"
 
+#include "platform/core/message_service.h"
 #include "platform/db/dataset.h"
 #include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
 
 #include <QDebug>
 

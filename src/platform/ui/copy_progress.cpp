@@ -1,7 +1,7 @@
 #include "platform/ui/copy_progress.h"
 
+#include "platform/core/message_service.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_service.h"
 #include "platform/ui/progress_bar.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "platform/ui/db_grid.h"
 
+#include "platform/core/message_service.h"
 #include "platform/db/db_errors.h"
 #include "platform/ui/field_size_validator.h"
-#include "platform/ui/message_service.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/core/enum_set.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/db_grid_model.h"
-#include "platform/ui/enum_set.h"
 #include "platform/ui/string_grid.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/core/enum_set.h"
 #include "platform/ui/db_data_link.h"
-#include "platform/ui/enum_set.h"
 
 #include <QStringList>
 #include <QWidget>

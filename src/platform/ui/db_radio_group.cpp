@@ -1,7 +1,7 @@
 #include "platform/ui/db_radio_group.h"
 
+#include "platform/core/message_service.h"
 #include "platform/db/db_errors.h"
-#include "platform/ui/message_service.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

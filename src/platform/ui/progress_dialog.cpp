@@ -1,6 +1,6 @@
 #include "platform/ui/progress_dialog.h"
 
-#include "platform/ui/modal_result.h"
+#include "platform/core/modal_result.h"
 
 #include <QCloseEvent>
 #include <QLabel>

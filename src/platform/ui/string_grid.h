@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/core/enum_set.h"
 #include "platform/ui/canvas.h"
-#include "platform/ui/enum_set.h"
 
 #include <QHash>
 #include <QTableView>

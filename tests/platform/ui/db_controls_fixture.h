@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/core/message_recorder.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/data_source.h"
 #include "platform/db/database.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/table.h"
-#include "platform/ui/message_recorder.h"
 #include "support/test_environment.h"
 
 #include <QApplication>

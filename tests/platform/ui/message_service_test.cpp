@@ -1,6 +1,6 @@
+#include "platform/core/message_recorder.h"
+#include "platform/core/message_service.h"
 #include "platform/ui/application.h"
-#include "platform/ui/message_recorder.h"
-#include "platform/ui/message_service.h"
 #include "support/qstring_printer.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
+#include "platform/core/modal_result.h"
 #include "platform/ui/application.h"
-#include "platform/ui/modal_result.h"
 #include "platform/ui/progress_dialog.h"
 #include "support/qstring_printer.h"
 

@@ -1,0 +1,671 @@
+#include "analysis/ui/baum_form.h"
+
+#include "analysis/standings_store.h"
+#include "analysis/ui/match_list_link.h"
+#include "data/competition_choice.h"
+#include "data/data_module.h"
+#include "platform/core/format.h"
+#include "platform/core/message_service.h"
+#include "platform/db/data_source.h"
+#include "platform/ui/column_bands.h"
+#include "platform/ui/db_image.h"
+#include "platform/ui/wait_cursor.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const char FormCaption[] = "Βαθμολογία";
+const char ChkPHint[] = "Τσεκαρισμένο δείχνει όλες τις περιόδους";
+const char Button3Caption[] = "Τρέχον";
+const char StartLabelCaption[] = "Εναρξη από Αγων.";
+const char AgvnLabelCaption[] = "Αγωνιστική";
+const char GroupLabelCaption[] = "Όμιλος";
+const char GlvsaCaption[] = "Ονόματα Ομάδων";
+const char GreekNamesCaption[] = "Ελληνικά";
+const char LatinNamesCaption[] = "Λατινικά";
+const char AgvnButtonCaption[] = "Αποτελέσματα";
+const char PrintCaption[] = "ΕΚΤΥΠΩΣΗ";
+const char SaveCaption[] = "AΠΟ&ΘΗΚΕΥΣΗ";
+const char NoCompetitionMessage[] = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
+const char SkippedMatchMessage[] = "Ο αγώνας %1 - %2 της %3ης αγωνιστικής (%4) δεν μετράει στη βαθμολογία, "
+                                   "γιατί μία από τις δύο ομάδες του δεν ανήκει στη διοργάνωση.";
+
+const char PlaceTitle[] = "α/α";
+const char NameTitle[] = "Ομάδα";
+const char *const BlockTitles[] = {"  ", "ΣΥΝΟΛΙΚΑ", "ΕΝΤΟΣ ΕΔΡΑΣ", "ΕΚΤΟΣ ΕΔΡΑΣ"};
+const char *const BlockColumnTitles[] = {"Β", "Α", "Ν", "Ι", "Η", "ΤΕΡ", "ΔΤ"};
+constexpr std::array<int, 7> BlockSectionWidths = {25, 25, 25, 25, 25, 40, 30};
+constexpr int PlaceSectionWidth = 34;
+constexpr int NameSectionWidth = 154;
+constexpr int ColumnCount = 23;
+// The goals columns ("ΤΕΡ") of the three blocks are centred.
+constexpr std::array<int, 3> GoalsColumns = {7, 14, 21};
+const QColor ChampionColor{0, 153, 0};
+
+const char AllCategoriesSql[] = "Select GrName from Kathgories order by Kathgories.GrName";
+const char SeasonCategoriesSql[] = "Select GrName from Kathgories, Diorganvseis where Diorganvseis.KatNo = "
+                                   "Kathgories.KatNo and Diorganvseis.Periodos = :Periodos order by "
+                                   "Kathgories.GrName";
+const char AllSeasonsSql[] = "Select Periodos from Periodos order by Periodos.Periodos desc";
+const char CategorySeasonsSql[] = "Select DISTINCT Periodos from Diorganvseis where KatNo = :KatNo order by "
+                                  "Periodos desc";
+
+QString Text(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Shows a database error in the engine's own words; the wait cursor has gone back with its scope.
+template <class Action> void ShowingErrors(Action &&action)
+{
+    try {
+        action();
+    } catch (const EAbort &) {
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+}
+
+void OpenChoiceTables(TTavrolinDM &dm)
+{
+    OpenIfClosed(dm.Krath);
+    OpenIfClosed(dm.Kathgories);
+    OpenIfClosed(dm.Diorganvseis);
+}
+
+// The first column of every row of the data module's scratch query.
+QStringList ComboTexts(const QString &sql, const QString &param = QString(),
+                       const QVariant &value = QVariant())
+{
+    TQuery &query = TavrolinDM().ComboQuery;
+    query.Close();
+    query.SQL().SetText(sql);
+    if (!param.isEmpty())
+        query.ParamByName(param).SetValue(value);
+    query.Open();
+    QStringList texts;
+    for (query.First(); !query.Eof(); query.Next())
+        texts.append(query.Fields()[0].AsString());
+    query.Close();
+    return texts;
+}
+
+// The combo's list, with the item of that exact text chosen (none when it is missing). The
+// change handlers answer the user only, never a fill.
+void SetComboItems(QComboBox *combo, const QStringList &items, const QString &chosen)
+{
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QStringList ComboItems(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+QSpinBox *NewSpinBox(int minimum, QWidget *parent)
+{
+    auto *edit = new QSpinBox(parent);
+    edit->setRange(minimum, 100);
+    edit->setValue(std::max(minimum, 1));
+    return edit;
+}
+
+} // namespace
+
+TBaumForm::TBaumForm(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(Text(FormCaption));
+    // A hidden or open league table never keeps the program running once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    BuildControls();
+    BuildHeaders();
+    Connect();
+}
+
+TBaumForm::~TBaumForm() = default;
+
+void TBaumForm::BuildControls()
+{
+    PeriodCombo = new QComboBox(this);
+    PeriodCombo->setMaxVisibleItems(20);
+    ChkP = new QCheckBox(this);
+    ChkP->setToolTip(Text(ChkPHint));
+    DiorgCombo = new QComboBox(this);
+    DiorgCombo->setMaxVisibleItems(20);
+    DiorgCombo->setMinimumContentsLength(30);
+    ChkD = new QCheckBox(this);
+    Button3 = new QPushButton(Text(Button3Caption), this);
+    Label1 = new QLabel(Text(StartLabelCaption), this);
+    EdtStartAgvn = NewSpinBox(1, this);
+    AgvnLabel = new QLabel(Text(AgvnLabelCaption), this);
+    AgvnEdit = NewSpinBox(1, this);
+    Label2 = new QLabel(Text(GroupLabelCaption), this);
+    OmiloiEdit = NewSpinBox(0, this);
+    OmiloiEdit->setValue(0);
+
+    GlvsaRadio = new QGroupBox(Text(GlvsaCaption), this);
+    GlvsaButtons = new QButtonGroup(GlvsaRadio);
+    auto *radioLayout = new QHBoxLayout(GlvsaRadio);
+    const char *const names[] = {GreekNamesCaption, LatinNamesCaption};
+    for (int i = 0; i < 2; ++i) {
+        auto *button = new QRadioButton(Text(names[i]), GlvsaRadio);
+        GlvsaButtons->addButton(button, i);
+        radioLayout->addWidget(button);
+    }
+    GlvsaButtons->button(0)->setChecked(true);
+
+    AgvnButton = new QPushButton(Text(AgvnButtonCaption), this);
+    // Printing and saving the table are not part of the program yet.
+    BBtnPrint = new QPushButton(Text(PrintCaption), this);
+    BBtnPrint->setEnabled(false);
+    BBtnSave = new QPushButton(Text(SaveCaption), this);
+    BBtnSave->setEnabled(false);
+
+    DataSource1 = new TDataSource(this);
+    DataSource1->SetDataSet(&TavrolinDM().Krath);
+    DBImage1 = new TDBImage(this);
+    DBImage1->SetDataSource(DataSource1);
+    DBImage1->SetDataField(QStringLiteral("Flag"));
+    DBImage1->SetStretch(true);
+    DBImage1->setFixedSize(64, 42);
+
+    SGrd = new TStringGrid(this);
+    SGrd->SetColCount(ColumnCount);
+    SGrd->SetFixedCols(0);
+    SGrd->SetFixedRows(0);
+    SGrd->SetRowCount(1);
+    SGrd->SetDefaultDrawing(false);
+
+    auto *top = new QHBoxLayout;
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             PeriodCombo, ChkP, DiorgCombo, ChkD, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
+             OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, BBtnSave, DBImage1})
+        top->addWidget(widget);
+    top->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+}
+
+void TBaumForm::BuildHeaders()
+{
+    SetColumnWidths();
+    const int blockColumns = int(BlockSectionWidths.size());
+    QList<TColumnBands::TBand> blocks{{Text(BlockTitles[0]), 0, 1}};
+    QList<TColumnBands::TBand> titles{{Text(PlaceTitle), 0, 0}, {Text(NameTitle), 1, 1}};
+    for (int block = 0; block < 3; ++block) {
+        const int first = 2 + block * blockColumns;
+        blocks.append({Text(BlockTitles[block + 1]), first, first + blockColumns - 1});
+        for (int i = 0; i < blockColumns; ++i)
+            titles.append({Text(BlockColumnTitles[i]), first + i, first + i});
+    }
+    HeaderControl1 = new TColumnBands(SGrd, this);
+    HeaderControl1->SetBands(blocks);
+    HeaderControl2 = new TColumnBands(SGrd, this);
+    HeaderControl2->SetBands(titles);
+
+    auto *layout = static_cast<QVBoxLayout *>(this->layout());
+    // The captions and titles sit on the grid like its own header rows.
+    const int gap = layout->spacing();
+    layout->setSpacing(0);
+    layout->addSpacing(gap);
+    layout->addWidget(HeaderControl1);
+    layout->addWidget(HeaderControl2);
+    layout->addWidget(SGrd, 1);
+}
+
+void TBaumForm::Connect()
+{
+    connect(PeriodCombo, &QComboBox::activated, this, [this] { PeriodComboChange(); });
+    connect(DiorgCombo, &QComboBox::activated, this, [this] { DiorgComboChange(); });
+    connect(ChkP, &QCheckBox::clicked, this, [this] { ChkPClick(); });
+    connect(ChkD, &QCheckBox::clicked, this, [this] { ChkDClick(); });
+    connect(AgvnEdit, &QSpinBox::valueChanged, this, [this] { AgvnEditChange(); });
+    connect(OmiloiEdit, &QSpinBox::valueChanged, this, [this] { AgvnEditChange(); });
+    connect(EdtStartAgvn, &QSpinBox::valueChanged, this, [this] { EdtStartAgvnChange(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(GlvsaButtons, &QButtonGroup::idClicked, this, [this] { GlvsaRadioClick(); });
+    connect(AgvnButton, &QPushButton::clicked, this, [this] { AgvnButtonClick(); });
+    connect(HeaderControl2, &TColumnBands::BandClicked, this,
+            [this](int section) { HeaderControl2SectionClick(section); });
+    SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas) {
+        SGrdDrawCell(col, row, rect, state, canvas);
+    };
+}
+
+void TBaumForm::SetColumnWidths()
+{
+    // The widths are those of the titles over the cells, less the grid's line between columns.
+    SGrd->SetColWidth(0, PlaceSectionWidth - 2);
+    SGrd->SetColWidth(1, NameSectionWidth - 1);
+    for (int col = 2; col < ColumnCount; ++col)
+        SGrd->SetColWidth(col, BlockSectionWidths[std::size_t(col - 2) % BlockSectionWidths.size()] - 1);
+}
+
+void TBaumForm::SetMatchday(int matchday)
+{
+    const QSignalBlocker blocker(AgvnEdit);
+    AgvnEdit->setValue(matchday);
+}
+
+// --- opening ---
+
+void TBaumForm::ShowForCompetition(QObject *caller)
+{
+    // Opened for a competition, the table counts from the first matchday again.
+    if (!isVisible()) {
+        const QSignalBlocker blocker(EdtStartAgvn);
+        EdtStartAgvn->setValue(1);
+    }
+    const TMatchListLink &link = MatchListLink();
+    if (caller && caller == link.BaumButton && link.DiorgCombo && link.PeriodCombo) {
+        SetComboItems(DiorgCombo, ComboItems(link.DiorgCombo), link.DiorgCombo->currentText());
+        SetComboItems(PeriodCombo, ComboItems(link.PeriodCombo), link.PeriodCombo->currentText());
+    } else if (!isVisible()) {
+        ShowingErrors([this] {
+            TTavrolinDM &dm = TavrolinDM();
+            OpenChoiceTables(dm);
+            FillAllSeasons();
+            FillAllCategories();
+            const QVariant katNo = CategoryKatNo(DiorgCombo->currentText());
+            ShowCategoryCountry(katNo);
+            // The remembered choice decides; a choice that names no competition shows no table.
+            if (katNo.isNull() || !dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"),
+                                                          {katNo, PeriodCombo->currentText()})) {
+                ClearGrid();
+                return;
+            }
+            if (dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger() == 0)
+                ShowRound(dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger(),
+                          dm.GetCurrAgvnistikh());
+            else
+                ClearGrid();
+        });
+    }
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void TBaumForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TBaumForm::FormShow()
+{
+    const QSignalBlocker blocker(EdtStartAgvn);
+    EdtStartAgvn->setValue(1);
+    SetColumnWidths();
+}
+
+void TBaumForm::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    FormClose();
+}
+
+void TBaumForm::FormClose()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    dm.CurrDiorgName = DiorgCombo->currentText();
+    dm.CurrPeriodos = PeriodCombo->currentText();
+    WriteChoice();
+    if (MatchListLink().ShowForCaller)
+        MatchListLink().ShowForCaller(AgvnButton, {ComboItems(DiorgCombo), DiorgCombo->currentText(),
+                                                   ComboItems(PeriodCombo), PeriodCombo->currentText(),
+                                                   AgvnEdit->text()});
+}
+
+void TBaumForm::AgvnButtonClick()
+{
+    close();
+}
+
+// --- choices ---
+
+void TBaumForm::FillAllCategories()
+{
+    SetComboItems(DiorgCombo, ComboTexts(Text(AllCategoriesSql)), ReadNameD());
+}
+
+void TBaumForm::FillSeasonCategories()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    const QString chosen =
+        dm.CurrDiorgName.trimmed().isEmpty() ? DiorgCombo->currentText() : dm.CurrDiorgName;
+    SetComboItems(
+        DiorgCombo,
+        ComboTexts(Text(SeasonCategoriesSql), QStringLiteral("Periodos"), PeriodCombo->currentText()),
+        chosen);
+    dm.CurrDiorgName = DiorgCombo->currentText();
+}
+
+void TBaumForm::FillAllSeasons()
+{
+    SetComboItems(PeriodCombo, ComboTexts(Text(AllSeasonsSql)), ReadNameP());
+}
+
+void TBaumForm::FillCategorySeasons()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    const QString chosen = dm.CurrPeriodos.trimmed().isEmpty() ? PeriodCombo->currentText() : dm.CurrPeriodos;
+    SetComboItems(PeriodCombo,
+                  ComboTexts(Text(CategorySeasonsSql), QStringLiteral("KatNo"),
+                             CategoryKatNo(DiorgCombo->currentText())),
+                  chosen);
+    dm.CurrPeriodos = PeriodCombo->currentText();
+}
+
+QVariant TBaumForm::CategoryKatNo(const QString &name)
+{
+    TTable &kathgories = TavrolinDM().Kathgories;
+    OpenIfClosed(kathgories);
+    return kathgories.Lookup(QStringLiteral("GrName"), {name}, QStringLiteral("KatNo"));
+}
+
+void TBaumForm::ShowCategoryCountry(const QVariant &katNo)
+{
+    TTavrolinDM &dm = TavrolinDM();
+    if (katNo.isNull())
+        return;
+    const QVariant country = dm.Kathgories.Lookup(QStringLiteral("KatNo"), {katNo}, QStringLiteral("Kratos"));
+    if (!country.isNull())
+        dm.Krath.Locate(QStringLiteral("RecNo"), {country});
+}
+
+void TBaumForm::ChkPClick()
+{
+    ShowingErrors([this] { ChkP->isChecked() ? FillAllSeasons() : FillCategorySeasons(); });
+}
+
+void TBaumForm::ChkDClick()
+{
+    ShowingErrors([this] { ChkD->isChecked() ? FillAllCategories() : FillSeasonCategories(); });
+}
+
+void TBaumForm::PeriodComboChange()
+{
+    if (DiorgCombo->currentText().trimmed().isEmpty())
+        return;
+    ShowingErrors([this] {
+        TTavrolinDM &dm = TavrolinDM();
+        OpenChoiceTables(dm);
+        dm.CurrPeriodos = PeriodCombo->currentText();
+        ChkD->isChecked() ? FillAllCategories() : FillSeasonCategories();
+        ShowChosenCompetition();
+    });
+    WriteChoice();
+}
+
+void TBaumForm::DiorgComboChange()
+{
+    if (DiorgCombo->currentText().trimmed().isEmpty())
+        return;
+    ShowingErrors([this] {
+        TTavrolinDM &dm = TavrolinDM();
+        OpenChoiceTables(dm);
+        dm.CurrDiorgName = DiorgCombo->currentText();
+        ChkP->isChecked() ? FillAllSeasons() : FillCategorySeasons();
+        ShowChosenCompetition();
+    });
+    WriteChoice();
+}
+
+void TBaumForm::ShowChosenCompetition()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    const QVariant katNo = CategoryKatNo(DiorgCombo->currentText());
+    if (katNo.isNull() ||
+        !dm.Diorganvseis.Locate(QStringLiteral("Periodos;KatNo"), {PeriodCombo->currentText(), katNo})) {
+        MessageDlg(Text(NoCompetitionMessage), mtWarning, {mbOK});
+        return;
+    }
+    const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
+    if (typos == 0) {
+        ShowCategoryCountry(katNo);
+        AgvnLabel->setText(Text(AgvnLabelCaption));
+        Label2->hide();
+        OmiloiEdit->hide();
+        ShowRound(dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger(), dm.GetCurrAgvnistikh());
+    } else if (typos == 1) {
+        ClearGrid();
+    }
+}
+
+void TBaumForm::WriteChoice()
+{
+    WriteNameD(DiorgCombo->currentText());
+    WriteNameP(PeriodCombo->currentText());
+}
+
+// --- matchdays ---
+
+void TBaumForm::AgvnEditChange()
+{
+    if (!isVisible() || DiorgCombo->currentText().trimmed().isEmpty() ||
+        PeriodCombo->currentText().trimmed().isEmpty())
+        return;
+    ShowingErrors([this] {
+        TTable &competitions = TavrolinDM().Diorganvseis;
+        OpenIfClosed(competitions);
+        LoadCompetition(competitions.FieldByName(QStringLiteral("DNo")).AsInteger());
+        if (engine_.HasMatchday(AgvnEdit->value()))
+            ShowLoadedRound(AgvnEdit->value());
+        else
+            ClearGrid();
+    });
+}
+
+void TBaumForm::EdtStartAgvnChange()
+{
+    AgvnEditChange();
+}
+
+void TBaumForm::Button3Click()
+{
+    ShowingErrors([this] {
+        TTavrolinDM &dm = TavrolinDM();
+        OpenIfClosed(dm.Diorganvseis);
+        AgvnEdit->setValue(dm.GetCurrAgvnistikh());
+    });
+}
+
+// --- computation ---
+
+void TBaumForm::ShowRound(int DNo, int matchday)
+{
+    ShowingErrors([this, DNo, matchday] {
+        if (!isVisible()) {
+            const QSignalBlocker blocker(EdtStartAgvn);
+            EdtStartAgvn->setValue(1);
+        }
+        LoadCompetition(DNo);
+        ShowLoadedRound(matchday);
+    });
+}
+
+void TBaumForm::LoadCompetition(int DNo)
+{
+    // Read afresh every time: results entered in the match list since the last table count.
+    LoadStandingsEngine(engine_, TavrolinDM(), DNo);
+    engine_.SetStartMatchday(EdtStartAgvn->value());
+}
+
+void TBaumForm::ShowLoadedRound(int matchday)
+{
+    const int highest = engine_.HighestMatchday();
+    {
+        const QSignalBlocker blocker(AgvnEdit);
+        AgvnEdit->setMaximum(highest);
+    }
+    if (engine_.Competition().Typos == 1) {
+        ClearGrid();
+        return;
+    }
+    const int shown = std::clamp(matchday, 1, highest);
+    SetMatchday(shown);
+    ComputeStandings(shown);
+}
+
+void TBaumForm::ComputeStandings(int matchday)
+{
+    TWaitCursor wait;
+    engine_.SetStartMatchday(EdtStartAgvn->value());
+    engine_.ComputeStandings(matchday);
+    WriteTeamStat(TavrolinDM(), engine_.TeamStatRows());
+    // A new computation is in the normal order, whatever ordering the last one was shown in.
+    setWindowTitle(Text(FormCaption));
+    FillGrid();
+    wait.Restore();
+    ReportSkippedMatches();
+}
+
+void TBaumForm::ReportSkippedMatches()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    auto teamName = [&dm](int recNo) {
+        const QString name = CompetitionTeamName(dm, recNo);
+        return name.isEmpty() ? QString::number(recNo) : name;
+    };
+    QStringList lines;
+    for (const TStandingsMatch &match : engine_.SkippedMatches()) {
+        if (!reportedSkipped_.insert(match.GameNo).second)
+            continue;
+        lines.append(Text(SkippedMatchMessage)
+                         .arg(teamName(match.Ghpedoyxos), teamName(match.Filojenoymenh))
+                         .arg(match.Agvnistikh)
+                         .arg(match.Date.isValid() ? DateToStr(match.Date) : QString()));
+    }
+    if (!lines.isEmpty())
+        MessageDlg(lines.join(QLatin1Char('\n')), mtWarning, {mbOK});
+}
+
+// --- grid ---
+
+void TBaumForm::ClearGrid()
+{
+    setWindowTitle(Text(FormCaption));
+    SGrd->SetRowCount(0);
+    SGrd->SetRowCount(1);
+}
+
+void TBaumForm::FillGrid()
+{
+    const TStandingsTable &table = engine_.StandingsTable();
+    if (table.empty()) {
+        ClearGrid();
+        return;
+    }
+    const bool latin = GlvsaButtons->checkedId() == 1;
+    const QString number = QStringLiteral("%2d");
+    const QString goals = QStringLiteral("%2d-%2d");
+    const QString difference = QStringLiteral("%3d");
+    SGrd->SetRowCount(int(table.size()));
+    for (int row = 0; row < int(table.size()); ++row) {
+        const TStandingsEntry &e = table[row];
+        const TStandingsTeam *team = engine_.FindTeam(e.TeamKey);
+        const QStringList cells{
+            Format(number, {row + 1}),
+            team ? (latin ? team->EnName : team->GrName) : QString(),
+            Format(number, {e.Points}),
+            Format(number, {GamesPlayed(e)}),
+            Format(number, {e.Wins}),
+            Format(number, {e.Draws}),
+            Format(number, {e.Losses}),
+            Format(goals, {e.GoalsFor, e.GoalsAgainst}),
+            Format(difference, {e.GoalsFor - e.GoalsAgainst}),
+            Format(number, {e.HomePoints}),
+            Format(number, {HomeGamesPlayed(e)}),
+            Format(number, {e.HomeWins}),
+            Format(number, {e.HomeDraws}),
+            Format(number, {e.HomeLosses}),
+            Format(goals, {e.HomeGoalsFor, e.HomeGoalsAgainst}),
+            Format(difference, {HomeGoalDiff(e)}),
+            Format(number, {e.AwayPoints}),
+            Format(number, {AwayGamesPlayed(e)}),
+            Format(number, {e.AwayWins}),
+            Format(number, {e.AwayDraws}),
+            Format(number, {e.AwayLosses}),
+            Format(goals, {e.AwayGoalsFor, e.AwayGoalsAgainst}),
+            Format(difference, {AwayGoalDiff(e)}),
+        };
+        for (int col = 0; col < ColumnCount; ++col)
+            SGrd->SetCell(col, row, cells[col]);
+    }
+    SGrd->viewport()->update();
+}
+
+void TBaumForm::GlvsaRadioClick()
+{
+    FillGrid();
+}
+
+void TBaumForm::HeaderControl2SectionClick(int section)
+{
+    // The place and name titles order nothing.
+    if (section < 2)
+        return;
+    const std::optional<QString> caption = engine_.ApplySpecialOrdering(section);
+    FillGrid();
+    if (caption)
+        setWindowTitle(*caption);
+}
+
+void TBaumForm::SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas)
+{
+    const QString text = SGrd->Cells(col, row);
+    int x = rect.Right - canvas.TextWidth(text) - 2;
+    if (col == 1)
+        x = rect.Left + 2;
+    else if (std::find(GoalsColumns.begin(), GoalsColumns.end(), col) != GoalsColumns.end())
+        x = rect.Left + (rect.Width() - canvas.TextWidth(text)) / 2 - 2;
+    // A selected cell without focus and a focused cell alone keep the grid's colours.
+    if (state != TGridDrawState{gdSelected} && state != TGridDrawState{gdFocused}) {
+        switch (PlaceMark(engine_.Competition(), row + 1)) {
+        case TPlaceMark::Promoted:
+            canvas.Font.Color = clBlue;
+            break;
+        case TPlaceMark::Champion:
+            canvas.Font.Color = ChampionColor;
+            break;
+        case TPlaceMark::Relegated:
+            canvas.Font.Color = clRed;
+            break;
+        case TPlaceMark::None:
+            break;
+        }
+    }
+    canvas.FillRect(rect);
+    canvas.TextOut(x, rect.Top + 2, text);
+}
+
+TBaumForm &BaumForm()
+{
+    // Never destroyed: the window lives to the end of the program.
+    static TBaumForm *form = new TBaumForm;
+    return *form;
+}

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "analysis/ui/match_list_link.h"
+#include "platform/db/dataset.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/string_grid.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class TColumnBands;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class TColumn;
+class TDBGrid;
+class TDBImage;
+class TDataSource;
+class TUpDown;
+struct TSeasonRange;
+
+// What a window that brings up the match list on its own choice hands over: its category and
+// season lists with the texts chosen in them, and its matchday text.
+// The choice a caller hands over: the same lists, chosen items and matchday the league table
+// hands back.
+using TMatchListChoice = TBaumChoice;
+
+// "Αγώνες": the matches of one matchday (or one round and group) of one competition, listed as a
+// range on the data module's shared Agvnes and edited there in place: dates, times, teams and
+// scores. New rows take the competition, matchday and the time and date typed in the header; the
+// header's date and time can be set on the whole matchday at once; the list prints. The chosen
+// category and season are kept in step with the registry (NameD/NameP) and the data module.
+class TAgvnesForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The main menu's show command passes its menu item of this name: that caller gets the
+    // competition's current matchday.
+    static constexpr const char *MenuCallerName = "N18";
+
+    explicit TAgvnesForm(QWidget *parent = nullptr);
+    ~TAgvnesForm() override;
+
+    // Brings the list up for a caller: with the registry's choice when it was hidden, on the
+    // caller's own competition, season and matchday when the caller hands them over.
+    void ShowForCaller(QObject *Sender);
+    void ShowForCaller(QObject *Sender, const TMatchListChoice &Choice);
+    // Selects and shows the matches of the chosen competition, season, matchday and group.
+    void LoadMatchday(QObject *Sender);
+
+    void FormShow();
+    void FormClose();
+    void FillAllSeasons();
+    void FillAllCompetitions();
+    void FillSeasonCompetitions();
+    void FillCompetitionSeasons();
+    void DiorgComboChange();
+    void PeriodComboChange();
+    void ChkPClick();
+    void ChkDClick();
+    // A change of the matchday or group edit (the sender) reloads the list.
+    void AgvnEditChange(QObject *Sender);
+    void DsAgvnesStateChange();
+    void SpeedButton1Click();
+    void FromDateButtonClick();
+    void DBGrid1KeyPress(QChar &Key);
+    void DBGrid1DrawColumnCell(const TRect &Rect, int DataCol, TColumn &Column, TGridDrawState State,
+                               TCanvas &Canvas);
+    void BitBtn1Click();
+    void BtnBackClick();
+    // The league table of the listed league matchday, and the head-to-head popups of the match
+    // under the grid cursor.
+    void BaumButtonClick();
+    void N1Click();
+    void N2Click();
+
+    // The kick-off time in the shape of its mask: "  :  " when nothing is typed.
+    QString TimeText() const;
+
+    QFrame *Panel1;
+    QComboBox *PeriodCombo;
+    QCheckBox *ChkP;
+    QComboBox *DiorgCombo;
+    QCheckBox *ChkD;
+    QLabel *AgvnLabel;
+    QLineEdit *AgvnEdit;
+    TUpDown *UpDown1;
+    QLabel *OmilosLbl;
+    QLineEdit *OmilosEdit;
+    TUpDown *UpDown2;
+    QLabel *DateLabel;
+    QLineEdit *EditDate;
+    QToolButton *FromDateButton;
+    QLabel *Label2;
+    QLineEdit *TimeEdit;
+    QToolButton *SpeedButton1;
+    TDBImage *DBImage1;
+    QPushButton *BaumButton;
+    QPushButton *Button1;
+    QPushButton *Button2;
+    QPushButton *Button3;
+    QPushButton *BtnForma;
+    QPushButton *SaveButton;
+    QPushButton *BitBtn1;
+    QPushButton *BtnBack;
+    QFrame *Panel2;
+    TColumnBands *HeaderControl1;
+    TDBGrid *DBGrid1;
+    QMenu *ProistoriaMenu;
+    QAction *N1;
+    QAction *N2;
+    TDataSource *DsAgvnes;
+    TDataSource *DataSource1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildPanel1();
+    void BuildPanel2();
+    void ShowFor(QObject *Sender, const TMatchListChoice *Choice);
+    // Runs the scratch query and returns its first column.
+    QStringList ComboItems(const QStringList &sql, const QString &param = {}, const QVariant &value = {});
+    QVariant CategoryKey() const;
+    bool LocateChosenCompetition();
+    bool ShowCompetitionType(int typos);
+    void TakeCallerMatchday(QObject *Sender);
+    // Without a chosen competition (none remembered, or a pair that forms none) the list shows no
+    // match and takes no new one.
+    void ShowNoCompetition();
+    void SetMatchdayRange(const TSeasonRange &range, int typos);
+    void ShowFlag();
+    void SetMatchdayText(const QString &text);
+    void ComboChanged(QComboBox *changed);
+    void WriteChoice();
+
+    // The competition last listed, whose number and type new rows and the apply command use.
+    QVariant listedDNo_;
+    int listedTypos_ = -1;
+    // The caller that handed over its choice, and its matchday.
+    QPointer<QObject> choiceCaller_;
+    QString choiceMatchday_;
+    TDataSetState lastState_ = TDataSetState::dsInactive;
+};
+
+// The program's match list, created on first use; it lives to the end of the program.
+TAgvnesForm *AgvnesForm();

@@ -1,0 +1,74 @@
+// The windows the match list opens for its listed matches, and the way back.
+#include "analysis/ui/baum_form.h"
+#include "analysis/ui/proistoria_form.h"
+#include "editors/agvnes_form_fixture.h"
+#include "editors/ui/agvnes_form.h"
+#include "platform/ui/db_grid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace {
+
+class MatchListLinksTest : public MatchListTest
+{
+protected:
+    void SetUp() override
+    {
+        MatchListTest::SetUp();
+        const int country = AddCountry("Ελλάδα");
+        AddSeason("2004-05");
+        league = AddCompetition(country, AddCategory("Α Εθνική", country), "2004-05", 4);
+        leagueNo = lastDNo;
+        AddMatch(leagueNo, 1, league[0], league[1], QDate(2004, 9, 12), 2, 1);
+        AddMatch(leagueNo, 1, league[2], league[3], QDate(2004, 9, 12), 0, 0);
+        AddMatch(leagueNo, 2, league[1], league[0], QDate(2004, 9, 19), 1, 1);
+        AddMatch(leagueNo, 2, league[3], league[2], QDate(2004, 9, 19));
+        menuItem.setObjectName("N18");
+        RememberChoice("Α Εθνική", "2004-05");
+        AgvnesForm()->ShowForCaller(&menuItem);
+        messages.Clear();
+    }
+
+    QList<int> league;
+    int leagueNo = 0;
+    QAction menuItem;
+};
+
+} // namespace
+
+TEST_F(MatchListLinksTest, LeagueTableOpensOnTheListedMatchdayAndLeadsBack)
+{
+    TAgvnesForm &list = *AgvnesForm();
+    ASSERT_EQ(list.AgvnEdit->text(), "2");
+    list.AgvnEdit->setText("1");
+    list.BaumButtonClick();
+
+    TBaumForm &table = BaumForm();
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.AgvnEdit->value(), 1);
+    EXPECT_EQ(table.DiorgCombo->currentText(), "Α Εθνική");
+    // After matchday 1 the first home side leads with the only win.
+    EXPECT_EQ(table.SGrd->Cells(1, 0), QString("Ομάδα %1-1").arg(leagueNo));
+    EXPECT_EQ(messages.Count(), 0);
+
+    table.AgvnButtonClick();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(list.DiorgCombo->currentText(), "Α Εθνική");
+    EXPECT_EQ(list.PeriodCombo->currentText(), "2004-05");
+    EXPECT_EQ(list.AgvnEdit->text(), "1");
+    EXPECT_EQ(Dm().Agvnes.RecordCount(), 2);
+}
+
+TEST_F(MatchListLinksTest, HeadToHeadPopupListsTheEarlierMeetingOfTheMatchUnderTheCursor)
+{
+    TAgvnesForm &list = *AgvnesForm();
+    // Matchday 2 lists the return match of matchday 1's first game.
+    ASSERT_TRUE(Dm().Agvnes.Locate("Ghpedoyxos;Filojenoymenh", {league[1], league[0]}));
+    list.N2Click();
+    TProistoriaForm &popup = *ProistoriaForm();
+    EXPECT_TRUE(popup.isVisible());
+    EXPECT_GE(popup.ProistoriaQuery.RecordCount(), 1);
+    EXPECT_EQ(messages.Count(), 0);
+}
