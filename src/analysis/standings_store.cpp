@@ -137,7 +137,7 @@ QString CompetitionTeamName(TTavrolinDM &dm, int recNo)
 void WriteTeamStat(TTavrolinDM &dm, const std::vector<TTeamStatRow> &rows)
 {
     DbConnection &connection = dm.TavrolinDb.Connection();
-    TransactionGuard transaction(connection.Handle());
+    TransactionGuard transaction(connection);
     {
         DbConnection::Lease update = connection.Statement(QString::fromUtf8(UpdateTeamStatSql));
         DbConnection::Lease insert = connection.Statement(QString::fromUtf8(InsertTeamStatSql));

@@ -289,7 +289,7 @@ void TTavrolinDM::TavrolinDbBeforeConnect(TDatabase &Sender)
     if (!AliasStore().Exists(AliasName))
         throw EDatabaseError(NoAliasMessage);
     // A fresh data folder starts with an empty, working database.
-    EnsureTavrolinSchema(DbConnection::Acquire(TDatabase::FileNameOfAlias(AliasName))->Handle());
+    EnsureTavrolinSchema(*DbConnection::Acquire(TDatabase::FileNameOfAlias(AliasName)));
 }
 
 QVariantList TTavrolinDM::SelectRow(const QString &sql, const QVariantList &values)

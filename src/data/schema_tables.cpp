@@ -1,7 +1,7 @@
 #include "data/schema_tables.h"
 
+#include "platform/db/database.h"
 #include "platform/db/sql_text.h"
-#include "platform/db/sqlite_statement.h"
 
 namespace {
 
@@ -156,25 +156,28 @@ QList<TTableDef> BuildTableDefs()
             teamStat, typosKathgoria, teamNames, lookUp, upToDateAgvn, deltia,    gamePeriods};
 }
 
-int UserVersion(sqlite3 *db)
+int UserVersion(DbConnection &connection)
 {
-    SqliteStatement version(db, QStringLiteral("PRAGMA user_version"));
-    return version.Step() ? int(version.Int64(0)) : 0;
+    DbConnection::Lease version = connection.Statement(QStringLiteral("PRAGMA user_version"));
+    return version->Step() ? int(version->Int64(0)) : 0;
 }
 
 // Every competition takes its required type from its category, so a data folder without the
 // category types the program knows (league 0, cup 1) could never store a competition.
-void StoreKnownCategoryTypes(sqlite3 *db)
+void StoreKnownCategoryTypes(DbConnection &connection)
 {
-    SqliteStatement count(db, QStringLiteral("SELECT COUNT(*) FROM \"TyposKathgoria\""));
-    if (!count.Step() || count.Int64(0) > 0)
-        return;
-    SqliteStatement insert(db,
-                           QStringLiteral("INSERT INTO \"TyposKathgoria\" (\"Id\", \"Name\") VALUES (?, ?)"));
+    {
+        DbConnection::Lease count =
+            connection.Statement(QStringLiteral("SELECT COUNT(*) FROM \"TyposKathgoria\""));
+        if (!count->Step() || count->Int64(0) > 0)
+            return;
+    }
+    DbConnection::Lease insert = connection.Statement(
+        QStringLiteral("INSERT INTO \"TyposKathgoria\" (\"Id\", \"Name\") VALUES (?, ?)"));
     for (const auto &[id, name] : {std::pair{0, "Πρωτάθλημα"}, std::pair{1, "Κύπελο"}}) {
-        insert.Reset();
-        insert.BindAll({id, QString::fromUtf8(name)});
-        insert.Execute();
+        insert->Reset();
+        insert->BindAll({id, QString::fromUtf8(name)});
+        insert->Execute();
     }
 }
 
@@ -195,16 +198,16 @@ const TTableDef *TavrolinTableDef(const QString &tableName)
     return nullptr;
 }
 
-void EnsureTavrolinSchema(sqlite3 *db)
+void EnsureTavrolinSchema(DbConnection &connection)
 {
     // A new data folder gets all its tables in one commit, or none.
-    TransactionGuard transaction(db);
+    TransactionGuard transaction(connection);
     for (const TTableDef &def : TavrolinTableDefs())
-        if (!TableExists(db, def.Name))
-            CreateTable(db, def);
-    StoreKnownCategoryTypes(db);
+        if (!connection.TableExists(def.Name))
+            connection.CreateTable(def);
+    StoreKnownCategoryTypes(connection);
     // Layout 1 is the first recorded one; a file of a newer program keeps its own number.
-    if (UserVersion(db) < TavrolinSchemaVersion)
-        ExecSql(db, QStringLiteral("PRAGMA user_version = %1").arg(TavrolinSchemaVersion));
+    if (UserVersion(connection) < TavrolinSchemaVersion)
+        connection.Execute(QStringLiteral("PRAGMA user_version = %1").arg(TavrolinSchemaVersion));
     transaction.Commit();
 }

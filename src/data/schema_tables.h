@@ -4,7 +4,7 @@
 
 #include <QList>
 
-struct sqlite3;
+class DbConnection;
 
 // The version of the table layout below, kept in the database file (PRAGMA user_version) so that
 // a later layout can tell which changes an older file still needs.
@@ -18,4 +18,4 @@ const TTableDef *TavrolinTableDef(const QString &tableName);
 // Creates the tables that are missing and records the layout version. Existing tables are
 // never changed, so a database of an older run keeps its data. Raises EDBEngineError when SQLite
 // refuses a statement.
-void EnsureTavrolinSchema(sqlite3 *db);
+void EnsureTavrolinSchema(DbConnection &connection);

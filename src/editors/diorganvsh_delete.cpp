@@ -18,7 +18,7 @@ const char *const kDeletes[] = {
 void DeleteCompetition(TTavrolinDM &dm, const QVariant &dNo)
 {
     TQuery &query = dm.QryDel;
-    TransactionGuard transaction(dm.TavrolinDb.Handle());
+    TransactionGuard transaction(dm.TavrolinDb);
     for (const char *statement : kDeletes) {
         query.Close();
         query.SQL().Clear();

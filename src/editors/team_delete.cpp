@@ -24,7 +24,7 @@ void Bind(TQuery &query, const QString &name, TFieldType type, const QVariant &v
 TTeamDeleteResult DeleteTeam(TQuery &QryDel, const QVariant &TeamNo, const QVariant &Name,
                              const QVariant &EnName)
 {
-    TransactionGuard transaction(QryDel.Database().Handle());
+    TransactionGuard transaction(QryDel.Database());
     SetText(QryDel, QStringLiteral("Select Count(RecNo) From PerOmades Where TeamNo=:TeamNo"));
     Bind(QryDel, QStringLiteral("TeamNo"), TFieldType::ftInteger, TeamNo);
     QryDel.Open();

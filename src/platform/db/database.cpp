@@ -371,6 +371,21 @@ DbConnection &TDatabase::Connection()
     return *connection_;
 }
 
+void DbConnection::Execute(const QString &sql)
+{
+    ExecSql(Handle(), sql);
+}
+
+bool DbConnection::TableExists(const QString &tableName)
+{
+    return ::TableExists(Handle(), tableName);
+}
+
+void DbConnection::CreateTable(const TTableDef &def)
+{
+    ::CreateTable(Handle(), def);
+}
+
 void TDatabase::CreateTable(const TTableDef &def)
 {
     ::CreateTable(Handle(), def);

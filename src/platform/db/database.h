@@ -62,6 +62,11 @@ public:
     };
     Lease Statement(const QString &sql);
 
+    // Runs one or more statements that take no parameters.
+    void Execute(const QString &sql);
+    bool TableExists(const QString &tableName);
+    void CreateTable(const TTableDef &def);
+
     // The stored definition of a table, read again after any change of the schema.
     std::shared_ptr<const TTableDef> TableDef(const QString &tableName);
     // Grows with every row that any statement of this connection inserted, updated or deleted.

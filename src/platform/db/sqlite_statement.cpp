@@ -1,5 +1,7 @@
 #include "platform/db/sqlite_statement.h"
 
+#include "platform/db/database.h"
+
 #include "platform/db/db_errors.h"
 
 #include <QDate>
@@ -295,6 +297,10 @@ TransactionGuard::~TransactionGuard()
         (QStringLiteral("ROLLBACK TO ") + name_ + QStringLiteral("; RELEASE ") + name_).toUtf8().constData(),
         nullptr, nullptr, nullptr);
 }
+
+TransactionGuard::TransactionGuard(DbConnection &connection) : TransactionGuard(connection.Handle()) {}
+
+TransactionGuard::TransactionGuard(TDatabase &database) : TransactionGuard(database.Handle()) {}
 
 void TransactionGuard::Commit()
 {

@@ -10,6 +10,8 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class DbConnection;
+class TDatabase;
 
 // The error of a failed call on the connection (db may be null): a message for the user chosen
 // by the result code (a locked, read-only, full, damaged or unopenable database says so and
@@ -79,6 +81,8 @@ class TransactionGuard
 {
 public:
     explicit TransactionGuard(sqlite3 *db);
+    explicit TransactionGuard(DbConnection &connection);
+    explicit TransactionGuard(TDatabase &database);
     ~TransactionGuard();
     TransactionGuard(const TransactionGuard &) = delete;
     TransactionGuard &operator=(const TransactionGuard &) = delete;
