@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "data/data_module.h"
+#include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvnes_form.h"
 #include "platform/ui/application.h"
 
@@ -18,4 +19,15 @@ void TFrmMain::N18Click()
     TAgvnesForm *form = AgvnesForm();
     AssignMainFont(form);
     form->ShowForCaller(Item(QStringLiteral("N18")));
+}
+
+// "Ενημέρωση" and the toolbar's "ΕΝΗΜΕΡΩΣΗ ΑΓΩΝΩΝ": the results entry by date range, maximised and
+// without blocking the main window.
+void TFrmMain::N19Click()
+{
+    TAgvnEnhmForm *form = AgvnEnhmForm();
+    AssignMainFont(form);
+    form->showMaximized();
+    form->raise();
+    form->activateWindow();
 }
