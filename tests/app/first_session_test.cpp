@@ -23,13 +23,13 @@
 #include "platform/ui/db_lookup_list.h"
 #include "platform/ui/db_navigator.h"
 #include "platform/ui/string_grid.h"
+#include "platform/ui/up_down_edit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -381,7 +381,7 @@ protected:
     void EnterFixtures(TAgvnesForm *form, int matchday, const QString &date,
                        const QList<std::pair<const char *, const char *>> &pairs)
     {
-        form->AgvnEdit->setText(QString::number(matchday));
+        form->AgvnEdit->SetText(QString::number(matchday));
         form->EditDate->setText(date);
         form->TimeEdit->setText("17:00");
         for (const auto &[home, away] : pairs) {
@@ -485,7 +485,7 @@ TEST_F(FirstSessionTest, FromAnEmptyProgramFolderToALeagueTableAndBack)
 
     // The fixtures of the first two matchdays.
     TAgvnesForm *list = ShowMatchList();
-    EXPECT_EQ(list->AgvnEdit->text(), "1");
+    EXPECT_EQ(list->AgvnEdit->Text(), "1");
     messages.Clear();
     EnterFixtures(list, 1, "17/09/2005", {{"Ολυμπιακός", "ΑΕΚ"}, {"Παναθηναϊκός", "Άρης"}});
     EnterFixtures(list, 2, "24/09/2005", {{"ΑΕΚ", "Παναθηναϊκός"}, {"Άρης", "Ολυμπιακός"}});
@@ -513,8 +513,8 @@ TEST_F(FirstSessionTest, FromAnEmptyProgramFolderToALeagueTableAndBack)
 
     // The second matchday's results go into the match list.
     list = ShowMatchList();
-    EXPECT_EQ(list->AgvnEdit->text(), "1") << "no goal has been scored on matchday 2 yet";
-    list->AgvnEdit->setText("2");
+    EXPECT_EQ(list->AgvnEdit->Text(), "1") << "no goal has been scored on matchday 2 yet";
+    list->AgvnEdit->SetText("2");
     ASSERT_EQ(list->DBGrid1->Model().rowCount(), 2);
     EnterResult(list->DBGrid1, 2, 6, "ΑΕΚ", 1, 1);
     EnterResult(list->DBGrid1, 2, 6, "Άρης", 0, 3);
@@ -533,7 +533,7 @@ TEST_F(FirstSessionTest, FromAnEmptyProgramFolderToALeagueTableAndBack)
     main->Item("N68")->trigger();
     TBaumForm &table = BaumForm();
     ASSERT_TRUE(table.isVisible());
-    EXPECT_EQ(table.AgvnEdit->value(), 2);
+    EXPECT_EQ(table.AgvnEdit->Position(), 2);
     QStringList order;
     for (int row = 0; row < table.SGrd->RowCount(); ++row)
         order.append(table.SGrd->Cells(1, row));
@@ -600,7 +600,7 @@ TEST_F(FirstSessionTest, ClubsStoredInTheRunAreOfferedByTheDropDownListsOfTheSam
     QTest::keyClick(list->DiorgCombo, Qt::Key_Down);
     ASSERT_EQ(list->DiorgCombo->currentText(), Category);
     ASSERT_EQ(list->PeriodCombo->currentText(), Season);
-    EXPECT_EQ(list->AgvnEdit->text(), "1");
+    EXPECT_EQ(list->AgvnEdit->Text(), "1");
     list->EditDate->setText("17/09/2005");
     const QStringList leagueClubs{"ΑΕΚ", "Άρης", "Ολυμπιακός", "Παναθηναϊκός"};
     for (const auto &[home, away] : {std::pair{"Ολυμπιακός", "ΑΕΚ"}, {"Άρης", "Παναθηναϊκός"}}) {

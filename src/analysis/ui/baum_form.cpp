@@ -9,6 +9,7 @@
 #include "platform/db/data_source.h"
 #include "platform/ui/column_bands.h"
 #include "platform/ui/db_image.h"
+#include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
 
 #include <QButtonGroup>
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -124,11 +124,11 @@ QStringList ComboItems(const QComboBox *combo)
     return items;
 }
 
-QSpinBox *NewSpinBox(int minimum, QWidget *parent)
+TUpDownEdit *NewUpDownEdit(int minimum, QWidget *parent)
 {
-    auto *edit = new QSpinBox(parent);
-    edit->setRange(minimum, 100);
-    edit->setValue(std::max(minimum, 1));
+    auto *edit = new TUpDownEdit(parent);
+    edit->SetMin(minimum);
+    edit->SetPosition(std::max(minimum, 1));
     return edit;
 }
 
@@ -158,12 +158,12 @@ void TBaumForm::BuildControls()
     ChkD = new QCheckBox(this);
     Button3 = new QPushButton(Text(Button3Caption), this);
     Label1 = new QLabel(Text(StartLabelCaption), this);
-    EdtStartAgvn = NewSpinBox(1, this);
+    EdtStartAgvn = NewUpDownEdit(1, this);
     AgvnLabel = new QLabel(Text(AgvnLabelCaption), this);
-    AgvnEdit = NewSpinBox(1, this);
+    AgvnEdit = NewUpDownEdit(1, this);
     Label2 = new QLabel(Text(GroupLabelCaption), this);
-    OmiloiEdit = NewSpinBox(0, this);
-    OmiloiEdit->setValue(0);
+    OmiloiEdit = NewUpDownEdit(0, this);
+    OmiloiEdit->SetPosition(0);
 
     GlvsaRadio = new QGroupBox(Text(GlvsaCaption), this);
     GlvsaButtons = new QButtonGroup(GlvsaRadio);
@@ -241,9 +241,9 @@ void TBaumForm::Connect()
     connect(DiorgCombo, &QComboBox::activated, this, [this] { DiorgComboChange(); });
     connect(ChkP, &QCheckBox::clicked, this, [this] { ChkPClick(); });
     connect(ChkD, &QCheckBox::clicked, this, [this] { ChkDClick(); });
-    connect(AgvnEdit, &QSpinBox::valueChanged, this, [this] { AgvnEditChange(); });
-    connect(OmiloiEdit, &QSpinBox::valueChanged, this, [this] { AgvnEditChange(); });
-    connect(EdtStartAgvn, &QSpinBox::valueChanged, this, [this] { EdtStartAgvnChange(); });
+    connect(AgvnEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(); });
+    connect(OmiloiEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(); });
+    connect(EdtStartAgvn, &TUpDownEdit::Changed, this, [this] { EdtStartAgvnChange(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(GlvsaButtons, &QButtonGroup::idClicked, this, [this] { GlvsaRadioClick(); });
     connect(AgvnButton, &QPushButton::clicked, this, [this] { AgvnButtonClick(); });
@@ -266,7 +266,7 @@ void TBaumForm::SetColumnWidths()
 void TBaumForm::SetMatchday(int matchday)
 {
     const QSignalBlocker blocker(AgvnEdit);
-    AgvnEdit->setValue(matchday);
+    AgvnEdit->SetPosition(matchday);
 }
 
 // --- opening ---
@@ -276,7 +276,7 @@ void TBaumForm::ShowForCompetition(QObject *caller)
     // Opened for a competition, the table counts from the first matchday again.
     if (!isVisible()) {
         const QSignalBlocker blocker(EdtStartAgvn);
-        EdtStartAgvn->setValue(1);
+        EdtStartAgvn->SetPosition(1);
     }
     const TMatchListLink &link = MatchListLink();
     if (caller && caller == link.BaumButton && link.DiorgCombo && link.PeriodCombo) {
@@ -318,7 +318,7 @@ void TBaumForm::showEvent(QShowEvent *event)
 void TBaumForm::FormShow()
 {
     const QSignalBlocker blocker(EdtStartAgvn);
-    EdtStartAgvn->setValue(1);
+    EdtStartAgvn->SetPosition(1);
     SetColumnWidths();
 }
 
@@ -337,7 +337,7 @@ void TBaumForm::FormClose()
     if (MatchListLink().ShowForCaller)
         MatchListLink().ShowForCaller(AgvnButton, {ComboItems(DiorgCombo), DiorgCombo->currentText(),
                                                    ComboItems(PeriodCombo), PeriodCombo->currentText(),
-                                                   AgvnEdit->text()});
+                                                   AgvnEdit->Text()});
 }
 
 void TBaumForm::AgvnButtonClick()
@@ -473,8 +473,8 @@ void TBaumForm::AgvnEditChange()
         TTable &competitions = TavrolinDM().Diorganvseis;
         OpenIfClosed(competitions);
         LoadCompetition(competitions.FieldByName(QStringLiteral("DNo")).AsInteger());
-        if (engine_.HasMatchday(AgvnEdit->value()))
-            ShowLoadedRound(AgvnEdit->value());
+        if (engine_.HasMatchday(AgvnEdit->Position()))
+            ShowLoadedRound(AgvnEdit->Position());
         else
             ClearGrid();
     });
@@ -490,7 +490,7 @@ void TBaumForm::Button3Click()
     ShowingErrors([this] {
         TTavrolinDM &dm = TavrolinDM();
         OpenIfClosed(dm.Diorganvseis);
-        AgvnEdit->setValue(dm.GetCurrAgvnistikh());
+        AgvnEdit->SetPosition(dm.GetCurrAgvnistikh());
     });
 }
 
@@ -501,7 +501,7 @@ void TBaumForm::ShowRound(int DNo, int matchday)
     ShowingErrors([this, DNo, matchday] {
         if (!isVisible()) {
             const QSignalBlocker blocker(EdtStartAgvn);
-            EdtStartAgvn->setValue(1);
+            EdtStartAgvn->SetPosition(1);
         }
         LoadCompetition(DNo);
         ShowLoadedRound(matchday);
@@ -512,16 +512,13 @@ void TBaumForm::LoadCompetition(int DNo)
 {
     // Read afresh every time: results entered in the match list since the last table count.
     LoadStandingsEngine(engine_, TavrolinDM(), DNo);
-    engine_.SetStartMatchday(EdtStartAgvn->value());
+    engine_.SetStartMatchday(EdtStartAgvn->Position());
 }
 
 void TBaumForm::ShowLoadedRound(int matchday)
 {
     const int highest = engine_.HighestMatchday();
-    {
-        const QSignalBlocker blocker(AgvnEdit);
-        AgvnEdit->setMaximum(highest);
-    }
+    AgvnEdit->SetMax(highest);
     if (engine_.Competition().Typos == 1) {
         ClearGrid();
         return;
@@ -534,7 +531,7 @@ void TBaumForm::ShowLoadedRound(int matchday)
 void TBaumForm::ComputeStandings(int matchday)
 {
     TWaitCursor wait;
-    engine_.SetStartMatchday(EdtStartAgvn->value());
+    engine_.SetStartMatchday(EdtStartAgvn->Position());
     engine_.ComputeStandings(matchday);
     WriteTeamStat(TavrolinDM(), engine_.TeamStatRows());
     // A new computation is in the normal order, whatever ordering the last one was shown in.

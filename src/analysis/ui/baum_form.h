@@ -14,18 +14,15 @@ class QGroupBox;
 class TColumnBands;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class TDBImage;
 class TDataSource;
+class TUpDownEdit;
 
 // The league table by matchday: the user picks a season, a category, a start matchday and a
 // matchday and sees the table of that competition with its overall, home and away blocks side by
 // side, the title, promotion and relegation places coloured, orderings by a click on a column
 // title and the team names in Greek or Latin letters. Every computation also stores the teams'
 // TeamStat rows of the matchday. Closing the window brings the match list back.
-//
-// The matchday, start matchday and group edits are spin boxes: each is the edit and its up-down
-// button in one control (its maximum and value are the up-down's maximum and position).
 class TBaumForm : public QWidget
 {
     Q_OBJECT
@@ -74,11 +71,12 @@ public:
     QCheckBox *ChkD;
     QPushButton *Button3;
     QLabel *Label1;
-    QSpinBox *EdtStartAgvn;
+    // The start matchday, matchday and group edits, each with its arrows.
+    TUpDownEdit *EdtStartAgvn;
     QLabel *AgvnLabel;
-    QSpinBox *AgvnEdit;
+    TUpDownEdit *AgvnEdit;
     QLabel *Label2;
-    QSpinBox *OmiloiEdit;
+    TUpDownEdit *OmiloiEdit;
     QGroupBox *GlvsaRadio;
     // The two choices of GlvsaRadio: id 0 Greek names, id 1 Latin names.
     QButtonGroup *GlvsaButtons;

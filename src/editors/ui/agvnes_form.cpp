@@ -8,7 +8,6 @@
 #include "editors/pending_edit.h"
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/match_list_print.h"
-#include "editors/ui/up_down.h"
 #include "platform/core/format.h"
 #include "platform/core/message_service.h"
 #include "platform/core/modal_result.h"
@@ -19,6 +18,7 @@
 #include "platform/ui/db_grid.h"
 #include "platform/ui/db_image.h"
 #include "platform/ui/printer.h"
+#include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
 
 #include <QAction>
@@ -147,9 +147,8 @@ void OpenTable(TTable &table)
 TAgvnesForm::TAgvnesForm(QWidget *parent)
     : QWidget(parent), Panel1(new QFrame(this)), PeriodCombo(new QComboBox(Panel1)),
       ChkP(new QCheckBox(Panel1)), DiorgCombo(new QComboBox(Panel1)), ChkD(new QCheckBox(Panel1)),
-      AgvnLabel(new QLabel(Text(kMatchday), Panel1)), AgvnEdit(new QLineEdit(QStringLiteral("1"), Panel1)),
-      UpDown1(new TUpDown(Panel1)), OmilosLbl(new QLabel(Text(kGroup), Panel1)),
-      OmilosEdit(new QLineEdit(QStringLiteral("0"), Panel1)), UpDown2(new TUpDown(Panel1)),
+      AgvnLabel(new QLabel(Text(kMatchday), Panel1)), AgvnEdit(new TUpDownEdit(Panel1)),
+      OmilosLbl(new QLabel(Text(kGroup), Panel1)), OmilosEdit(new TUpDownEdit(Panel1)),
       DateLabel(new QLabel(Text(kDate), Panel1)), EditDate(new QLineEdit(Panel1)),
       FromDateButton(new QToolButton(Panel1)), Label2(new QLabel(Text(kTime), Panel1)),
       TimeEdit(new QLineEdit(Panel1)), SpeedButton1(new QToolButton(Panel1)), DBImage1(new TDBImage(Panel1)),
@@ -188,16 +187,12 @@ void TAgvnesForm::BuildPanel1()
     for (QComboBox *combo : {PeriodCombo, DiorgCombo})
         combo->setMaxVisibleItems(20);
     AgvnLabel->setGeometry(444, 4, 80, 16);
-    AgvnEdit->setGeometry(444, 22, 44, 24);
-    UpDown1->setGeometry(488, 22, 16, 24);
+    AgvnEdit->setGeometry(444, 22, 60, 24);
     OmilosLbl->setGeometry(516, 4, 60, 16);
-    OmilosEdit->setGeometry(516, 22, 44, 24);
-    UpDown2->setGeometry(560, 22, 16, 24);
-    UpDown1->SetAssociate(AgvnEdit);
-    UpDown1->SetMin(1);
-    UpDown2->SetAssociate(OmilosEdit);
-    UpDown2->SetMin(0);
-    for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit, UpDown2})
+    OmilosEdit->setGeometry(516, 22, 60, 24);
+    AgvnEdit->SetMin(1);
+    AgvnEdit->SetPosition(1);
+    for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit})
         group->hide();
     DateLabel->setGeometry(8, 40, 90, 16);
     EditDate->setGeometry(8, 58, 90, 24);
@@ -227,8 +222,8 @@ void TAgvnesForm::BuildPanel1()
     connect(DiorgCombo, &QComboBox::activated, this, &TAgvnesForm::DiorgComboChange);
     connect(ChkP, &QCheckBox::clicked, this, &TAgvnesForm::ChkPClick);
     connect(ChkD, &QCheckBox::clicked, this, &TAgvnesForm::ChkDClick);
-    connect(AgvnEdit, &QLineEdit::textChanged, this, [this] { AgvnEditChange(AgvnEdit); });
-    connect(OmilosEdit, &QLineEdit::textChanged, this, [this] { AgvnEditChange(OmilosEdit); });
+    connect(AgvnEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(AgvnEdit); });
+    connect(OmilosEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(OmilosEdit); });
     connect(FromDateButton, &QToolButton::clicked, this, &TAgvnesForm::FromDateButtonClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &TAgvnesForm::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TAgvnesForm::BitBtn1Click);
@@ -364,7 +359,7 @@ void TAgvnesForm::BtnBackClick()
 void TAgvnesForm::BaumButtonClick()
 {
     bool isNumber = false;
-    const int matchday = AgvnEdit->text().trimmed().toInt(&isNumber);
+    const int matchday = AgvnEdit->Text().trimmed().toInt(&isNumber);
     if (listedTypos_ != 0 || listedDNo_.isNull() || !isNumber)
         return;
     BaumForm().ShowRound(listedDNo_.toInt(), matchday);
@@ -401,7 +396,7 @@ void TAgvnesForm::LoadMatchday(QObject *Sender)
         listedDNo_ = dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value();
         listedTypos_ = typos;
         if (ShowCompetitionType(typos)) {
-            UpDown1->SetMax(
+            AgvnEdit->SetMax(
                 MatchdayUpperBound(dm.Diorganvseis.FieldByName(QStringLiteral("Omades")).AsInteger(),
                                    dm.Diorganvseis.FieldByName(QStringLiteral("Rounds")).AsInteger()));
             TakeCallerMatchday(Sender);
@@ -438,7 +433,7 @@ bool TAgvnesForm::ShowCompetitionType(int typos)
     DateLabel->setText(Text(kDate));
     EditDate->show();
     FromDateButton->show();
-    for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit, UpDown2})
+    for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit})
         group->setVisible(typos == CupTypos);
     return true;
 }
@@ -473,9 +468,9 @@ void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
     OpenTable(agvnes);
     if (agvnes.IndexName() != Text(kMainIndex))
         agvnes.SetIndexName(Text(kMainIndex));
-    const int matchday = StrToInt(AgvnEdit->text());
+    const int matchday = StrToInt(AgvnEdit->Text());
     // League matches have no group.
-    const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->text())) : QVariant();
+    const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->Text())) : QVariant();
     agvnes.SetRange({listedDNo_, matchday, group, range.StartDate},
                     {listedDNo_, matchday, group, range.EndDate});
     DBGrid1->SetReadOnly(false);
@@ -499,7 +494,7 @@ void TAgvnesForm::ShowFlag()
 void TAgvnesForm::SetMatchdayText(const QString &text)
 {
     const QSignalBlocker quiet(AgvnEdit);
-    AgvnEdit->setText(text);
+    AgvnEdit->SetText(text);
 }
 
 void TAgvnesForm::AgvnEditChange(QObject *Sender)
@@ -626,7 +621,7 @@ void TAgvnesForm::DsAgvnesStateChange()
     lastState_ = state;
     TTable &agvnes = TavrolinDM().Agvnes;
     if (!inserted ||
-        !ApplyNewMatchKeys(agvnes, listedTypos_, listedDNo_, UpDown1->Position(), UpDown2->Position()))
+        !ApplyNewMatchKeys(agvnes, listedTypos_, listedDNo_, AgvnEdit->Position(), OmilosEdit->Position()))
         return;
     try {
         ApplyMatchDateTime(agvnes, HeaderTime(TimeText()), HeaderDate(EditDate->text()));
@@ -640,7 +635,7 @@ void TAgvnesForm::SpeedButton1Click()
     TTable &agvnes = TavrolinDM().Agvnes;
     try {
         // Everything is read before anything changes: a bad entry changes nothing.
-        const int matchday = StrToInt(AgvnEdit->text());
+        const int matchday = StrToInt(AgvnEdit->Text());
         const std::optional<QTime> time = HeaderTime(TimeText());
         const std::optional<QDate> date = HeaderDate(EditDate->text());
         if (agvnes.State() == TDataSetState::dsInsert)
@@ -708,7 +703,7 @@ void TAgvnesForm::BitBtn1Click()
     page.Caption = windowTitle();
     page.Season = PeriodCombo->currentText();
     page.Category = DiorgCombo->currentText();
-    page.Matchday = AgvnEdit->text();
+    page.Matchday = AgvnEdit->Text();
     page.Today = QDate::currentDate();
     page.HeadFont = TFont::FromQFont(DBGrid1->font(), clBlack, DBGrid1->logicalDpiY());
     page.BeforeRow = ProcessMessages;

@@ -24,7 +24,7 @@ class TColumn;
 class TDBGrid;
 class TDBImage;
 class TDataSource;
-class TUpDown;
+class TUpDownEdit;
 struct TSeasonRange;
 
 // What a window that brings up the match list on its own choice hands over: its category and
@@ -92,11 +92,10 @@ public:
     QComboBox *DiorgCombo;
     QCheckBox *ChkD;
     QLabel *AgvnLabel;
-    QLineEdit *AgvnEdit;
-    TUpDown *UpDown1;
+    // The matchday and group edits, each with its arrows.
+    TUpDownEdit *AgvnEdit;
     QLabel *OmilosLbl;
-    QLineEdit *OmilosEdit;
-    TUpDown *UpDown2;
+    TUpDownEdit *OmilosEdit;
     QLabel *DateLabel;
     QLineEdit *EditDate;
     QToolButton *FromDateButton;

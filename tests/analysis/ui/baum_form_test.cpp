@@ -4,6 +4,7 @@
 #include "analysis/ui/match_list_link.h"
 #include "platform/core/registry.h"
 #include "platform/ui/column_bands.h"
+#include "platform/ui/up_down_edit.h"
 #include "support/column_bands_check.h"
 #include "support/qstring_printer.h"
 
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -147,9 +147,9 @@ TEST_F(BaumFormTest, OpenedFromTheMenuShowsTheRememberedCompetitionAtItsCurrentM
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία"));
     EXPECT_EQ(form->DiorgCombo->currentText(), Category);
     EXPECT_EQ(form->PeriodCombo->currentText(), Season);
-    EXPECT_EQ(form->AgvnEdit->value(), 3);
-    EXPECT_EQ(form->AgvnEdit->maximum(), 6);
-    EXPECT_EQ(form->EdtStartAgvn->value(), 1);
+    EXPECT_EQ(form->AgvnEdit->Position(), 3);
+    EXPECT_EQ(form->AgvnEdit->Max(), 6);
+    EXPECT_EQ(form->EdtStartAgvn->Position(), 1);
     EXPECT_EQ(Names(), (QStringList{Name(A), Name(C), Name(D), Name(B)}));
     EXPECT_EQ(Row(0), (QStringList{" 1", Name(A), " 7", " 3", " 2", " 1", " 0", " 5- 2", "  3"}
                        << QStringList{" 6", " 2", " 2", " 0", " 0", " 3- 0", "  3"}
@@ -190,8 +190,8 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
         std::function<void(TBaumForm &)> recompute;
     };
     const Case cases[] = {
-        {"another matchday", [](TBaumForm &baum) { baum.AgvnEdit->setValue(2); }},
-        {"another start", [](TBaumForm &baum) { baum.EdtStartAgvn->setValue(2); }},
+        {"another matchday", [](TBaumForm &baum) { baum.AgvnEdit->SetPosition(2); }},
+        {"another start", [](TBaumForm &baum) { baum.EdtStartAgvn->SetPosition(2); }},
         {"reopening",
          [](TBaumForm &baum) {
              baum.close();
@@ -201,7 +201,7 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         form->ShowForCompetition(nullptr);
-        form->AgvnEdit->setValue(3);
+        form->AgvnEdit->SetPosition(3);
         ClickSection(form->HeaderControl2, 6); // Η: losses
         ASSERT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία (Ήττες)"));
 
@@ -209,7 +209,7 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
 
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία"));
         form->close();
-        form->EdtStartAgvn->setValue(1);
+        form->EdtStartAgvn->SetPosition(1);
     }
     // The last table shown is in the normal order: points first.
     form->ShowForCompetition(nullptr);
@@ -303,19 +303,19 @@ TEST_F(BaumFormTest, AMatchdayWithoutMatchesEmptiesTheGridAndAnotherRecomputes)
 {
     form->ShowForCompetition(nullptr);
 
-    form->AgvnEdit->setValue(5);
+    form->AgvnEdit->SetPosition(5);
     EXPECT_EQ(form->SGrd->RowCount(), 1);
     EXPECT_EQ(form->SGrd->Cells(1, 0), QString());
 
-    form->AgvnEdit->setValue(1);
+    form->AgvnEdit->SetPosition(1);
     EXPECT_EQ(form->SGrd->RowCount(), 4);
     EXPECT_EQ(form->SGrd->Cells(1, 0), Name(A));
     EXPECT_EQ(TeamStatRows(1).size(), 4);
 
     // Counting from matchday 2 on: matchday 1 has no match any more.
-    form->EdtStartAgvn->setValue(2);
+    form->EdtStartAgvn->SetPosition(2);
     EXPECT_EQ(form->SGrd->RowCount(), 1);
-    form->AgvnEdit->setValue(2);
+    form->AgvnEdit->SetPosition(2);
     EXPECT_EQ(form->SGrd->Cells(1, 0), Name(C)); // C won 3-0 at B on matchday 2
 }
 
@@ -341,7 +341,7 @@ TEST_F(BaumFormTest, OpenedFromTheMatchListShowsItsMatchdayAndClosingBringsItBac
     EXPECT_EQ(form->DiorgCombo->count(), 2);
     EXPECT_EQ(form->DiorgCombo->currentText(), Category);
     EXPECT_EQ(form->PeriodCombo->currentText(), Season);
-    EXPECT_EQ(form->AgvnEdit->value(), 2);
+    EXPECT_EQ(form->AgvnEdit->Position(), 2);
     EXPECT_EQ(form->SGrd->Cells(1, 0), Name(C));
     EXPECT_EQ(TeamStatRows(2).size(), 4);
     EXPECT_TRUE(TeamStatRows(3).isEmpty());
@@ -425,7 +425,7 @@ TEST_F(BaumFormTest, AMatchdayAboveTheHighestShowsTheHighest)
 
     form->ShowRound(dNo, 9);
 
-    EXPECT_EQ(form->AgvnEdit->value(), 6);
+    EXPECT_EQ(form->AgvnEdit->Position(), 6);
     EXPECT_EQ(TeamStatRows(6).size(), 4);
 }
 

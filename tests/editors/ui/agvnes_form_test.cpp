@@ -1,10 +1,10 @@
 #include "editors/agvnes_form_fixture.h"
 #include "editors/match_list_engine.h"
 #include "editors/ui/agvnes_form.h"
-#include "editors/ui/up_down.h"
 #include "platform/core/format.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/printer.h"
+#include "platform/ui/up_down_edit.h"
 #include "support/column_bands_check.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
@@ -94,7 +94,7 @@ TEST_F(AgvnesFormTest, MenuShowsTheRememberedLeagueOnItsCurrentMatchday)
     EXPECT_EQ(form.DiorgCombo->currentText(), "Α Εθνική");
     EXPECT_EQ(form.PeriodCombo->currentText(), "2004-05");
     EXPECT_EQ(form.PeriodCombo->itemText(0), "2004-05");
-    EXPECT_EQ(form.AgvnEdit->text(), "2");
+    EXPECT_EQ(form.AgvnEdit->Text(), "2");
     EXPECT_EQ(form.AgvnLabel->text(), "Αγωνιστική");
     EXPECT_TRUE(form.OmilosEdit->isHidden());
     // The match with a group is no league match of the matchday.
@@ -104,7 +104,7 @@ TEST_F(AgvnesFormTest, MenuShowsTheRememberedLeagueOnItsCurrentMatchday)
     EXPECT_EQ(form.DBGrid1->CellText(1, 8), "");
     EXPECT_EQ(form.EditDate->text(), "19/09/2004");
     // Six teams, two rounds.
-    EXPECT_EQ(form.UpDown1->Max(), 10);
+    EXPECT_EQ(form.AgvnEdit->Max(), 10);
     EXPECT_TRUE(form.BaumButton->isEnabled());
     for (QPushButton *button : {form.Button1, form.Button2, form.Button3, form.BtnForma, form.SaveButton})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
@@ -115,17 +115,17 @@ TEST_F(AgvnesFormTest, MenuShowsTheRememberedLeagueOnItsCurrentMatchday)
 TEST_F(AgvnesFormTest, MatchdayEditAndUpDownReloadTheList)
 {
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
-    form.AgvnEdit->setText("1");
+    form.AgvnEdit->SetText("1");
     EXPECT_EQ(Listed(), 3);
     // The date with the fewest matches of the matchday.
     EXPECT_EQ(form.EditDate->text(), "13/09/2004");
-    form.UpDown1->StepBy(2);
-    EXPECT_EQ(form.AgvnEdit->text(), "3");
+    form.AgvnEdit->StepBy(2);
+    EXPECT_EQ(form.AgvnEdit->Text(), "3");
     EXPECT_EQ(Listed(), 1);
-    form.UpDown1->StepBy(-5);
-    EXPECT_EQ(form.AgvnEdit->text(), "1");
+    form.AgvnEdit->StepBy(-5);
+    EXPECT_EQ(form.AgvnEdit->Text(), "1");
     // Letters leave the list as it was, without a message.
-    form.AgvnEdit->setText("αβ");
+    form.AgvnEdit->SetText("αβ");
     EXPECT_EQ(Listed(), 3);
     EXPECT_EQ(messages.Count(), 0);
 }
@@ -135,22 +135,22 @@ TEST_F(AgvnesFormTest, CupListsOneGroupOfTheRound)
     TAgvnesForm &form = ShowFromMenu("Κύπελλο");
     EXPECT_EQ(form.AgvnLabel->text(), "Γύρος");
     EXPECT_FALSE(form.OmilosEdit->isHidden());
-    EXPECT_EQ(form.AgvnEdit->text(), "1");
+    EXPECT_EQ(form.AgvnEdit->Text(), "1");
     form.EditDate->setText("05/10/2004");
-    form.OmilosEdit->setText("1");
+    form.OmilosEdit->SetText("1");
     EXPECT_EQ(Listed(), 2);
-    form.OmilosEdit->setText("2");
+    form.OmilosEdit->SetText("2");
     ASSERT_EQ(Listed(), 1);
     EXPECT_EQ(HomeTeamAt(0), TeamName(cupNo, 5));
     EXPECT_EQ(form.EditDate->text(), "05/10/2004");
     // Eight teams in two rounds.
-    EXPECT_EQ(form.UpDown1->Max(), 14);
+    EXPECT_EQ(form.AgvnEdit->Max(), 14);
 }
 
 TEST_F(AgvnesFormTest, NewRowTakesTheHeaderDefaults)
 {
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
-    form.AgvnEdit->setText("3");
+    form.AgvnEdit->SetText("3");
     form.TimeEdit->setText("18:30");
     form.EditDate->setText("27/09/2004");
     ASSERT_TRUE(Dm().Agvnes.Insert());
@@ -177,13 +177,13 @@ TEST_F(AgvnesFormTest, NewRowTakesTheHeaderDefaults)
 TEST_F(AgvnesFormTest, NewCupRowTakesTheGroup)
 {
     TAgvnesForm &form = ShowFromMenu("Κύπελλο");
-    form.OmilosEdit->setText("2");
+    form.OmilosEdit->SetText("2");
     ASSERT_TRUE(Dm().Agvnes.Insert());
     EXPECT_EQ(Dm().Agvnes.FieldByName("DiorgNo").AsInteger(), cupNo);
     EXPECT_EQ(Dm().Agvnes.FieldByName("Agvnistikh").AsInteger(), 1);
     EXPECT_EQ(Dm().Agvnes.FieldByName("Omilos").AsInteger(), 2);
     Dm().Agvnes.Cancel();
-    EXPECT_EQ(form.UpDown2->Position(), 2);
+    EXPECT_EQ(form.OmilosEdit->Position(), 2);
 }
 
 TEST_F(AgvnesFormTest, ResultsTypedInTheGridAreStoredWithScoreAndSign)
@@ -261,7 +261,7 @@ TEST_F(AgvnesFormTest, ATeamChosenByNameIsTheTeamOfTheListedCompetition)
 TEST_F(AgvnesFormTest, ApplyCommandSetsDateAndTimeOnTheWholeMatchday)
 {
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
-    form.AgvnEdit->setText("1");
+    form.AgvnEdit->SetText("1");
     form.TimeEdit->setText("17:00");
     form.EditDate->setText("20/09/2004");
     form.SpeedButton1Click();
@@ -278,7 +278,7 @@ TEST_F(AgvnesFormTest, ApplyCommandSetsDateAndTimeOnTheWholeMatchday)
 TEST_F(AgvnesFormTest, ApplyCommandChangesNothingForABadMatchdayOrNoEntry)
 {
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
-    form.AgvnEdit->setText("1 OR 1=1");
+    form.AgvnEdit->SetText("1 OR 1=1");
     form.EditDate->setText("20/09/2004");
     form.SpeedButton1Click();
     ASSERT_EQ(messages.Count(), 1);
@@ -288,7 +288,7 @@ TEST_F(AgvnesFormTest, ApplyCommandChangesNothingForABadMatchdayOrNoEntry)
     EXPECT_EQ(StoredValue(aNo, a[1], a[2], "Date"), QVariant(QDate(2004, 9, 19)));
 
     messages.Clear();
-    form.AgvnEdit->setText("1");
+    form.AgvnEdit->SetText("1");
     form.EditDate->clear();
     form.TimeEdit->clear();
     form.SpeedButton1Click();
@@ -309,7 +309,7 @@ TEST_F(AgvnesFormTest, ShowForCallerKeepsTheCallersCompetitionAndMatchday)
     TAgvnesForm &form = *AgvnesForm();
     EXPECT_EQ(form.DiorgCombo->currentText(), "Β Εθνική");
     EXPECT_EQ(form.PeriodCombo->currentText(), "2004-05");
-    EXPECT_EQ(form.AgvnEdit->text(), "2");
+    EXPECT_EQ(form.AgvnEdit->Text(), "2");
     ASSERT_EQ(Listed(), 2);
     EXPECT_EQ(HomeTeamAt(0), TeamName(bNo, 3));
 
@@ -317,13 +317,13 @@ TEST_F(AgvnesFormTest, ShowForCallerKeepsTheCallersCompetitionAndMatchday)
     RememberChoice("Α Εθνική", "2004-05");
     form.ShowForCaller(&caller, {categories, "Α Εθνική", seasons, "2004-05", "3"});
     EXPECT_EQ(form.DiorgCombo->count(), 2);
-    EXPECT_EQ(form.AgvnEdit->text(), "3");
+    EXPECT_EQ(form.AgvnEdit->Text(), "3");
     ASSERT_EQ(Listed(), 1);
     EXPECT_EQ(HomeTeamAt(0), TeamName(aNo, 1));
 
     // The menu goes to the current matchday.
     form.ShowForCaller(&menuItem);
-    EXPECT_EQ(form.AgvnEdit->text(), "2");
+    EXPECT_EQ(form.AgvnEdit->Text(), "2");
     EXPECT_EQ(Listed(), 2);
 }
 
@@ -332,7 +332,7 @@ TEST_F(AgvnesFormTest, CategoryChangeLoadsItsCurrentMatchdayOrWarns)
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
     form.DiorgCombo->setCurrentIndex(form.DiorgCombo->findText("Β Εθνική"));
     form.DiorgComboChange();
-    EXPECT_EQ(form.AgvnEdit->text(), "1");
+    EXPECT_EQ(form.AgvnEdit->Text(), "1");
     EXPECT_EQ(Listed(), 1);
     EXPECT_EQ(Remembered("NameD"), "Β Εθνική");
     EXPECT_EQ(Dm().CurrDiorgName, "Β Εθνική");
@@ -375,7 +375,7 @@ TEST_F(AgvnesFormTest, SeasonChangeOffersTheSeasonsCategories)
 TEST_F(AgvnesFormTest, EnterWalksTheGoalColumns)
 {
     TAgvnesForm &form = ShowFromMenu("Α Εθνική");
-    form.AgvnEdit->setText("1");
+    form.AgvnEdit->SetText("1");
     Dm().Agvnes.First();
     form.DBGrid1->SetSelectedIndex(4);
     for (int expected : {5, 6, 7}) {
@@ -421,7 +421,7 @@ TEST_F(AgvnesFormTest, WithoutARememberedChoiceNothingIsChosen)
     EXPECT_EQ(form.PeriodCombo->currentIndex(), -1);
     EXPECT_EQ(form.DiorgCombo->count(), 4);
     EXPECT_EQ(form.PeriodCombo->count(), 2);
-    EXPECT_EQ(form.AgvnEdit->text(), "1");
+    EXPECT_EQ(form.AgvnEdit->Text(), "1");
     EXPECT_EQ(messages.Count(), 0);
 }
 
@@ -460,7 +460,7 @@ TEST_F(AgvnesFormTest, AFullMatchdayRefusesANewMatchAtItsStart)
     const QString full = "Δεν μπορείτε να καταχωρήσετε άλλο αγώνα ,έχετε καλύψει τον αριθμό αγώνων.";
     // "Β Εθνική" has four teams, two matches a matchday: matchday 2 has both, matchday 1 one.
     TAgvnesForm &form = ShowFromMenu("Β Εθνική");
-    form.AgvnEdit->setText("2");
+    form.AgvnEdit->SetText("2");
     ASSERT_EQ(Listed(), 2);
 
     PressKey(form.DBGrid1, Qt::Key_Insert);
@@ -470,7 +470,7 @@ TEST_F(AgvnesFormTest, AFullMatchdayRefusesANewMatchAtItsStart)
     EXPECT_EQ(form.DBGrid1->Model().rowCount(), 2);
 
     messages.Clear();
-    form.AgvnEdit->setText("1");
+    form.AgvnEdit->SetText("1");
     PressKey(form.DBGrid1, Qt::Key_Insert);
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(Dm().Agvnes.State(), TDataSetState::dsInsert);

@@ -4,10 +4,9 @@
 #include "editors/agvnes_form_fixture.h"
 #include "editors/ui/agvnes_form.h"
 #include "platform/ui/db_grid.h"
+#include "platform/ui/up_down_edit.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QSpinBox>
 
 namespace {
 
@@ -41,13 +40,13 @@ protected:
 TEST_F(MatchListLinksTest, LeagueTableOpensOnTheListedMatchdayAndLeadsBack)
 {
     TAgvnesForm &list = *AgvnesForm();
-    ASSERT_EQ(list.AgvnEdit->text(), "2");
-    list.AgvnEdit->setText("1");
+    ASSERT_EQ(list.AgvnEdit->Text(), "2");
+    list.AgvnEdit->SetText("1");
     list.BaumButtonClick();
 
     TBaumForm &table = BaumForm();
     EXPECT_TRUE(table.isVisible());
-    EXPECT_EQ(table.AgvnEdit->value(), 1);
+    EXPECT_EQ(table.AgvnEdit->Position(), 1);
     EXPECT_EQ(table.DiorgCombo->currentText(), "Α Εθνική");
     // After matchday 1 the first home side leads with the only win.
     EXPECT_EQ(table.SGrd->Cells(1, 0), QString("Ομάδα %1-1").arg(leagueNo));
@@ -57,7 +56,7 @@ TEST_F(MatchListLinksTest, LeagueTableOpensOnTheListedMatchdayAndLeadsBack)
     EXPECT_TRUE(list.isVisible());
     EXPECT_EQ(list.DiorgCombo->currentText(), "Α Εθνική");
     EXPECT_EQ(list.PeriodCombo->currentText(), "2004-05");
-    EXPECT_EQ(list.AgvnEdit->text(), "1");
+    EXPECT_EQ(list.AgvnEdit->Text(), "1");
     EXPECT_EQ(Dm().Agvnes.RecordCount(), 2);
 }
 
