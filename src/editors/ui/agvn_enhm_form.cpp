@@ -6,6 +6,7 @@
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
+#include "platform/ui/paged_print.h"
 #include "platform/ui/printer.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -23,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -282,8 +282,6 @@ void TAgvnEnhmForm::Button1Click()
         matches->CheckBrowseMode();
         PrintList();
     } catch (const Exception &error) {
-        if (Printer().Printing())
-            Printer().Abort();
         ShowError(error);
     }
     setEnabled(true);
@@ -299,53 +297,32 @@ QString TAgvnEnhmForm::PrintHeadText() const
 }
 
 // One line per listed match, the grid's columns side by side at the grid's proportions, each at
-// least as wide as its title; the page head and the column titles repeat on every page.
+// least as wide as its title; the page head and the column titles, ruled off, repeat on every page.
 void TAgvnEnhmForm::PrintList()
 {
     TPrinter &printer = Printer();
-    printer.SetTitle(QString::fromUtf8(kCaption));
-    printer.BeginDoc();
-    TCanvas &canvas = printer.Canvas();
+    TPrintDocument document;
+    document.Title = QString::fromUtf8(kCaption);
+    document.FirstHead = {PrintHeadText()};
+    document.LaterHead = document.FirstHead;
+    document.HeadFont.Style = {fsBold};
     const double scale = double(printer.PixelsPerInchX()) / logicalDpiX();
-    QList<int> widths;
-    QStringList titles;
-    for (int column = 0; column < DBGrid1->Columns().Count(); ++column) {
-        widths.append(int(std::lround(DBGrid1->columnWidth(column) * scale)));
-        titles.append(DBGrid1->Columns()[column].Caption());
-    }
-    const QList<int> lefts = FitColumns(canvas, widths, titles, {}, TFontStyles{fsBold}, 0,
-                                        printer.PixelsPerInchX() / 20, printer.PageWidth());
-    const int gap = printer.PixelsPerInchY() / 10;
-    const int lineHeight = canvas.TextHeight(QStringLiteral("X")) + gap;
-    int y = gap;
-    const auto printRow = [&](const std::function<QString(int column)> &textOf) {
-        for (int column = 0; column + 1 < lefts.size(); ++column)
-            canvas.TextRect({lefts[column], y, lefts[column + 1], y + lineHeight}, lefts[column], y,
-                            textOf(column));
-        y += lineHeight;
-    };
-    const auto printHead = [&] {
-        canvas.Font.Style = TFontStyles{fsBold};
-        y = canvas.TextOutWithin(0, y, printer.PageWidth(), lineHeight, PrintHeadText()) + gap;
-        printRow([&titles](int column) { return titles[column]; });
-        canvas.Font.Style = TFontStyles{};
-        canvas.MoveTo(0, y);
-        canvas.LineTo(lefts.last(), y);
-        y += gap;
-    };
-    printHead();
+    for (int column = 0; column < DBGrid1->Columns().Count(); ++column)
+        document.Columns.append(
+            {DBGrid1->Columns()[column].Caption(), int(std::lround(DBGrid1->columnWidth(column) * scale))});
     const TDBGridModel &model = DBGrid1->Model();
     for (int row = 0; row < model.rowCount(); ++row) {
         if (row == model.InsertRow())
             continue;
-        if (y + lineHeight > printer.PageHeight()) {
-            printer.NewPage();
-            y = gap;
-            printHead();
-        }
-        printRow([this, row](int column) { return DBGrid1->CellText(row, column); });
+        QStringList cells;
+        for (int column = 0; column < DBGrid1->Columns().Count(); ++column)
+            cells.append(DBGrid1->CellText(row, column));
+        document.Rows.append(cells);
     }
-    printer.EndDoc();
+    document.Margins.Top = printer.PixelsPerInchY() / 10;
+    document.ColumnGap = printer.PixelsPerInchX() / 20;
+    document.Rules = prUnderTitles;
+    PrintPages(printer, document);
 }
 
 void TAgvnEnhmForm::DBGrid1KeyPress(QChar &key)

@@ -2,6 +2,7 @@
 
 #include "platform/core/format.h"
 #include "platform/core/rounding.h"
+#include "platform/ui/paged_print.h"
 #include "platform/ui/printer.h"
 
 namespace {
@@ -35,75 +36,26 @@ QStringList MatchListPageHead(const QString &caption, const QDate &today, const 
 
 void TMatchListPrintout::Print(const TMatchListPage &page)
 {
-    pixelsPerInchX_ = printer_.PixelsPerInchX();
-    lineGap_ = printer_.PixelsPerInchY() / 10;
-    position_ = kTopPosition;
-    printer_.BeginDoc();
-    try {
-        if (page.BeforeRow)
-            page.BeforeRow();
-        LayOutColumns(page.Titles);
-        lineHeight_ = printer_.Canvas().TextHeight(QStringLiteral("X")) + lineGap_;
-        PrintPageHead(page, false);
-        for (const QStringList &row : page.Rows) {
-            if (page.BeforeRow)
-                page.BeforeRow();
-            PrintRow(row);
-            if (printer_.PageHeight() < position_ + lineHeight_) {
-                position_ = kTopPosition;
-                printer_.NewPage();
-                PrintPageHead(page, true);
-            }
-        }
-    } catch (...) {
-        printer_.Abort();
-        throw;
-    }
-    printer_.EndDoc();
-}
-
-void TMatchListPrintout::LayOutColumns(const QList<TPrintCell> &titles)
-{
-    QList<int> widths;
-    columnTitles_.clear();
-    for (const TPrintCell &title : titles) {
-        widths.append(int(Round(pixelsPerInchX_ * title.Width * 0.1)));
-        columnTitles_.append(title.Text);
-    }
-    columnLefts_ = FitColumns(printer_.Canvas(), widths, columnTitles_, {}, TFontStyles{fsBold, fsUnderline},
-                              0, pixelsPerInchX_ / kColumnGapsPerInch, printer_.PageWidth());
-}
-
-void TMatchListPrintout::PrintPageHead(const TMatchListPage &page, bool laterPage)
-{
-    for (const QString &line :
-         MatchListPageHead(page.Caption, page.Today, page.Season, page.Category, page.Matchday, laterPage))
-        PrintCentred(line, page.HeadFont);
-    TCanvas &canvas = printer_.Canvas();
-    canvas.Font.Style = TFontStyles{fsBold, fsUnderline};
-    PrintRow(columnTitles_);
-    canvas.Font.Style = TFontStyles{};
-}
-
-void TMatchListPrintout::PrintCentred(const QString &text, const TFont &font)
-{
-    TCanvas &canvas = printer_.Canvas();
-    const TFont printerFont = canvas.Font;
-    canvas.Font = font;
-    position_ = canvas.TextOutWithin(0, position_, printer_.PageWidth(), lineHeight_, text, true) + lineGap_;
-    canvas.Font = printerFont;
-}
-
-void TMatchListPrintout::PrintRow(const QStringList &cells)
-{
-    TCanvas &canvas = printer_.Canvas();
-    for (qsizetype column = 0; column < cells.size() && column + 1 < columnLefts_.size(); ++column) {
-        const int left = columnLefts_.at(column);
-        canvas.TextRect({left, position_, columnLefts_.at(column + 1), position_ + lineHeight_}, left,
-                        position_, cells.at(column));
-    }
-    const int ruleY = position_ + int(Round(lineGap_ * 1.5));
-    canvas.MoveTo(0, ruleY);
-    canvas.LineTo(columnLefts_.last(), ruleY);
-    position_ += int(Round(lineGap_ * 2.5));
+    const int lineGap = printer_.PixelsPerInchY() / 10;
+    TPrintDocument document;
+    document.Title = page.Caption;
+    document.FirstHead =
+        MatchListPageHead(page.Caption, page.Today, page.Season, page.Category, page.Matchday, false);
+    document.LaterHead =
+        MatchListPageHead(page.Caption, page.Today, page.Season, page.Category, page.Matchday, true);
+    document.HeadFont = page.HeadFont;
+    document.HeadCentred = true;
+    for (const TPrintCell &title : page.Titles)
+        document.Columns.append({title.Text, int(Round(printer_.PixelsPerInchX() * title.Width * 0.1))});
+    document.TitleStyle = TFontStyles{fsBold, fsUnderline};
+    document.Rows = page.Rows;
+    document.Margins.Top = kTopPosition;
+    document.ColumnGap = printer_.PixelsPerInchX() / kColumnGapsPerInch;
+    // Rows are a quarter of an inch apart whatever the type, ruled off one and a half tenths below
+    // their top.
+    document.Rules = prUnderEveryLine;
+    document.RuleDrop = int(Round(lineGap * 1.5));
+    document.TestPageAfterRow = true;
+    document.BeforeRow = page.BeforeRow;
+    PrintPages(printer_, document);
 }

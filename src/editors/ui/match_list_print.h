@@ -42,11 +42,9 @@ int PrintCellWidth(int screenPixels);
 QStringList MatchListPageHead(const QString &caption, const QDate &today, const QString &season,
                               const QString &category, const QString &matchday, bool laterPage);
 
-// Prints the matchday on the printer: the page head with the column titles in bold underlined
-// type, then the rows, each ruled off beneath, starting a new page (with the head again) when the
-// next line would not fit. A head line wider than the page wraps; a column is widened to its
-// title, and a table wider than the page is set in a smaller type. Raises EPrinter when the job
-// cannot start or go on.
+// Prints the matchday on the printer: the page head centred in the head font, the column titles in
+// bold underlined type, then the rows, each ruled off beneath, starting a new page (with the head
+// again) when the next line would not fit. Raises EPrinter when the job cannot start or go on.
 class TMatchListPrintout
 {
 public:
@@ -55,18 +53,5 @@ public:
     void Print(const TMatchListPage &page);
 
 private:
-    void LayOutColumns(const QList<TPrintCell> &titles);
-    void PrintPageHead(const TMatchListPage &page, bool laterPage);
-    void PrintCentred(const QString &text, const TFont &font);
-    void PrintRow(const QStringList &cells);
-
     TPrinter &printer_;
-    // The print state: horizontal resolution, line height, current position and line gap.
-    int pixelsPerInchX_ = 0;
-    int lineHeight_ = 0;
-    int position_ = 0;
-    int lineGap_ = 0;
-    // The column titles, where each column begins, and where the last one ends.
-    QStringList columnTitles_;
-    QList<int> columnLefts_;
 };

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 QColor ColorFromNumber(quint32 bgr)
@@ -123,17 +124,17 @@ QStringList TCanvas::WrapText(const QString &text, int width) const
     return lines;
 }
 
-QFont TCanvas::FontFitting(const QString &text, int width) const
+QFont TCanvas::FontFitting(const QString &text, int width, qreal smallestSize) const
 {
     QFont font = Font.ToQFont();
     const int textWidth = Metrics(font).horizontalAdvance(text);
-    if (textWidth <= width || width <= 0)
+    if (textWidth <= width || width <= 0 || font.pointSizeF() <= smallestSize)
         return font;
     // Widths follow the type size closely but not exactly: step down until the text fits.
-    qreal size = font.pointSizeF() * width / textWidth;
+    qreal size = std::max(smallestSize, font.pointSizeF() * width / textWidth);
     font.setPointSizeF(size);
-    while (size > 1 && Metrics(font).horizontalAdvance(text) > width) {
-        size *= 0.95;
+    while (size > smallestSize && Metrics(font).horizontalAdvance(text) > width) {
+        size = std::max(smallestSize, size * 0.95);
         font.setPointSizeF(size);
     }
     return font;
@@ -142,7 +143,7 @@ QFont TCanvas::FontFitting(const QString &text, int width) const
 int TCanvas::TextOutWithin(int x, int y, int width, int lineHeight, const QString &text, bool centred)
 {
     for (const QString &line : WrapText(text, width)) {
-        const QFont font = FontFitting(line, width);
+        const QFont font = FontFitting(line, width, 1);
         const int lineWidth = Metrics(font).horizontalAdvance(line);
         const int left = centred ? x + (width - lineWidth) / 2 : x;
         if (painter_) {
@@ -153,6 +154,33 @@ int TCanvas::TextOutWithin(int x, int y, int width, int lineHeight, const QStrin
         y += lineHeight;
     }
     return y;
+}
+
+void TCanvas::TextOutFitted(int x, int y, int width, const QString &text, qreal smallestSize,
+                            TAlignment alignment)
+{
+    const QFont font = FontFitting(text, width, smallestSize);
+    const QFontMetrics metrics = Metrics(font);
+    QString shown = text;
+    if (metrics.horizontalAdvance(shown) > width) {
+        // As much of the beginning as fits together with the mark; the mark alone at the least.
+        const QString mark(QChar(0x2026));
+        qsizetype kept = text.size();
+        while (kept > 0 && metrics.horizontalAdvance(text.left(kept).trimmed() + mark) > width)
+            --kept;
+        shown = text.left(kept).trimmed() + mark;
+    }
+    const int shownWidth = metrics.horizontalAdvance(shown);
+    int left = x;
+    if (alignment == taRightJustify)
+        left = x + width - shownWidth;
+    else if (alignment == taCenter)
+        left = x + (width - shownWidth) / 2;
+    if (painter_) {
+        FillRect({left, y, left + shownWidth, y + metrics.height()});
+        DrawText(left, y, shown, font);
+    }
+    penPos_ = QPoint(left + shownWidth, y);
 }
 
 void TCanvas::MoveTo(int x, int y)

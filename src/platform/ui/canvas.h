@@ -83,6 +83,14 @@ enum TBrushStyle
     bsClear
 };
 
+// Where a line of text sits within the width it is given.
+enum TAlignment
+{
+    taLeftJustify,
+    taRightJustify,
+    taCenter
+};
+
 struct TBrush
 {
     QColor Color = clWhite;
@@ -125,6 +133,11 @@ public:
     // is ever cut at the edge. Each line is centred within the width when asked. Returns the y
     // below the last line.
     int TextOutWithin(int x, int y, int width, int lineHeight, const QString &text, bool centred = false);
+    // Writes one line of text within [x, x + width) at y, placed as aligned: in the canvas's font
+    // when it fits, else in a type just small enough, but not below smallestSize points; text that
+    // does not fit even then ends in "…", so that nothing is cut at the edge unseen.
+    void TextOutFitted(int x, int y, int width, const QString &text, qreal smallestSize,
+                       TAlignment alignment = taLeftJustify);
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -138,8 +151,9 @@ private:
     QFontMetrics Metrics(const QFont &font) const;
     void DrawText(int x, int y, const QString &text);
     void DrawText(int x, int y, const QString &text, const QFont &font);
-    // The canvas's font, made smaller where needed for text to fit within width.
-    QFont FontFitting(const QString &text, int width) const;
+    // The canvas's font, made smaller where needed for text to fit within width, but not below
+    // smallestSize points.
+    QFont FontFitting(const QString &text, int width, qreal smallestSize) const;
 
     QPainter *painter_;
     const QPaintDevice *device_;
