@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "analysis/ui/baum_form.h"
+#include "app/window_links.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
 #include "platform/core/message_service.h"
@@ -20,5 +21,6 @@ void TFrmMain::N7Click()
     }
     TBaumForm &form = BaumForm();
     AssignMainFont(&form);
-    form.ShowForCompetition(sender());
+    // Closing the table brings the match list up on the table's choice.
+    form.ShowForCompetition(ReturnToMatchList);
 }

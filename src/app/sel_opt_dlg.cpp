@@ -150,11 +150,10 @@ void TSelOptDlg::OKBtnClick()
             Finish();
         return;
     }
-    WriteNameD(category);
-    WriteNameP(season);
-    WriteAgvnistikh(dm.GetMaxAgvnistikh());
+    const int highest = dm.GetMaxAgvnistikh();
     ClearFilter(competitions);
-    competitions.Locate(kPair, pair);
+    tav::data::Choose(dm, {category, season});
+    tav::data::RememberMatchday(highest);
     done(mrOk);
 }
 

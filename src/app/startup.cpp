@@ -12,9 +12,9 @@
 #include "app/sel_opt_dlg.h"
 #include "app/splash_form.h"
 #include "app/tip_form.h"
+#include "app/window_links.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
-#include "editors/ui/agvnes_form.h"
 #include "editors/ui/agvnes_form1.h"
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/kat_edit_form.h"
@@ -75,7 +75,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
         {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
         {"BaumForm", CreateBaumForm},           {"BrDateForm", Create<BrDateForm>},
-        {"AgvnesForm", Create<AgvnesForm>},
+        {"AgvnesForm", CreateLinkedAgvnesForm},
     };
     return windows;
 }

@@ -1,6 +1,9 @@
 #include "data/competition_choice.h"
 
+#include "data/data_module.h"
 #include "platform/core/registry.h"
+
+namespace tav::data {
 
 namespace {
 
@@ -10,29 +13,56 @@ const QString kNameD = QStringLiteral("NameD");
 const QString kNameP = QStringLiteral("NameP");
 const QString kAgvnistikh = QStringLiteral("Agvnistikh");
 
+void Remember(const CompetitionChoice &choice)
+{
+    TRegIniFile registry(kKey);
+    registry.WriteString(kSection, kNameD, choice.Category);
+    registry.WriteString(kSection, kNameP, choice.Season);
+}
+
+// Moves the data module's current competition to the pair; false when the pair names none.
+bool LocateCompetition(TTavrolinDM &dm, const CompetitionChoice &choice)
+{
+    if (choice.Category.trimmed().isEmpty() || choice.Season.trimmed().isEmpty())
+        return false;
+    const QVariant katNo = CategoryKatNo(dm, choice.Category);
+    if (katNo.isNull())
+        return false;
+    OpenIfClosed(dm.Diorganvseis);
+    return dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"), {katNo, choice.Season});
+}
+
 } // namespace
 
-QString ReadNameD()
+CompetitionChoice CurrentChoice()
 {
-    return TRegIniFile(kKey).ReadString(kSection, kNameD, QString());
+    TRegIniFile registry(kKey);
+    return {registry.ReadString(kSection, kNameD, QString()),
+            registry.ReadString(kSection, kNameP, QString())};
 }
 
-QString ReadNameP()
+bool Choose(TTavrolinDM &dm, const CompetitionChoice &choice)
 {
-    return TRegIniFile(kKey).ReadString(kSection, kNameP, QString());
+    Remember(choice);
+    dm.CurrDiorgName = choice.Category;
+    dm.CurrPeriodos = choice.Season;
+    return LocateCompetition(dm, choice);
 }
 
-void WriteNameD(const QString &category)
+bool ChooseSeason(TTavrolinDM &dm, const QString &season)
 {
-    TRegIniFile(kKey).WriteString(kSection, kNameD, category);
+    return Choose(dm, {CurrentChoice().Category, season});
 }
 
-void WriteNameP(const QString &season)
-{
-    TRegIniFile(kKey).WriteString(kSection, kNameP, season);
-}
-
-void WriteAgvnistikh(int matchday)
+void RememberMatchday(int matchday)
 {
     TRegIniFile(kKey).WriteInteger(kSection, kAgvnistikh, matchday);
 }
+
+QVariant CategoryKatNo(TTavrolinDM &dm, const QString &name)
+{
+    OpenIfClosed(dm.Kathgories);
+    return dm.Kathgories.Lookup(QStringLiteral("GrName"), {name}, QStringLiteral("KatNo"));
+}
+
+} // namespace tav::data

@@ -65,7 +65,8 @@ public:
     TQuery MaxAgvnistikhQuery;
     TQuery AgvnistikhDateQuery;
 
-    // The category name and season last chosen for the league tables; the module never reads them.
+    // The category name and season of the current competition; only tav::data::Choose writes them
+    // (data/competition_choice.h), the module itself never reads them.
     QString CurrDiorgName;
     QString CurrPeriodos;
     // Set by the competition editor while it is shown: only then does a new competition team take

@@ -119,14 +119,14 @@ protected:
 
 TEST(GeneralSettingsTest, FreshRegistryGivesTheDefaults)
 {
-    EXPECT_EQ(ReadNameD(), QString());
-    EXPECT_EQ(ReadNameP(), QString());
+    EXPECT_EQ(tav::data::CurrentChoice(), tav::data::CompetitionChoice{});
     EXPECT_TRUE(ReadShowTips());
     EXPECT_FALSE(ReadEndFlag());
-    WriteNameD("Α' ΕΘΝΙΚΗ");
-    WriteNameP("2004'05");
-    EXPECT_EQ(ReadNameD(), QString("Α' ΕΘΝΙΚΗ"));
-    EXPECT_EQ(ReadNameP(), QString("2004'05"));
+    // As an earlier run left them.
+    TRegIniFile options("Software\\Tavrolin\\Diorganvsh");
+    options.WriteString("Options", "NameD", "Α' ΕΘΝΙΚΗ");
+    options.WriteString("Options", "NameP", "2004'05");
+    EXPECT_EQ(tav::data::CurrentChoice(), (tav::data::CompetitionChoice{"Α' ΕΘΝΙΚΗ", "2004'05"}));
 }
 
 TEST_F(SelOptDlgTest, ShowNarrowsToTheLastCompetitionsCategoryAndSelectsItsLastSeason)

@@ -1,7 +1,6 @@
 #include "analysis/ui/baum_form.h"
 
 #include "analysis/standings_store.h"
-#include "analysis/ui/match_list_link.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
@@ -13,7 +12,6 @@
 #include "platform/ui/wait_cursor.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,7 +29,6 @@
 namespace {
 
 const char FormCaption[] = "Βαθμολογία";
-const char ChkPHint[] = "Τσεκαρισμένο δείχνει όλες τις περιόδους";
 const char Button3Caption[] = "Τρέχον";
 const char StartLabelCaption[] = "Εναρξη από Αγων.";
 const char AgvnLabelCaption[] = "Αγωνιστική";
@@ -42,7 +39,6 @@ const char LatinNamesCaption[] = "Λατινικά";
 const char AgvnButtonCaption[] = "Αποτελέσματα";
 const char PrintCaption[] = "ΕΚΤΥΠΩΣΗ";
 const char SaveCaption[] = "AΠΟ&ΘΗΚΕΥΣΗ";
-const char NoCompetitionMessage[] = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
 const char SkippedMatchMessage[] = "Ο αγώνας %1 - %2 της %3ης αγωνιστικής (%4) δεν μετράει στη βαθμολογία, "
                                    "γιατί μία από τις δύο ομάδες του δεν ανήκει στη διοργάνωση.";
 
@@ -58,14 +54,6 @@ constexpr int ColumnCount = 23;
 constexpr std::array<int, 3> GoalsColumns = {7, 14, 21};
 const QColor ChampionColor{0, 153, 0};
 
-const char AllCategoriesSql[] = "Select GrName from Kathgories order by Kathgories.GrName";
-const char SeasonCategoriesSql[] = "Select GrName from Kathgories, Diorganvseis where Diorganvseis.KatNo = "
-                                   "Kathgories.KatNo and Diorganvseis.Periodos = :Periodos order by "
-                                   "Kathgories.GrName";
-const char AllSeasonsSql[] = "Select Periodos from Periodos order by Periodos.Periodos desc";
-const char CategorySeasonsSql[] = "Select DISTINCT Periodos from Diorganvseis where KatNo = :KatNo order by "
-                                  "Periodos desc";
-
 QString Text(const char *text)
 {
     return QString::fromUtf8(text);
@@ -80,48 +68,6 @@ template <class Action> void ShowingErrors(Action &&action)
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});
     }
-}
-
-void OpenChoiceTables(TTavrolinDM &dm)
-{
-    OpenIfClosed(dm.Krath);
-    OpenIfClosed(dm.Kathgories);
-    OpenIfClosed(dm.Diorganvseis);
-}
-
-// The first column of every row of the data module's scratch query.
-QStringList ComboTexts(const QString &sql, const QString &param = QString(),
-                       const QVariant &value = QVariant())
-{
-    TQuery &query = TavrolinDM().ComboQuery;
-    query.Close();
-    query.SQL().SetText(sql);
-    if (!param.isEmpty())
-        query.ParamByName(param).SetValue(value);
-    query.Open();
-    QStringList texts;
-    for (query.First(); !query.Eof(); query.Next())
-        texts.append(query.Fields()[0].AsString());
-    query.Close();
-    return texts;
-}
-
-// The combo's list, with the item of that exact text chosen (none when it is missing). The
-// change handlers answer the user only, never a fill.
-void SetComboItems(QComboBox *combo, const QStringList &items, const QString &chosen)
-{
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
-QStringList ComboItems(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
 }
 
 TUpDownEdit *NewUpDownEdit(int minimum, QWidget *parent)
@@ -148,14 +94,13 @@ TBaumForm::~TBaumForm() = default;
 
 void TBaumForm::BuildControls()
 {
-    PeriodCombo = new QComboBox(this);
-    PeriodCombo->setMaxVisibleItems(20);
-    ChkP = new QCheckBox(this);
-    ChkP->setToolTip(Text(ChkPHint));
-    DiorgCombo = new QComboBox(this);
-    DiorgCombo->setMaxVisibleItems(20);
-    DiorgCombo->setMinimumContentsLength(30);
-    ChkD = new QCheckBox(this);
+    // The league table's lists of a category's seasons are newest first; a narrowed list keeps
+    // the item shown before when the remembered one is not in it.
+    Chooser = new tav::shared::CompetitionChooser({true, true}, this);
+    PeriodCombo = Chooser->PeriodCombo;
+    ChkP = Chooser->ChkP;
+    DiorgCombo = Chooser->DiorgCombo;
+    ChkD = Chooser->ChkD;
     Button3 = new QPushButton(Text(Button3Caption), this);
     Label1 = new QLabel(Text(StartLabelCaption), this);
     EdtStartAgvn = NewUpDownEdit(1, this);
@@ -199,9 +144,9 @@ void TBaumForm::BuildControls()
     SGrd->SetDefaultDrawing(false);
 
     auto *top = new QHBoxLayout;
-    for (QWidget *widget : std::initializer_list<QWidget *>{
-             PeriodCombo, ChkP, DiorgCombo, ChkD, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
-             OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, BBtnSave, DBImage1})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{Chooser, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
+                                          OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, BBtnSave, DBImage1})
         top->addWidget(widget);
     top->addStretch();
     auto *layout = new QVBoxLayout(this);
@@ -237,10 +182,7 @@ void TBaumForm::BuildHeaders()
 
 void TBaumForm::Connect()
 {
-    connect(PeriodCombo, &QComboBox::activated, this, [this] { PeriodComboChange(); });
-    connect(DiorgCombo, &QComboBox::activated, this, [this] { DiorgComboChange(); });
-    connect(ChkP, &QCheckBox::clicked, this, [this] { ChkPClick(); });
-    connect(ChkD, &QCheckBox::clicked, this, [this] { ChkDClick(); });
+    Chooser->OnCompetitionChosen = [this](QComboBox *) { ShowChosenCompetition(); };
     connect(AgvnEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(); });
     connect(OmiloiEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(); });
     connect(EdtStartAgvn, &TUpDownEdit::Changed, this, [this] { EdtStartAgvnChange(); });
@@ -271,28 +213,18 @@ void TBaumForm::SetMatchday(int matchday)
 
 // --- opening ---
 
-void TBaumForm::ShowForCompetition(QObject *caller)
+void TBaumForm::ShowForCompetition(tav::shared::ReturnToCaller onClose)
 {
-    // Opened for a competition, the table counts from the first matchday again.
+    onClose_ = std::move(onClose);
     if (!isVisible()) {
-        const QSignalBlocker blocker(EdtStartAgvn);
-        EdtStartAgvn->SetPosition(1);
-    }
-    const TMatchListLink &link = MatchListLink();
-    if (caller && caller == link.BaumButton && link.DiorgCombo && link.PeriodCombo) {
-        SetComboItems(DiorgCombo, ComboItems(link.DiorgCombo), link.DiorgCombo->currentText());
-        SetComboItems(PeriodCombo, ComboItems(link.PeriodCombo), link.PeriodCombo->currentText());
-    } else if (!isVisible()) {
         ShowingErrors([this] {
             TTavrolinDM &dm = TavrolinDM();
-            OpenChoiceTables(dm);
-            FillAllSeasons();
-            FillAllCategories();
-            const QVariant katNo = CategoryKatNo(DiorgCombo->currentText());
-            ShowCategoryCountry(katNo);
+            OpenIfClosed(dm.Krath);
+            Chooser->FillAllSeasons();
+            Chooser->FillAllCategories();
+            ShowCategoryCountry(tav::data::CategoryKatNo(dm, DiorgCombo->currentText()));
             // The remembered choice decides; a choice that names no competition shows no table.
-            if (katNo.isNull() || !dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"),
-                                                          {katNo, PeriodCombo->currentText()})) {
+            if (!Chooser->ChooseShown()) {
                 ClearGrid();
                 return;
             }
@@ -302,6 +234,25 @@ void TBaumForm::ShowForCompetition(QObject *caller)
             else
                 ClearGrid();
         });
+    }
+    ShowWindow();
+}
+
+void TBaumForm::ShowForCompetition(const tav::shared::ChooserLists &lists, int DNo, int matchday,
+                                   tav::shared::ReturnToCaller onClose)
+{
+    onClose_ = std::move(onClose);
+    ShowRound(DNo, matchday);
+    Chooser->SetLists(lists);
+    ShowWindow();
+}
+
+void TBaumForm::ShowWindow()
+{
+    // Opened for a competition, the table counts from the first matchday again.
+    if (!isVisible()) {
+        const QSignalBlocker blocker(EdtStartAgvn);
+        EdtStartAgvn->SetPosition(1);
     }
     showMaximized();
     raise();
@@ -330,14 +281,9 @@ void TBaumForm::closeEvent(QCloseEvent *event)
 
 void TBaumForm::FormClose()
 {
-    TTavrolinDM &dm = TavrolinDM();
-    dm.CurrDiorgName = DiorgCombo->currentText();
-    dm.CurrPeriodos = PeriodCombo->currentText();
-    WriteChoice();
-    if (MatchListLink().ShowForCaller)
-        MatchListLink().ShowForCaller(AgvnButton, {ComboItems(DiorgCombo), DiorgCombo->currentText(),
-                                                   ComboItems(PeriodCombo), PeriodCombo->currentText(),
-                                                   AgvnEdit->Text()});
+    ShowingErrors([this] { Chooser->ChooseShown(); });
+    if (onClose_)
+        onClose_(AgvnButton, {Chooser->Lists(), AgvnEdit->Text()});
 }
 
 void TBaumForm::AgvnButtonClick()
@@ -347,51 +293,12 @@ void TBaumForm::AgvnButtonClick()
 
 // --- choices ---
 
-void TBaumForm::FillAllCategories()
-{
-    SetComboItems(DiorgCombo, ComboTexts(Text(AllCategoriesSql)), ReadNameD());
-}
-
-void TBaumForm::FillSeasonCategories()
-{
-    TTavrolinDM &dm = TavrolinDM();
-    const QString chosen =
-        dm.CurrDiorgName.trimmed().isEmpty() ? DiorgCombo->currentText() : dm.CurrDiorgName;
-    SetComboItems(
-        DiorgCombo,
-        ComboTexts(Text(SeasonCategoriesSql), QStringLiteral("Periodos"), PeriodCombo->currentText()),
-        chosen);
-    dm.CurrDiorgName = DiorgCombo->currentText();
-}
-
-void TBaumForm::FillAllSeasons()
-{
-    SetComboItems(PeriodCombo, ComboTexts(Text(AllSeasonsSql)), ReadNameP());
-}
-
-void TBaumForm::FillCategorySeasons()
-{
-    TTavrolinDM &dm = TavrolinDM();
-    const QString chosen = dm.CurrPeriodos.trimmed().isEmpty() ? PeriodCombo->currentText() : dm.CurrPeriodos;
-    SetComboItems(PeriodCombo,
-                  ComboTexts(Text(CategorySeasonsSql), QStringLiteral("KatNo"),
-                             CategoryKatNo(DiorgCombo->currentText())),
-                  chosen);
-    dm.CurrPeriodos = PeriodCombo->currentText();
-}
-
-QVariant TBaumForm::CategoryKatNo(const QString &name)
-{
-    TTable &kathgories = TavrolinDM().Kathgories;
-    OpenIfClosed(kathgories);
-    return kathgories.Lookup(QStringLiteral("GrName"), {name}, QStringLiteral("KatNo"));
-}
-
 void TBaumForm::ShowCategoryCountry(const QVariant &katNo)
 {
     TTavrolinDM &dm = TavrolinDM();
     if (katNo.isNull())
         return;
+    OpenIfClosed(dm.Krath);
     const QVariant country = dm.Kathgories.Lookup(QStringLiteral("KatNo"), {katNo}, QStringLiteral("Kratos"));
     if (!country.isNull())
         dm.Krath.Locate(QStringLiteral("RecNo"), {country});
@@ -399,54 +306,31 @@ void TBaumForm::ShowCategoryCountry(const QVariant &katNo)
 
 void TBaumForm::ChkPClick()
 {
-    ShowingErrors([this] { ChkP->isChecked() ? FillAllSeasons() : FillCategorySeasons(); });
+    Chooser->ChkPClick();
 }
 
 void TBaumForm::ChkDClick()
 {
-    ShowingErrors([this] { ChkD->isChecked() ? FillAllCategories() : FillSeasonCategories(); });
+    Chooser->ChkDClick();
 }
 
 void TBaumForm::PeriodComboChange()
 {
-    if (DiorgCombo->currentText().trimmed().isEmpty())
-        return;
-    ShowingErrors([this] {
-        TTavrolinDM &dm = TavrolinDM();
-        OpenChoiceTables(dm);
-        dm.CurrPeriodos = PeriodCombo->currentText();
-        ChkD->isChecked() ? FillAllCategories() : FillSeasonCategories();
-        ShowChosenCompetition();
-    });
-    WriteChoice();
+    Chooser->PeriodComboChange();
 }
 
 void TBaumForm::DiorgComboChange()
 {
-    if (DiorgCombo->currentText().trimmed().isEmpty())
-        return;
-    ShowingErrors([this] {
-        TTavrolinDM &dm = TavrolinDM();
-        OpenChoiceTables(dm);
-        dm.CurrDiorgName = DiorgCombo->currentText();
-        ChkP->isChecked() ? FillAllSeasons() : FillCategorySeasons();
-        ShowChosenCompetition();
-    });
-    WriteChoice();
+    Chooser->DiorgComboChange();
 }
 
+// The chooser has made the chosen pair the data module's current competition.
 void TBaumForm::ShowChosenCompetition()
 {
     TTavrolinDM &dm = TavrolinDM();
-    const QVariant katNo = CategoryKatNo(DiorgCombo->currentText());
-    if (katNo.isNull() ||
-        !dm.Diorganvseis.Locate(QStringLiteral("Periodos;KatNo"), {PeriodCombo->currentText(), katNo})) {
-        MessageDlg(Text(NoCompetitionMessage), mtWarning, {mbOK});
-        return;
-    }
     const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
     if (typos == 0) {
-        ShowCategoryCountry(katNo);
+        ShowCategoryCountry(dm.Diorganvseis.FieldByName(QStringLiteral("KatNo")).Value());
         AgvnLabel->setText(Text(AgvnLabelCaption));
         Label2->hide();
         OmiloiEdit->hide();
@@ -454,12 +338,6 @@ void TBaumForm::ShowChosenCompetition()
     } else if (typos == 1) {
         ClearGrid();
     }
-}
-
-void TBaumForm::WriteChoice()
-{
-    WriteNameD(DiorgCombo->currentText());
-    WriteNameP(PeriodCombo->currentText());
 }
 
 // --- matchdays ---

@@ -2,6 +2,7 @@
 
 #include "analysis/standings_engine.h"
 #include "platform/ui/string_grid.h"
+#include "shared/competition_chooser.h"
 
 #include <QWidget>
 
@@ -30,12 +31,17 @@ public:
     explicit TBaumForm(QWidget *parent = nullptr);
     ~TBaumForm() override;
 
-    // Opens the window for a caller: the match list's league-table button (the match list has
-    // already asked for the table through ShowRound), a menu item or a toolbar button.
-    void ShowForCompetition(QObject *caller);
+    // Opens the window on the remembered competition at its current matchday (a menu item or a
+    // toolbar button). Closing the window hands its choice and matchday to onClose, with
+    // AgvnButton as the caller.
+    void ShowForCompetition(tav::shared::ReturnToCaller onClose = {});
+    // Opens the window on another window's lists and choice, with the table of its competition DNo
+    // at its matchday; closing hands the choice back to onClose.
+    void ShowForCompetition(const tav::shared::ChooserLists &lists, int DNo, int matchday,
+                            tav::shared::ReturnToCaller onClose);
     // The table of competition DNo at a matchday (brought within the competition's highest
-    // matchday), computed and stored; a cup clears the grid instead. The match list calls it
-    // before ShowForCompetition. Database errors are shown to the user.
+    // matchday), computed and stored; a cup clears the grid instead. Database errors are shown to
+    // the user.
     void ShowRound(int DNo, int matchday);
     // Computes the table of the loaded competition at the matchday, stores its TeamStat rows and
     // fills the grid. Raises EDatabaseError when the rows cannot be stored.
@@ -65,6 +71,8 @@ public:
     void SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas);
 
     // --- controls ---
+    // The category and season bar; the four controls below are its own.
+    tav::shared::CompetitionChooser *Chooser;
     QComboBox *PeriodCombo;
     QCheckBox *ChkP;
     QComboBox *DiorgCombo;
@@ -99,20 +107,13 @@ private:
     void BuildHeaders();
     void Connect();
 
-    // The four list fillers: all categories, the categories of the chosen season, all seasons,
-    // the seasons of the chosen category.
-    void FillAllCategories();
-    void FillSeasonCategories();
-    void FillAllSeasons();
-    void FillCategorySeasons();
-    // The category's number; null when no category has that name.
-    QVariant CategoryKatNo(const QString &name);
+    // Shows the window, counting from the first matchday again when it was hidden.
+    void ShowWindow();
     // Moves the countries to the category's country, whose flag the window shows.
     void ShowCategoryCountry(const QVariant &katNo);
     // The current competition of the data module after a choice: the league's matchday limits and
     // its table at the current matchday, or an empty grid for a cup.
     void ShowChosenCompetition();
-    void WriteChoice();
 
     void LoadCompetition(int DNo);
     // ShowRound on the loaded competition.
@@ -124,6 +125,8 @@ private:
     TStandingsEngine engine_;
     // Skipped matches (by GameNo) already named to the user.
     std::set<int> reportedSkipped_;
+    // The way back to the window that opened this one.
+    tav::shared::ReturnToCaller onClose_;
 };
 
 // The program's league-table window, created on first use.

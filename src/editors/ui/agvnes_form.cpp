@@ -1,7 +1,5 @@
 #include "editors/ui/agvnes_form.h"
 
-#include "analysis/ui/baum_form.h"
-#include "analysis/ui/proistoria_form.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "editors/match_list_engine.h"
@@ -54,8 +52,6 @@ QColor PointColour(const QString &point)
 }
 
 const char *const kCaption = "Αγώνες";
-const char *const kAllSeasonsHint = "Τσεκαρισμένο δείχνει όλες τις περιόδους";
-const char *const kAllCategoriesHint = "Τσεκαρισμένο δείχνει όλες τις διοργανώσεις";
 const char *const kMatchday = "Αγωνιστική";
 const char *const kRound = "Γύρος";
 const char *const kGroup = "Όμιλος";
@@ -77,22 +73,9 @@ const char *const kAwayTeam = "Φιλοξενούμενη";
 const char *const kHomeGoals = "ΤΓ";
 const char *const kAwayGoals = "ΤΦ";
 const char *const kSign = "ΣΗΜΕΙΟ";
-const char *const kNoCompetition = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
 const char *const kTimeMask = "!90:00;1";
 const char *const kMainIndex = "MainInd";
 const char *const kMainPanel = "Panel1";
-
-const QStringList kAllSeasonsSql{
-    QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc")};
-const QStringList kAllCategoriesSql{QStringLiteral("Select GrName from Kathgories"),
-                                    QStringLiteral(" order by Kathgories.GrName")};
-const QStringList kSeasonCategoriesSql{QStringLiteral("Select GrName from Kathgories, Diorganvseis"),
-                                       QStringLiteral("where Diorganvseis.Katno=kathgories.katno and"),
-                                       QStringLiteral("diorganvseis.periodos = :Periodos"),
-                                       QStringLiteral("order by Kathgories.GrName")};
-const QStringList kCategorySeasonsSql{
-    QStringLiteral("Select DISTINCT diorganvseis.periodos from Diorganvseis,Kathgories "),
-    QStringLiteral("where Diorganvseis.KatNo=:KatNo"), QStringLiteral(" order by diorganvseis.periodos")};
 
 // Columns of the grid: field, title (empty: the field's label), width (0: the field's), centred.
 struct GridColumn
@@ -123,19 +106,6 @@ QString Text(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-// Fills a combo with the items and selects the one equal to the text; without one, the first
-// item when asked, else none.
-void FillCombo(QComboBox *combo, const QStringList &items, const QString &selected, bool firstWhenAbsent)
-{
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    combo->addItems(items);
-    int index = combo->findText(selected, Qt::MatchExactly);
-    if (index < 0 && firstWhenAbsent && combo->count() > 0)
-        index = 0;
-    combo->setCurrentIndex(index);
-}
-
 void OpenTable(TTable &table)
 {
     if (!table.Active())
@@ -145,8 +115,11 @@ void OpenTable(TTable &table)
 } // namespace
 
 TAgvnesForm::TAgvnesForm(QWidget *parent)
-    : QWidget(parent), Panel1(new QFrame(this)), PeriodCombo(new QComboBox(Panel1)),
-      ChkP(new QCheckBox(Panel1)), DiorgCombo(new QComboBox(Panel1)), ChkD(new QCheckBox(Panel1)),
+    : QWidget(parent), Panel1(new QFrame(this)),
+      // The match list's lists of a category's seasons are oldest first; a narrowed list without
+      // the remembered item takes its first.
+      Chooser(new tav::shared::CompetitionChooser({false, false}, Panel1)), PeriodCombo(Chooser->PeriodCombo),
+      ChkP(Chooser->ChkP), DiorgCombo(Chooser->DiorgCombo), ChkD(Chooser->ChkD),
       AgvnLabel(new QLabel(Text(kMatchday), Panel1)), AgvnEdit(new TUpDownEdit(Panel1)),
       OmilosLbl(new QLabel(Text(kGroup), Panel1)), OmilosEdit(new TUpDownEdit(Panel1)),
       DateLabel(new QLabel(Text(kDate), Panel1)), EditDate(new QLineEdit(Panel1)),
@@ -178,14 +151,7 @@ void TAgvnesForm::BuildPanel1()
 {
     Panel1->setFixedHeight(92);
     Panel1->setFrameShape(QFrame::StyledPanel);
-    PeriodCombo->setGeometry(8, 8, 110, 24);
-    ChkP->setGeometry(122, 8, 20, 24);
-    ChkP->setToolTip(Text(kAllSeasonsHint));
-    DiorgCombo->setGeometry(150, 8, 260, 24);
-    ChkD->setGeometry(414, 8, 20, 24);
-    ChkD->setToolTip(Text(kAllCategoriesHint));
-    for (QComboBox *combo : {PeriodCombo, DiorgCombo})
-        combo->setMaxVisibleItems(20);
+    Chooser->setGeometry(8, 8, 426, 24);
     AgvnLabel->setGeometry(444, 4, 80, 16);
     AgvnEdit->setGeometry(444, 22, 60, 24);
     OmilosLbl->setGeometry(516, 4, 60, 16);
@@ -218,10 +184,7 @@ void TAgvnesForm::BuildPanel1()
     for (QPushButton *button : {Button1, Button2, Button3, BtnForma, SaveButton})
         button->setEnabled(false);
 
-    connect(PeriodCombo, &QComboBox::activated, this, &TAgvnesForm::PeriodComboChange);
-    connect(DiorgCombo, &QComboBox::activated, this, &TAgvnesForm::DiorgComboChange);
-    connect(ChkP, &QCheckBox::clicked, this, &TAgvnesForm::ChkPClick);
-    connect(ChkD, &QCheckBox::clicked, this, &TAgvnesForm::ChkDClick);
+    Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
     connect(AgvnEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(AgvnEdit); });
     connect(OmilosEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(OmilosEdit); });
     connect(FromDateButton, &QToolButton::clicked, this, &TAgvnesForm::FromDateButtonClick);
@@ -284,13 +247,12 @@ void TAgvnesForm::ShowFor(QObject *Sender, const TMatchListChoice *Choice)
     choiceCaller_ = Choice ? Sender : nullptr;
     if (Choice) {
         choiceMatchday_ = Choice->Matchday;
-        FillCombo(DiorgCombo, Choice->Categories, Choice->Category, false);
-        FillCombo(PeriodCombo, Choice->Seasons, Choice->Season, false);
+        Chooser->SetLists(Choice->Lists);
         SetMatchdayText(Choice->Matchday);
     }
     if (!isVisible()) {
-        FillAllSeasons();
-        FillAllCompetitions();
+        Chooser->FillAllSeasons();
+        Chooser->FillAllCategories();
     }
     show();
     raise();
@@ -313,8 +275,8 @@ void TAgvnesForm::FormShow()
         TTavrolinDM &dm = TavrolinDM();
         for (TTable *table : {&dm.Diorganvseis, &dm.POmades, &dm.Krath, &dm.Kathgories})
             OpenTable(*table);
-        FillAllSeasons();
-        FillAllCompetitions();
+        Chooser->FillAllSeasons();
+        Chooser->FillAllCategories();
         dm.Agvnes.Close();
         dm.Agvnes.SetIndexName(Text(kMainIndex));
         dm.Agvnes.Open();
@@ -342,13 +304,15 @@ void TAgvnesForm::FormClose()
     TTavrolinDM &dm = TavrolinDM();
     dm.Agvnes.SetFilter(QString());
     dm.Agvnes.SetFiltered(false);
-    dm.CurrDiorgName = DiorgCombo->currentText();
-    dm.CurrPeriodos = PeriodCombo->currentText();
     // The main window's logo comes back once no window covers it.
     if (QWidget *main = MainWindow())
         if (auto *panel = main->findChild<QFrame *>(Text(kMainPanel)))
             panel->setVisible(true);
-    WriteChoice();
+    try {
+        Chooser->ChooseShown();
+    } catch (const std::exception &) {
+        // The list closes all the same; the choice was remembered before the database failed.
+    }
 }
 
 void TAgvnesForm::BtnBackClick()
@@ -360,20 +324,28 @@ void TAgvnesForm::BaumButtonClick()
 {
     bool isNumber = false;
     const int matchday = AgvnEdit->Text().trimmed().toInt(&isNumber);
-    if (listedTypos_ != 0 || listedDNo_.isNull() || !isNumber)
+    if (listedTypos_ != 0 || listedDNo_.isNull() || !isNumber || !openers_.LeagueTable)
         return;
-    BaumForm().ShowRound(listedDNo_.toInt(), matchday);
-    BaumForm().ShowForCompetition(BaumButton);
+    openers_.LeagueTable(
+        Chooser->Lists(), listedDNo_.toInt(), matchday,
+        [this](QObject *caller, const TMatchListChoice &choice) { ShowForCaller(caller, choice); });
 }
 
 void TAgvnesForm::N1Click()
 {
-    ProistoriaForm()->ShowHomeHistory();
+    if (openers_.HomeHistory)
+        openers_.HomeHistory();
 }
 
 void TAgvnesForm::N2Click()
 {
-    ProistoriaForm()->ShowAllHistory();
+    if (openers_.AllHistory)
+        openers_.AllHistory();
+}
+
+void TAgvnesForm::SetOpeners(TMatchListOpeners openers)
+{
+    openers_ = std::move(openers);
 }
 
 // --- loading --------------------------------------------------------------------------------
@@ -387,7 +359,7 @@ void TAgvnesForm::LoadMatchday(QObject *Sender)
         // Changes of the edits while the list is hidden wait for the next show.
         if (!isVisible())
             return;
-        if (!LocateChosenCompetition()) {
+        if (!Chooser->ChooseShown()) {
             ShowNoCompetition();
             return;
         }
@@ -407,21 +379,6 @@ void TAgvnesForm::LoadMatchday(QObject *Sender)
     } catch (const std::exception &) {
         // A season or matchday that is no number or a database error leaves the list as it was.
     }
-}
-
-QVariant TAgvnesForm::CategoryKey() const
-{
-    return TavrolinDM().Kathgories.Lookup(QStringLiteral("GrName"), {DiorgCombo->currentText()},
-                                          QStringLiteral("KatNo"));
-}
-
-// Moves the program's current competition to the chosen category and season. A category that is
-// not stored, or a pair that forms no competition, keeps the list on what it shows.
-bool TAgvnesForm::LocateChosenCompetition()
-{
-    const QVariant katNo = CategoryKey();
-    return !katNo.isNull() && TavrolinDM().Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"),
-                                                               {katNo, PeriodCombo->currentText()});
 }
 
 // Labels and group controls for the competition type; false for a type the list does not know.
@@ -504,107 +461,24 @@ void TAgvnesForm::AgvnEditChange(QObject *Sender)
 
 // --- the category and season choices --------------------------------------------------------
 
-QStringList TAgvnesForm::ComboItems(const QStringList &sql, const QString &param, const QVariant &value)
-{
-    TQuery &query = TavrolinDM().ComboQuery;
-    query.Close();
-    query.SQL().Clear();
-    for (const QString &line : sql)
-        query.SQL().Add(line);
-    if (!param.isEmpty())
-        query.ParamByName(param).SetValue(value);
-    query.Open();
-    QStringList items;
-    for (int row = 0; row < query.RecordCount(); ++row)
-        items.append(query.ValueAt(row, 0).toString());
-    return items;
-}
-
-void TAgvnesForm::FillAllSeasons()
-{
-    FillCombo(PeriodCombo, ComboItems(kAllSeasonsSql), ReadNameP(), false);
-}
-
-void TAgvnesForm::FillAllCompetitions()
-{
-    FillCombo(DiorgCombo, ComboItems(kAllCategoriesSql), ReadNameD(), false);
-}
-
-void TAgvnesForm::FillSeasonCompetitions()
-{
-    FillCombo(DiorgCombo,
-              ComboItems(kSeasonCategoriesSql, QStringLiteral("Periodos"), PeriodCombo->currentText()),
-              ReadNameD(), true);
-}
-
-void TAgvnesForm::FillCompetitionSeasons()
-{
-    FillCombo(PeriodCombo, ComboItems(kCategorySeasonsSql, QStringLiteral("KatNo"), CategoryKey()),
-              ReadNameP(), true);
-}
-
 void TAgvnesForm::DiorgComboChange()
 {
-    if (PeriodCombo->currentText().trimmed().isEmpty())
-        return;
-    TavrolinDM().CurrDiorgName = DiorgCombo->currentText();
-    ComboChanged(DiorgCombo);
+    Chooser->DiorgComboChange();
 }
 
 void TAgvnesForm::PeriodComboChange()
 {
-    if (DiorgCombo->currentText().trimmed().isEmpty())
-        return;
-    TavrolinDM().CurrPeriodos = PeriodCombo->currentText();
-    ComboChanged(PeriodCombo);
-}
-
-// The other combo takes the choices that go with the changed one; the pair then loads, or is
-// reported as no competition. The registry records the pair either way.
-void TAgvnesForm::ComboChanged(QComboBox *changed)
-{
-    const bool category = changed == DiorgCombo;
-    QComboBox *partner = category ? PeriodCombo : DiorgCombo;
-    try {
-        if (category)
-            ChkP->isChecked() ? FillAllSeasons() : FillCompetitionSeasons();
-        else
-            ChkD->isChecked() ? FillAllCompetitions() : FillSeasonCompetitions();
-        if (!partner->currentText().trimmed().isEmpty()) {
-            if (TavrolinDM().Diorganvseis.Locate(QStringLiteral("Periodos;KatNo"),
-                                                 {PeriodCombo->currentText(), CategoryKey()}))
-                LoadMatchday(changed);
-            else
-                MessageDlg(Text(kNoCompetition), mtWarning, {mbOK});
-        }
-    } catch (const std::exception &) {
-        // A database error while loading keeps the lists and the matches as they were.
-    }
-    WriteChoice();
+    Chooser->PeriodComboChange();
 }
 
 void TAgvnesForm::ChkPClick()
 {
-    try {
-        ChkP->isChecked() ? FillAllSeasons() : FillCompetitionSeasons();
-    } catch (const std::exception &) {
-        // The list keeps its items.
-    }
+    Chooser->ChkPClick();
 }
 
 void TAgvnesForm::ChkDClick()
 {
-    try {
-        ChkD->isChecked() ? FillAllCompetitions() : FillSeasonCompetitions();
-    } catch (const std::exception &) {
-        // The list keeps its items.
-    }
-}
-
-void TAgvnesForm::WriteChoice()
-{
-    WriteNameD(DiorgCombo->currentText());
-    WriteNameP(PeriodCombo->currentText());
+    Chooser->ChkDClick();
 }
 
 // --- editing --------------------------------------------------------------------------------
@@ -729,14 +603,7 @@ void TAgvnesForm::BitBtn1Click()
 
 TAgvnesForm *AgvnesForm()
 {
-    // Owned by no window: it lives as long as the program. The league table, which cannot see
-    // this library, reaches it through the match-list link.
-    static TAgvnesForm *form = [] {
-        auto *created = new TAgvnesForm;
-        MatchListLink() = {
-            created->BaumButton, created->DiorgCombo, created->PeriodCombo,
-            [](QObject *caller, const TBaumChoice &choice) { AgvnesForm()->ShowForCaller(caller, choice); }};
-        return created;
-    }();
+    // Owned by no window: it lives as long as the program.
+    static TAgvnesForm *form = new TAgvnesForm;
     return form;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "analysis/ui/match_list_link.h"
 #include "platform/db/dataset.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/string_grid.h"
+#include "shared/competition_chooser.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
+
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -29,15 +31,28 @@ struct TSeasonRange;
 
 // What a window that brings up the match list on its own choice hands over: its category and
 // season lists with the texts chosen in them, and its matchday text.
-// The choice a caller hands over: the same lists, chosen items and matchday the league table
-// hands back.
-using TMatchListChoice = TBaumChoice;
+using TMatchListChoice = tav::shared::CompetitionHandover;
+
+// The windows of other features that the match list opens; the program sets them when it creates
+// the list. One that is not set leaves its command doing nothing.
+struct TMatchListOpeners
+{
+    // The league table on the list's lists and choice, at the table of competition DNo at the
+    // matchday; closing the table comes back through the way given.
+    std::function<void(const tav::shared::ChooserLists &lists, int DNo, int matchday,
+                       tav::shared::ReturnToCaller back)>
+        LeagueTable;
+    // The head-to-head popup of the match under the list's cursor: the home club's home meetings,
+    // and every meeting of the two clubs.
+    std::function<void()> HomeHistory;
+    std::function<void()> AllHistory;
+};
 
 // "Αγώνες": the matches of one matchday (or one round and group) of one competition, listed as a
 // range on the data module's shared Agvnes and edited there in place: dates, times, teams and
 // scores. New rows take the competition, matchday and the time and date typed in the header; the
 // header's date and time can be set on the whole matchday at once; the list prints. The chosen
-// category and season are kept in step with the registry (NameD/NameP) and the data module.
+// category and season are the program's current competition (tav::data::Choose).
 class TAgvnesForm : public QWidget
 {
     Q_OBJECT
@@ -56,13 +71,10 @@ public:
     void ShowForCaller(QObject *Sender, const TMatchListChoice &Choice);
     // Selects and shows the matches of the chosen competition, season, matchday and group.
     void LoadMatchday(QObject *Sender);
+    void SetOpeners(TMatchListOpeners openers);
 
     void FormShow();
     void FormClose();
-    void FillAllSeasons();
-    void FillAllCompetitions();
-    void FillSeasonCompetitions();
-    void FillCompetitionSeasons();
     void DiorgComboChange();
     void PeriodComboChange();
     void ChkPClick();
@@ -87,6 +99,8 @@ public:
     QString TimeText() const;
 
     QFrame *Panel1;
+    // The category and season bar; the four controls below are its own.
+    tav::shared::CompetitionChooser *Chooser;
     QComboBox *PeriodCombo;
     QCheckBox *ChkP;
     QComboBox *DiorgCombo;
@@ -128,10 +142,6 @@ private:
     void BuildPanel1();
     void BuildPanel2();
     void ShowFor(QObject *Sender, const TMatchListChoice *Choice);
-    // Runs the scratch query and returns its first column.
-    QStringList ComboItems(const QStringList &sql, const QString &param = {}, const QVariant &value = {});
-    QVariant CategoryKey() const;
-    bool LocateChosenCompetition();
     bool ShowCompetitionType(int typos);
     void TakeCallerMatchday(QObject *Sender);
     // Without a chosen competition (none remembered, or a pair that forms none) the list shows no
@@ -140,8 +150,6 @@ private:
     void SetMatchdayRange(const TSeasonRange &range, int typos);
     void ShowFlag();
     void SetMatchdayText(const QString &text);
-    void ComboChanged(QComboBox *changed);
-    void WriteChoice();
 
     // The competition last listed, whose number and type new rows and the apply command use.
     QVariant listedDNo_;
@@ -150,6 +158,7 @@ private:
     QPointer<QObject> choiceCaller_;
     QString choiceMatchday_;
     TDataSetState lastState_ = TDataSetState::dsInactive;
+    TMatchListOpeners openers_;
 };
 
 // The program's match list, created on first use; it lives to the end of the program.

@@ -119,7 +119,7 @@ void TDiorgShowForm::FormShow()
         MessageDlg(error.Message(), mtError, {mbOK});
     }
     // The season remembered, else the newest.
-    const int remembered = PeriodCombo->findText(ReadNameP());
+    const int remembered = PeriodCombo->findText(tav::data::CurrentChoice().Season);
     PeriodCombo->setCurrentIndex(remembered >= 0 ? remembered : 0);
     RunSummary();
 }
@@ -141,7 +141,7 @@ void TDiorgShowForm::RunSummary()
 
 void TDiorgShowForm::PeriodComboChange()
 {
-    WriteNameP(PeriodCombo->currentText());
+    tav::data::ChooseSeason(TavrolinDM(), PeriodCombo->currentText());
     RunSummary();
 }
 
@@ -188,7 +188,7 @@ void TDiorgShowForm::BitBtn1Click()
 
 void TDiorgShowForm::FormClose()
 {
-    WriteNameP(PeriodCombo->currentText());
+    tav::data::ChooseSeason(TavrolinDM(), PeriodCombo->currentText());
     // Whatever the other windows left on the matches, competitions and teams goes with it. The
     // teams come last: every move of the competitions narrows them again.
     TTavrolinDM &dm = TavrolinDM();

@@ -295,9 +295,7 @@ void TDiorganvshForm::FormShow()
         dm.POmades.EnableControls();
         OpenIfClosed(dm.Agvnes);
         // The window opens on the competition chosen last, when it still exists.
-        if (dm.Kathgories.Locate(QStringLiteral("GrName"), {ReadNameD()}))
-            dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"),
-                                   {dm.Kathgories.FieldByName(kKatNo).Value(), ReadNameP()});
+        tav::data::Choose(dm, tav::data::CurrentChoice());
         FollowCompetition();
     } catch (const Exception &error) {
         MessageDlg(error.Message(), mtError, {mbOK});

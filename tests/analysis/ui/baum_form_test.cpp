@@ -1,7 +1,6 @@
 #include "analysis/ui/baum_form.h"
 
 #include "analysis/standings_fixture.h"
-#include "analysis/ui/match_list_link.h"
 #include "platform/core/registry.h"
 #include "platform/ui/column_bands.h"
 #include "platform/ui/up_down_edit.h"
@@ -44,11 +43,7 @@ protected:
         form = std::make_unique<TBaumForm>();
     }
 
-    void TearDown() override
-    {
-        form.reset();
-        MatchListLink() = TMatchListLink{};
-    }
+    void TearDown() override { form.reset(); }
 
     static void Remember(const QString &category, const QString &season)
     {
@@ -141,7 +136,7 @@ protected:
 
 TEST_F(BaumFormTest, OpenedFromTheMenuShowsTheRememberedCompetitionAtItsCurrentMatchday)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
 
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία"));
@@ -162,7 +157,7 @@ TEST_F(BaumFormTest, OpenedFromTheMenuShowsTheRememberedCompetitionAtItsCurrentM
 
 TEST_F(BaumFormTest, ClickingColumnTitlesReordersTheTableAndNamesTheOrdering)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
 
     ClickSection(form->HeaderControl2, 6); // Η: losses
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία (Ήττες)"));
@@ -195,12 +190,12 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
         {"reopening",
          [](TBaumForm &baum) {
              baum.close();
-             baum.ShowForCompetition(nullptr);
+             baum.ShowForCompetition();
          }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        form->ShowForCompetition(nullptr);
+        form->ShowForCompetition();
         form->AgvnEdit->SetPosition(3);
         ClickSection(form->HeaderControl2, 6); // Η: losses
         ASSERT_EQ(form->windowTitle(), QStringLiteral("Βαθμολογία (Ήττες)"));
@@ -212,7 +207,7 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
         form->EdtStartAgvn->SetPosition(1);
     }
     // The last table shown is in the normal order: points first.
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     EXPECT_EQ(Names(), (QStringList{Name(A), Name(C), Name(D), Name(B)}));
 }
 
@@ -221,7 +216,7 @@ TEST_F(BaumFormTest, ANewComputationShowsTheNormalOrderAndSaysSo)
 TEST_F(BaumFormTest, CaptionsAndTitlesLieOverTheirColumns)
 {
     form->resize(1400, 600);
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     ASSERT_TRUE(form->isVisible());
     const auto expectInLine = [this](const char *when) {
         EXPECT_EQ(BandsOffTheirColumns(*form->HeaderControl1, *form->SGrd), QStringList()) << when;
@@ -254,7 +249,7 @@ TEST_F(BaumFormTest, CaptionsAndTitlesLieOverTheirColumns)
 
 TEST_F(BaumFormTest, PlacesAreColouredForTitlePromotionAndRelegation)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
 
     const QColor green(0, 153, 0);
     EXPECT_EQ(TextColor(0, {}), green);
@@ -279,7 +274,7 @@ TEST_F(BaumFormTest, PlacesAreColouredForTitlePromotionAndRelegation)
 
 TEST_F(BaumFormTest, TheColoursFollowThePlaceAfterAnOrdering)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     form->HeaderControl2SectionClick(6);
 
     ASSERT_EQ(form->SGrd->Cells(1, 0), Name(B));
@@ -289,7 +284,7 @@ TEST_F(BaumFormTest, TheColoursFollowThePlaceAfterAnOrdering)
 
 TEST_F(BaumFormTest, LatinNamesRewriteOnlyTheNames)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     const QStringList greekRow = Row(1);
 
     form->GlvsaButtons->button(1)->click();
@@ -301,7 +296,7 @@ TEST_F(BaumFormTest, LatinNamesRewriteOnlyTheNames)
 
 TEST_F(BaumFormTest, AMatchdayWithoutMatchesEmptiesTheGridAndAnotherRecomputes)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
 
     form->AgvnEdit->SetPosition(5);
     EXPECT_EQ(form->SGrd->RowCount(), 1);
@@ -321,21 +316,15 @@ TEST_F(BaumFormTest, AMatchdayWithoutMatchesEmptiesTheGridAndAnotherRecomputes)
 
 TEST_F(BaumFormTest, OpenedFromTheMatchListShowsItsMatchdayAndClosingBringsItBack)
 {
-    QComboBox categories, seasons;
-    categories.addItems({QStringLiteral("Άλλη"), Category});
-    categories.setCurrentIndex(1);
-    seasons.addItems({QStringLiteral("2005-06"), Season});
-    seasons.setCurrentIndex(1);
-    QPushButton baumButton;
+    const tav::shared::ChooserLists lists{
+        {QStringLiteral("Άλλη"), Category}, {QStringLiteral("2005-06"), Season}, {Category, Season}};
     QObject *broughtBackBy = nullptr;
-    TBaumChoice handedBack;
-    MatchListLink() = {&baumButton, &categories, &seasons, [&](QObject *caller, const TBaumChoice &choice) {
-                           broughtBackBy = caller;
-                           handedBack = choice;
-                       }};
-
-    form->ShowRound(dNo, 2);
-    form->ShowForCompetition(&baumButton);
+    tav::shared::CompetitionHandover handedBack;
+    form->ShowForCompetition(lists, dNo, 2,
+                             [&](QObject *caller, const tav::shared::CompetitionHandover &choice) {
+                                 broughtBackBy = caller;
+                                 handedBack = choice;
+                             });
 
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->DiorgCombo->count(), 2);
@@ -351,10 +340,10 @@ TEST_F(BaumFormTest, OpenedFromTheMatchListShowsItsMatchdayAndClosingBringsItBac
 
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(broughtBackBy, form->AgvnButton);
-    EXPECT_EQ(handedBack.Categories, (QStringList{QStringLiteral("Άλλη"), Category}));
-    EXPECT_EQ(handedBack.Category, Category);
-    EXPECT_EQ(handedBack.Seasons, (QStringList{QStringLiteral("2005-06"), Season}));
-    EXPECT_EQ(handedBack.Season, Season);
+    EXPECT_EQ(handedBack.Lists.Categories, (QStringList{QStringLiteral("Άλλη"), Category}));
+    EXPECT_EQ(handedBack.Lists.Chosen.Category, Category);
+    EXPECT_EQ(handedBack.Lists.Seasons, (QStringList{QStringLiteral("2005-06"), Season}));
+    EXPECT_EQ(handedBack.Lists.Chosen.Season, Season);
     EXPECT_EQ(handedBack.Matchday, QStringLiteral("2"));
     EXPECT_EQ(Remembered("NameD"), Category);
     EXPECT_EQ(Remembered("NameP"), Season);
@@ -375,7 +364,7 @@ TEST_F(BaumFormTest, AMatchAgainstAClubOfAnotherCompetitionIsNamedOnce)
              .arg(others[0]));
     messages_.Clear();
 
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     form->ShowRound(dNo, 3);
 
     ASSERT_EQ(messages_.Count(), 1);
@@ -391,7 +380,7 @@ TEST_F(BaumFormTest, AMatchAgainstAClubOfAnotherCompetitionIsNamedOnce)
 
 TEST_F(BaumFormTest, ChoosingASeasonWithoutTheCompetitionWarnsAndKeepsTheTable)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     form->ChkD->setChecked(true);
     form->PeriodCombo->setCurrentIndex(form->PeriodCombo->findText(QStringLiteral("2005-06")));
 
@@ -407,7 +396,7 @@ TEST_F(BaumFormTest, ChoosingASeasonWithoutTheCompetitionWarnsAndKeepsTheTable)
 
 TEST_F(BaumFormTest, ACupEmptiesTheGrid)
 {
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
     Exec(QStringLiteral("UPDATE Diorganvseis SET Typos = 1 WHERE DNo = %1").arg(dNo));
     Exec(QStringLiteral("DELETE FROM TeamStat"));
 
@@ -421,7 +410,7 @@ TEST_F(BaumFormTest, ACupEmptiesTheGrid)
 TEST_F(BaumFormTest, AMatchdayAboveTheHighestShowsTheHighest)
 {
     ASSERT_TRUE(InsertMatch(dNo, 6, C, A, QDate(2004, 10, 24), 0, 0));
-    form->ShowForCompetition(nullptr);
+    form->ShowForCompetition();
 
     form->ShowRound(dNo, 9);
 

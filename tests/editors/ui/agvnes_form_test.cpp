@@ -305,7 +305,7 @@ TEST_F(AgvnesFormTest, ShowForCallerKeepsTheCallersCompetitionAndMatchday)
     const QStringList seasons{"2004-05", "2003-04"};
     // A caller writes its choice to the registry first.
     RememberChoice("Β Εθνική", "2004-05");
-    AgvnesForm()->ShowForCaller(&caller, {categories, "Β Εθνική", seasons, "2004-05", "2"});
+    AgvnesForm()->ShowForCaller(&caller, {{categories, seasons, {"Β Εθνική", "2004-05"}}, "2"});
     TAgvnesForm &form = *AgvnesForm();
     EXPECT_EQ(form.DiorgCombo->currentText(), "Β Εθνική");
     EXPECT_EQ(form.PeriodCombo->currentText(), "2004-05");
@@ -315,7 +315,7 @@ TEST_F(AgvnesFormTest, ShowForCallerKeepsTheCallersCompetitionAndMatchday)
 
     // Already showing, it takes the caller's lists and matchday as they are.
     RememberChoice("Α Εθνική", "2004-05");
-    form.ShowForCaller(&caller, {categories, "Α Εθνική", seasons, "2004-05", "3"});
+    form.ShowForCaller(&caller, {{categories, seasons, {"Α Εθνική", "2004-05"}}, "3"});
     EXPECT_EQ(form.DiorgCombo->count(), 2);
     EXPECT_EQ(form.AgvnEdit->Text(), "3");
     ASSERT_EQ(Listed(), 1);

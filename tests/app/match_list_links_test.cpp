@@ -1,6 +1,8 @@
-// The windows the match list opens for its listed matches, and the way back.
+// The windows the match list opens for its listed matches, and the way back, as the program links
+// them.
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
+#include "app/window_links.h"
 #include "editors/agvnes_form_fixture.h"
 #include "editors/ui/agvnes_form.h"
 #include "platform/ui/db_grid.h"
@@ -26,6 +28,7 @@ protected:
         AddMatch(leagueNo, 2, league[3], league[2], QDate(2004, 9, 19));
         menuItem.setObjectName("N18");
         RememberChoice("Α Εθνική", "2004-05");
+        CreateLinkedAgvnesForm();
         AgvnesForm()->ShowForCaller(&menuItem);
         messages.Clear();
     }

@@ -1,0 +1,21 @@
+#include "app/window_links.h"
+
+#include "analysis/ui/baum_form.h"
+#include "analysis/ui/proistoria_form.h"
+#include "editors/ui/agvnes_form.h"
+
+QWidget *CreateLinkedAgvnesForm()
+{
+    TAgvnesForm *list = AgvnesForm();
+    list->SetOpeners(
+        {[](const tav::shared::ChooserLists &lists, int DNo, int matchday, tav::shared::ReturnToCaller back) {
+             BaumForm().ShowForCompetition(lists, DNo, matchday, std::move(back));
+         },
+         [] { ProistoriaForm()->ShowHomeHistory(); }, [] { ProistoriaForm()->ShowAllHistory(); }});
+    return list;
+}
+
+void ReturnToMatchList(QObject *caller, const tav::shared::CompetitionHandover &handover)
+{
+    AgvnesForm()->ShowForCaller(caller, handover);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shared/competition_chooser.h"
+
+class QWidget;
+
+// The ways the windows of different features open each other. Their libraries do not see each
+// other, so the program hands each window its openers here.
+
+// The match list, created on first use with its openers set: the league table on the listed
+// competition and the head-to-head popup of the match under its cursor.
+QWidget *CreateLinkedAgvnesForm();
+
+// The way back to the match list from a window that hands it its choice (the league table).
+void ReturnToMatchList(QObject *caller, const tav::shared::CompetitionHandover &handover);
