@@ -18,8 +18,8 @@ void WriteHtmlMeta(TextFileWriter &F, bool Keywords);
 // A web page of an export, in code page 1253 with CR LF line ends. Creating it writes the frame's
 // head: <HEAD>, the title line with the program's name and the page title, the meta lines,
 // </HEAD>, <BODY>, <HTML> (the program's pages put <BODY> first). The page's own lines follow as
-// markup; Close ends the page with </BODY> and </HTML>. Until Close succeeds the file keeps what
-// it held before; an error raises EInOutError.
+// markup; Close ends the page with </BODY> and </HTML>. An error raises EInOutError; a
+// writer left by an error keeps the file as it was before.
 class THtmlPage
 {
 public:

@@ -19,8 +19,8 @@ enum class TTextCode
 };
 
 // A text file of an export, created (or emptied) when the writer starts and written line by line,
-// every line ended by CR LF. Until Close succeeds the file keeps what it held before; an error
-// raises EInOutError.
+// every line ended by CR LF. An error raises EInOutError; a writer
+// left by an error keeps the file as it was before.
 class TTextExport
 {
 public:
