@@ -2,11 +2,9 @@
 
 #include "platform/ui/wait_cursor.h"
 
-void RunMassExport(const QSet<TMassExportContent> &ticked, const TMassExporters &exporters)
+void RunMassExportUnderHourglass(const QSet<tav::report::TMassExportContent> &ticked,
+                                 const tav::report::TMassExporters &exporters)
 {
     TWaitCursor hourglass;
-    // The map is ordered by the enumeration, which is the order the exports must run in.
-    for (const auto &[content, exporter] : exporters)
-        if (ticked.contains(content) && exporter)
-            exporter();
+    tav::report::RunMassExport(ticked, exporters);
 }

@@ -1,28 +1,9 @@
 #pragma once
 
-#include <QSet>
+#include "report/mass_export.h"
 
-#include <functional>
-#include <map>
-
-// The bulk HTML export run by the main window after the bulk-export dialog closes with OK: one
-// exporter per content check box of the dialog, each reading the chosen season, competitions,
-// languages and file kinds from the dialog itself.
-
-// The contents, in the order their exporters run.
-enum class TMassExportContent
-{
-    Baum,         // "Βαθμολογία": the league tables
-    Sxara,        // "Σχάρα Αποτελεσμάτων": the results grids
-    CurrAgvn,     // "Τρέχουσα Αγωνιστική": the current matchdays of the match list
-    Proistoria,   // "Προϊστορία": the head-to-head histories
-    CurrAgvnAnal, // "Ανάλυση Τρέχουσας Αγωνιστικής": the predictions
-    Odds,         // "Odds": the suggested odds
-    Program       // "Πρόγραμμα Αγωνιστικών": every matchday of the match list
-};
-
-using TMassExporters = std::map<TMassExportContent, std::function<void()>>;
-
-// Runs the exporter of every ticked content that has one, in the order above, under the
-// hourglass; the previous cursor comes back afterwards, also when an exporter throws.
-void RunMassExport(const QSet<TMassExportContent> &ticked, const TMassExporters &exporters);
+// The main window's bulk HTML export: the ticked contents run as tav::report::RunMassExport runs
+// them, under the hourglass; the previous cursor comes back afterwards, also when an exporter
+// throws.
+void RunMassExportUnderHourglass(const QSet<tav::report::TMassExportContent> &ticked,
+                                 const tav::report::TMassExporters &exporters);

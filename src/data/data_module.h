@@ -10,8 +10,6 @@
 
 #include <vector>
 
-class TextFileWriter;
-
 // The program's one data module: the session "Session1_1", the connection TavrolinDb on the alias
 // "Tavrolin", every shared table and query, the integrity rules of the tables (their before-insert,
 // before-post, before-delete and after-scroll events), the calculated fields, and the matchday
@@ -122,9 +120,6 @@ public:
     // The date (short date format) on which the fewest matches of matchday Agvn were played;
     // empty when the matchday has no match.
     void GetAgvnistikhDate(quint8 Agvn, QString &Text);
-    // The common head lines of every web page: two meta lines, and with Keywords four pairs of
-    // search-word lines.
-    void WriteHtmlMeta(TextFileWriter &F, bool Keywords);
 
 private:
     void SetUpTables();

@@ -1,10 +1,5 @@
 #include "data_module_fixture.h"
 
-#include "platform/core/codepage.h"
-#include "platform/core/text_file.h"
-
-#include <QFile>
-
 class CalcTest : public DataModuleTest
 {
 protected:
@@ -181,42 +176,4 @@ TEST_F(CalcTest, FormAndGridScores)
     for (Dm().PlegmaQuery.First(); !Dm().PlegmaQuery.Eof(); Dm().PlegmaQuery.Next())
         scores.append(Dm().PlegmaQuery.FieldByName("Score").AsString());
     EXPECT_EQ(scores, (QStringList{" 3- 1", " 0- 2", "? - ?"}));
-}
-
-TEST_F(CalcTest, WriteHtmlMetaWithAndWithoutKeywords)
-{
-    const QString path = CurrentTestFolders().ProgramHome() + "/page.htm";
-    for (bool keywords : {false, true}) {
-        SCOPED_TRACE(keywords);
-        {
-            TextFileWriter file(path);
-            Dm().WriteHtmlMeta(file, keywords);
-            file.Close();
-        }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        const QStringList lines = FromCodePage(bytes, CodePage::Windows1253).split("\r\n");
-        ASSERT_EQ(lines.size(), keywords ? 11 : 3);
-        EXPECT_EQ(lines.last(), "");
-        EXPECT_EQ(lines[0], "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1253\">");
-        EXPECT_EQ(lines[1], "<meta http-equiv=\"pragma\" content=\"no-cache\">");
-        if (!keywords)
-            continue;
-        for (int pair = 0; pair < 4; ++pair) {
-            EXPECT_EQ(lines[2 + 2 * pair], "<meta http-equiv=\"KeyWords\"");
-            EXPECT_TRUE(lines[3 + 2 * pair].startsWith("content=\"") && lines[3 + 2 * pair].endsWith("\">"));
-        }
-        EXPECT_TRUE(
-            lines[3].endsWith(",soccer,tavrolin,calcio,sport,sports,propo,προπο,pro-po,προ-πο,propogol,"
-                              "propogoal,προπογκολ,toto,totocalcio,tot,tot13,totogol,toto13,quiniela,la "
-                              "quiniela,1X2,lotosportif,elferwette,totobola,lotto,loto,λοττο,totip,tris,"
-                              "enalotto\">"));
-        EXPECT_EQ(lines[9],
-                  "content=\"on line soccer,on line result,online result,statistic,statistica,archive,"
-                  "archivio,αρχειο,ricevitoria,ricvitorie telematiche,πρακτορειο,gambling,τζογος,campionato,"
-                  "champion,schedina,schedule,cafe,cafesport,information,informazioni,collettivo\">");
-        // One byte per Greek letter: π is 0xF0 in code page 1253.
-        EXPECT_TRUE(bytes.contains("propo,\xF0\xF1\xEF\xF0\xEF,"));
-    }
 }

@@ -1,10 +1,12 @@
-// The head lines that every web page of the program carries.
+#include "report/html_page.h"
 
-#include "data/data_module.h"
+#include "platform/core/codepage.h"
 
-#include "platform/core/text_file.h"
+namespace tav::report {
 
 namespace {
+
+const QString ProductLabel = QStringLiteral("Tavrolin");
 
 const QString ContentTypeLine =
     QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1253\">");
@@ -32,7 +34,37 @@ const QString KeywordLists[] = {
 
 } // namespace
 
-void TTavrolinDM::WriteHtmlMeta(TextFileWriter &F, bool Keywords)
+QString HtmlText(const QString &text)
+{
+    QString html;
+    html.reserve(text.size());
+    for (char32_t ch : text.toUcs4()) {
+        switch (ch) {
+        case '&':
+            html += QStringLiteral("&amp;");
+            break;
+        case '<':
+            html += QStringLiteral("&lt;");
+            break;
+        case '>':
+            html += QStringLiteral("&gt;");
+            break;
+        case '"':
+            html += QStringLiteral("&quot;");
+            break;
+        case '\'':
+            html += QStringLiteral("&#39;");
+            break;
+        default: {
+            const QString one = QString::fromUcs4(&ch, 1);
+            html += FitsCodePage(one, CodePage::Windows1253) ? one : QStringLiteral("&#%1;").arg(uint(ch));
+        }
+        }
+    }
+    return html;
+}
+
+void WriteHtmlMeta(TextFileWriter &F, bool Keywords)
 {
     F.WriteLine(ContentTypeLine);
     F.WriteLine(PragmaLine);
@@ -43,3 +75,28 @@ void TTavrolinDM::WriteHtmlMeta(TextFileWriter &F, bool Keywords)
         F.WriteLine(QStringLiteral("content=\"") + list + QStringLiteral("\">"));
     }
 }
+
+THtmlPage::THtmlPage(const QString &path, const QString &title, bool keywords) : file_(path)
+{
+    file_.WriteLine(QStringLiteral("<HEAD>"));
+    file_.WriteLine(QStringLiteral("<TITLE>") + ProductLabel + QStringLiteral(" : ") + HtmlText(title) +
+                    QStringLiteral("</TITLE>"));
+    WriteHtmlMeta(file_, keywords);
+    file_.WriteLine(QStringLiteral("</HEAD>"));
+    file_.WriteLine(QStringLiteral("<BODY>"));
+    file_.WriteLine(QStringLiteral("<HTML>"));
+}
+
+void THtmlPage::WriteLine(const QString &markup)
+{
+    file_.WriteLine(markup);
+}
+
+void THtmlPage::Close()
+{
+    file_.WriteLine(QStringLiteral("</BODY>"));
+    file_.WriteLine(QStringLiteral("</HTML>"));
+    file_.Close();
+}
+
+} // namespace tav::report

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/core/text_file.h"
+
+#include <QString>
+
+namespace tav::report {
+
+// Text as a web page shows it: &, <, > and both quotes become entities, and a character that the
+// page's code page (1253) cannot hold becomes a numeric character reference, so nothing turns
+// into '?'.
+QString HtmlText(const QString &text);
+
+// The common head lines of every web page: the content type (code page 1253) and no-cache lines,
+// and with Keywords four pairs of search-word lines.
+void WriteHtmlMeta(TextFileWriter &F, bool Keywords);
+
+// A web page of an export, in code page 1253 with CR LF line ends. Creating it writes the frame's
+// head: <HEAD>, the title line with the program's name and the page title, the meta lines,
+// </HEAD>, <BODY>, <HTML> (the program's pages put <BODY> first). The page's own lines follow as
+// markup; Close ends the page with </BODY> and </HTML>. An error raises EInOutError; a
+// writer left by an error keeps the file as it was before.
+class THtmlPage
+{
+public:
+    THtmlPage(const QString &path, const QString &title, bool keywords);
+
+    // One line of markup, written as it stands: text inside it goes through HtmlText first.
+    void WriteLine(const QString &markup);
+    void Close();
+
+    const QString &FileName() const { return file_.FileName(); }
+
+private:
+    TextFileWriter file_;
+};
+
+} // namespace tav::report

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/core/text_file.h"
+
+#include <QString>
+
+namespace tav::report {
+
+// The Greek text as the DOS copy writes it: the four characters that the DOS Greek code page (737)
+// lacks take the nearest one it has (ΐ and ΰ lose their dialytika, » and ½ become a non-breaking
+// blank). Every other character is kept; one that code page 737 still cannot hold is written '?'.
+QString WinToDos(const QString &text);
+
+// The two code pages of an export's text files.
+enum class TTextCode
+{
+    Windows, // code page 1253: the text and desktop-publishing files
+    Dos,     // code page 737: the DOS copy of a Greek text file, through WinToDos
+};
+
+// A text file of an export, created (or emptied) when the writer starts and written line by line,
+// every line ended by CR LF. An error raises EInOutError; a writer
+// left by an error keeps the file as it was before.
+class TTextExport
+{
+public:
+    explicit TTextExport(const QString &path, TTextCode code = TTextCode::Windows);
+
+    void WriteLine(const QString &line = QString());
+    void Close();
+
+    const QString &FileName() const { return file_.FileName(); }
+
+private:
+    TextFileWriter file_;
+    TTextCode code_;
+};
+
+} // namespace tav::report
