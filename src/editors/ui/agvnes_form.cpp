@@ -10,6 +10,7 @@
 #include "editors/ui/match_list_print.h"
 #include "editors/ui/up_down.h"
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/core/modal_result.h"
 #include "platform/db/data_source.h"
@@ -736,12 +737,12 @@ TAgvnesForm *AgvnesForm()
 {
     // Owned by no window: it lives as long as the program. The league table, which cannot see
     // this library, reaches it through the match-list link.
-    static TAgvnesForm *form = [] {
+    static TAgvnesForm *form = nullptr;
+    return LongLived(form, [] {
         auto *created = new TAgvnesForm;
         MatchListLink() = {
             created->BaumButton, created->DiorgCombo, created->PeriodCombo,
             [](QObject *caller, const TBaumChoice &choice) { AgvnesForm()->ShowForCaller(caller, choice); }};
         return created;
-    }();
-    return form;
+    });
 }
