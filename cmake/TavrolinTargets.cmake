@@ -33,8 +33,10 @@ function(tavrolin_executable target)
 endfunction()
 
 # tavrolin_test(<target> [WIDGETS] LINKS <libs...>): one GoogleTest program from the current test
-# folder; every test runs in its own process with its own temporary program folder and settings.
-# WIDGETS gives the program a QApplication (offscreen) instead of a QCoreApplication.
+# folder; every test runs in its own process with its own temporary program folder and settings,
+# and <target>_whole runs the program's tests once more all in one process, which proves that each
+# test leaves nothing behind for the next. WIDGETS gives the program a QApplication (offscreen)
+# instead of a QCoreApplication.
 function(tavrolin_test target)
     cmake_parse_arguments(ARG "WIDGETS" "" "LINKS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
@@ -51,6 +53,8 @@ function(tavrolin_test target)
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    add_test(NAME ${target}_whole COMMAND ${target})
+    set_tests_properties(${target}_whole PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 # tavrolin_bench(<target> <source> LINKS <libs...>)

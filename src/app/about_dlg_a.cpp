@@ -1,6 +1,7 @@
 #include "app/about_dlg_a.h"
 
 #include "app/version_info.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 
 #include <QLabel>
@@ -55,7 +56,7 @@ void TAboutDlgA::showEvent(QShowEvent *event)
 
 TAboutDlgA *AboutDlgA()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TAboutDlgA *dialog = new TAboutDlgA;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TAboutDlgA *dialog = nullptr;
+    return LongLived(dialog, [] { return new TAboutDlgA; });
 }

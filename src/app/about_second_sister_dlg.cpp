@@ -1,5 +1,7 @@
 #include "app/about_second_sister_dlg.h"
 
+#include "platform/core/long_lived.h"
+
 namespace {
 
 const char *const kCaption = "About Velmistor";
@@ -16,7 +18,7 @@ TAboutSecondSisterDlg::TAboutSecondSisterDlg(QWidget *parent)
 
 TAboutSecondSisterDlg *AboutSecondSisterDlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TAboutSecondSisterDlg *dialog = new TAboutSecondSisterDlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TAboutSecondSisterDlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TAboutSecondSisterDlg; });
 }

@@ -1,5 +1,7 @@
 #include "app/about_vantoril_dlg.h"
 
+#include "platform/core/long_lived.h"
+
 namespace {
 
 const char *const kCaption = "About Vantoril";
@@ -16,7 +18,7 @@ TAboutVantorilDlg::TAboutVantorilDlg(QWidget *parent)
 
 TAboutVantorilDlg *AboutVantorilDlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TAboutVantorilDlg *dialog = new TAboutVantorilDlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TAboutVantorilDlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TAboutVantorilDlg; });
 }

@@ -1,6 +1,7 @@
 #include "app/dir_options1_dlg.h"
 
 #include "app/help_topic.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
@@ -125,7 +126,7 @@ void TDirOptions1Dlg::showEvent(QShowEvent *event)
 
 TDirOptions1Dlg *DirOptions1Dlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TDirOptions1Dlg *dialog = new TDirOptions1Dlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TDirOptions1Dlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TDirOptions1Dlg; });
 }

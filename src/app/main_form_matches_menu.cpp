@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "app/window_links.h"
 
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
@@ -16,7 +17,7 @@ void TFrmMain::N18Click()
         OpenIfClosed(*table);
     // Only a list that can open takes the logo's place.
     Panel1->hide();
-    TAgvnesForm *form = AgvnesForm();
+    TAgvnesForm *form = LinkedAgvnesForm();
     AssignMainFont(form);
     form->ShowForCaller(Item(QStringLiteral("N18")));
 }

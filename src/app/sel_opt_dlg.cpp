@@ -3,6 +3,7 @@
 #include "app/help_topic.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/core/modal_result.h"
 #include "platform/db/data_source.h"
@@ -180,7 +181,7 @@ void TSelOptDlg::showEvent(QShowEvent *event)
 
 TSelOptDlg *SelOptDlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TSelOptDlg *dialog = new TSelOptDlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TSelOptDlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TSelOptDlg; });
 }

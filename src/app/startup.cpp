@@ -70,12 +70,17 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
 {
     // Creating them reads nothing: each opens its tables when it is first shown.
     static const std::vector<TStartupWindow> windows = {
-        {"PeriodForm", Create<PeriodForm>},     {"KatEditForm", Create<KatEditForm>},
-        {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
-        {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
-        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
-        {"BaumForm", CreateBaumForm},           {"BrDateForm", Create<BrDateForm>},
-        {"AgvnesForm", CreateLinkedAgvnesForm},
+        {"PeriodForm", Create<PeriodForm>},
+        {"KatEditForm", Create<KatEditForm>},
+        {"KrathForm", Create<KrathForm>},
+        {"OmadesForm", Create<OmadesForm>},
+        {"AgvnesForm1", Create<AgvnesForm1>},
+        {"ProistoriaForm", Create<ProistoriaForm>},
+        {"AgvnEnhmForm", Create<AgvnEnhmForm>},
+        {"AboutDlgA", Create<AboutDlgA>},
+        {"BaumForm", CreateBaumForm},
+        {"BrDateForm", Create<BrDateForm>},
+        {"AgvnesForm", Create<LinkedAgvnesForm>},
     };
     return windows;
 }

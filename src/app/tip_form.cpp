@@ -1,5 +1,6 @@
 #include "app/tip_form.h"
 
+#include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
 #include "platform/core/registry.h"
 
@@ -174,7 +175,7 @@ void TTipsDlg::showEvent(QShowEvent *event)
 
 TTipsDlg *TipsDlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TTipsDlg *dialog = new TTipsDlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TTipsDlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TTipsDlg; });
 }

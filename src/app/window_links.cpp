@@ -4,7 +4,7 @@
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
 
-QWidget *CreateLinkedAgvnesForm()
+TAgvnesForm *LinkedAgvnesForm()
 {
     TAgvnesForm *list = AgvnesForm();
     list->SetOpeners(
@@ -17,5 +17,5 @@ QWidget *CreateLinkedAgvnesForm()
 
 void ReturnToMatchList(QObject *caller, const tav::shared::CompetitionHandover &handover)
 {
-    AgvnesForm()->ShowForCaller(caller, handover);
+    LinkedAgvnesForm()->ShowForCaller(caller, handover);
 }

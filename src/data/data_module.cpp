@@ -1,6 +1,7 @@
 #include "data/data_module.h"
 
 #include "data/schema_tables.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/db_errors.h"
@@ -315,9 +316,9 @@ QVariant TTavrolinDM::SelectValue(const QString &sql, const QVariantList &values
 
 TTavrolinDM &TavrolinDM()
 {
-    // Never destroyed: windows that outlive main's scope may still name its datasets.
-    static TTavrolinDM *module = new TTavrolinDM;
-    return *module;
+    // Destroyed only by a test's reset: windows that outlive main's scope may still name its datasets.
+    static TTavrolinDM *module = nullptr;
+    return *LongLived(module, [] { return new TTavrolinDM; });
 }
 
 bool OpenIfClosed(TDataSet &dataSet)

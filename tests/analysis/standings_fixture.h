@@ -48,18 +48,16 @@ protected:
     // places in their column order.
     QList<QList<int>> TeamStatRows(int matchday)
     {
-        SqliteStatement statement(
-            Dm().TavrolinDb.Handle(),
-            QStringLiteral(
-                "SELECT TeamNo, NikesIn, IsopIn, HttesIn, NikesOut, IsopOut, HttesOut, GoalYpIn, "
-                "GoalKaIn, GoalYpOut, GoalKaOut, Position, PositionEntos, PositionEktos FROM TeamStat "
-                "WHERE Agvnistikh = ?1 ORDER BY Position"));
-        statement.Bind(1, matchday);
         QList<QList<int>> rows;
-        while (statement.Step()) {
+        for (const QVariantList &stored :
+             Rows(QStringLiteral(
+                      "SELECT TeamNo, NikesIn, IsopIn, HttesIn, NikesOut, IsopOut, HttesOut, GoalYpIn, "
+                      "GoalKaIn, GoalYpOut, GoalKaOut, Position, PositionEntos, PositionEktos FROM TeamStat "
+                      "WHERE Agvnistikh = ?1 ORDER BY Position"),
+                  {matchday})) {
             QList<int> row;
-            for (int column = 0; column < statement.ColumnCount(); ++column)
-                row.append(int(statement.Int64(column)));
+            for (const QVariant &value : stored)
+                row.append(value.toInt());
             rows.append(row);
         }
         return rows;

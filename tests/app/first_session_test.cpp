@@ -144,16 +144,7 @@ protected:
 
     static QList<QVariantList> Rows(const QString &sql, const QVariantList &values = {})
     {
-        DbConnection::Lease statement = Dm().TavrolinDb.Connection().Statement(sql);
-        statement->BindAll(values);
-        QList<QVariantList> rows;
-        while (statement->Step()) {
-            QVariantList row;
-            for (int column = 0; column < statement->ColumnCount(); ++column)
-                row.append(statement->Value(column));
-            rows.append(row);
-        }
-        return rows;
+        return ::Rows(Dm().TavrolinDb, sql, values);
     }
 
     static int Count(const QString &sql, const QVariantList &values = {})

@@ -6,9 +6,8 @@
 #include "app/startup.h"
 #include "data/data_module.h"
 #include "platform/core/message_recorder.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/dataset.h"
-#include "support/test_environment.h"
+#include "support/test_database.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,16 +26,8 @@ class MainWindowTest : public testing::Test
 protected:
     void SetUp() override
     {
-        RegisterAlias();
+        RegisterTestAlias();
         Start();
-    }
-
-    // The alias of the test's data folder, as the set-up program registers it.
-    static void RegisterAlias()
-    {
-        AliasStore().Add(
-            {QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-             QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\";ENABLE BCD:\"FALSE\"").arg(DataPath())});
     }
 
     // Runs the start-up sequence; the splash is clicked as soon as the splash loop shows it.
@@ -58,11 +49,11 @@ protected:
     {
         main.reset();
         SetFolderChooser({});
-        // The data module lives for the whole test program: leave it closed for the next test.
+        // Closed as a program that ended leaves them.
         CloseSharedDatasets();
     }
 
-    static QString DataPath() { return CurrentTestFolders().ProgramHome() + QStringLiteral("/Data"); }
+    static QString DataPath() { return TestDataFolder(); }
 
     // The thirteen shared datasets, in the order the backup closes them.
     static std::vector<TDataSet *> SharedDatasets()

@@ -28,7 +28,7 @@ protected:
         AddMatch(leagueNo, 2, league[3], league[2], QDate(2004, 9, 19));
         menuItem.setObjectName("N18");
         RememberChoice("Α Εθνική", "2004-05");
-        CreateLinkedAgvnesForm();
+        LinkedAgvnesForm();
         AgvnesForm()->ShowForCaller(&menuItem);
         messages.Clear();
     }

@@ -6,9 +6,9 @@
 #include "data/data_module.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/registry.h"
-#include "platform/db/alias_store.h"
 #include "platform/ui/db_lookup_combo.h"
 #include "platform/ui/db_lookup_list.h"
+#include "support/test_database.h"
 #include "support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,7 @@ class SelOptDlgTest : public testing::Test
 protected:
     void SetUp() override
     {
-        AliasStore().Add(
-            {"Tavrolin", "PARADOX",
-             "PATH:\"" + CurrentTestFolders().ProgramHome() + "/Data\";DEFAULT DRIVER:\"PARADOX\""});
+        RegisterTestAlias();
         TTavrolinDM &dm = TavrolinDM();
         for (TTable *table : Tables())
             table->Open();

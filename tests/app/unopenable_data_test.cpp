@@ -59,13 +59,6 @@ QString DataFolderOf(const QString &databaseFile)
     return QFileInfo(databaseFile).path();
 }
 
-void RegisterAlias(const QString &type, const QString &folder)
-{
-    AliasStore().Delete(QStringLiteral("Tavrolin"));
-    AliasStore().Add({QStringLiteral("Tavrolin"), type,
-                      QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(folder)});
-}
-
 // --- the faults: each is made on the closed database file of a program folder with data ---
 
 void RandomBytes(const QString &file)
@@ -108,12 +101,12 @@ void NoAliasStore(const QString &)
 
 void UnknownDriver(const QString &file)
 {
-    RegisterAlias(QStringLiteral("INTRBASE"), DataFolderOf(file));
+    RegisterTestAlias(DataFolderOf(file), QStringLiteral("INTRBASE"));
 }
 
 void EmptyFolderPath(const QString &)
 {
-    RegisterAlias(QStringLiteral("PARADOX"), QString());
+    RegisterTestAlias(QString());
 }
 
 // --- what the user does about a fault that lies outside the database file ---
@@ -127,7 +120,7 @@ void RemoveTheFileInTheWay(const QString &file)
 
 void RegisterTheAliasAgain(const QString &file)
 {
-    RegisterAlias(QStringLiteral("PARADOX"), DataFolderOf(file));
+    RegisterTestAlias(DataFolderOf(file));
 }
 
 struct TFault
@@ -186,7 +179,7 @@ class UnopenableDataTest : public MainWindowTest
 protected:
     void SetUp() override
     {
-        RegisterAlias();
+        RegisterTestAlias();
         TTable &seasons = TavrolinDM().Periodos;
         seasons.Open();
         seasons.Append();

@@ -12,7 +12,7 @@ class DataModuleTest : public DataModuleTestBase
 protected:
     void SetUp() override
     {
-        AddTavrolinAlias();
+        RegisterTestAlias();
         dm_ = std::make_unique<TTavrolinDM>();
     }
 

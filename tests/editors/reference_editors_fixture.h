@@ -17,20 +17,5 @@ protected:
         ProgramDataModuleTest::TearDown();
     }
 
-    // The rows a statement returns, its values bound, read straight from the database file.
-    QList<QVariantList> Rows(const QString &sql, const QVariantList &values = {})
-    {
-        DbConnection::Lease statement = Dm().TavrolinDb.Connection().Statement(sql);
-        statement->BindAll(values);
-        QList<QVariantList> rows;
-        while (statement->Step()) {
-            QVariantList row;
-            for (int column = 0; column < statement->ColumnCount(); ++column)
-                row.append(statement->Value(column));
-            rows.append(row);
-        }
-        return rows;
-    }
-
     MessageRecorder messages_;
 };

@@ -6,9 +6,7 @@
 // fill for the user (the country of a team, the competition of a competition team).
 
 #include "data/data_module.h"
-#include "platform/db/alias_store.h"
-#include "platform/db/database.h"
-#include "support/test_environment.h"
+#include "support/test_database.h"
 
 #include <QDate>
 
@@ -17,14 +15,6 @@
 class DataModuleTestBase : public testing::Test
 {
 protected:
-    static QString DataFolder() { return CurrentTestFolders().ProgramHome() + "/Data"; }
-
-    // The program's alias, on the test's data folder.
-    static void AddTavrolinAlias()
-    {
-        AliasStore().Add({"Tavrolin", "PARADOX", "PATH:\"" + DataFolder() + "\";DEFAULT DRIVER:\"PARADOX\""});
-    }
-
     virtual TTavrolinDM &Dm() = 0;
 
     // The tables the main window opens, which the editors share.
@@ -129,6 +119,12 @@ protected:
         ASSERT_TRUE(data.Post()) << data.DisplayTableName().toStdString();
     }
 
+    // The rows a statement returns, its values bound, read straight from the database file.
+    QList<QVariantList> Rows(const QString &sql, const QVariantList &values = {})
+    {
+        return ::Rows(Dm().TavrolinDb, sql, values);
+    }
+
     // The number a counting statement returns, its values bound; -1 without an answer.
     int Count(const QString &sql, const QVariantList &values = {})
     {
@@ -138,14 +134,14 @@ protected:
     }
 };
 
-// The program's own module, which outlives the test when the tests share one process: the shared
-// tables open as the main window leaves them, and closed again with the database after the test.
+// The program's own module: the shared tables open as the main window leaves them, and closed
+// again with the database after the test, as the program leaves them when it ends.
 class ProgramDataModuleTest : public DataModuleTestBase
 {
 protected:
     void SetUp() override
     {
-        AddTavrolinAlias();
+        RegisterTestAlias();
         for (TTable *table : Tables())
             table->Open();
     }

@@ -1,5 +1,8 @@
 #include "support/test_environment.h"
 
+#include "platform/core/long_lived.h"
+
+#include <QCoreApplication>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -8,10 +11,24 @@ namespace {
 
 std::unique_ptr<TestFolders> current;
 
+// Windows that closed themselves go first, then the objects the program keeps to its end, newest
+// first; what their destructors hand to the event loop for later goes too, so that no window, data
+// module or open database of one test is met by the next.
+void DestroyWhatTheTestLeft()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DestroyLongLived();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 class FreshFoldersListener : public testing::EmptyTestEventListener
 {
     void OnTestStart(const testing::TestInfo &) override { current = std::make_unique<TestFolders>(); }
-    void OnTestEnd(const testing::TestInfo &) override { current.reset(); }
+    void OnTestEnd(const testing::TestInfo &) override
+    {
+        DestroyWhatTheTestLeft();
+        current.reset();
+    }
 };
 
 } // namespace

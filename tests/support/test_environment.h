@@ -24,5 +24,7 @@ private:
 // The folders of the test that is running now.
 const TestFolders &CurrentTestFolders();
 
-// Registers a GoogleTest listener that gives each test its own TestFolders.
+// Registers a GoogleTest listener that gives each test its own TestFolders and, when the test ends,
+// destroys the windows and the data module it left, so that the tests of a program can share one
+// process.
 void InstallTestEnvironment();

@@ -4,6 +4,7 @@
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/column_bands.h"
@@ -540,7 +541,7 @@ void TBaumForm::SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState
 
 TBaumForm &BaumForm()
 {
-    // Never destroyed: the window lives to the end of the program.
-    static TBaumForm *form = new TBaumForm;
-    return *form;
+    // Destroyed only by a test's reset: the window lives to the end of the program.
+    static TBaumForm *form = nullptr;
+    return *LongLived(form, [] { return new TBaumForm; });
 }

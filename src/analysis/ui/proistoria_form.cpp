@@ -1,6 +1,7 @@
 #include "analysis/ui/proistoria_form.h"
 
 #include "data/data_module.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -137,7 +138,7 @@ void TProistoriaForm::CentreOnScreen()
 
 TProistoriaForm *ProistoriaForm()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TProistoriaForm *form = new TProistoriaForm;
-    return form;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TProistoriaForm *form = nullptr;
+    return LongLived(form, [] { return new TProistoriaForm; });
 }

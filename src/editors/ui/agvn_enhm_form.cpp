@@ -3,6 +3,7 @@
 #include "data/data_module.h"
 #include "editors/pending_edit.h"
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -349,7 +350,7 @@ void TAgvnEnhmForm::DBGrid1CellClick(TColumn &column)
 
 TAgvnEnhmForm *AgvnEnhmForm()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TAgvnEnhmForm *form = new TAgvnEnhmForm;
-    return form;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TAgvnEnhmForm *form = nullptr;
+    return LongLived(form, [] { return new TAgvnEnhmForm; });
 }

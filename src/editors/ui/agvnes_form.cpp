@@ -7,6 +7,7 @@
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/match_list_print.h"
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/core/modal_result.h"
 #include "platform/db/data_source.h"
@@ -604,6 +605,6 @@ void TAgvnesForm::BitBtn1Click()
 TAgvnesForm *AgvnesForm()
 {
     // Owned by no window: it lives as long as the program.
-    static TAgvnesForm *form = new TAgvnesForm;
-    return form;
+    static TAgvnesForm *form = nullptr;
+    return LongLived(form, [] { return new TAgvnesForm; });
 }

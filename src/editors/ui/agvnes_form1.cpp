@@ -4,6 +4,7 @@
 #include "editors/match_list_engine.h"
 #include "editors/pending_edit.h"
 #include "editors/ui/reference_editor_parts.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -123,7 +124,7 @@ void TAgvnesForm1::hideEvent(QHideEvent *event)
 
 TAgvnesForm1 *AgvnesForm1()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TAgvnesForm1 *form = new TAgvnesForm1;
-    return form;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TAgvnesForm1 *form = nullptr;
+    return LongLived(form, [] { return new TAgvnesForm1; });
 }

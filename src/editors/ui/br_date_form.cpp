@@ -1,6 +1,7 @@
 #include "editors/ui/br_date_form.h"
 
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
 
 #include <QCalendarWidget>
@@ -102,6 +103,6 @@ void TBrDateForm::Calendar1Change()
 TBrDateForm *BrDateForm()
 {
     // Owned by no window: it lives as long as the program.
-    static TBrDateForm *form = new TBrDateForm;
-    return form;
+    static TBrDateForm *form = nullptr;
+    return LongLived(form, [] { return new TBrDateForm; });
 }

@@ -3,6 +3,7 @@
 #include "data/data_module.h"
 #include "editors/pending_edit.h"
 #include "editors/ui/reference_editor_parts.h"
+#include "platform/core/long_lived.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/db_navigator.h"
@@ -73,7 +74,7 @@ void TKatEditForm::showEvent(QShowEvent *event)
 
 TKatEditForm *KatEditForm()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TKatEditForm *form = new TKatEditForm;
-    return form;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TKatEditForm *form = nullptr;
+    return LongLived(form, [] { return new TKatEditForm; });
 }

@@ -4,6 +4,7 @@
 #include "editors/pending_edit.h"
 #include "editors/ui/reference_editor_parts.h"
 #include "platform/core/format.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/ui/db_grid.h"
@@ -112,7 +113,7 @@ void TKrathForm::showEvent(QShowEvent *event)
 
 TKrathForm *KrathForm()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TKrathForm *form = new TKrathForm;
-    return form;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TKrathForm *form = nullptr;
+    return LongLived(form, [] { return new TKrathForm; });
 }

@@ -4,6 +4,7 @@
 #include "editors/pending_edit.h"
 #include "editors/team_delete.h"
 #include "editors/ui/reference_editor_parts.h"
+#include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
 #include "platform/db/db_errors.h"
@@ -182,7 +183,5 @@ void TOmadesForm::changeEvent(QEvent *event)
 
 TOmadesForm *OmadesForm()
 {
-    if (!Global())
-        Global() = new TOmadesForm;
-    return Global();
+    return LongLived(Global(), [] { return new TOmadesForm; });
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/printer.h"
 
+#include "platform/core/long_lived.h"
+
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -166,9 +168,9 @@ QList<int> FitColumns(TCanvas &canvas, const QList<int> &askedWidths, const QStr
 
 TPrinter &Printer()
 {
-    // Never destroyed: the printer must not outlive the application object in a destructor.
-    static TPrinter *printer = new TPrinter;
-    return *printer;
+    // Destroyed only by a test's reset: the printer must not outlive the application object in a destructor.
+    static TPrinter *printer = nullptr;
+    return *LongLived(printer, [] { return new TPrinter; });
 }
 
 bool ExecutePrintDialog(QWidget *parent)

@@ -1,5 +1,6 @@
 #include "platform/ui/progress_dialog.h"
 
+#include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ void TProgressDlg::closeEvent(QCloseEvent *event)
 
 TProgressDlg *ProgressDlg()
 {
-    // Never destroyed: a window must not outlive the application object in a destructor.
-    static TProgressDlg *dialog = new TProgressDlg;
-    return dialog;
+    // Destroyed only by a test's reset: a window must not outlive the application object in a destructor.
+    static TProgressDlg *dialog = nullptr;
+    return LongLived(dialog, [] { return new TProgressDlg; });
 }

@@ -11,7 +11,7 @@ namespace {
 using ProistoriaFormTest = ProistoriaTest;
 
 // Every row of the grid as its four cells joined by " | ".
-QStringList Rows(TProistoriaForm &form)
+QStringList GridRows(TProistoriaForm &form)
 {
     QStringList rows;
     TDBGrid &grid = *form.ProistoriaGrid;
@@ -39,13 +39,13 @@ TEST_F(ProistoriaFormTest, TheHomeAndTheOverallRequestListEarlierMeetings)
     EXPECT_EQ(grid.Columns()[1].Caption(), QString("Γηπεδούχος"));
     EXPECT_EQ(grid.Columns()[2].Caption(), QString("Φιλοξενούμενη"));
     EXPECT_EQ(grid.Columns()[3].Caption(), QString("Αποτέλεσμα"));
-    EXPECT_EQ(Rows(form), QStringList({"21/09/2003 | Ολυμπιακός | Παναθηναϊκός |  2- 1",
-                                       "15/12/2004 | Ολυμπιακός | Παναθηναϊκός | ? - ?"}));
+    EXPECT_EQ(GridRows(form), QStringList({"21/09/2003 | Ολυμπιακός | Παναθηναϊκός |  2- 1",
+                                           "15/12/2004 | Ολυμπιακός | Παναθηναϊκός | ? - ?"}));
 
     form.ShowAllHistory();
-    EXPECT_EQ(Rows(form), QStringList({"21/09/2003 | Ολυμπιακός | Παναθηναϊκός |  2- 1",
-                                       "01/02/2004 | Παναθηναϊκός | Ολυμπιακός |  0- 0",
-                                       "15/12/2004 | Ολυμπιακός | Παναθηναϊκός | ? - ?"}));
+    EXPECT_EQ(GridRows(form), QStringList({"21/09/2003 | Ολυμπιακός | Παναθηναϊκός |  2- 1",
+                                           "01/02/2004 | Παναθηναϊκός | Ολυμπιακός |  0- 0",
+                                           "15/12/2004 | Ολυμπιακός | Παναθηναϊκός | ? - ?"}));
     EXPECT_TRUE(messages_.Calls().isEmpty()) << messages_.Texts().join('|').toStdString();
     form.close();
     EXPECT_FALSE(form.isVisible());
@@ -59,11 +59,11 @@ TEST_F(ProistoriaFormTest, ClubsOfAnotherCountryKeepTheirNames)
     TProistoriaForm form;
     form.ShowHomeHistory();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(Rows(form).isEmpty());
+    EXPECT_TRUE(GridRows(form).isEmpty());
     form.ShowAllHistory();
     // The shared team table is narrowed to one country; the popup's names are not.
     ASSERT_TRUE(Dm().Omades.Filtered());
-    EXPECT_EQ(Rows(form), QStringList({"15/09/2004 | Ολυμπιακός | Ρεάλ |  1- 3"}));
+    EXPECT_EQ(GridRows(form), QStringList({"15/09/2004 | Ολυμπιακός | Ρεάλ |  1- 3"}));
 }
 
 TEST_F(ProistoriaFormTest, AMatchWithoutEarlierMeetingsShowsAnEmptyGrid)
@@ -73,7 +73,7 @@ TEST_F(ProistoriaFormTest, AMatchWithoutEarlierMeetingsShowsAnEmptyGrid)
     TProistoriaForm form;
     form.ShowAllHistory();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(Rows(form).isEmpty());
+    EXPECT_TRUE(GridRows(form).isEmpty());
     EXPECT_EQ(form.DBText1->text(), QString("Ολυμπιακός - ΑΕΚ"));
 }
 

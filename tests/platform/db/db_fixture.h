@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/db/alias_store.h"
 #include "platform/db/database.h"
 #include "platform/db/table.h"
-#include "support/test_environment.h"
+#include "support/test_database.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,8 @@ class DbTest : public testing::Test
 protected:
     void SetUp() override
     {
-        dataFolder_ = CurrentTestFolders().ProgramHome() + "/Data";
-        AliasStore().Add({"Tavrolin", "PARADOX", "PATH:\"" + dataFolder_ + "\";DEFAULT DRIVER:\"PARADOX\""});
+        dataFolder_ = TestDataFolder();
+        RegisterTestAlias();
         database_ = std::make_unique<TDatabase>();
         database_->SetAliasName("Tavrolin");
         database_->Open();

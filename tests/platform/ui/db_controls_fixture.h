@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/core/message_recorder.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/data_source.h"
 #include "platform/db/database.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/table.h"
-#include "support/test_environment.h"
+#include "support/test_database.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,8 +36,7 @@ class DbControlsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        const QString folder = CurrentTestFolders().ProgramHome() + "/Data";
-        AliasStore().Add({"Tavrolin", "PARADOX", "PATH:\"" + folder + "\";DEFAULT DRIVER:\"PARADOX\""});
+        RegisterTestAlias();
         database_.SetAliasName("Tavrolin");
         database_.Open();
         database_.CreateTable({"Omades",
