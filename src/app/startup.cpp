@@ -15,6 +15,7 @@
 #include "app/window_links.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvnes_form.h"
 #include "editors/ui/agvnes_form1.h"
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/kat_edit_form.h"

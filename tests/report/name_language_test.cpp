@@ -18,7 +18,7 @@ class NameLanguageTest : public DataModuleTestBase
 protected:
     void SetUp() override
     {
-        AddTavrolinAlias();
+        RegisterTestAlias();
         dm_ = std::make_unique<TTavrolinDM>();
         for (TTable *table : SharedTables())
             table->Open();
