@@ -6,7 +6,9 @@ target_compile_definitions(tavrolin_options INTERFACE
     QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING
     TAVROLIN_VERSION="${PROJECT_VERSION}")
 if(TAVROLIN_SANITIZE)
-    target_compile_options(tavrolin_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    # Any finding stops the program, so the test that met it fails.
+    target_compile_options(tavrolin_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(tavrolin_options INTERFACE -fsanitize=address,undefined)
 endif()
 
