@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace tav::data;
+
 namespace {
 
 constexpr int CompetitionCount = 1500;

@@ -26,6 +26,8 @@
 #include <tuple>
 #include <vector>
 
+using namespace tav::analysis;
+
 namespace {
 
 constexpr int SeasonCount = 30;

@@ -2,6 +2,8 @@
 
 #include "platform/core/codepage.h"
 
+namespace tav::aliassetup {
+
 namespace {
 
 const QStringList FileDrivers = {"STANDARD", "PARADOX", "DBASE", "FOXPRO", "ASCIIDRV"};
@@ -58,3 +60,5 @@ void RunAliasSetup(const AliasSetupRequest &request, AliasStore &store)
         store.Delete(request.deleteName);
     store.Add({request.aliasName, request.driverType, request.params});
 }
+
+} // namespace tav::aliassetup

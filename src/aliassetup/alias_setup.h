@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tav::aliassetup {
+
 // What Ormandel registers, derived from its command line.
 struct AliasSetupRequest
 {
@@ -22,3 +24,5 @@ AliasSetupRequest BuildAliasSetupRequest(const QStringList &arguments, const QSt
 // Deletes (when asked) and adds the alias. Every failure is ignored: the program reports
 // nothing and always ends normally.
 void RunAliasSetup(const AliasSetupRequest &request, AliasStore &store);
+
+} // namespace tav::aliassetup

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+using namespace tav::aliassetup;
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);

@@ -3,6 +3,8 @@
 #include "platform/core/format.h"
 #include "platform/db/query.h"
 
+namespace tav::analysis {
+
 namespace {
 
 // The sides and the date are parameters, never text pasted into the SQL.
@@ -73,3 +75,5 @@ QString HistoryScore(const QVariant &homeGoals, const QVariant &awayGoals)
         return QString::fromUtf8(kNoScore);
     return Format(QStringLiteral("%2d-%2d"), {homeGoals.toInt(), awayGoals.toInt()});
 }
+
+} // namespace tav::analysis

@@ -7,6 +7,8 @@
 class TDataSet;
 class TQuery;
 
+namespace tav::analysis {
+
 // The earlier meetings of the two clubs of a match. A match names its sides by competition-team
 // records (PerOmades.RecNo); the search goes through the clubs (TeamNo) of those records, so a club
 // is found in every competition and season, under whichever record it played there.
@@ -35,3 +37,5 @@ void PrepareHistoryQuery(TQuery &query, THistoryKind kind, const THistoryMatch &
 
 // The result column of a meeting: "%2d-%2d" of the full-time goals, "? - ?" without a result.
 QString HistoryScore(const QVariant &homeGoals, const QVariant &awayGoals);
+
+} // namespace tav::analysis

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tav::analysis {
+
 namespace {
 
 const char TooManyTeamsMessage[] =
@@ -71,7 +73,7 @@ const TStandingsTeam *TStandingsEngine::FindTeam(int recNo) const
 
 int TStandingsEngine::HighestMatchday() const
 {
-    return ::HighestMatchday(competition_.Omades, competition_.Rounds);
+    return analysis::HighestMatchday(competition_.Omades, competition_.Rounds);
 }
 
 bool TStandingsEngine::HasMatchday(int matchday) const
@@ -172,5 +174,7 @@ void TStandingsEngine::BuildTeamStatRows()
 
 std::optional<QString> TStandingsEngine::ApplySpecialOrdering(int section)
 {
-    return ::ApplySpecialOrdering(standingsTable_, section);
+    return analysis::ApplySpecialOrdering(standingsTable_, section);
 }
+
+} // namespace tav::analysis

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace tav::analysis {
+
 // The competition as the league table needs it (a row of Diorganvseis).
 struct TStandingsCompetition
 {
@@ -168,3 +170,5 @@ private:
     std::vector<TTeamStatRow> teamStatRows_;
     std::vector<TStandingsMatch> skippedMatches_;
 };
+
+} // namespace tav::analysis

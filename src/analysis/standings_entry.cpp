@@ -1,5 +1,7 @@
 #include "analysis/standings_entry.h"
 
+namespace tav::analysis {
+
 void CountMatch(TStandingsEntry &home, TStandingsEntry &away, int homeGoals, int awayGoals)
 {
     home.HomeGoalsFor += homeGoals;
@@ -57,3 +59,5 @@ int AwayGamesPlayed(const TStandingsEntry &entry)
 {
     return entry.AwayWins + entry.AwayDraws + entry.AwayLosses;
 }
+
+} // namespace tav::analysis

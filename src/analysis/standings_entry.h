@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tav::analysis {
+
 // One team's line of a league table and the arithmetic that fills it. Every counter is a full
 // int: a long league (four rounds of twenty teams) passes 127 points and goals easily.
 struct TStandingsEntry
@@ -48,3 +50,5 @@ int AwayGoalDiff(const TStandingsEntry &entry);
 int GamesPlayed(const TStandingsEntry &entry);
 int HomeGamesPlayed(const TStandingsEntry &entry);
 int AwayGamesPlayed(const TStandingsEntry &entry);
+
+} // namespace tav::analysis

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace tav::analysis {
+
 namespace {
 
 bool AboveOnPoints(const TStandingsEntry &a, const TStandingsEntry &b)
@@ -83,3 +85,5 @@ std::optional<QString> ApplySpecialOrdering(TStandingsTable &table, int section)
     }
     return std::nullopt;
 }
+
+} // namespace tav::analysis

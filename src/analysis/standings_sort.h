@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+namespace tav::analysis {
+
 // A league table in memory: index 0 holds place 1.
 using TStandingsTable = std::vector<TStandingsEntry>;
 
@@ -55,3 +57,5 @@ inline constexpr const char OrderingCaptionAwayGoalDiff[] = "Βαθμολογί�
 // caption. Sections without an ordering (names, matches played, out of range) leave the table as
 // it is and return nothing, so the window keeps its caption.
 std::optional<QString> ApplySpecialOrdering(TStandingsTable &table, int section);
+
+} // namespace tav::analysis

@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+namespace tav::analysis {
+
 namespace {
 
 const char NoCompetitionMessage[] = "Δεν βρέθηκε η διοργάνωση με αριθμό %1.";
@@ -158,3 +160,5 @@ void WriteTeamStat(TTavrolinDM &dm, const std::vector<TTeamStatRow> &rows)
     }
     transaction.Commit();
 }
+
+} // namespace tav::analysis

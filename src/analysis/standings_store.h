@@ -6,6 +6,8 @@
 
 class TTavrolinDM;
 
+namespace tav::analysis {
+
 // What the league table of one competition is computed from: the competition's row, its teams in
 // the order they were entered, and its matches in matchday order.
 struct TStandingsInputs
@@ -31,3 +33,5 @@ QString CompetitionTeamName(TTavrolinDM &dm, int recNo);
 // rows go in a savepoint of their own: the tables of many matchdays written inside one transaction
 // of the caller (a TransactionGuard on the data module's connection) are committed once, by it.
 void WriteTeamStat(TTavrolinDM &dm, const std::vector<TTeamStatRow> &rows);
+
+} // namespace tav::analysis

@@ -9,6 +9,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+using namespace tav::data;
+
 namespace {
 
 // Shows a child window maximised in front of the others, in the frame it already has.

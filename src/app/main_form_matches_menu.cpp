@@ -8,6 +8,8 @@
 
 #include <QFrame>
 
+using namespace tav::data;
+
 // "Εμφάνιση" and the toolbar's "ΕΜΦΑΝΙΣΗ ΑΓΩΝΩΝ": the match list on the remembered competition
 // and season, at the competition's current matchday. The logo gives way until the list closes.
 void TFrmMain::N18Click()

@@ -11,6 +11,8 @@
 #include <exception>
 #include <optional>
 
+using namespace tav::data;
+
 namespace {
 
 const char *const kCannotOpen = "Τα δεδομένα του προγράμματος δεν ανοίγουν.";

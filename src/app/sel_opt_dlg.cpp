@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+using namespace tav::data;
+
 namespace {
 
 const QString kCaption = QStringLiteral("ΕΠΙΛΟΓΗ ΔΙΟΡΓΑΝΩΣΗΣ - ΠΕΡΙΟΔΟΥ");

@@ -6,6 +6,8 @@
 #include "platform/db/alias_store.h"
 #include "platform/db/db_errors.h"
 
+using namespace tav::data;
+
 namespace {
 
 const QString AliasName = QStringLiteral("Tavrolin");
@@ -321,7 +323,7 @@ TTavrolinDM &TavrolinDM()
     return *LongLived(module, [] { return new TTavrolinDM; });
 }
 
-bool OpenIfClosed(TDataSet &dataSet)
+bool tav::data::OpenIfClosed(TDataSet &dataSet)
 {
     if (dataSet.Active())
         return false;

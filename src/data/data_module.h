@@ -159,4 +159,6 @@ TTavrolinDM &TavrolinDM();
 
 // A window opens a shared dataset only when it is not open yet and never closes it, so once opened
 // it stays open for the run. True when this call opened it.
+namespace tav::data {
 bool OpenIfClosed(TDataSet &dataSet);
+} // namespace tav::data

@@ -3,6 +3,8 @@
 #include "platform/db/database.h"
 #include "platform/db/sql_text.h"
 
+namespace tav::data {
+
 namespace {
 
 constexpr auto Int = TFieldType::ftInteger;
@@ -211,3 +213,5 @@ void EnsureTavrolinSchema(DbConnection &connection)
         connection.Execute(QStringLiteral("PRAGMA user_version = %1").arg(TavrolinSchemaVersion));
     transaction.Commit();
 }
+
+} // namespace tav::data

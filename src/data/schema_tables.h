@@ -6,6 +6,8 @@
 
 class DbConnection;
 
+namespace tav::data {
+
 // The version of the table layout below, kept in the database file (PRAGMA user_version) so that
 // a later layout can tell which changes an older file still needs.
 inline constexpr int TavrolinSchemaVersion = 1;
@@ -19,3 +21,5 @@ const TTableDef *TavrolinTableDef(const QString &tableName);
 // never changed, so a database of an older run keeps its data. Raises EDBEngineError when SQLite
 // refuses a statement.
 void EnsureTavrolinSchema(DbConnection &connection);
+
+} // namespace tav::data

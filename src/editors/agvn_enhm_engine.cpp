@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+namespace tav::editors {
+
 namespace {
 
 const char *const kCompetitionsOfSeason[] = {
@@ -88,3 +90,5 @@ QString EnhmFilterText(const TEnhmChoice &choice)
         text += QStringLiteral(" AND (TelGGoals=Null)");
     return text;
 }
+
+} // namespace tav::editors

@@ -7,6 +7,8 @@
 
 class TDatabase;
 
+namespace tav::editors {
+
 // The dates the results entry proposes: Friday to Monday of this weekend when today is Friday to
 // Monday, of the coming weekend when today is Tuesday to Thursday.
 struct TEnhmDates
@@ -48,3 +50,5 @@ QString EnhmCompetitionCondition(const QList<int> &competitions);
 // score condition (with a result only: TelGGoals>=0; without only: TelGGoals=Null; both or
 // neither: no condition).
 QString EnhmFilterText(const TEnhmChoice &choice);
+
+} // namespace tav::editors

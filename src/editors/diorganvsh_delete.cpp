@@ -3,6 +3,8 @@
 #include "data/data_module.h"
 #include "platform/db/sqlite_statement.h"
 
+namespace tav::editors {
+
 namespace {
 
 // TeamStat rows are keyed by the competition team, so they go before the teams themselves.
@@ -30,3 +32,5 @@ void DeleteCompetition(TTavrolinDM &dm, const QVariant &dNo)
     }
     transaction.Commit();
 }
+
+} // namespace tav::editors

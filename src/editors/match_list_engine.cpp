@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace tav::editors {
+
 TSeasonRange MatchdaySeasonRange(const QString &season, const QString &category)
 {
     if (season.isEmpty() || category.isEmpty())
@@ -94,3 +96,5 @@ int ApplyDateTimeToMatchday(TTable &matches, const QVariant &dNo, int matchday,
     update.ExecSQL();
     return update.RowsAffected();
 }
+
+} // namespace tav::editors

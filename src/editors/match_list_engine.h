@@ -11,6 +11,8 @@ class TDataSet;
 class TField;
 class TTable;
 
+namespace tav::editors {
+
 // The computations of the match list: which dates a season's matches lie between, how far the
 // matchday up-down goes, the colours of the sign column, the defaults of a new match and the
 // command that sets the date and time of a whole matchday. No widgets here.
@@ -62,3 +64,5 @@ void ApplyMatchDateTime(TDataSet &match, const std::optional<QTime> &time, const
 // Returns the number of matches changed (0 when neither is given).
 int ApplyDateTimeToMatchday(TTable &matches, const QVariant &dNo, int matchday,
                             const std::optional<QTime> &time, const std::optional<QDate> &date);
+
+} // namespace tav::editors

@@ -3,6 +3,8 @@
 #include "platform/core/message_service.h"
 #include "platform/db/dataset.h"
 
+namespace tav::editors {
+
 bool Editing(const TDataSet &dataSet)
 {
     return dataSet.State() == TDataSetState::dsEdit || dataSet.State() == TDataSetState::dsInsert;
@@ -27,3 +29,5 @@ bool EndPendingEdit(TDataSet &dataSet)
     }
     return !Editing(dataSet);
 }
+
+} // namespace tav::editors

@@ -2,6 +2,8 @@
 
 class TDataSet;
 
+namespace tav::editors {
+
 // How an editor window that is closing ends the change the user left in one of its shared
 // datasets, so that no record stays half typed for another window to store by surprise.
 //
@@ -14,3 +16,5 @@ bool EndPendingEdit(TDataSet &dataSet);
 
 // True while the dataset holds a record being edited or inserted.
 bool Editing(const TDataSet &dataSet);
+
+} // namespace tav::editors

@@ -4,6 +4,8 @@
 #include "platform/db/query.h"
 #include "platform/db/sqlite_statement.h"
 
+namespace tav::editors {
+
 namespace {
 
 void SetText(TQuery &query, const QString &text)
@@ -43,3 +45,5 @@ TTeamDeleteResult DeleteTeam(TQuery &QryDel, const QVariant &TeamNo, const QVari
     transaction.Commit();
     return TTeamDeleteResult::Deleted;
 }
+
+} // namespace tav::editors

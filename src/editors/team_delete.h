@@ -4,6 +4,8 @@
 
 class TQuery;
 
+namespace tav::editors {
+
 enum class TTeamDeleteResult
 {
     Deleted,
@@ -17,3 +19,5 @@ enum class TTeamDeleteResult
 // them. Raises EDatabaseError when the database refuses.
 TTeamDeleteResult DeleteTeam(TQuery &QryDel, const QVariant &TeamNo, const QVariant &Name,
                              const QVariant &EnName);
+
+} // namespace tav::editors

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::aliassetup;
+
 namespace {
 
 const QString DataFolder = QStringLiteral("/home/u/.local/share/Tavrolin/Data");

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::analysis;
+
 namespace {
 
 TEST(ProistoriaEngineTest, TheScoreShowsFullTimeGoalsOrQuestionMarks)

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+using namespace tav::analysis;
+
 namespace {
 
 constexpr int Dno = 7;

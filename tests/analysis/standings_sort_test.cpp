@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace tav::analysis;
+
 namespace {
 
 TStandingsEntry Entry(int key, int points, int goalDiff)

@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+using namespace tav::data;
+
 namespace {
 
 int UserVersion(sqlite3 *db)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::editors;
+
 namespace {
 
 TEST(AgvnEnhmEngineTest, TheDefaultDatesAreTheWeekendOfTheWeekday)

@@ -4,6 +4,8 @@
 #include "platform/db/db_errors.h"
 #include "platform/db/sqlite_statement.h"
 
+using namespace tav::editors;
+
 namespace {
 
 class DiorganvshDeleteTest : public CompetitionWindowsTest

@@ -2,6 +2,8 @@
 #include "editors/team_delete.h"
 #include "platform/db/query.h"
 
+using namespace tav::editors;
+
 namespace {
 
 class TeamDeleteTest : public ReferenceEditorsTest

@@ -27,6 +27,10 @@
 #include <algorithm>
 #include <array>
 
+using namespace tav::data;
+
+using namespace tav::analysis;
+
 namespace {
 
 const char FormCaption[] = "Βαθμολογία";

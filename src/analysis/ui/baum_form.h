@@ -52,8 +52,8 @@ public:
     void ClearGrid();
 
     // The computed tables, for the grid, the orderings and the exports.
-    TStandingsEngine &Standings() { return engine_; }
-    const TStandingsEngine &Standings() const { return engine_; }
+    tav::analysis::TStandingsEngine &Standings() { return engine_; }
+    const tav::analysis::TStandingsEngine &Standings() const { return engine_; }
 
     // --- handlers ---
     void FormShow();
@@ -122,7 +122,7 @@ private:
     void SetColumnWidths();
     void SetMatchday(int matchday);
 
-    TStandingsEngine engine_;
+    tav::analysis::TStandingsEngine engine_;
     // Skipped matches (by GameNo) already named to the user.
     std::set<int> reportedSkipped_;
     // The way back to the window that opened this one.

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace tav::analysis;
+
 namespace {
 
 const char *const kCaption = "Προϊστορία Αγώνα";

@@ -35,7 +35,7 @@ public:
     TDBGrid *ProistoriaGrid;
 
 private:
-    void ShowHistory(THistoryKind kind);
+    void ShowHistory(tav::analysis::THistoryKind kind);
     void ProistoriaQueryCalcFields(TDataSet &dataSet);
     void CentreOnScreen();
 

@@ -26,6 +26,10 @@
 
 #include <cmath>
 
+using namespace tav::data;
+
+using namespace tav::editors;
+
 namespace {
 
 const char *const kCaption = "Ενημέρωση Αποτελεσμάτων";

@@ -48,7 +48,7 @@ public:
     void DBGrid1CellClick(TColumn &column);
 
     // The choice the controls make now, with the competitions of the checked categories.
-    TEnhmChoice Choice() const;
+    tav::editors::TEnhmChoice Choice() const;
     // The checked category names, in list order.
     QStringList CheckedCategories() const;
 

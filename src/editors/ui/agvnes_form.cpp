@@ -35,6 +35,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace tav::editors;
+
 namespace {
 
 // The background of a cell of the sign column: green for a home win, orange for an away win,

@@ -27,7 +27,9 @@ class TDBGrid;
 class TDBImage;
 class TDataSource;
 class TUpDownEdit;
+namespace tav::editors {
 struct TSeasonRange;
+}
 
 // What a window that brings up the match list on its own choice hands over: its category and
 // season lists with the texts chosen in them, and its matchday text.
@@ -147,7 +149,7 @@ private:
     // Without a chosen competition (none remembered, or a pair that forms none) the list shows no
     // match and takes no new one.
     void ShowNoCompetition();
-    void SetMatchdayRange(const TSeasonRange &range, int typos);
+    void SetMatchdayRange(const tav::editors::TSeasonRange &range, int typos);
     void ShowFlag();
     void SetMatchdayText(const QString &text);
 

@@ -14,6 +14,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace tav::editors;
+
 namespace {
 
 const QString Caption = QStringLiteral("Ενημέρωση Αποτελεσμάτων");

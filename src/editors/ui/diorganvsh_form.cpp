@@ -22,6 +22,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace tav::data;
+
+using namespace tav::editors;
+
 namespace {
 
 const QString kCaption = QStringLiteral("Διοργανώσεις");

@@ -13,6 +13,10 @@
 
 #include <utility>
 
+using namespace tav::data;
+
+using namespace tav::editors;
+
 namespace {
 
 const QString Caption = QStringLiteral("Κατηγορίες");

@@ -15,6 +15,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+using namespace tav::editors;
+
 namespace {
 
 const QString Caption = QStringLiteral("Εισαγωγή Κρατών");

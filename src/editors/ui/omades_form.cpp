@@ -20,6 +20,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace tav::data;
+
+using namespace tav::editors;
+
 namespace {
 
 const QString Caption = QStringLiteral("Καταχώρηση-Αλλαγή Ομάδων");

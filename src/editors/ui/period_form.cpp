@@ -11,6 +11,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace tav::editors;
+
 namespace {
 
 const QString Caption = QStringLiteral("Περίοδος");

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace tav::editors;
+
 namespace {
 
 const QDate kWednesday(2004, 10, 6);

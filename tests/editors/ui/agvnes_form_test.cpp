@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::editors;
+
 namespace {
 
 // Two leagues and a cup of season 2004-05 and a league of 2003-04:

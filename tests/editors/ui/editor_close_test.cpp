@@ -25,6 +25,8 @@
 #include <ostream>
 #include <tuple>
 
+using namespace tav::editors;
+
 namespace {
 
 class EditorCloseTest;
