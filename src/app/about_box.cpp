@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+using namespace tav::app;
+
 namespace {
 
 const char *const kOk = "OK";

@@ -9,6 +9,8 @@
 #include <limits>
 #include <vector>
 
+namespace tav::app {
+
 namespace {
 
 const char *const kShippedCursor = ":/varoApp2.ani";
@@ -352,3 +354,5 @@ bool InstallBusyCursorFile()
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
+
+} // namespace tav::app

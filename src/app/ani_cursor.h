@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace tav::app {
+
 // Animated cursors (RIFF "ACON" files, extension .ani) read by our own reader: the program shows
 // the first frame of its busy pointer, so only that frame is decoded into a picture.
 
@@ -52,3 +54,5 @@ QString BusyCursorFile();
 // Puts the busy pointer shipped inside the program into the program folder when no such file is
 // there yet (a file the user replaced is kept). Returns whether the file is there afterwards.
 bool InstallBusyCursorFile();
+
+} // namespace tav::app

@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace tav::app {
+
 namespace {
 
 const char *const kChooserTitle = "Επιλέξτε κατάλογο";
@@ -295,3 +297,5 @@ void RemoveInterruptedRestores()
         // Without the alias there is no data folder to tidy; the data module reports the alias.
     }
 }
+
+} // namespace tav::app

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace tav::app {
+
 // Backup and restore of the data folder: the whole folder is copied to one of two backup folders
 // that alternate by the day of the month, and a backup folder is copied back over the data.
 
@@ -63,3 +65,5 @@ void InstallRestoredFiles(const QString &stagingFolder, const QString &dataFolde
 // unknown (the data module reports that).
 void RemoveInterruptedRestores(const QString &dataFolder);
 void RemoveInterruptedRestores();
+
+} // namespace tav::app

@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+using namespace tav::app;
+
 namespace {
 
 const char *const kCaption = "ΚΑΤΑΛΟΓΟΙ ΕΦΑΡΜΟΓΩΝ";

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+namespace tav::app {
+
 QString HelpTopicFile(int context)
 {
     return JoinPath(ProgramSubfolder(QStringLiteral("help")),
@@ -37,3 +39,5 @@ bool InstallHelpPages()
     }
     return allThere;
 }
+
+} // namespace tav::app

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace tav::app;
+
 namespace {
 
 bool AskedForVersion(int argc, char **argv)

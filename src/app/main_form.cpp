@@ -31,6 +31,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace tav::app;
+
 namespace {
 
 const char *const kCaption = "Tavrolin";

@@ -8,6 +8,8 @@
 
 #include <QFrame>
 
+using namespace tav::app;
+
 using namespace tav::data;
 
 // "Εμφάνιση" and the toolbar's "ΕΜΦΑΝΙΣΗ ΑΓΩΝΩΝ": the match list on the remembered competition

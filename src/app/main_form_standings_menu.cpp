@@ -7,6 +7,8 @@
 #include "platform/core/message_service.h"
 #include "platform/ui/application.h"
 
+using namespace tav::app;
+
 using namespace tav::data;
 
 // "ΒΑΣΕΙ ΑΓΩΝΙΣΤΙΚΩΝ" and the toolbar's "ΒΑΘΜΟΛΟΓΙΕΣ": the league table of the remembered

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tav::app {
+
 // The maker's addresses and names, shown by the splash window and the about boxes and opened by
 // the main window's web commands.
 
@@ -10,3 +12,5 @@ inline constexpr const char *MakerMailAddress = "info@tavrolin.example";
 // The maker's name and rights line.
 inline constexpr const char *MakerName = "Tavrolin Software";
 inline constexpr const char *MakerRights = "Όλα τα δικαιώματα διατηρούνται.";
+
+} // namespace tav::app

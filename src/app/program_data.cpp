@@ -11,6 +11,8 @@
 #include <exception>
 #include <optional>
 
+namespace tav::app {
+
 using namespace tav::data;
 
 namespace {
@@ -119,3 +121,5 @@ bool EnsureProgramData()
     WarnWhenReadOnly();
     return true;
 }
+
+} // namespace tav::app

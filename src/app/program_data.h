@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tav::app {
+
 // The program's data as the main window needs it: opened at start, and again when a command needs
 // it after it could not be opened. While the data cannot be opened the program keeps running with
 // its menu (the restore of a backup among it); only the windows that read the data stay closed.
@@ -17,3 +19,5 @@ bool ProgramDataUnavailable();
 // For a command whose window reads the data: true when the data is usable (it never failed to
 // open, or it opens now). Otherwise tells the user why the window does not open; false.
 bool EnsureProgramData();
+
+} // namespace tav::app

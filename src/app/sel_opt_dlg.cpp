@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+using namespace tav::app;
+
 using namespace tav::data;
 
 namespace {

@@ -17,6 +17,8 @@
 #include <QRegion>
 #include <QTimer>
 
+using namespace tav::app;
+
 namespace {
 
 const char *const kBitmapResource = ":/MYBITMAP.png";

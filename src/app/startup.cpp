@@ -30,6 +30,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+namespace tav::app {
+
 namespace {
 
 const char *const kApplicationTitle = "TAVROLIN";
@@ -118,3 +120,5 @@ int RunTavrolin()
     DbConnection::CloseAll();
     return exitCode;
 }
+
+} // namespace tav::app

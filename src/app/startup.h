@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace tav::app {
+
 // One long-lived window of the start-up sequence: its name and the accessor that creates it (and
 // returns it once it exists).
 struct TStartupWindow
@@ -32,3 +34,5 @@ std::unique_ptr<TFrmMain> StartTavrolin();
 
 // The whole run: start-up, message loop, end. Returns the loop's exit code.
 int RunTavrolin();
+
+} // namespace tav::app

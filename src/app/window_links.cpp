@@ -4,6 +4,8 @@
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
 
+namespace tav::app {
+
 TAgvnesForm *LinkedAgvnesForm()
 {
     TAgvnesForm *list = AgvnesForm();
@@ -19,3 +21,5 @@ void ReturnToMatchList(QObject *caller, const tav::shared::CompetitionHandover &
 {
     LinkedAgvnesForm()->ShowForCaller(caller, handover);
 }
+
+} // namespace tav::app

@@ -4,6 +4,8 @@
 
 class TAgvnesForm;
 
+namespace tav::app {
+
 // The ways the windows of different features open each other. Their libraries do not see each
 // other, so the program hands each window its openers here.
 
@@ -14,3 +16,5 @@ TAgvnesForm *LinkedAgvnesForm();
 
 // The way back to the match list from a window that hands it its choice (the league table).
 void ReturnToMatchList(QObject *caller, const tav::shared::CompetitionHandover &handover);
+
+} // namespace tav::app

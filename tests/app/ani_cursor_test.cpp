@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::app;
+
 namespace {
 
 using namespace ani_builder;

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace tav::app;
+
 namespace {
 
 const QString kDatabase = QStringLiteral("tavrolin.sqlite");

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::app;
+
 namespace {
 
 const char *const kKey = "Software\\Tavrolin\\Directories";

@@ -35,6 +35,8 @@
 
 #include <functional>
 
+using namespace tav::app;
+
 namespace {
 
 const QString Country = QStringLiteral("Ελλάδα");

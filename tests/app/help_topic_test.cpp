@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::app;
+
 namespace {
 
 QByteArray Contents(const QString &path)

@@ -17,6 +17,8 @@
 #include <QThread>
 #include <QToolBar>
 
+using namespace tav::app;
+
 namespace {
 
 struct ExpectedItem

@@ -41,16 +41,16 @@ protected:
                     splash->FormClick();
         });
         splashClicker.start();
-        main = StartTavrolin();
+        main = tav::app::StartTavrolin();
         main->Timer1->stop();
     }
 
     void TearDown() override
     {
         main.reset();
-        SetFolderChooser({});
+        tav::app::SetFolderChooser({});
         // Closed as a program that ended leaves them.
-        CloseSharedDatasets();
+        tav::app::CloseSharedDatasets();
     }
 
     static QString DataPath() { return TestDataFolder(); }
@@ -75,7 +75,7 @@ protected:
     // remembers the folder each question started at.
     void AnswerFolder(const QString &folder)
     {
-        SetFolderChooser([this, folder](QWidget *, const QString &start, QString &chosen) {
+        tav::app::SetFolderChooser([this, folder](QWidget *, const QString &start, QString &chosen) {
             chooserStarts.append(start);
             if (folder.isEmpty())
                 return false;

@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+using namespace tav::app;
+
 using tav::report::TMassExportContent;
 using tav::report::TMassExporters;
 

@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 
+using namespace tav::app;
+
 namespace {
 
 class MatchListLinksTest : public MatchListTest

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::app;
+
 namespace {
 
 const QRgb kFormColour = qRgb(233, 233, 233);

@@ -28,6 +28,8 @@
 #include <functional>
 #include <ostream>
 
+using namespace tav::app;
+
 namespace {
 
 const QString kDatabase = QStringLiteral("tavrolin.sqlite");

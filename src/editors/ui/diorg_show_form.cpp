@@ -20,6 +20,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace tav::editors;
+
 namespace {
 
 const QString kCaption = QStringLiteral("Συγκεντρωτικός Πίνακας Διοργανώσεων");

@@ -3,6 +3,8 @@
 #include "platform/ui/paged_print.h"
 #include "platform/ui/printer.h"
 
+namespace tav::editors {
+
 void PrintCompetitionsSummary(TPrinter &printer, const TCompetitionsSummaryPage &page)
 {
     TPrintDocument document;
@@ -22,3 +24,5 @@ void PrintCompetitionsSummary(TPrinter &printer, const TCompetitionsSummaryPage 
     document.ColumnsFitCells = true;
     PrintPages(printer, document);
 }
+
+} // namespace tav::editors

@@ -6,6 +6,8 @@
 
 class TPrinter;
 
+namespace tav::editors {
+
 // The printed competitions summary: a title line, the column titles and one row per competition,
 // each column as wide as its widest text.
 struct TCompetitionsSummaryPage
@@ -18,3 +20,5 @@ struct TCompetitionsSummaryPage
 // Prints the summary, the column titles in bold at the top of every page, a new page when the
 // next row would not fit. Raises EPrinter when the job cannot start or go on.
 void PrintCompetitionsSummary(TPrinter &printer, const TCompetitionsSummaryPage &page);
+
+} // namespace tav::editors

@@ -5,6 +5,8 @@
 #include "platform/ui/paged_print.h"
 #include "platform/ui/printer.h"
 
+namespace tav::editors {
+
 namespace {
 
 const char *const kPrintDateFirstPage = "       ΗΜ.ΕΚΤΥΠΩΣΗΣ ";
@@ -59,3 +61,5 @@ void TMatchListPrintout::Print(const TMatchListPage &page)
     document.BeforeRow = page.BeforeRow;
     PrintPages(printer_, document);
 }
+
+} // namespace tav::editors

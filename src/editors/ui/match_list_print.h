@@ -11,6 +11,8 @@
 
 class TPrinter;
 
+namespace tav::editors {
+
 // The title of a printed column and the column's width in tenths of an inch.
 struct TPrintCell
 {
@@ -55,3 +57,5 @@ public:
 private:
     TPrinter &printer_;
 };
+
+} // namespace tav::editors

@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+namespace tav::editors {
+
 QList<QIcon> NavigatorImageList(const QWidget &window)
 {
     const QStyle *style = window.style();
@@ -44,3 +46,5 @@ void LinkEditor(TDataSource &source, TDataSet &table, TDBNavigator &navigator, T
     }
     grid.SetDataSource(&source);
 }
+
+} // namespace tav::editors

@@ -10,6 +10,8 @@ class QWidget;
 class TDataSet;
 class TDataSource;
 
+namespace tav::editors {
+
 // What the reference-data editors (seasons, categories, countries, teams) and the unplayed-matches
 // window share: their navigator pictures and the way their grids edit.
 
@@ -34,3 +36,5 @@ struct TEditorColumn
 // confirmDelete it asks before it deletes.
 void LinkEditor(TDataSource &source, TDataSet &table, TDBNavigator &navigator, TButtonSet buttons,
                 TDBGrid &grid, const QList<TEditorColumn> &columns, bool confirmDelete);
+
+} // namespace tav::editors

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tav::editors;
+
 namespace {
 
 TEST(MatchListPrint, CellWidthsFromScreenPixels)
