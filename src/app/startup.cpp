@@ -22,6 +22,7 @@
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "platform/core/long_lived.h"
 #include "platform/db/database.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_guard.h"
@@ -101,6 +102,10 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     RemoveInterruptedRestores();
     // A command that fails half-way leaves none of the shared tables half-written.
     SetGuardedDataSets(TavrolinDM().Tables());
+    // Recorded after the data module, so a reset makes the guard forget its tables before the
+    // module goes; the windows made before the module still send events while they are destroyed.
+    static const int guardedTables = 0;
+    RecordLongLived(&guardedTables, [] { SetGuardedDataSets({}); });
     SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
     CreateAll(WindowsAfterMainWindow());
