@@ -3,6 +3,8 @@
 #  - widget-free folders (every folder below src/ and tests/ except the widget folders listed here
 #    and any folder named `ui`) include no header of a gui module and link no gui module, no widget
 #    library and no widget test main;
+#  - no source includes a header of a library above its own (the order below), the engines of one
+#    feature do not reach the windows or engines of another, Ormandel uses only core and db;
 #  - SQLite is used only inside the database engine, src/platform/db.
 # Prints every offending line and exits 1 if there is one.
 set -euo pipefail
@@ -85,6 +87,26 @@ for folder in "${widget_free[@]}"; do
         )
     fi
 done
+
+# The library order: a folder may include headers of folders of a lower rank only. Ormandel stands
+# beside the program and uses only the alias store and what it builds on.
+report "Include that climbs from a lower library to a higher one:" < <(
+    grep -rnE '^\s*#\s*include\s*"' src --include='*.h' --include='*.cpp' | awk '
+        BEGIN {
+            n = split("platform/core=0 platform/db=1 platform/net=2 platform/ui=3 data=4 report=5 " \
+                      "controls=6 shared=7 editors=8 analysis=8 import=8 coupons=8 couponstats=8 " \
+                      "editors/ui=9 analysis/ui=9 import/ui=9 coupons/ui=9 couponstats/ui=9 app=10 " \
+                      "aliassetup=2", pairs, " ")
+            for (i = 1; i <= n; i++) { split(pairs[i], kv, "="); rank[kv[1]] = kv[2] }
+        }
+        {
+            file = $0; sub(/:.*/, "", file)
+            from = file; sub(/^src\//, "", from); sub(/\/[^\/]*$/, "", from)
+            to = $0; sub(/^[^"]*"/, "", to); sub(/".*/, "", to); sub(/\/[^\/]*$/, "", to)
+            if (from == to || !(from in rank) || !(to in rank)) next
+            if (rank[to] >= rank[from]) print
+        }'
+)
 
 report "SQLite outside the database engine (src/platform/db):" < <(
     grep -rnIi 'sqlite3' src | grep -v '^src/platform/db/' || true
