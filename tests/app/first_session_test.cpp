@@ -433,7 +433,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
     EXPECT_EQ(
         names(WindowsAfterMainWindow()),
         (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1", "ProistoriaForm",
-                     "AgvnEnhmForm", "AboutDlgA", "BaumForm", "BrDateForm", "AgvnesForm"}));
+                     "AgvnEnhmForm", "AboutDlgA", "BaumForm", "FileSaveForm", "BrDateForm", "AgvnesForm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();
