@@ -49,12 +49,6 @@ QString HtmlText(const QString &text)
         case '>':
             html += QStringLiteral("&gt;");
             break;
-        case '"':
-            html += QStringLiteral("&quot;");
-            break;
-        case '\'':
-            html += QStringLiteral("&#39;");
-            break;
         default: {
             const QString one = QString::fromUcs4(&ch, 1);
             html += FitsCodePage(one, CodePage::Windows1253) ? one : QStringLiteral("&#%1;").arg(uint(ch));

@@ -6,9 +6,9 @@
 
 namespace tav::report {
 
-// Text as a web page shows it: &, <, > and both quotes become entities, and a character that the
-// page's code page (1253) cannot hold becomes a numeric character reference, so nothing turns
-// into '?'.
+// Text as a web page shows it: &, < and > become entities, and a character that the page's code
+// page (1253) cannot hold becomes a numeric character reference, so nothing turns into '?'. The
+// pages put names only between tags, never into attributes, so quotes stay as they are.
 QString HtmlText(const QString &text);
 
 // The common head lines of every web page: the content type (code page 1253) and no-cache lines,

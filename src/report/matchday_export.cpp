@@ -1,0 +1,136 @@
+#include "report/matchday_export.h"
+
+#include "data/data_module.h"
+#include "platform/core/format.h"
+#include "report/html_page.h"
+#include "report/text_export.h"
+
+#include <QDate>
+
+namespace tav::report {
+
+namespace {
+
+// The matches in the order "DiorgNo;Agvnistikh;Omilos;Date", as the match list shows them.
+const char *const kMatchIndex = "MainInd";
+
+struct TMatchdayTexts
+{
+    const char *MatchdayLine; // %1: the matchday
+    const char *HeadingFormat;
+    const char *LineFormat;
+    const char *Date;
+    const char *Teams;
+    const char *Score;
+};
+
+TMatchdayTexts TextsOf(TExportLanguage language)
+{
+    switch (language) {
+    case TExportLanguage::Greek:
+        return {"Αγωνιστική %1η", "%-10s %-41S %-5s", "%-10s %-20S-%-20s %-5s",
+                "Ημερομηνία",     "Ομάδες",           "Σκόρ"};
+    case TExportLanguage::English:
+        return {"Week %1", "%-10s %-31S %-5s", "%-10s %-15S-%-15s %-5s", "Date", "Teams", "Result"};
+    case TExportLanguage::Italian:
+        return {"Giornata %1", "%-10s %-31S %-5s", "%-10s %-15S-%-15s %-5s", "Data", "Squadre", "Risult"};
+    }
+    return TextsOf(TExportLanguage::Greek);
+}
+
+QString Utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+void WriteTextLines(TTextExport &file, TExportLanguage language, const TMatchdayExport &matchday)
+{
+    const TMatchdayTexts texts = TextsOf(language);
+    file.WriteLine(matchday.Onomasia);
+    file.WriteLine(Utf8(texts.MatchdayLine).arg(matchday.Matchday));
+    file.WriteLine(
+        Format(Utf8(texts.HeadingFormat), {Utf8(texts.Date), Utf8(texts.Teams), Utf8(texts.Score)}));
+    for (const TMatchdayExportRow &row : matchday.Rows)
+        file.WriteLine(Format(Utf8(texts.LineFormat), {row.Date, row.Home, row.Away, row.Score}));
+    file.Close();
+}
+
+} // namespace
+
+void ApplyMatchdayRange(TTable &matches, const QVariant &dNo, int matchday, const QVariant &group)
+{
+    if (matches.IndexName() != QLatin1String(kMatchIndex))
+        matches.SetIndexName(QLatin1String(kMatchIndex));
+    matches.SetRange({dNo, matchday, group, QDate(1900, 1, 1)}, {dNo, matchday, group, QDate(2100, 1, 1)});
+}
+
+TMatchdayExport ReadMatchdayExport(TTavrolinDM &dm, const QString &matchday)
+{
+    TMatchdayExport result;
+    result.Onomasia = dm.Diorganvseis.FieldByName(QStringLiteral("Onomasia")).AsString();
+    result.Matchday = matchday;
+    TTable &matches = dm.Agvnes;
+    matches.DisableControls();
+    try {
+        for (matches.First(); !matches.Eof(); matches.Next())
+            result.Rows.append({matches.FieldByName(QStringLiteral("Date")).AsString(),
+                                matches.FieldByName(QStringLiteral("GName")).AsString(),
+                                matches.FieldByName(QStringLiteral("FName")).AsString(),
+                                matches.FieldByName(QStringLiteral("Omades")).AsString(),
+                                matches.FieldByName(QStringLiteral("Score")).AsString()});
+    } catch (...) {
+        matches.EnableControls();
+        throw;
+    }
+    matches.EnableControls();
+    return result;
+}
+
+void WriteMatchdayText(const QString &path, TExportLanguage language, const TMatchdayExport &matchday)
+{
+    TTextExport file(path);
+    WriteTextLines(file, language, matchday);
+}
+
+void WriteMatchdayDosText(const QString &path, const TMatchdayExport &matchday)
+{
+    TTextExport file(path, TTextCode::Dos);
+    WriteTextLines(file, TExportLanguage::Greek, matchday);
+}
+
+void WriteMatchdayListing(const QString &path, const TMatchdayExport &matchday)
+{
+    TTextExport file(path);
+    const QChar tab(QLatin1Char('\t'));
+    for (const TMatchdayExportRow &row : matchday.Rows)
+        file.WriteLine(row.Date + tab + row.Home + tab + row.Away + tab + row.Score);
+    file.Close();
+}
+
+void WriteMatchdayPage(const QString &path, TExportLanguage language, const TMatchdayExport &matchday,
+                       bool keywords)
+{
+    const TMatchdayTexts texts = TextsOf(language);
+    THtmlPage page(path, matchday.Onomasia, keywords);
+    page.WriteLine(QStringLiteral("<center><H1>") + HtmlText(matchday.Onomasia) +
+                   QStringLiteral("</H1><DT>"));
+    page.WriteLine(QStringLiteral("<H1>") + HtmlText(Utf8(texts.MatchdayLine).arg(matchday.Matchday)) +
+                   QStringLiteral("</H1><DT>"));
+    page.WriteLine(QStringLiteral("<table border>"));
+    page.WriteLine(QStringLiteral(R"(<TR BGCOLOR="#ffff00">)"));
+    page.WriteLine(QStringLiteral("<TH>") + Utf8(texts.Date) + QStringLiteral("</TH><TH>") +
+                   Utf8(texts.Teams) + QStringLiteral("</TH><TH>") + Utf8(texts.Score) +
+                   QStringLiteral("</TH>"));
+    page.WriteLine(QStringLiteral("</TR>"));
+    for (const TMatchdayExportRow &row : matchday.Rows) {
+        page.WriteLine(QStringLiteral("<TR>"));
+        page.WriteLine(QStringLiteral(R"(<TD><P ALIGN="CENTER">)") + HtmlText(row.Date) +
+                       QStringLiteral("</TD>") + QStringLiteral("<TD>") + HtmlText(row.Teams) +
+                       QStringLiteral("</TD>") + QStringLiteral(R"(<TD><P ALIGN="CENTER">)") +
+                       HtmlText(row.Score) + QStringLiteral("</TD></TR>"));
+    }
+    page.WriteLine(QStringLiteral("</table>"));
+    page.Close();
+}
+
+} // namespace tav::report
