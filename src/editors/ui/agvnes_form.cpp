@@ -184,7 +184,7 @@ void TAgvnesForm::BuildPanel1()
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(670 + (i % 4) * 100, i < 4 ? 8 : 50, 96, 30);
     // The windows these buttons open are not part of the program yet.
-    for (QPushButton *button : {Button1, Button2, Button3, BtnForma, SaveButton})
+    for (QPushButton *button : {Button1, Button2, Button3, BtnForma})
         button->setEnabled(false);
 
     Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
@@ -193,6 +193,7 @@ void TAgvnesForm::BuildPanel1()
     connect(FromDateButton, &QToolButton::clicked, this, &TAgvnesForm::FromDateButtonClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &TAgvnesForm::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TAgvnesForm::BitBtn1Click);
+    connect(SaveButton, &QPushButton::clicked, this, &TAgvnesForm::SaveButtonClick);
     connect(BtnBack, &QPushButton::clicked, this, &TAgvnesForm::BtnBackClick);
     connect(BaumButton, &QPushButton::clicked, this, &TAgvnesForm::BaumButtonClick);
 }

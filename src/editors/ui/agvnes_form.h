@@ -90,6 +90,8 @@ public:
     void DBGrid1DrawColumnCell(const TRect &Rect, int DataCol, TColumn &Column, TGridDrawState State,
                                TCanvas &Canvas);
     void BitBtn1Click();
+    // Saves the listed matchday as the files the export options ask for, in their languages.
+    void SaveButtonClick();
     void BtnBackClick();
     // The league table of the listed league matchday, and the head-to-head popups of the match
     // under the grid cursor.

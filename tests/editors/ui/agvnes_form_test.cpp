@@ -5,6 +5,7 @@
 #include "platform/ui/db_grid.h"
 #include "platform/ui/printer.h"
 #include "platform/ui/up_down_edit.h"
+#include "shared/file_save_form.h"
 #include "support/column_bands_check.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
@@ -13,12 +14,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -108,10 +113,68 @@ TEST_F(AgvnesFormTest, MenuShowsTheRememberedLeagueOnItsCurrentMatchday)
     // Six teams, two rounds.
     EXPECT_EQ(form.AgvnEdit->Max(), 10);
     EXPECT_TRUE(form.BaumButton->isEnabled());
-    for (QPushButton *button : {form.Button1, form.Button2, form.Button3, form.BtnForma, form.SaveButton})
+    for (QPushButton *button : {form.Button1, form.Button2, form.Button3, form.BtnForma})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    EXPECT_TRUE(form.SaveButton->isEnabled());
     EXPECT_TRUE(form.BitBtn1->isEnabled());
     EXPECT_EQ(messages.Count(), 0);
+}
+
+// Confirms the export options with Greek and English, text, page and listing, under the name alpha.
+void AnswerExportOptions()
+{
+    QTimer::singleShot(0, [] {
+        TFileSaveForm *options = FileSaveForm();
+        options->CheckBoxIt->setChecked(false);
+        options->CheckBoxTxt->setChecked(true);
+        options->CheckBoxDoc->setChecked(true);
+        options->FNameEdit->setText("alpha");
+        QTest::mouseClick(options->OkBtn, Qt::LeftButton);
+    });
+}
+
+TEST_F(AgvnesFormTest, SaveButtonWritesTheChosenFilesOfTheMatchdayAndLeavesTheListAsItWas)
+{
+    TAgvnesForm &form = ShowFromMenu("Α Εθνική");
+    AnswerExportOptions();
+    QTest::mouseClick(form.SaveButton, Qt::LeftButton);
+
+    const QDir home(CurrentTestFolders().ProgramHome());
+    for (const char *file :
+         {"GR/txt/alpha.txt", "GR/dos/alpha.txt", "EN/txt/alpha.txt", "GR/QXpress/alpha.doc",
+          "EN/QXpress/alpha.doc", "htm/grpa02n.html", "htm/enpa02n.html"})
+        EXPECT_TRUE(QFile::exists(home.filePath(file))) << file;
+    for (const char *file : {"IT/txt/alpha.txt", "htm/itpa02n.html"})
+        EXPECT_FALSE(QFile::exists(home.filePath(file))) << file;
+    QFile listing(home.filePath("GR/QXpress/alpha.doc"));
+    ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(listing.readAll().count("\r\n"), 2);
+    // Back in Greek on the same matchday.
+    ASSERT_EQ(Listed(), 2);
+    EXPECT_EQ(HomeTeamAt(0), TeamName(aNo, 2));
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(AgvnesFormTest, AFileThatCannotBeWrittenIsReportedAndTheNamesComeBackInGreek)
+{
+    TAgvnesForm &form = ShowFromMenu("Α Εθνική");
+    // A file where the English text folder should be.
+    const QDir home(CurrentTestFolders().ProgramHome());
+    ASSERT_TRUE(home.mkpath("EN"));
+    QFile blocker(home.filePath("EN/txt"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    AnswerExportOptions();
+    QTest::mouseClick(form.SaveButton, Qt::LeftButton);
+
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Last().text, "Δεν είναι δυνατή η δημιουργία του φακέλου " +
+                                        QDir::toNativeSeparators(home.filePath("EN/txt")));
+    EXPECT_TRUE(QFile::exists(home.filePath("GR/txt/alpha.txt")));
+    EXPECT_FALSE(QFile::exists(home.filePath("htm/enpa02n.html")));
+    ASSERT_EQ(Listed(), 2);
+    EXPECT_EQ(HomeTeamAt(0), TeamName(aNo, 2));
 }
 
 TEST_F(AgvnesFormTest, MatchdayEditAndUpDownReloadTheList)
