@@ -6,6 +6,7 @@
 #include "report/text_export.h"
 
 #include <QDate>
+#include <QScopeGuard>
 
 namespace tav::report {
 
@@ -71,18 +72,13 @@ TMatchdayExport ReadMatchdayExport(TTavrolinDM &dm, const QString &matchday)
     result.Matchday = matchday;
     TTable &matches = dm.Agvnes;
     matches.DisableControls();
-    try {
-        for (matches.First(); !matches.Eof(); matches.Next())
-            result.Rows.append({matches.FieldByName(QStringLiteral("Date")).AsString(),
-                                matches.FieldByName(QStringLiteral("GName")).AsString(),
-                                matches.FieldByName(QStringLiteral("FName")).AsString(),
-                                matches.FieldByName(QStringLiteral("Omades")).AsString(),
-                                matches.FieldByName(QStringLiteral("Score")).AsString()});
-    } catch (...) {
-        matches.EnableControls();
-        throw;
-    }
-    matches.EnableControls();
+    const auto release = qScopeGuard([&matches] { matches.EnableControls(); });
+    for (matches.First(); !matches.Eof(); matches.Next())
+        result.Rows.append({matches.FieldByName(QStringLiteral("Date")).AsString(),
+                            matches.FieldByName(QStringLiteral("GName")).AsString(),
+                            matches.FieldByName(QStringLiteral("FName")).AsString(),
+                            matches.FieldByName(QStringLiteral("Omades")).AsString(),
+                            matches.FieldByName(QStringLiteral("Score")).AsString()});
     return result;
 }
 

@@ -65,15 +65,20 @@ QString CompetitionFileCode(TTavrolinDM &dm, const QString &group, TSubLetterCas
     for (TTable *table : {&dm.Krath, &dm.Kathgories, &dm.Diorganvseis})
         tav::data::OpenIfClosed(*table);
     const TDataSet &competition = dm.Diorganvseis;
-    const QVariant katNo = competition.FieldByName(QStringLiteral("KatNo")).Value();
-    const QVariant country = dm.Kathgories.Lookup(QStringLiteral("KatNo"), {katNo}, QStringLiteral("Kratos"));
+    // The category's country and code in one look-up.
+    const QVariantList category =
+        dm.Kathgories
+            .Lookup(QStringLiteral("KatNo"), {competition.FieldByName(QStringLiteral("KatNo")).Value()},
+                    QStringLiteral("Kratos;Kode"))
+            .toList();
     TCompetitionCodeParts parts;
     parts.Typos = competition.FieldByName(QStringLiteral("Typos")).AsInteger();
-    parts.CategoryCode =
-        dm.Kathgories.Lookup(QStringLiteral("KatNo"), {katNo}, QStringLiteral("Kode")).toString();
-    if (!country.isNull())
-        parts.CountryCode =
-            dm.Krath.Lookup(QStringLiteral("RecNo"), {country}, QStringLiteral("Kode")).toString();
+    if (category.size() == 2) {
+        parts.CategoryCode = category.at(1).toString();
+        if (!category.at(0).isNull())
+            parts.CountryCode =
+                dm.Krath.Lookup(QStringLiteral("RecNo"), {category.at(0)}, QStringLiteral("Kode")).toString();
+    }
     parts.Group = group;
     return CompetitionFileCode(parts, subLetterCase);
 }

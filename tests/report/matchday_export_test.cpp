@@ -1,14 +1,11 @@
 #include "report/matchday_export.h"
 
 #include "platform/core/codepage.h"
-#include "platform/core/message_recorder.h"
 #include "report/name_language.h"
-#include "support/data_module_test_base.h"
+#include "report/report_data_test.h"
 #include "support/qstring_printer.h"
 
 #include <QFile>
-
-#include <memory>
 
 using namespace tav::report;
 
@@ -16,22 +13,14 @@ namespace {
 
 // Matchday 5 of a league: one match played, one not yet, whose home club's name is longer than
 // its column.
-class MatchdayExportTest : public DataModuleTestBase
+class MatchdayExportTest : public ReportDataTest
 {
 protected:
     void SetUp() override
     {
-        RegisterTestAlias();
-        dm_ = std::make_unique<TTavrolinDM>();
-        for (TTable *table : SharedTables())
-            table->Open();
+        ReportDataTest::SetUp();
         const int greece = AddCountry("Ελλάδα");
-        Post(Dm().Kathgories, {{"GrName", "Α' Εθνική"},
-                               {"EnName", "Super League"},
-                               {"ItName", "Serie A"},
-                               {"Kratos", greece},
-                               {"Typos", 0}});
-        dNo_ = AddCompetition(Dm().Kathgories.FieldByName("KatNo").AsInteger(), "2004-05", 4);
+        dNo_ = AddCompetition(AddLeagueInThreeLanguages(greece), "2004-05", 4);
         const int aris = AddCompetitionTeam(dNo_, AddTeam(greece, "Άρης", "Aris"));
         const int paok = AddCompetitionTeam(dNo_, AddTeam(greece, "ΠΑΟΚ", "PAOK"));
         const int olympiakos =
@@ -40,8 +29,6 @@ protected:
         AddMatch(dNo_, 5, aris, paok, QDate(2004, 9, 12), 2, 1, {});
         AddMatch(dNo_, 6, paok, aris, QDate(2004, 9, 26), 0, 0, {});
     }
-
-    TTavrolinDM &Dm() override { return *dm_; }
 
     TMatchdayExport ReadMatchday()
     {
@@ -76,10 +63,6 @@ protected:
     };
 
     int dNo_ = 0;
-
-private:
-    MessageRecorder messages_;
-    std::unique_ptr<TTavrolinDM> dm_;
 };
 
 TEST_F(MatchdayExportTest, GreekTextAndItsDosCopyAreWrittenByteForByte)

@@ -1,10 +1,8 @@
 #include "report/name_language.h"
 
 #include "platform/core/errors.h"
-#include "platform/core/message_recorder.h"
-#include "support/data_module_test_base.h"
+#include "report/report_data_test.h"
 
-#include <memory>
 #include <stdexcept>
 
 using namespace tav::report;
@@ -13,28 +11,18 @@ namespace {
 
 // One competition of a category named in three languages, with one match between two teams that
 // have Greek and Latin names.
-class NameLanguageTest : public DataModuleTestBase
+class NameLanguageTest : public ReportDataTest
 {
 protected:
     void SetUp() override
     {
-        RegisterTestAlias();
-        dm_ = std::make_unique<TTavrolinDM>();
-        for (TTable *table : SharedTables())
-            table->Open();
+        ReportDataTest::SetUp();
         const int greece = AddCountry("Ελλάδα");
-        Post(Dm().Kathgories, {{"GrName", "Α' Εθνική"},
-                               {"EnName", "Super League"},
-                               {"ItName", "Serie A"},
-                               {"Kratos", greece},
-                               {"Typos", 0}});
-        const int dNo = AddCompetition(Dm().Kathgories.FieldByName("KatNo").AsInteger(), "2004-05", 2);
+        const int dNo = AddCompetition(AddLeagueInThreeLanguages(greece), "2004-05", 2);
         const int home = AddCompetitionTeam(dNo, AddTeam(greece, "Άρης", "Aris"));
         const int away = AddCompetitionTeam(dNo, AddTeam(greece, "ΠΑΟΚ", "PAOK"));
         AddMatch(dNo, 1, home, away, QDate(2004, 9, 12), 2, 1);
     }
-
-    TTavrolinDM &Dm() override { return *dm_; }
 
     // The competition's display name, and the names of the match as a page shows them.
     QStringList Names()
@@ -45,11 +33,6 @@ protected:
     }
 
     const QStringList Greek{"2004-05, Α' Εθνική", "Άρης", "ΠΑΟΚ", "Άρης - ΠΑΟΚ"};
-
-private:
-    // The competition rule asks before storing; the box answers with its default button.
-    MessageRecorder messages_;
-    std::unique_ptr<TTavrolinDM> dm_;
 };
 
 } // namespace

@@ -1,10 +1,7 @@
 #include "report/page_names.h"
 
 #include "platform/core/errors.h"
-#include "platform/core/message_recorder.h"
-#include "support/data_module_test_base.h"
-
-#include <memory>
+#include "report/report_data_test.h"
 
 using namespace tav::report;
 
@@ -79,19 +76,9 @@ TEST(FileNameTest, ProposedNamesAndCheckedNames)
 }
 
 // The code of the competition under the cursor, looked up through its category and country.
-class CompetitionFileCodeOfCursorTest : public DataModuleTestBase
+class CompetitionFileCodeOfCursorTest : public ReportDataTest
 {
 protected:
-    void SetUp() override
-    {
-        RegisterTestAlias();
-        dm_ = std::make_unique<TTavrolinDM>();
-        for (TTable *table : SharedTables())
-            table->Open();
-    }
-
-    TTavrolinDM &Dm() override { return *dm_; }
-
     int AddCountryWithCode(const QString &name, const QString &code)
     {
         Post(Dm().Krath, {{"Name", name}, {"Kode", code}});
@@ -103,10 +90,6 @@ protected:
         Post(Dm().Kathgories, {{"GrName", name}, {"Kratos", country}, {"Kode", code}, {"Typos", typos}});
         return Dm().Kathgories.FieldByName("KatNo").AsInteger();
     }
-
-private:
-    MessageRecorder messages_;
-    std::unique_ptr<TTavrolinDM> dm_;
 };
 
 TEST_F(CompetitionFileCodeOfCursorTest, ReadsTheCountryAndCategoryOfTheCompetitionUnderTheCursor)

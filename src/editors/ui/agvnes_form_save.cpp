@@ -66,14 +66,15 @@ void TAgvnesForm::SaveButtonClick()
     });
     try {
         const QString name = CheckedFileName(options.FNameEdit->text());
+        // League matches have no group; a cup's group also names its pages.
         const QString group = listedTypos_ == CupTypos ? OmilosEdit->Text() : QString();
+        const QVariant groupKey = listedTypos_ == CupTypos ? QVariant(StrToInt(group)) : QVariant();
         TNameLanguageSwitch names(dm, TExportLanguage::Greek);
         for (const TExportLanguage language : ExportLanguages) {
             if (!Ticked(options, language))
                 continue;
             names.Switch(language);
-            ApplyMatchdayRange(dm.Agvnes, listedDNo_, StrToInt(matchday),
-                               listedTypos_ == CupTypos ? QVariant(StrToInt(group)) : QVariant());
+            ApplyMatchdayRange(dm.Agvnes, listedDNo_, StrToInt(matchday), groupKey);
             const TMatchdayExport files = ReadMatchdayExport(dm, matchday);
             if (options.CheckBoxTxt->isChecked()) {
                 WriteMatchdayText(InFolder(TextFolder(language), name + ".txt"), language, files);
