@@ -1,8 +1,8 @@
 #include "shared/competition_chooser.h"
 
 #include "data/data_module.h"
-#include "platform/core/errors.h"
 #include "platform/core/message_service.h"
+#include "platform/ui/showing_errors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,16 +41,6 @@ constexpr int kPairGap = 8;
 QString Text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-template <class Action> void ShowingErrors(Action &&action)
-{
-    try {
-        action();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
 }
 
 // The first column of every row of the statement.

@@ -9,6 +9,7 @@
 #include "platform/db/data_source.h"
 #include "platform/ui/column_bands.h"
 #include "platform/ui/db_image.h"
+#include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -62,17 +63,6 @@ const QColor ChampionColor{0, 153, 0};
 QString Text(const char *text)
 {
     return QString::fromUtf8(text);
-}
-
-// Shows a database error in the engine's own words; the wait cursor has gone back with its scope.
-template <class Action> void ShowingErrors(Action &&action)
-{
-    try {
-        action();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
 }
 
 TUpDownEdit *NewUpDownEdit(int minimum, QWidget *parent)

@@ -17,6 +17,7 @@
 #include "platform/ui/db_grid.h"
 #include "platform/ui/db_image.h"
 #include "platform/ui/printer.h"
+#include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -511,7 +512,7 @@ void TAgvnesForm::DsAgvnesStateChange()
 void TAgvnesForm::SpeedButton1Click()
 {
     TTable &agvnes = TavrolinDM().Agvnes;
-    try {
+    ShowingErrors([&] {
         // Everything is read before anything changes: a bad entry changes nothing.
         const int matchday = StrToInt(AgvnEdit->Text());
         const std::optional<QTime> time = HeaderTime(TimeText());
@@ -520,10 +521,7 @@ void TAgvnesForm::SpeedButton1Click()
             ApplyMatchDateTime(agvnes, time, date);
         ApplyDateTimeToMatchday(agvnes, listedDNo_, matchday, time, date);
         agvnes.Refresh();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
+    });
 }
 
 void TAgvnesForm::FromDateButtonClick()
@@ -552,12 +550,7 @@ void TAgvnesForm::DBGrid1KeyPress(QChar &Key)
         return;
     }
     DBGrid1->SetSelectedIndex(kFirstGoalColumn);
-    try {
-        TavrolinDM().Agvnes.Next();
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
+    ShowingErrors([] { TavrolinDM().Agvnes.Next(); });
 }
 
 void TAgvnesForm::DBGrid1DrawColumnCell(const TRect &Rect, int DataCol, TColumn &Column, TGridDrawState State,

@@ -2,10 +2,9 @@
 
 #include "data/data_module.h"
 #include "editors/match_list_engine.h"
-#include "platform/core/errors.h"
 #include "platform/core/format.h"
-#include "platform/core/message_service.h"
 #include "platform/core/modal_result.h"
+#include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
 #include "report/export_folders.h"
@@ -64,7 +63,7 @@ void TAgvnesForm::SaveButtonClick()
             // A list that cannot be ranged again keeps the export's range of the same matchday.
         }
     });
-    try {
+    ShowingErrors([&] {
         const QString name = CheckedFileName(options.FNameEdit->text());
         // League matches have no group; a cup's group also names its pages.
         const QString group = listedTypos_ == CupTypos ? OmilosEdit->Text() : QString();
@@ -93,7 +92,5 @@ void TAgvnesForm::SaveButtonClick()
             if (options.CheckBoxDoc->isChecked())
                 WriteMatchdayListing(InFolder(QXpressFolder(language), name + ".doc"), files);
         }
-    } catch (const Exception &error) {
-        MessageDlg(error.Message(), mtError, {mbOK});
-    }
+    });
 }
