@@ -20,7 +20,8 @@ void Remember(const CompetitionChoice &choice)
     registry.WriteString(kSection, kNameP, choice.Season);
 }
 
-// Moves the data module's current competition to the pair; false when the pair names none.
+} // namespace
+
 bool LocateCompetition(TTavrolinDM &dm, const CompetitionChoice &choice)
 {
     if (choice.Category.trimmed().isEmpty() || choice.Season.trimmed().isEmpty())
@@ -31,8 +32,6 @@ bool LocateCompetition(TTavrolinDM &dm, const CompetitionChoice &choice)
     OpenIfClosed(dm.Diorganvseis);
     return dm.Diorganvseis.Locate(QStringLiteral("KatNo;Periodos"), {katNo, choice.Season});
 }
-
-} // namespace
 
 CompetitionChoice CurrentChoice()
 {

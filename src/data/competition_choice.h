@@ -32,6 +32,11 @@ CompetitionChoice CurrentChoice();
 // categories and competitions when they are closed; database errors propagate.
 bool Choose(TTavrolinDM &dm, const CompetitionChoice &choice);
 
+// Moves the data module's current competition to the competition the pair names, without making
+// it the remembered choice (the bulk exports walk many competitions this way). False when the pair
+// names none; the cursor then stays where it was. Opens the categories and competitions when closed.
+bool LocateCompetition(TTavrolinDM &dm, const CompetitionChoice &choice);
+
 // Choose with the remembered category and another season.
 bool ChooseSeason(TTavrolinDM &dm, const QString &season);
 
