@@ -308,6 +308,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N19Click"), {&TFrmMain::N19Click, kReadsData}},
         {QStringLiteral("N21Click"), {&TFrmMain::N21Click, kReadsData}},
         {QStringLiteral("N22Click"), {&TFrmMain::N22Click, kReadsData}},
+        {QStringLiteral("HTML1Click"), {&TFrmMain::HTML1Click, kReadsData}},
     };
     return handlers;
 }

@@ -68,6 +68,7 @@ public:
     void N19Click();
     void N21Click();
     void N22Click();
+    void HTML1Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;
