@@ -2,7 +2,10 @@
 
 #include "data/data_module.h"
 #include "platform/core/format.h"
+#include "report/export_folders.h"
 #include "report/html_page.h"
+#include "report/name_language.h"
+#include "report/page_names.h"
 #include "report/text_export.h"
 
 #include <QDate>
@@ -54,6 +57,11 @@ void WriteTextLines(TTextExport &file, TExportLanguage language, const TMatchday
     for (const TMatchdayExportRow &row : matchday.Rows)
         file.WriteLine(Format(Utf8(texts.LineFormat), {row.Date, row.Home, row.Away, row.Score}));
     file.Close();
+}
+
+QString InFolder(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -127,6 +135,35 @@ void WriteMatchdayPage(const QString &path, TExportLanguage language, const TMat
     }
     page.WriteLine(QStringLiteral("</table>"));
     page.Close();
+}
+
+void WriteMatchdayFiles(TTavrolinDM &dm, TNameLanguageSwitch &names, TExportLanguage language,
+                        const TMatchdayChoice &matchday, const TMatchdayFileKinds &kinds)
+{
+    names.Switch(language);
+    // League matches have no group.
+    const QVariant group = matchday.Group.isEmpty() ? QVariant() : QVariant(StrToInt(matchday.Group));
+    ApplyMatchdayRange(dm.Agvnes, matchday.DNo, StrToInt(matchday.Matchday), group);
+    const TMatchdayExport files = ReadMatchdayExport(dm, matchday.Matchday);
+    if (kinds.Text) {
+        WriteMatchdayText(InFolder(TextFolder(language), kinds.FileName + ".txt"), language, files);
+        if (kinds.DosCopy && language == TExportLanguage::Greek)
+            WriteMatchdayDosText(InFolder(DosFolder(), kinds.FileName + ".txt"), files);
+    }
+    if (kinds.Page) {
+        const QString code = CompetitionFileCode(
+            dm, matchday.Group,
+            language == TExportLanguage::Greek ? TSubLetterCase::Lower : TSubLetterCase::AsStored);
+        WriteMatchdayPage(
+            InFolder(PageFolder(), PageFileName(language, code, TPageKind::MatchList, matchday.Matchday)),
+            language, files, kinds.Keywords);
+        if (!kinds.PageNumber.isEmpty())
+            WriteMatchdayPage(InFolder(NumberedPageFolder(),
+                                       PageFileName(language, code, TPageKind::MatchList, kinds.PageNumber)),
+                              language, files, kinds.Keywords);
+    }
+    if (kinds.Listing)
+        WriteMatchdayListing(InFolder(QXpressFolder(language), kinds.FileName + ".doc"), files);
 }
 
 } // namespace tav::report

@@ -31,6 +31,26 @@ struct TMatchdayExport
     QList<TMatchdayExportRow> Rows;
 };
 
+// One matchday of the competition under the data module's cursor, as an export names it.
+struct TMatchdayChoice
+{
+    QVariant DNo;
+    QString Matchday; // the matchday's text, as the match list's edit shows it
+    QString Group;    // a cup's group, which also names the pages; empty for every other competition
+};
+
+// The files of a matchday an export writes in one language.
+struct TMatchdayFileKinds
+{
+    QString FileName; // of the text, DOS and listing files, without folder or extension
+    bool Text = false;
+    bool DosCopy = false; // beside the Greek text
+    bool Page = false;
+    bool Keywords = false; // the page's search-word lines
+    bool Listing = false;
+    QString PageNumber; // when given, the page is written again into "htm1" under this number
+};
+
 // Restricts the matches to one matchday of a competition on the index "DiorgNo;Agvnistikh;Omilos;
 // Date"; the group is null for every competition but a cup.
 void ApplyMatchdayRange(TTable &matches, const QVariant &dNo, int matchday, const QVariant &group);
@@ -52,5 +72,14 @@ void WriteMatchdayListing(const QString &path, const TMatchdayExport &matchday);
 // The web page: the competition and matchday as headings and a table of date, teams and score.
 void WriteMatchdayPage(const QString &path, TExportLanguage language, const TMatchdayExport &matchday,
                        bool keywords);
+
+class TNameLanguageSwitch;
+
+// One language pass of a matchday export: switches the names to the language, narrows the matches
+// to the matchday and writes the chosen files into their folders. The web pages are named after
+// the competition; the Greek page lower-cases the code's sub-letter, the others keep it as stored.
+// A file that cannot be written raises EInOutError naming it; the files written before it stay.
+void WriteMatchdayFiles(TTavrolinDM &dm, TNameLanguageSwitch &names, TExportLanguage language,
+                        const TMatchdayChoice &matchday, const TMatchdayFileKinds &kinds);
 
 } // namespace tav::report

@@ -357,6 +357,8 @@ void TAgvnesForm::SetOpeners(TMatchListOpeners openers)
 
 void TAgvnesForm::LoadMatchday(QObject *Sender)
 {
+    if (bulkExporting_)
+        return;
     TWaitCursor wait;
     try {
         const TSeasonRange range = MatchdaySeasonRange(PeriodCombo->currentText(), DiorgCombo->currentText());

@@ -30,6 +30,9 @@ class TUpDownEdit;
 namespace tav::editors {
 struct TSeasonRange;
 }
+namespace tav::report {
+enum class TMassMatchdays;
+}
 
 // What a window that brings up the match list on its own choice hands over: its category and
 // season lists with the texts chosen in them, and its matchday text.
@@ -92,6 +95,12 @@ public:
     void BitBtn1Click();
     // Saves the listed matchday as the files the export options ask for, in their languages.
     void SaveButtonClick();
+    // The bulk exports the main window runs after the bulk-export dialog: the current matchday and
+    // the two following ones, or every matchday, of each competition ticked in the dialog, in its
+    // languages and kinds of file. The matchday edit shows each matchday while it is written; the
+    // list then shows its own matchday again, in Greek. A file that cannot be written is reported.
+    void ExportCurrentMatchdays();
+    void ExportAllMatchdays();
     void BtnBackClick();
     // The league table of the listed league matchday, and the head-to-head popups of the match
     // under the grid cursor.
@@ -154,6 +163,7 @@ private:
     void SetMatchdayRange(const tav::editors::TSeasonRange &range, int typos);
     void ShowFlag();
     void SetMatchdayText(const QString &text);
+    void ExportMatchdays(tav::report::TMassMatchdays span);
 
     // The competition last listed, whose number and type new rows and the apply command use.
     QVariant listedDNo_;
@@ -163,6 +173,9 @@ private:
     QString choiceMatchday_;
     TDataSetState lastState_ = TDataSetState::dsInactive;
     TMatchListOpeners openers_;
+    // While a bulk export walks other competitions, the changes it makes to the matchday edit must
+    // not reload the list.
+    bool bulkExporting_ = false;
 };
 
 // The program's match list, created on first use; it lives to the end of the program.

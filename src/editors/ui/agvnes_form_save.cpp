@@ -2,12 +2,10 @@
 
 #include "data/data_module.h"
 #include "editors/match_list_engine.h"
-#include "platform/core/format.h"
 #include "platform/core/modal_result.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
-#include "report/export_folders.h"
 #include "report/matchday_export.h"
 #include "report/name_language.h"
 #include "report/page_names.h"
@@ -36,11 +34,6 @@ bool Ticked(const TFileSaveForm &options, TExportLanguage language)
     return false;
 }
 
-QString InFolder(const QString &folder, const QString &name)
-{
-    return folder + QLatin1Char('/') + name;
-}
-
 } // namespace
 
 void TAgvnesForm::SaveButtonClick()
@@ -64,33 +57,19 @@ void TAgvnesForm::SaveButtonClick()
         }
     });
     ShowingErrors([&] {
-        const QString name = CheckedFileName(options.FNameEdit->text());
-        // League matches have no group; a cup's group also names its pages.
-        const QString group = listedTypos_ == CupTypos ? OmilosEdit->Text() : QString();
-        const QVariant groupKey = listedTypos_ == CupTypos ? QVariant(StrToInt(group)) : QVariant();
+        // A cup's group also names its pages.
+        const TMatchdayChoice listed{listedDNo_, matchday,
+                                     listedTypos_ == CupTypos ? OmilosEdit->Text() : QString()};
+        TMatchdayFileKinds kinds;
+        kinds.FileName = CheckedFileName(options.FNameEdit->text());
+        kinds.Text = options.CheckBoxTxt->isChecked();
+        kinds.DosCopy = true;
+        kinds.Page = options.CheckBoxHtm->isChecked();
+        kinds.Keywords = true;
+        kinds.Listing = options.CheckBoxDoc->isChecked();
         TNameLanguageSwitch names(dm, TExportLanguage::Greek);
-        for (const TExportLanguage language : ExportLanguages) {
-            if (!Ticked(options, language))
-                continue;
-            names.Switch(language);
-            ApplyMatchdayRange(dm.Agvnes, listedDNo_, StrToInt(matchday), groupKey);
-            const TMatchdayExport files = ReadMatchdayExport(dm, matchday);
-            if (options.CheckBoxTxt->isChecked()) {
-                WriteMatchdayText(InFolder(TextFolder(language), name + ".txt"), language, files);
-                if (language == TExportLanguage::Greek)
-                    WriteMatchdayDosText(InFolder(DosFolder(), name + ".txt"), files);
-            }
-            if (options.CheckBoxHtm->isChecked()) {
-                // The Greek page lower-cases the category's letter, the others keep it as stored.
-                const QString code = CompetitionFileCode(
-                    dm, group,
-                    language == TExportLanguage::Greek ? TSubLetterCase::Lower : TSubLetterCase::AsStored);
-                WriteMatchdayPage(
-                    InFolder(PageFolder(), PageFileName(language, code, TPageKind::MatchList, matchday)),
-                    language, files, true);
-            }
-            if (options.CheckBoxDoc->isChecked())
-                WriteMatchdayListing(InFolder(QXpressFolder(language), name + ".doc"), files);
-        }
+        for (const TExportLanguage language : ExportLanguages)
+            if (Ticked(options, language))
+                WriteMatchdayFiles(dm, names, language, listed, kinds);
     });
 }
