@@ -98,7 +98,8 @@ public:
     // The bulk exports the main window runs after the bulk-export dialog: the current matchday and
     // the two following ones, or every matchday, of each competition ticked in the dialog, in its
     // languages and kinds of file. The matchday edit shows each matchday while it is written; the
-    // list then shows its own matchday again, in Greek. A file that cannot be written is reported.
+    // list then shows its own matchday again, in Greek. A file that cannot be written raises
+    // EInOutError naming it, which ends the whole bulk run; the files written before it stay.
     void ExportCurrentMatchdays();
     void ExportAllMatchdays();
     void BtnBackClick();

@@ -1,7 +1,6 @@
 #include "editors/ui/agvnes_form.h"
 
 #include "data/data_module.h"
-#include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "report/matchday_mass_export.h"
 #include "shared/mass_save_form.h"
@@ -53,8 +52,6 @@ void TAgvnesForm::ExportMatchdays(TMassMatchdays span)
         SetMatchdayText(ownMatchday);
         LoadMatchday(this);
     });
-    ShowingErrors([&] {
-        ExportMassMatchdays(TavrolinDM(), span, choice,
-                            [this](const QString &matchday) { SetMatchdayText(matchday); });
-    });
+    ExportMassMatchdays(TavrolinDM(), span, choice,
+                        [this](const QString &matchday) { SetMatchdayText(matchday); });
 }

@@ -1,5 +1,7 @@
 #include "editors/agvnes_form_fixture.h"
 #include "editors/ui/agvnes_form.h"
+
+#include "platform/ui/command_guard.h"
 #include "platform/ui/db_grid.h"
 #include "platform/ui/up_down_edit.h"
 #include "shared/mass_save_form.h"
@@ -158,7 +160,8 @@ TEST_F(AgvnesFormMassExportTest, AFileThatCannotBeWrittenIsReportedAndTheListCom
     // A folder where the English page of matchday 13 should be.
     ASSERT_TRUE(QDir(Home()).mkpath("htm/engrpAa13n.html"));
     ConfirmDialog({"Α Εθνική", "Β Εθνική"});
-    form.ExportCurrentMatchdays();
+    // The main window runs the export as a guarded command, which shows the error.
+    EXPECT_FALSE(RunGuarded([&form] { form.ExportCurrentMatchdays(); }));
 
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.Last().text, "Δεν είναι δυνατό το άνοιγμα του αρχείου " +
