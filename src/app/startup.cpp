@@ -28,6 +28,7 @@
 #include "platform/ui/command_guard.h"
 #include "platform/ui/progress_dialog.h"
 #include "shared/file_save_form.h"
+#include "shared/mass_save_form.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -75,12 +76,13 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
 {
     // Creating them reads nothing: each opens its tables when it is first shown.
     static const std::vector<TStartupWindow> windows = {
-        {"PeriodForm", Create<PeriodForm>},     {"KatEditForm", Create<KatEditForm>},
-        {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
-        {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
-        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
-        {"BaumForm", CreateBaumForm},           {"FileSaveForm", Create<FileSaveForm>},
-        {"BrDateForm", Create<BrDateForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"PeriodForm", Create<PeriodForm>},       {"KatEditForm", Create<KatEditForm>},
+        {"KrathForm", Create<KrathForm>},         {"OmadesForm", Create<OmadesForm>},
+        {"AgvnesForm1", Create<AgvnesForm1>},     {"ProistoriaForm", Create<ProistoriaForm>},
+        {"MassSaveForm", Create<MassSaveForm>},   {"AgvnEnhmForm", Create<AgvnEnhmForm>},
+        {"AboutDlgA", Create<AboutDlgA>},         {"BaumForm", CreateBaumForm},
+        {"FileSaveForm", Create<FileSaveForm>},   {"BrDateForm", Create<BrDateForm>},
+        {"AgvnesForm", Create<LinkedAgvnesForm>},
     };
     return windows;
 }

@@ -13,7 +13,6 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 // "Μαζικό σώσιμο Πρωταθλημάτων": the choices of a bulk export — one season, the competitions of
 // that season ticked in a list, the languages, the kinds of file, how pages are numbered and which
@@ -78,6 +77,9 @@ public:
     QPushButton *BtnLoad;
     QPushButton *BitBtn1;
     QPushButton *BitBtn2;
+    // The file dialogs of the list buttons, in the folder "LISTES".
+    QFileDialog *SaveDialog1;
+    QFileDialog *OpenDialog1;
 
 public slots:
     void reject() override;
