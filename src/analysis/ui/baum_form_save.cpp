@@ -1,6 +1,7 @@
 #include "analysis/ui/baum_form.h"
 
 #include "analysis/standings_sort.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/modal_result.h"
 #include "platform/ui/showing_errors.h"
@@ -10,6 +11,7 @@
 #include "report/name_language.h"
 #include "report/page_names.h"
 #include "shared/file_save_form.h"
+#include "shared/mass_save_form.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -81,6 +83,33 @@ void TBaumForm::Button1Click()
             if (Ticked(options, language))
                 choice.Languages.append(language);
         WriteTableFiles(choice, CheckedFileName(options.FNameEdit->text()), false, false);
+    });
+}
+
+void TBaumForm::ExportAll(bool special)
+{
+    const TMassSaveForm &mass = *MassSaveForm();
+    TExportChoice choice{
+        mass.CheckBoxTxt->isChecked(), mass.CheckBoxHtm->isChecked(), mass.CheckBoxDoc->isChecked(), {}};
+    for (const TExportLanguage language : ExportLanguages)
+        if (mass.LanguageTicked(language))
+            choice.Languages.append(language);
+    TTavrolinDM &dm = TavrolinDM();
+    ShowingErrors([&] {
+        for (const QString &category : mass.TickedCompetitions()) {
+            // A competition without a record for the season is passed over, and so is a cup: it
+            // has no table, and the table in memory is another competition's.
+            if (!tav::data::LocateCompetition(dm, {category, mass.Season()}) ||
+                dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger() != 0)
+                continue;
+            LoadCompetition(dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger());
+            ShowLoadedRound(dm.GetCurrAgvnistikh());
+            if (!ShowsTable())
+                continue;
+            const QString name = CheckedFileName(
+                ProposedFileName(CompetitionField(dm, "FileName"), ViewLetter, AgvnEdit->Text()));
+            WriteTableFiles(choice, name, mass.NumberedPages(), special);
+        }
     });
 }
 

@@ -7,15 +7,18 @@
 #include "platform/ui/printer.h"
 #include "platform/ui/up_down_edit.h"
 #include "shared/file_save_form.h"
+#include "shared/mass_save_form.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 #include "support/test_environment.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -233,6 +236,87 @@ TEST_F(BaumFormSaveTest, TypedNamesCannotLeaveTheirFolder)
     form->Button1Click();
     EXPECT_TRUE(QFile::exists(Home("GR/txt/.._.._outside.txt")));
     EXPECT_FALSE(QFile::exists(Home("../outside.txt")));
+}
+
+// The bulk-export dialog on the season with the competitions ticked, every language, the web
+// pages and the text files, pages numbered by matchday or 1, 2, 3.
+void ChooseBulkExport(const QStringList &ticked, bool numbered)
+{
+    TMassSaveForm &mass = *MassSaveForm();
+    mass.FormCreate();
+    mass.PeriodCombo->setCurrentText(Season);
+    mass.PeriodComboChange();
+    for (const QString &name : ticked) {
+        const QList<QListWidgetItem *> items = mass.DiorgListBox->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        items.first()->setCheckState(Qt::Checked);
+    }
+    for (QCheckBox *box :
+         {mass.CheckBoxGR, mass.CheckBoxEn, mass.CheckBoxIt, mass.CheckBoxTxt, mass.CheckBoxHtm})
+        box->setChecked(true);
+    mass.CheckBoxDoc->setChecked(false);
+    mass.NumberButtons->button(numbered ? 1 : 0)->setChecked(true);
+}
+
+// Every file below the program folder.
+QStringList WrittenFiles()
+{
+    QStringList files;
+    const QDir home(CurrentTestFolders().ProgramHome());
+    for (const QString &folder : {"htm", "htm1", "GR/txt", "GR/dos", "EN/txt", "IT/txt"})
+        for (const QString &file : QDir(home.filePath(folder)).entryList(QDir::Files))
+            files.append(folder + "/" + file);
+    return files;
+}
+
+TEST_F(BaumFormSaveTest, BulkExportWritesTheTickedLeaguesAndPassesOverCups)
+{
+    struct Case
+    {
+        const char *name;
+        QStringList ticked;
+        bool numbered;
+        bool special;
+        QStringList files;
+    };
+    const Case cases[] = {
+        {"a cup alone", {CupCategory}, false, true, {}},
+        {"by matchday",
+         {Category, CupCategory},
+         false,
+         false,
+         {"htm/engrpab03n.html", "htm/grgrpab03n.html", "htm/itgrpab03n.html", "GR/txt/superb3.txt",
+          "GR/dos/superb3.txt", "EN/txt/superb3.txt", "IT/txt/superb3.txt"}},
+        {"numbered with the special orderings",
+         {CupCategory, Category},
+         true,
+         true,
+         {"htm1/engrpab01e.html", "htm1/engrpab01n.html", "htm1/grgrpab01e.html", "htm1/grgrpab01n.html",
+          "htm1/itgrpab01e.html", "htm1/itgrpab01n.html", "GR/txt/superb3.txt", "GR/dos/superb3.txt",
+          "EN/txt/superb3.txt", "IT/txt/superb3.txt"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(CurrentTestFolders().ProgramHome()).removeRecursively();
+        ChooseBulkExport(c.ticked, c.numbered);
+        form->ExportAll(c.special);
+        EXPECT_EQ(WrittenFiles(), c.files);
+        EXPECT_EQ(messages_.Texts(), QStringList());
+        ExpectGreekNames();
+    }
+    // Each language's orderings start from the computed table, so every page shows the same tables.
+    const QStringList greek = Lines("htm1/grgrpab01e.html");
+    EXPECT_EQ(greek.count("<table border>"), 14);
+    EXPECT_EQ(greek.count("</table><br><hr><br>"), 14);
+    EXPECT_EQ(greek.count(R"(<TH><font color = "#ff0000">Ν</font></TH>)"), 3); // wins, home and away wins
+    EXPECT_TRUE(greek.contains("<center><H2>Ειδικές Βαθμολογίες</H2><DT>"));
+    EXPECT_EQ(Lines("htm1/engrpab01e.html")
+                  .count("<TR><TD colspan=23>Team " + Latin(4) + ", has -2 points</TD></TR>"),
+              14);
+    // The table page was written in the computed order, and the window shows it again.
+    EXPECT_TRUE(Lines("GR/txt/superb3.txt")[4].startsWith("  1 " + Greek(1)));
+    EXPECT_EQ(form->windowTitle(), "Βαθμολογία");
+    EXPECT_EQ(GridNames(), (QStringList{Greek(1), Greek(3), Greek(4), Greek(2)}));
 }
 
 TEST_F(BaumFormSaveTest, PrintButtonPrintsTheTableWithItsPageHead)
