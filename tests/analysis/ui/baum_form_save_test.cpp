@@ -263,7 +263,7 @@ QStringList WrittenFiles()
 {
     QStringList files;
     const QDir home(CurrentTestFolders().ProgramHome());
-    for (const QString &folder : {"htm", "htm1", "GR/txt", "GR/dos", "EN/txt", "IT/txt"})
+    for (const QString &folder : QStringList{"htm", "htm1", "GR/txt", "GR/dos", "EN/txt", "IT/txt"})
         for (const QString &file : QDir(home.filePath(folder)).entryList(QDir::Files))
             files.append(folder + "/" + file);
     return files;
