@@ -6,8 +6,6 @@ namespace tav::report {
 
 namespace {
 
-const QString ProductLabel = QStringLiteral("Tavrolin");
-
 const QString ContentTypeLine =
     QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1253\">");
 const QString PragmaLine = QStringLiteral("<meta http-equiv=\"pragma\" content=\"no-cache\">");
@@ -33,6 +31,11 @@ const QString KeywordLists[] = {
 };
 
 } // namespace
+
+QString ProductLabel()
+{
+    return QStringLiteral("Tavrolin");
+}
 
 QString HtmlText(const QString &text)
 {
@@ -73,7 +76,7 @@ void WriteHtmlMeta(TextFileWriter &F, bool Keywords)
 THtmlPage::THtmlPage(const QString &path, const QString &title, bool keywords) : file_(path)
 {
     file_.WriteLine(QStringLiteral("<HEAD>"));
-    file_.WriteLine(QStringLiteral("<TITLE>") + ProductLabel + QStringLiteral(" : ") + HtmlText(title) +
+    file_.WriteLine(QStringLiteral("<TITLE>") + ProductLabel() + QStringLiteral(" : ") + HtmlText(title) +
                     QStringLiteral("</TITLE>"));
     WriteHtmlMeta(file_, keywords);
     file_.WriteLine(QStringLiteral("</HEAD>"));

@@ -6,6 +6,9 @@
 
 namespace tav::report {
 
+// The program's name as its pages show it in their titles and closing lines.
+QString ProductLabel();
+
 // Text as a web page shows it: &, < and > become entities, and a character that the page's code
 // page (1253) cannot hold becomes a numeric character reference, so nothing turns into '?'. The
 // pages put names only between tags, never into attributes, so quotes stay as they are.

@@ -117,11 +117,8 @@ void TBaumForm::BuildControls()
     GlvsaButtons->button(0)->setChecked(true);
 
     AgvnButton = new QPushButton(Text(AgvnButtonCaption), this);
-    // Printing and saving the table are not part of the program yet.
     BBtnPrint = new QPushButton(Text(PrintCaption), this);
-    BBtnPrint->setEnabled(false);
     BBtnSave = new QPushButton(Text(SaveCaption), this);
-    BBtnSave->setEnabled(false);
 
     DataSource1 = new TDataSource(this);
     DataSource1->SetDataSet(&TavrolinDM().Krath);
@@ -184,6 +181,8 @@ void TBaumForm::Connect()
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(GlvsaButtons, &QButtonGroup::idClicked, this, [this] { GlvsaRadioClick(); });
     connect(AgvnButton, &QPushButton::clicked, this, [this] { AgvnButtonClick(); });
+    connect(BBtnPrint, &QPushButton::clicked, this, [this] { BBtnPrintClick(); });
+    connect(BBtnSave, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(HeaderControl2, &TColumnBands::BandClicked, this,
             [this](int section) { HeaderControl2SectionClick(section); });
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas) {

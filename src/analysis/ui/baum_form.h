@@ -2,6 +2,7 @@
 
 #include "analysis/standings_engine.h"
 #include "platform/ui/string_grid.h"
+#include "report/league_table_export.h"
 #include "shared/competition_chooser.h"
 
 #include <QWidget>
@@ -69,6 +70,18 @@ public:
     void AgvnButtonClick();
     void HeaderControl2SectionClick(int section);
     void SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas);
+    // The save button: the table as shown, in the languages and kinds of file the export options
+    // ask for. A file that cannot be written is reported; the names come back in Greek.
+    void Button1Click();
+    void BBtnPrintClick();
+
+    // The bulk export: the table of every ticked league of the bulk-export dialog's season at its
+    // current matchday, in the dialog's languages and kinds of file, with the page of the special
+    // orderings after each table page when special is set. Cups have no table and are skipped.
+    // An error is reported and ends the run; the files written before it stay.
+    void ExportAll(bool special);
+    // Prints the table as shown, with the page head of the competition and matchday.
+    void PrintTable();
 
     // --- controls ---
     // The category and season bar; the four controls below are its own.
@@ -121,6 +134,26 @@ private:
     void ReportSkippedMatches();
     void SetColumnWidths();
     void SetMatchday(int matchday);
+
+    // Whether the grid shows a table (a cup or a matchday without matches shows none).
+    bool ShowsTable() const;
+    // The kinds of file and languages of an export.
+    struct TExportChoice
+    {
+        bool Text = false;
+        bool Page = false;
+        bool QXpress = false;
+        QList<tav::report::TExportLanguage> Languages;
+    };
+    // The files of the table shown, for every language of the choice: text files under name, pages
+    // in "htm" by matchday or in "htm1" numbered 01. The grid and the names come back as they were.
+    void WriteTableFiles(const TExportChoice &choice, const QString &name, bool numbered, bool special);
+    // The table as the grid shows it, names in the language the data module and the grid show.
+    tav::report::TLeagueTableExport ReadLeagueTable();
+    tav::report::TLeagueTableRows ReadTableRows() const;
+    // The fourteen special orderings, each applied as a click on its title; afterwards the table is
+    // in its computed order again.
+    QList<tav::report::TSpecialOrdering> ReadSpecialOrderings();
 
     tav::analysis::TStandingsEngine engine_;
     // Skipped matches (by GameNo) already named to the user.

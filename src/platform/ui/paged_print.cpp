@@ -22,6 +22,7 @@ private:
     void NextPage();
     void PrintHeadLine(const QString &text);
     void PrintLine(const QStringList &cells, bool ruled);
+    void PrintBands();
     bool Fits(int height) const { return y_ + height <= printer_.PageHeight() - document_.Margins.Bottom; }
     int Left() const { return document_.Margins.Left; }
     int Width() const { return printer_.PageWidth() - document_.Margins.Left - document_.Margins.Right; }
@@ -99,6 +100,7 @@ void TPageWriter::PrintPageHead(const QStringList &head)
     for (const QString &line : head)
         PrintHeadLine(line);
     canvas_.Font.Style = document_.TitleStyle;
+    PrintBands();
     PrintLine(titles_, document_.Rules != prNone);
     canvas_.Font.Style = {};
 }
@@ -117,6 +119,21 @@ void TPageWriter::PrintHeadLine(const QString &text)
     canvas_.Font = document_.HeadFont;
     y_ = canvas_.TextOutWithin(Left(), y_, Width(), lineHeight_, text, document_.HeadCentred) + gap_;
     canvas_.Font = tableFont;
+}
+
+void TPageWriter::PrintBands()
+{
+    if (document_.Bands.isEmpty())
+        return;
+    const qsizetype columns = columnLefts_.size() - 1;
+    for (const TPrintBand &band : document_.Bands) {
+        if (band.FirstColumn < 0 || band.LastColumn < band.FirstColumn || band.LastColumn >= columns)
+            continue;
+        const int left = columnLefts_.at(band.FirstColumn);
+        const int width = columnLefts_.at(band.LastColumn + 1) - left - document_.ColumnGap;
+        canvas_.TextOutFitted(left, y_, width, band.Title, kSmallestPrintSize, taCenter);
+    }
+    y_ += lineHeight_;
 }
 
 void TPageWriter::PrintLine(const QStringList &cells, bool ruled)

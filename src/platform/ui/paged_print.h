@@ -20,6 +20,14 @@ struct TPrintColumn
     TAlignment Alignment = taLeftJustify;
 };
 
+// A title over a run of printed columns, from the first to the last (counted from 0).
+struct TPrintBand
+{
+    QString Title;
+    int FirstColumn = 0;
+    int LastColumn = 0;
+};
+
 // Which printed lines of the table are ruled off beneath.
 enum TPrintRules
 {
@@ -59,6 +67,9 @@ struct TPrintDocument
     TFont HeadFont;
     bool HeadCentred = false;
     QList<TPrintColumn> Columns;
+    // Titles over runs of columns, printed in the titles' style on a line of their own above the
+    // column titles; none by default.
+    QList<TPrintBand> Bands;
     TFontStyles TitleStyle{fsBold};
     QList<QStringList> Rows;
     QStringList Summary;
