@@ -11,6 +11,7 @@
 #include <QCheckBox>
 
 using namespace tav::app;
+using tav::data::OpenIfClosed;
 using tav::report::TMassExportContent;
 
 namespace {

@@ -78,7 +78,8 @@ public:
     // The bulk export: the table of every ticked league of the bulk-export dialog's season at its
     // current matchday, in the dialog's languages and kinds of file, with the page of the special
     // orderings after each table page when special is set. Cups have no table and are skipped.
-    // An error is reported and ends the run; the files written before it stay.
+    // A file that cannot be written raises EInOutError naming it, which ends the whole bulk run;
+    // the files written before it stay.
     void ExportAll(bool special);
     // Prints the table as shown, with the page head of the competition and matchday.
     void PrintTable();

@@ -95,22 +95,20 @@ void TBaumForm::ExportAll(bool special)
         if (mass.LanguageTicked(language))
             choice.Languages.append(language);
     TTavrolinDM &dm = TavrolinDM();
-    ShowingErrors([&] {
-        for (const QString &category : mass.TickedCompetitions()) {
-            // A competition without a record for the season is passed over, and so is a cup: it
-            // has no table, and the table in memory is another competition's.
-            if (!tav::data::LocateCompetition(dm, {category, mass.Season()}) ||
-                dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger() != 0)
-                continue;
-            LoadCompetition(dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger());
-            ShowLoadedRound(dm.GetCurrAgvnistikh());
-            if (!ShowsTable())
-                continue;
-            const QString name = CheckedFileName(
-                ProposedFileName(CompetitionField(dm, "FileName"), ViewLetter, AgvnEdit->Text()));
-            WriteTableFiles(choice, name, mass.NumberedPages(), special);
-        }
-    });
+    for (const QString &category : mass.TickedCompetitions()) {
+        // A competition without a record for the season is passed over, and so is a cup: it
+        // has no table, and the table in memory is another competition's.
+        if (!tav::data::LocateCompetition(dm, {category, mass.Season()}) ||
+            dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger() != 0)
+            continue;
+        LoadCompetition(dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger());
+        ShowLoadedRound(dm.GetCurrAgvnistikh());
+        if (!ShowsTable())
+            continue;
+        const QString name =
+            CheckedFileName(ProposedFileName(CompetitionField(dm, "FileName"), ViewLetter, AgvnEdit->Text()));
+        WriteTableFiles(choice, name, mass.NumberedPages(), special);
+    }
 }
 
 void TBaumForm::WriteTableFiles(const TExportChoice &choice, const QString &name, bool numbered, bool special)
