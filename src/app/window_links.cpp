@@ -1,5 +1,6 @@
 #include "app/window_links.h"
 
+#include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
@@ -13,7 +14,8 @@ TAgvnesForm *LinkedAgvnesForm()
         {[](const tav::shared::ChooserLists &lists, int DNo, int matchday, tav::shared::ReturnToCaller back) {
              BaumForm().ShowForCompetition(lists, DNo, matchday, std::move(back));
          },
-         [] { ProistoriaForm()->ShowHomeHistory(); }, [] { ProistoriaForm()->ShowAllHistory(); }});
+         [] { ProistoriaForm()->ShowHomeHistory(); }, [] { ProistoriaForm()->ShowAllHistory(); },
+         [](const QString &matchday) { AgvnPosostaForm()->ShowAnalysis(matchday); }});
     return list;
 }
 

@@ -1,5 +1,6 @@
 // The windows the match list opens for its listed matches, and the way back, as the program links
 // them.
+#include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "app/window_links.h"
@@ -9,6 +10,9 @@
 #include "platform/ui/up_down_edit.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 using namespace tav::app;
 
@@ -75,4 +79,21 @@ TEST_F(MatchListLinksTest, HeadToHeadPopupListsTheEarlierMeetingOfTheMatchUnderT
     EXPECT_TRUE(popup.isVisible());
     EXPECT_GE(popup.ProistoriaQuery.RecordCount(), 1);
     EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(MatchListLinksTest, AnalysisButtonPredictsTheListedMatchday)
+{
+    TAgvnesForm &list = *AgvnesForm();
+    ASSERT_TRUE(list.Button1->isEnabled());
+    QTest::mouseClick(list.Button1, Qt::LeftButton);
+    TAgvnPosostaForm &prediction = *AgvnPosostaForm();
+    EXPECT_TRUE(prediction.isVisible());
+    EXPECT_EQ(prediction.AgvnLabel->text(), "Αγωνιστική 2η");
+    ASSERT_EQ(prediction.Analysis.AnalysisCount, 2);
+    EXPECT_EQ(prediction.AnalyshGrid->RowCount(), 4);
+    // The return match of matchday 2 ended in a draw.
+    EXPECT_EQ(prediction.AnalyshGrid->Cells(2, 1), QString("Ομάδα %1-2 - Ομάδα %1-1").arg(leagueNo));
+    EXPECT_EQ(prediction.AnalyshGrid->Cells(11, 1), "X");
+    EXPECT_EQ(prediction.AnalyshGrid->Cells(2, 3), "Επιτυχίες :");
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('|').toStdString();
 }

@@ -185,7 +185,7 @@ void TAgvnesForm::BuildPanel1()
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(670 + (i % 4) * 100, i < 4 ? 8 : 50, 96, 30);
     // The windows these buttons open are not part of the program yet.
-    for (QPushButton *button : {Button1, Button2, Button3, BtnForma})
+    for (QPushButton *button : {Button2, Button3, BtnForma})
         button->setEnabled(false);
 
     Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
@@ -197,6 +197,7 @@ void TAgvnesForm::BuildPanel1()
     connect(SaveButton, &QPushButton::clicked, this, &TAgvnesForm::SaveButtonClick);
     connect(BtnBack, &QPushButton::clicked, this, &TAgvnesForm::BtnBackClick);
     connect(BaumButton, &QPushButton::clicked, this, &TAgvnesForm::BaumButtonClick);
+    connect(Button1, &QPushButton::clicked, this, &TAgvnesForm::Button1Click);
 }
 
 void TAgvnesForm::BuildPanel2()
@@ -334,6 +335,12 @@ void TAgvnesForm::BaumButtonClick()
     openers_.LeagueTable(
         Chooser->Lists(), listedDNo_.toInt(), matchday,
         [this](QObject *caller, const TMatchListChoice &choice) { ShowForCaller(caller, choice); });
+}
+
+void TAgvnesForm::Button1Click()
+{
+    if (openers_.Analysis)
+        openers_.Analysis(AgvnEdit->Text());
 }
 
 void TAgvnesForm::N1Click()

@@ -51,6 +51,8 @@ struct TMatchListOpeners
     // and every meeting of the two clubs.
     std::function<void()> HomeHistory;
     std::function<void()> AllHistory;
+    // The prediction of the listed matches, given the list's matchday text.
+    std::function<void(const QString &matchday)> Analysis;
 };
 
 // "Αγώνες": the matches of one matchday (or one round and group) of one competition, listed as a
@@ -106,6 +108,8 @@ public:
     // The league table of the listed league matchday, and the head-to-head popups of the match
     // under the grid cursor.
     void BaumButtonClick();
+    // The prediction window on the listed matches.
+    void Button1Click();
     void N1Click();
     void N2Click();
 

@@ -1,0 +1,268 @@
+// The percentages of one matchday (nine matches of an 18-team league) by each prediction method on
+// a database of 30 seasons of 55 such leagues (504,900 matches), as the prediction window computes
+// them, set against one SQL query that reads the rows the recent-results method counts (each home
+// side's last nine home results and each away side's last nine away results) in the same run. All
+// runs read a real database file and are timed on the wall clock.
+#include "analysis/prediction_runs.h"
+#include "analysis/prediction_store.h"
+#include "data/data_module.h"
+#include "platform/db/alias_store.h"
+#include "platform/db/sqlite_statement.h"
+#include "wall_timer.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+using namespace tav::analysis;
+
+namespace {
+
+constexpr int SeasonCount = 30;
+constexpr int LeagueCount = 55;
+constexpr int TeamCount = 18;
+constexpr int Matchdays = 2 * (TeamCount - 1);
+constexpr int Recent = 9;
+// The predicted matchday: league 1 of the last season.
+constexpr int PredictedDNo = (SeasonCount - 1) * LeagueCount + 1;
+constexpr int PredictedMatchday = 20;
+
+class TScores
+{
+public:
+    int Next()
+    {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<int>((state_ >> 33) % 5);
+    }
+
+private:
+    std::uint64_t state_ = 2024;
+};
+
+void Run(SqliteStatement &statement, const QVariantList &values)
+{
+    statement.BindAll(values);
+    statement.Execute();
+    statement.Reset();
+}
+
+// Every league of every season, its clubs keeping their numbers across seasons; the predicted
+// league's competition teams have a statistics row for every matchday.
+void Store(sqlite3 *db)
+{
+    TScores scores;
+    TransactionGuard transaction(db);
+    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
+    SqliteStatement category(db,
+                             QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, Isxys) "
+                                            "VALUES (?1, ?2, 1, 0, ?3)"));
+    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
+    SqliteStatement competition(
+        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
+                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
+    SqliteStatement team(db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName, EnName, "
+                                            "Timvria, Isxys) VALUES (?1, ?2, ?3, ?4, ?4, 0, ?5)"));
+    SqliteStatement match(
+        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
+                           "Omilos, TelGGoals, TelFGoals, Date, GTeamNo, FTeamNo) VALUES "
+                           "(?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9)"));
+    SqliteStatement stat(db,
+                         QStringLiteral("INSERT INTO TeamStat (TeamNo, Agvnistikh, NikesIn, IsopIn, HttesIn, "
+                                        "NikesOut, IsopOut, HttesOut, Position, PositionEntos, "
+                                        "PositionEktos) VALUES (?1, ?2, ?3, 1, 1, ?4, 1, 1, ?5, ?5, ?5)"));
+    for (int league = 1; league <= LeagueCount; ++league)
+        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), 1 + league % 5});
+    for (int s = 0; s < SeasonCount; ++s) {
+        const QString seasonName =
+            QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2);
+        Run(season, {seasonName});
+        for (int league = 1; league <= LeagueCount; ++league) {
+            const int DNo = s * LeagueCount + league;
+            Run(competition, {DNo, league, seasonName, TeamCount});
+            std::vector<int> circle;
+            for (int i = 0; i < TeamCount; ++i) {
+                const int recNo = DNo * 100 + i + 1;
+                Run(team,
+                    {recNo, league * 100 + i + 1, DNo, QStringLiteral("Ομάδα %1").arg(i + 1), 1 + i % 4});
+                circle.push_back(recNo);
+                if (league == 1)
+                    for (int day = 1; day <= Matchdays; ++day)
+                        Run(stat, {recNo, day, day / 3, day / 4, 1 + (i + day) % TeamCount});
+            }
+            // Circle method: every pairing once per round, home and away alternating.
+            for (int day = 1; day <= Matchdays; ++day) {
+                for (int k = 0; k < TeamCount / 2; ++k) {
+                    int home = circle[k];
+                    int away = circle[TeamCount - 1 - k];
+                    if (day % 2 == 0)
+                        std::swap(home, away);
+                    const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
+                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date,
+                                league * 100 + home % 100, league * 100 + away % 100});
+                }
+                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
+            }
+        }
+    }
+    transaction.Commit();
+}
+
+struct TBench
+{
+    TTavrolinDM *dm = nullptr;
+    std::vector<TListedMatch> listed;
+};
+
+TBench &Bench()
+{
+    static QTemporaryDir folder;
+    static TBench bench = [] {
+        const QString data = folder.path() + QStringLiteral("/Data");
+        QDir().mkpath(data);
+        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
+        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
+        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
+                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        TBench made;
+        made.dm = new TTavrolinDM;
+        Store(made.dm->TavrolinDb.Handle());
+        SqliteStatement games(
+            made.dm->TavrolinDb.Handle(),
+            QStringLiteral("SELECT GameNo FROM Agvnes WHERE DiorgNo = ?1 AND Agvnistikh = ?2 "
+                           "ORDER BY GameNo"));
+        games.BindAll({PredictedDNo, PredictedMatchday});
+        while (games.Step())
+            made.listed.push_back(*ReadMatch(*made.dm, int(games.Int64(0))));
+        return made;
+    }();
+    return bench;
+}
+
+// Each home side's last nine home results and each away side's last nine away results before the
+// date of the first listed match, in one statement.
+QString RecentRowsSql(const std::vector<TListedMatch> &listed)
+{
+    QStringList home, away;
+    for (const TListedMatch &match : listed) {
+        home.append(QString::number(match.GTeamNo));
+        away.append(QString::number(match.FTeamNo));
+    }
+    return QStringLiteral("SELECT Side, Club, TelGGoals, TelFGoals FROM ("
+                          " SELECT 0 AS Side, GTeamNo AS Club, TelGGoals, TelFGoals,"
+                          "  row_number() OVER (PARTITION BY GTeamNo ORDER BY Date DESC) AS Nth"
+                          " FROM Agvnes WHERE Date < ?1 AND TelGGoals >= 0 AND GTeamNo IN (%1)"
+                          " UNION ALL"
+                          " SELECT 1, FTeamNo, TelGGoals, TelFGoals,"
+                          "  row_number() OVER (PARTITION BY FTeamNo ORDER BY Date DESC)"
+                          " FROM Agvnes WHERE Date < ?1 AND TelFGoals >= 0 AND FTeamNo IN (%2)"
+                          ") WHERE Nth <= ?2")
+        .arg(home.join(QLatin1Char(',')), away.join(QLatin1Char(',')));
+}
+
+void SetCounters(benchmark::State &state)
+{
+    const auto perItem = benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert;
+    state.counters["per_match"] = benchmark::Counter(double(Bench().listed.size()), perItem);
+    state.counters["matches"] = double(SeasonCount) * LeagueCount * Matchdays * (TeamCount / 2);
+}
+
+template <class Method> void Predict(benchmark::State &state, const char *name, Method method)
+{
+    TBench &bench = Bench();
+    TAnalysisTable table;
+    WallTimer timer(state, name);
+    for (auto _ : state) {
+        method(*bench.dm, table, bench.listed);
+        ClassifySigns(table);
+        benchmark::DoNotOptimize(table.TopPercentTotal);
+    }
+    SetCounters(state);
+}
+
+void BM_RecentResults(benchmark::State &state)
+{
+    Predict(state, "A2 recent results", [](TTavrolinDM &dm, TAnalysisTable &table, const auto &listed) {
+        RunRecentResults(dm, table, listed, Recent, true);
+    });
+}
+
+void BM_RankGap(benchmark::State &state)
+{
+    Predict(state, "A3 rank gap", [](TTavrolinDM &dm, TAnalysisTable &table, const auto &listed) {
+        RunRankGap(dm, table, listed, Recent);
+    });
+}
+
+void BM_OpponentRank(benchmark::State &state)
+{
+    Predict(state, "A4 opponent rank", [](TTavrolinDM &dm, TAnalysisTable &table, const auto &listed) {
+        RunOpponentRank(dm, table, listed, Recent);
+    });
+}
+
+void BM_Strength(benchmark::State &state)
+{
+    Predict(state, "A5 strength", [](TTavrolinDM &dm, TAnalysisTable &table, const auto &listed) {
+        benchmark::DoNotOptimize(RunStrength(dm, table, listed, Recent));
+    });
+}
+
+void BM_PointsRate(benchmark::State &state)
+{
+    Predict(state, "A6 points rate", [](TTavrolinDM &dm, TAnalysisTable &table, const auto &listed) {
+        RunPointsRate(dm, table, listed);
+    });
+}
+
+// The rows the recent-results method counts, straight from SQLite.
+void BM_SqlRecentRows(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    SqliteStatement rows(bench.dm->TavrolinDb.Handle(), RecentRowsSql(bench.listed));
+    const QString before = bench.listed.front().Date.toString(Qt::ISODate);
+    std::int64_t read = 0;
+    WallTimer timer(state, "SQL recent rows");
+    for (auto _ : state) {
+        rows.BindAll({before, Recent});
+        read = 0;
+        while (rows.Step())
+            read += rows.Int64(2) - rows.Int64(3) + 1;
+        rows.Reset();
+        benchmark::DoNotOptimize(read);
+    }
+    SetCounters(state);
+}
+
+BENCHMARK(BM_SqlRecentRows)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RecentResults)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RankGap)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpponentRank)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Strength)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PointsRate)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PrintComparison()
+{
+    const auto sql = WallTimes().find("SQL recent rows");
+    if (sql == WallTimes().end())
+        return;
+    std::printf("\n%-22s %12s %10s\n", "one matchday", "ms", "vs SQL");
+    for (const auto &[name, time] : WallTimes())
+        if (name != sql->first)
+            std::printf("%-22s %12.3f %9.2fx\n", name.c_str(), time / 1e6, time / sql->second);
+    std::printf("%-22s %12.3f\n", sql->first.c_str(), sql->second / 1e6);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return RunBenchmarksThenSummary(argc, argv, PrintComparison);
+}
