@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "app/about_dlg_a.h"
@@ -76,13 +77,13 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
 {
     // Creating them reads nothing: each opens its tables when it is first shown.
     static const std::vector<TStartupWindow> windows = {
-        {"PeriodForm", Create<PeriodForm>},       {"KatEditForm", Create<KatEditForm>},
-        {"KrathForm", Create<KrathForm>},         {"OmadesForm", Create<OmadesForm>},
-        {"AgvnesForm1", Create<AgvnesForm1>},     {"ProistoriaForm", Create<ProistoriaForm>},
-        {"MassSaveForm", Create<MassSaveForm>},   {"AgvnEnhmForm", Create<AgvnEnhmForm>},
-        {"AboutDlgA", Create<AboutDlgA>},         {"BaumForm", CreateBaumForm},
-        {"FileSaveForm", Create<FileSaveForm>},   {"BrDateForm", Create<BrDateForm>},
-        {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"PeriodForm", Create<PeriodForm>},     {"KatEditForm", Create<KatEditForm>},
+        {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
+        {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
+        {"MassSaveForm", Create<MassSaveForm>}, {"AgvnPosostaForm", Create<AgvnPosostaForm>},
+        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
+        {"BaumForm", CreateBaumForm},           {"FileSaveForm", Create<FileSaveForm>},
+        {"BrDateForm", Create<BrDateForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
     };
     return windows;
 }
