@@ -1,5 +1,7 @@
 #include "shared/competition_chooser.h"
 
+#include "shared/dialog_parts.h"
+
 #include "data/data_module.h"
 #include "platform/core/message_service.h"
 #include "platform/ui/showing_errors.h"
@@ -41,24 +43,6 @@ constexpr int kPairGap = 8;
 QString Text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-// The first column of every row of the statement.
-QStringList ComboTexts(const QStringList &sql, const QString &param = {}, const QVariant &value = {})
-{
-    TQuery &query = TavrolinDM().ComboQuery;
-    query.Close();
-    query.SQL().Clear();
-    for (const QString &line : sql)
-        query.SQL().Add(line);
-    if (!param.isEmpty())
-        query.ParamByName(param).SetValue(value);
-    query.Open();
-    QStringList texts;
-    for (query.First(); !query.Eof(); query.Next())
-        texts.append(query.Fields()[0].AsString());
-    query.Close();
-    return texts;
 }
 
 int IndexOf(const QComboBox *combo, const QString &text)
@@ -143,7 +127,7 @@ void CompetitionChooser::SetLists(const ChooserLists &lists)
 
 void CompetitionChooser::FillAllSeasons()
 {
-    SetItems(PeriodCombo, ComboTexts(kAllSeasonsSql), data::CurrentChoice().Season);
+    SetItems(PeriodCombo, ListTexts(kAllSeasonsSql), data::CurrentChoice().Season);
 }
 
 void CompetitionChooser::FillCategorySeasons()
@@ -151,18 +135,18 @@ void CompetitionChooser::FillCategorySeasons()
     const QVariant katNo = data::CategoryKatNo(TavrolinDM(), DiorgCombo->currentText());
     const QStringList sql = QStringList(kCategorySeasonsSql)
                             << (rules_.CategorySeasonsNewestFirst ? kNewestFirst : kOldestFirst);
-    Narrow(PeriodCombo, ComboTexts(sql, QStringLiteral("KatNo"), katNo), data::CurrentChoice().Season);
+    Narrow(PeriodCombo, ListTexts(sql, QStringLiteral("KatNo"), katNo), data::CurrentChoice().Season);
 }
 
 void CompetitionChooser::FillAllCategories()
 {
-    SetItems(DiorgCombo, ComboTexts(kAllCategoriesSql), data::CurrentChoice().Category);
+    SetItems(DiorgCombo, ListTexts(kAllCategoriesSql), data::CurrentChoice().Category);
 }
 
 void CompetitionChooser::FillSeasonCategories()
 {
     Narrow(DiorgCombo,
-           ComboTexts(kSeasonCategoriesSql, QStringLiteral("Periodos"), PeriodCombo->currentText()),
+           ListTexts(kSeasonCategoriesSql, QStringLiteral("Periodos"), PeriodCombo->currentText()),
            data::CurrentChoice().Category);
 }
 

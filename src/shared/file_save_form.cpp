@@ -2,6 +2,7 @@
 
 #include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
+#include "shared/dialog_parts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,6 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using tav::shared::NewCheckBox;
+using tav::shared::NewGroup;
 
 namespace {
 
@@ -29,24 +33,6 @@ const char *const kCancel = "&Άκυρο";
 QString Text(const char *text)
 {
     return QString::fromUtf8(text);
-}
-
-QCheckBox *NewCheckBox(const char *caption, bool checked, QWidget *parent)
-{
-    auto *box = new QCheckBox(Text(caption), parent);
-    box->setChecked(checked);
-    return box;
-}
-
-QGroupBox *NewGroup(const char *caption, std::initializer_list<QCheckBox *> boxes, QWidget *parent)
-{
-    auto *group = new QGroupBox(Text(caption), parent);
-    auto *layout = new QVBoxLayout(group);
-    for (QCheckBox *box : boxes) {
-        box->setParent(group);
-        layout->addWidget(box);
-    }
-    return group;
 }
 
 } // namespace
@@ -103,4 +89,9 @@ TFileSaveForm *FileSaveForm()
 {
     static TFileSaveForm *form = nullptr;
     return LongLived(form, [] { return new TFileSaveForm; });
+}
+
+bool TFileSaveForm::LanguageTicked(tav::report::TExportLanguage language) const
+{
+    return tav::shared::LanguageTicked(language, CheckBoxGR, CheckBoxEn, CheckBoxIt);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/export_language.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -22,6 +24,7 @@ public:
     // Puts the proposed name into the name box, shows the dialog modally and returns how it
     // closed: 1 for OK, 2 for cancel (also Escape and the close button). Resets none of the boxes.
     int ExecuteSave(const QString &FileName);
+    bool LanguageTicked(tav::report::TExportLanguage language) const;
 
     QGroupBox *LanguageGroup;
     QCheckBox *CheckBoxGR;

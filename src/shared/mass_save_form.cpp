@@ -7,6 +7,7 @@
 #include "platform/core/text_file.h"
 #include "platform/ui/showing_errors.h"
 #include "report/export_folders.h"
+#include "shared/dialog_parts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,6 +25,9 @@
 #include <QVBoxLayout>
 
 using tav::report::TExportLanguage;
+using tav::shared::ListTexts;
+using tav::shared::NewCheckBox;
+using tav::shared::NewGroup;
 
 namespace {
 
@@ -40,42 +44,6 @@ const QString kListFilter = QStringLiteral("Αρχεία Κειμένου (*.txt
 QString Text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QCheckBox *NewCheckBox(const char *caption, bool checked, QWidget *parent)
-{
-    auto *box = new QCheckBox(Text(caption), parent);
-    box->setChecked(checked);
-    return box;
-}
-
-QGroupBox *NewGroup(const char *caption, std::initializer_list<QWidget *> controls, QWidget *parent)
-{
-    auto *group = new QGroupBox(Text(caption), parent);
-    auto *layout = new QVBoxLayout(group);
-    for (QWidget *control : controls) {
-        control->setParent(group);
-        layout->addWidget(control);
-    }
-    return group;
-}
-
-// The first column of every row of the statement, run on the data module's scratch query.
-QStringList ComboTexts(const QStringList &sql, const QString &param = {}, const QVariant &value = {})
-{
-    TQuery &query = TavrolinDM().ComboQuery;
-    query.Close();
-    query.SQL().Clear();
-    for (const QString &line : sql)
-        query.SQL().Add(line);
-    if (!param.isEmpty())
-        query.ParamByName(param).SetValue(value);
-    query.Open();
-    QStringList texts;
-    for (query.First(); !query.Eof(); query.Next())
-        texts.append(query.Fields()[0].AsString());
-    query.Close();
-    return texts;
 }
 
 QFileDialog *NewListDialog(QFileDialog::AcceptMode mode, QWidget *parent)
@@ -193,15 +161,7 @@ QStringList TMassSaveForm::TickedCompetitions() const
 
 bool TMassSaveForm::LanguageTicked(TExportLanguage language) const
 {
-    switch (language) {
-    case TExportLanguage::Greek:
-        return CheckBoxGR->isChecked();
-    case TExportLanguage::English:
-        return CheckBoxEn->isChecked();
-    case TExportLanguage::Italian:
-        return CheckBoxIt->isChecked();
-    }
-    return false;
+    return tav::shared::LanguageTicked(language, CheckBoxGR, CheckBoxEn, CheckBoxIt);
 }
 
 bool TMassSaveForm::NumberedPages() const
@@ -213,7 +173,7 @@ void TMassSaveForm::FormCreate()
 {
     const QString chosen = PeriodCombo->currentText();
     const QStringList seasons =
-        ComboTexts({QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc")});
+        ListTexts({QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc")});
     {
         const QSignalBlocker quiet(PeriodCombo);
         PeriodCombo->clear();
@@ -230,11 +190,11 @@ void TMassSaveForm::FormCreate()
 void TMassSaveForm::FillCompetitions()
 {
     // The season goes in as a parameter: a typed quote must not change the statement.
-    const QStringList names = ComboTexts({QStringLiteral("Select GrName from Kathgories, Diorganvseis"),
-                                          QStringLiteral("where Diorganvseis.Katno=kathgories.katno and"),
-                                          QStringLiteral("diorganvseis.periodos = :Periodos"),
-                                          QStringLiteral("order by Kathgories.GrName")},
-                                         QStringLiteral("Periodos"), Season());
+    const QStringList names = ListTexts({QStringLiteral("Select GrName from Kathgories, Diorganvseis"),
+                                         QStringLiteral("where Diorganvseis.Katno=kathgories.katno and"),
+                                         QStringLiteral("diorganvseis.periodos = :Periodos"),
+                                         QStringLiteral("order by Kathgories.GrName")},
+                                        QStringLiteral("Periodos"), Season());
     DiorgListBox->clear();
     for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, DiorgListBox);

@@ -35,19 +35,6 @@ QString InFolder(const QString &folder, const QString &name)
     return folder + QLatin1Char('/') + name;
 }
 
-bool Ticked(const TFileSaveForm &options, TExportLanguage language)
-{
-    switch (language) {
-    case TExportLanguage::Greek:
-        return options.CheckBoxGR->isChecked();
-    case TExportLanguage::English:
-        return options.CheckBoxEn->isChecked();
-    case TExportLanguage::Italian:
-        return options.CheckBoxIt->isChecked();
-    }
-    return false;
-}
-
 QString CompetitionField(TTavrolinDM &dm, const char *name)
 {
     return dm.Diorganvseis.FieldByName(QLatin1String(name)).AsString();
@@ -80,7 +67,7 @@ void TBaumForm::Button1Click()
                              options.CheckBoxDoc->isChecked(),
                              {}};
         for (const TExportLanguage language : ExportLanguages)
-            if (Ticked(options, language))
+            if (options.LanguageTicked(language))
                 choice.Languages.append(language);
         WriteTableFiles(choice, CheckedFileName(options.FNameEdit->text()), false, false);
     });

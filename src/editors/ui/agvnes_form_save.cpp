@@ -19,23 +19,6 @@
 using namespace tav::editors;
 using namespace tav::report;
 
-namespace {
-
-bool Ticked(const TFileSaveForm &options, TExportLanguage language)
-{
-    switch (language) {
-    case TExportLanguage::Greek:
-        return options.CheckBoxGR->isChecked();
-    case TExportLanguage::English:
-        return options.CheckBoxEn->isChecked();
-    case TExportLanguage::Italian:
-        return options.CheckBoxIt->isChecked();
-    }
-    return false;
-}
-
-} // namespace
-
 void TAgvnesForm::SaveButtonClick()
 {
     if (listedDNo_.isNull())
@@ -69,7 +52,7 @@ void TAgvnesForm::SaveButtonClick()
         kinds.Listing = options.CheckBoxDoc->isChecked();
         TNameLanguageSwitch names(dm, TExportLanguage::Greek);
         for (const TExportLanguage language : ExportLanguages)
-            if (Ticked(options, language))
+            if (options.LanguageTicked(language))
                 WriteMatchdayFiles(dm, names, language, listed, kinds);
     });
 }
