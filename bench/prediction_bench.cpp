@@ -8,6 +8,7 @@
 #include "data/data_module.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "scores.h"
 #include "wall_timer.h"
 
 #include <QDir>
@@ -33,19 +34,6 @@ constexpr int Recent = 9;
 // The predicted matchday: league 1 of the last season.
 constexpr int PredictedDNo = (SeasonCount - 1) * LeagueCount + 1;
 constexpr int PredictedMatchday = 20;
-
-class TScores
-{
-public:
-    int Next()
-    {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state_ >> 33) % 5);
-    }
-
-private:
-    std::uint64_t state_ = 2024;
-};
 
 void Run(SqliteStatement &statement, const QVariantList &values)
 {

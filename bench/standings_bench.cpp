@@ -10,6 +10,7 @@
 #include "data/data_module.h"
 #include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "scores.h"
 #include "wall_timer.h"
 
 #include <QDir>
@@ -39,20 +40,6 @@ struct TSeason
     TStandingsCompetition competition;
     std::vector<TStandingsTeam> teams;
     std::vector<TStandingsMatch> matches;
-};
-
-// A small deterministic generator, so every run scores the same matches.
-class TScores
-{
-public:
-    int Next()
-    {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state_ >> 33) % 5);
-    }
-
-private:
-    std::uint64_t state_ = 2024;
 };
 
 std::vector<TSeason> History()
