@@ -68,6 +68,8 @@ public:
     void N19Click();
     void N21Click();
     void N22Click();
+    void N10Click();
+    void N6Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

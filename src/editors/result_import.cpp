@@ -55,6 +55,9 @@ bool CheckTeamNames(TTavrolinDM &dm, const QStringList &lines, const TResultLayo
     for (const QString &line : lines) {
         if (step)
             step();
+        // A separator line carries a matchday number where the teams stand, never a team.
+        if (line.trimmed().startsWith(QLatin1Char('-')))
+            continue;
         for (const auto &[start, length] :
              {std::pair{layout.GhpStart, layout.GhpLen}, std::pair{layout.FilStart, layout.FilLen}}) {
             const QString spelling = TeamPiece(line, start, length).toUpper();

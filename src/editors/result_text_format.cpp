@@ -2,6 +2,9 @@
 
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
+#include "platform/core/text_file.h"
+
+#include <QFileInfo>
 
 #include <array>
 
@@ -266,6 +269,20 @@ QString ResultFileName(const QString &categoryName)
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     name.replace(QLatin1Char('\\'), QLatin1Char('_'));
     return name + QStringLiteral(".txt");
+}
+
+QString SemicolonSourceFile(const QString &target)
+{
+    const QFileInfo file(target);
+    return file.absolutePath() + QStringLiteral("/temp/") + file.fileName();
+}
+
+void ConvertSemicolonFile(const QString &target)
+{
+    const QString output = ConvertSemicolonLines(ReadTextLines(SemicolonSourceFile(target)));
+    TextFileWriter writer(target);
+    writer.Write(output);
+    writer.Close();
 }
 
 } // namespace tav::editors

@@ -96,3 +96,13 @@ QString ConvertSemicolonLines(const QStringList &lines);
 QString ResultFileName(const QString &categoryName);
 
 } // namespace tav::editors
+
+namespace tav::editors {
+
+// The semicolon file a converted file is made from: the file of the same name in the folder
+// "temp" beside it.
+QString SemicolonSourceFile(const QString &target);
+// Converts that file over the target. A missing source raises EInOutError; the target then stays.
+void ConvertSemicolonFile(const QString &target);
+
+} // namespace tav::editors

@@ -52,6 +52,8 @@ bool IsKnownTeamName(TTavrolinDM &dm, const QVariant &country, const QString &na
 
 QList<TCountryTeamName> CountryTeamNames(TTavrolinDM &dm, const QVariant &country)
 {
+    if (country.isNull())
+        return {};
     tav::data::OpenIfClosed(dm.Omades);
     dm.Omades.SetFilter(QStringLiteral("KratosNo=") + country.toString());
     dm.Omades.SetFiltered(true);

@@ -430,10 +430,11 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
     EXPECT_EQ(names(WindowsBehindSplash()),
               (QStringList{"ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg", "TipsDlg",
                            "DirOptions1Dlg"}));
-    EXPECT_EQ(names(WindowsAfterMainWindow()),
-              (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",
-                           "ProistoriaForm", "MassSaveForm", "AgvnEnhmForm", "AboutDlgA", "BaumForm",
-                           "FileSaveForm", "BrDateForm", "AgvnesForm"}));
+    EXPECT_EQ(
+        names(WindowsAfterMainWindow()),
+        (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1", "ProistoriaForm",
+                     "MassSaveForm", "AgvnEnhmForm", "AgvnSaveForm", "AboutDlgA", "BaumForm", "FileSaveForm",
+                     "BrDateForm", "AutoEnhmForm", "EnhmTypeForm", "TNamesForm", "AgvnesForm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();

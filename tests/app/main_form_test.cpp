@@ -123,7 +123,9 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N7Click",
                                     "N19Click",
                                     "N21Click",
-                                    "N22Click"};
+                                    "N22Click",
+                                    "N10Click",
+                                    "N6Click"};
 
 struct ExpectedButton
 {

@@ -69,8 +69,9 @@ TEST(ResultTextFormatTest, DatesOfEachFormat)
         SCOPED_TRACE(c.piece.toStdString());
         const std::optional<QDate> date = ParseResultDate(c.type, c.piece, year);
         EXPECT_EQ(date.has_value(), c.expected.isValid());
-        if (date)
+        if (date) {
             EXPECT_EQ(*date, c.expected);
+        }
     }
 }
 
