@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, HandlerTableMatchesTheBuiltCommands)
 {
     for (const QString &handler : kBuiltHandlers)
         EXPECT_TRUE(TFrmMain::HandlerBuilt(handler)) << handler.toStdString();
-    for (const char *pending : {"N10Click", "N20Click", "HTML1Click", "N54Click", "N6Click"})
+    for (const char *pending : {"N20Click", "HTML1Click", "N54Click"})
         EXPECT_FALSE(TFrmMain::HandlerBuilt(QString::fromUtf8(pending))) << pending;
 }
 
