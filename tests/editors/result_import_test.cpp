@@ -189,3 +189,23 @@ TEST_F(ImportTest, OnlyUpperCaseNamesAreKnown)
 }
 
 } // namespace
+
+namespace {
+
+// A competition full of teams refuses one more: the rule says so, then the run says where it
+// stopped, and nothing of it stays.
+TEST_F(ImportTest, ACompetitionTeamTheRulesRefuseStopsTheRun)
+{
+    const int dNo = NewCompetition(3);
+    messages_.Clear();
+    const QStringList lines = WriterLines(Season(true), kFirst);
+    EXPECT_THROW(import_.Run(lines, TResultLayout::WriterLine(true), TImportKind::NewCompetition),
+                 EImportError);
+    ASSERT_EQ(messages_.Count(), 1);
+    EXPECT_TRUE(messages_.Last().text.contains("αριθμό ομάδων")) << messages_.Last().text.toStdString();
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM PerOmades WHERE DiorNo = ?1", {dNo}), 0);
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Agvnes WHERE DiorgNo = ?1", {dNo}), 0);
+    EXPECT_EQ(TavrolinDM().POmades.RecordCount(), 0);
+}
+
+} // namespace

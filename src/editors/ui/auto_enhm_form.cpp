@@ -29,7 +29,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -76,8 +78,21 @@ TAutoEnhmForm::TAutoEnhmForm(QWidget *parent)
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     RichEdit1->setFont(fixed);
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     HeaderControl1->setFont(fixed);
-    HeaderControl1->setFrameShape(QFrame::Panel);
+    // The ruler starts where the pane's text starts.
+    HeaderControl1->setIndent(0);
+    HeaderControl1->setMargin(0);
+    HeaderControl1->setContentsMargins(RichEdit1->frameWidth() + int(RichEdit1->document()->documentMargin()),
+                                       0, 0, 0);
+    auto *ruler = new QScrollArea(this);
+    HeaderControl1->adjustSize();
+    ruler->setWidget(HeaderControl1);
+    ruler->setFrameShape(QFrame::NoFrame);
+    ruler->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ruler->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ruler->setFixedHeight(HeaderControl1->sizeHint().height());
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setNameFilter(Text(kFilter));
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
@@ -97,7 +112,7 @@ TAutoEnhmForm::TAutoEnhmForm(QWidget *parent)
     controls->addWidget(ProgressBar1, 2, 0, 1, 7);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(HeaderControl1);
+    layout->addWidget(ruler);
     layout->addWidget(RichEdit1, 1);
 
     connect(DiorgCombo, &QComboBox::activated, this, &TAutoEnhmForm::DiorgComboChange);
@@ -107,8 +122,8 @@ TAutoEnhmForm::TAutoEnhmForm(QWidget *parent)
     connect(Type1Button, &QPushButton::clicked, this, &TAutoEnhmForm::Type1ButtonClick);
     connect(WeekButton, &QPushButton::clicked, this, &TAutoEnhmForm::WeekButtonClick);
     // The ruler follows the pane's sideways scrolling, so its numbers stay over the columns.
-    connect(RichEdit1->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            [this](int value) { HeaderControl1->setContentsMargins(-value, 0, 0, 0); });
+    connect(RichEdit1->horizontalScrollBar(), &QScrollBar::valueChanged, ruler->horizontalScrollBar(),
+            &QScrollBar::setValue);
 }
 
 void TAutoEnhmForm::showEvent(QShowEvent *event)

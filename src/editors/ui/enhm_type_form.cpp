@@ -10,10 +10,12 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace tav::editors;
@@ -96,6 +98,10 @@ TEnhmTypeForm::TEnhmTypeForm(QWidget *parent)
     layout->addLayout(groups);
     layout->addLayout(bottom);
     BitBtn1->setDefault(true);
+
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     connect(Button1, &QPushButton::clicked, this, &TEnhmTypeForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TEnhmTypeForm::Button2Click);

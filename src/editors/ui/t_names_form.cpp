@@ -9,10 +9,12 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace tav::editors;
@@ -69,6 +71,10 @@ TTNamesForm::TTNamesForm(QWidget *parent)
     layout->addWidget(DefaultPanel);
     layout->addWidget(NewPanel);
     layout->addLayout(buttons);
+
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     connect(ComboBox1, &QComboBox::activated, this, &TTNamesForm::ComboBox1Click);
     connect(ComboBox2, &QComboBox::activated, this, &TTNamesForm::ComboBox2Click);
