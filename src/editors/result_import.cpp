@@ -138,21 +138,20 @@ void TResultImport::LoadTeams()
     }
 }
 
-bool TResultImport::IsTeam(const QString &piece) const
+TResultImport::TPieceKind TResultImport::ClassifyPiece(const QString &piece) const
 {
-    return teamNos_.contains(piece.toUpper());
-}
-
-bool TResultImport::IsScore(const QString &piece)
-{
+    if (teamNos_.contains(piece.toUpper()))
+        return TPieceKind::Team;
     if (piece == QLatin1String("-"))
-        return true;
+        return TPieceKind::Score;
     if (!piece.contains(QLatin1Char('-')))
-        return false;
+        return TPieceKind::Other;
     const QChar first = piece.front();
     const QChar last = piece.back();
     const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    return (digit(first) && digit(last)) || (first == QLatin1Char('[') && last == QLatin1Char(']'));
+    return (digit(first) && digit(last)) || (first == QLatin1Char('[') && last == QLatin1Char(']'))
+               ? TPieceKind::Score
+               : TPieceKind::Other;
 }
 
 bool TResultImport::ParseResultLine(const QString &line, const TResultLayout &layout)
@@ -176,13 +175,13 @@ bool TResultImport::ParseResultLine(const QString &line, const TResultLayout &la
         }
     }
     const QString home = TeamPiece(line, layout.GhpStart, layout.GhpLen);
-    if (!home.isEmpty() && IsTeam(home))
+    if (!home.isEmpty() && ClassifyPiece(home) == TPieceKind::Team)
         ParsedHome = home.toUpper();
     const QString away = TeamPiece(line, layout.FilStart, layout.FilLen);
-    if (!away.isEmpty() && IsTeam(away))
+    if (!away.isEmpty() && ClassifyPiece(away) == TPieceKind::Team)
         ParsedAway = away.toUpper();
     const QString score = TeamPiece(line, layout.ScoreStart, layout.ScoreLen);
-    if (!score.isEmpty() && !IsTeam(score) && IsScore(score))
+    if (!score.isEmpty() && ClassifyPiece(score) == TPieceKind::Score)
         ParsedScore = KeptScore(layout.ScoreType, score);
     return !ParsedHome.isEmpty() && !ParsedAway.isEmpty();
 }

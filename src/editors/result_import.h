@@ -79,8 +79,15 @@ private:
     };
 
     bool ParseResultLine(const QString &line, const TResultLayout &layout);
-    bool IsTeam(const QString &piece) const;
-    static bool IsScore(const QString &piece);
+    enum class TPieceKind
+    {
+        Team,
+        Score,
+        Other,
+    };
+    // A team when a team of the country carries the piece upper-cased as its English name; else a
+    // score when it looks like one ("2-1", "[2]-[1]", "-").
+    TPieceKind ClassifyPiece(const QString &piece) const;
     // The competition team (RecNo) of a known spelling; 0 when the team plays no part in the
     // competition and insert is false.
     int TeamRecNo(const QString &spelling, bool insert, TImportSummary &summary);
