@@ -309,6 +309,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N21Click"), {&TFrmMain::N21Click, kReadsData}},
         {QStringLiteral("N22Click"), {&TFrmMain::N22Click, kReadsData}},
         {QStringLiteral("HTML1Click"), {&TFrmMain::HTML1Click, kReadsData}},
+        {QStringLiteral("N10Click"), {&TFrmMain::N10Click, kReadsData}},
+        {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
     };
     return handlers;
 }

@@ -3,7 +3,9 @@
 
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
+#include "editors/ui/auto_enhm_form.h"
 #include "platform/ui/application.h"
 
 #include <QFrame>
@@ -33,6 +35,30 @@ void TFrmMain::N19Click()
     TAgvnEnhmForm *form = AgvnEnhmForm();
     AssignMainFont(form);
     form->showMaximized();
+    form->raise();
+    form->activateWindow();
+}
+
+// "Σώσιμο" and the toolbar's "ΣΩΣΙΜΟ ΑΓΩΝΩΝ": a matchday range saved as a text result file,
+// maximised and without blocking the main window.
+void TFrmMain::N10Click()
+{
+    TAgvnSaveForm *form = AgvnSaveForm();
+    AssignMainFont(form);
+    form->showMaximized();
+    form->raise();
+    form->activateWindow();
+}
+
+// "Ενημέρωση Αρχείων": the results import from text files, without blocking the main window.
+void TFrmMain::N6Click()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    for (TTable *table : {&dm.Diorganvseis, &dm.Omades, &dm.TeamNames})
+        OpenIfClosed(*table);
+    TAutoEnhmForm *form = AutoEnhmForm();
+    AssignMainFont(form);
+    form->show();
     form->raise();
     form->activateWindow();
 }

@@ -16,13 +16,17 @@
 #include "app/window_links.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
 #include "editors/ui/agvnes_form1.h"
+#include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/br_date_form.h"
+#include "editors/ui/enhm_type_form.h"
 #include "editors/ui/kat_edit_form.h"
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "editors/ui/t_names_form.h"
 #include "platform/core/long_lived.h"
 #include "platform/db/database.h"
 #include "platform/ui/application.h"
@@ -81,9 +85,11 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
         {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
         {"MassSaveForm", Create<MassSaveForm>}, {"AgvnPosostaForm", Create<AgvnPosostaForm>},
-        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AboutDlgA", Create<AboutDlgA>},
-        {"BaumForm", CreateBaumForm},           {"FileSaveForm", Create<FileSaveForm>},
-        {"BrDateForm", Create<BrDateForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AgvnSaveForm", Create<AgvnSaveForm>},
+        {"AboutDlgA", Create<AboutDlgA>},       {"BaumForm", CreateBaumForm},
+        {"FileSaveForm", Create<FileSaveForm>}, {"BrDateForm", Create<BrDateForm>},
+        {"AutoEnhmForm", Create<AutoEnhmForm>}, {"EnhmTypeForm", Create<EnhmTypeForm>},
+        {"TNamesForm", Create<TNamesForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
     };
     return windows;
 }

@@ -7,7 +7,9 @@
 
 #include "analysis/ui/baum_form.h"
 #include "editors/ui/agvn_enhm_form.h"
+#include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
+#include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/diorg_show_form.h"
 #include "editors/ui/diorganvsh_form.h"
 #include "editors/ui/kat_edit_form.h"
@@ -52,6 +54,10 @@ const TCommand kCommands[] = {
     {"N18", "N19Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnEnhmForm()); }, false},
     {"ToolButton2", "N19Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnEnhmForm()); },
      false},
+    {"N10", "N10Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnSaveForm()); }, false},
+    {"ToolButton3", "N10Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnSaveForm()); },
+     false},
+    {"N40", "N6Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AutoEnhmForm()); }, false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},
