@@ -1,6 +1,6 @@
 #include "editors/ui/category_season_combos.h"
 
-#include "data/data_module.h"
+#include "shared/dialog_parts.h"
 
 #include <QComboBox>
 
@@ -8,16 +8,10 @@ namespace tav::editors {
 
 namespace {
 
-void Fill(QComboBox *combo, const QString &sql, const QString &field, const QString &selected)
+void Fill(QComboBox *combo, const QString &sql, const QString &selected)
 {
-    TQuery &query = TavrolinDM().ComboQuery;
     combo->clear();
-    query.Close();
-    query.SQL().SetText(sql);
-    query.Open();
-    for (query.First(); !query.Eof(); query.Next())
-        combo->addItem(query.FieldByName(field).AsString());
-    query.Close();
+    combo->addItems(tav::shared::ListTexts({sql}));
     combo->setCurrentIndex(combo->findText(selected, Qt::MatchFixedString | Qt::MatchCaseSensitive));
 }
 
@@ -25,14 +19,12 @@ void Fill(QComboBox *combo, const QString &sql, const QString &field, const QStr
 
 void FillCategoryCombo(QComboBox *combo, const QString &selected)
 {
-    Fill(combo, QStringLiteral("Select GrName from Kathgories order by Kathgories.GrName"),
-         QStringLiteral("GrName"), selected);
+    Fill(combo, QStringLiteral("Select GrName from Kathgories order by Kathgories.GrName"), selected);
 }
 
 void FillSeasonCombo(QComboBox *combo, const QString &selected)
 {
-    Fill(combo, QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc"),
-         QStringLiteral("Periodos"), selected);
+    Fill(combo, QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc"), selected);
 }
 
 } // namespace tav::editors
