@@ -309,6 +309,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N21Click"), {&TFrmMain::N21Click, kReadsData}},
         {QStringLiteral("N22Click"), {&TFrmMain::N22Click, kReadsData}},
         {QStringLiteral("HTML1Click"), {&TFrmMain::HTML1Click, kReadsData}},
+        {QStringLiteral("N38Click"), {&TFrmMain::N38Click, kReadsData}},
+        {QStringLiteral("N43Click"), {&TFrmMain::N43Click, kReadsData}},
     };
     return handlers;
 }

@@ -69,6 +69,8 @@ public:
     void N21Click();
     void N22Click();
     void HTML1Click();
+    void N38Click();
+    void N43Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

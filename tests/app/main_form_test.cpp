@@ -124,7 +124,9 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N19Click",
                                     "N21Click",
                                     "N22Click",
-                                    "HTML1Click"};
+                                    "HTML1Click",
+                                    "N38Click",
+                                    "N43Click"};
 
 struct ExpectedButton
 {
