@@ -311,6 +311,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("HTML1Click"), {&TFrmMain::HTML1Click, kReadsData}},
         {QStringLiteral("N10Click"), {&TFrmMain::N10Click, kReadsData}},
         {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
+        {QStringLiteral("N38Click"), {&TFrmMain::N38Click, kReadsData}},
+        {QStringLiteral("N43Click"), {&TFrmMain::N43Click, kReadsData}},
     };
     return handlers;
 }

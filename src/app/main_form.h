@@ -71,6 +71,8 @@ public:
     void HTML1Click();
     void N10Click();
     void N6Click();
+    void N38Click();
+    void N43Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -27,9 +27,9 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow();
 // with the windows behind it, the splash loop until the splash agrees to close, the data module
 // with the start-up selection bound to it, the main window, the windows after it, then the main
 // window shown maximised (its first show opens the shared tables; data that cannot be opened is
-// reported once and the main window stays up without it). The competitions editor and summary are
-// left to the commands that first open them. The caller owns the main window and runs the message
-// loop; the loop ends when the main window closes. The application object must exist.
+// reported once and the main window stays up without it). The competitions editor and summary and
+// the matches-file check are left to the commands that first open them. The caller owns the main window and
+// runs the message loop; the loop ends when the main window closes. The application object must exist.
 std::unique_ptr<TFrmMain> StartTavrolin();
 
 // The whole run: start-up, message loop, end. Returns the loop's exit code.

@@ -428,7 +428,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         return list;
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg", "TipsDlg",
+              (QStringList{"ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg", "ChkAgvnFrm", "TipsDlg",
                            "DirOptions1Dlg"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",

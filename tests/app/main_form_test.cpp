@@ -126,7 +126,9 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N22Click",
                                     "HTML1Click",
                                     "N10Click",
-                                    "N6Click"};
+                                    "N6Click",
+                                    "N38Click",
+                                    "N43Click"};
 
 struct ExpectedButton
 {
