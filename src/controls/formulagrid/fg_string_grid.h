@@ -142,6 +142,18 @@ public:
     // Opens the program's formula editor on the current cell, modeless.
     void ShowFormulaDialog();
 
+    // The row filter: a condition such as [Team] = "x" [City] like "y" over the column titles;
+    // every term must hold (the words between terms are ignored). Rows that fail are hidden.
+    // A condition that does not read hides nothing and says which term failed.
+    void SetFilter(const QString &text);
+    // Reads a condition into the program's filter table; false when it does not read, and
+    // FilterError then says why (empty for an empty condition).
+    bool ParseFilter(const QString &text);
+    QString FilterError() const { return filterError_; }
+    // Hides the rows that fail the filter table's terms; hidden rows stay hidden.
+    void ApplyFilter();
+    void ShowQueryDialog();
+
     // The text a cell shows: a formula's value in NumberFormat when ShowValues is on.
     QString DisplayText(int col, int row, bool &isNumber) const;
 
@@ -180,6 +192,7 @@ private:
     bool autoCalculate_ = true;
     bool showValues_ = false;
     bool wordWrap_ = false;
+    QString filterError_;
 
     std::vector<std::vector<long double>> cellValues_; // [column][row]
     std::vector<int> savedColWidths_;
