@@ -154,6 +154,23 @@ public:
     void ApplyFilter();
     void ShowQueryDialog();
 
+    // Printing. Pages carry the title (and logo) and the column titles at the top, the footer at
+    // the bottom and the rows between, in bands of as many columns as fit across the page.
+    enum class TPaintMode
+    {
+        Print,
+        Preview,
+        Count
+    };
+    // Prints rows FromRow to ToRow of PrintOptions (both 0: every data row) with all rows shown.
+    void PrintGrid();
+    // Paints page PrintOptions->PreviewPage into image, sized to the page at screen resolution.
+    void PaintPreviewPage(QImage &image);
+    // The number of pages the preview has.
+    int CountPreviewPages();
+    // Pages counted by the last page run.
+    int PageCount() const { return pageCount_; }
+
     // The text a cell shows: a formula's value in NumberFormat when ShowValues is on.
     QString DisplayText(int col, int row, bool &isNumber) const;
 
@@ -168,6 +185,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    class PageRun;
+
+    // One run over the pages: printing on the printer, painting the preview page into preview, or
+    // counting. Ends after lastRow; an empty range paints nothing.
+    void PaintPages(TPaintMode mode, int firstRow, int lastRow, QImage *preview = nullptr);
+    void PaintPageHeader(PageRun &run);
+    void PaintGridRow(PageRun &run, int row);
     void ResolveVariable(const QString &varName, long double &value, bool &found);
     long double Aggregate(const QString &name) const;
     void PrepareValueTable();
@@ -193,6 +217,7 @@ private:
     bool showValues_ = false;
     bool wordWrap_ = false;
     QString filterError_;
+    int pageCount_ = 0;
 
     std::vector<std::vector<long double>> cellValues_; // [column][row]
     std::vector<int> savedColWidths_;
