@@ -343,6 +343,7 @@ bool TfgStringGrid::RunKeyMapping(int key, Qt::KeyboardModifiers shift)
         {keyMappings_->RowDelete, [this] { DeleteCurrentRow(); }},
         {keyMappings_->ColumnInsert, [this] { InsertColumnAtCursor(); }},
         {keyMappings_->ColumnDelete, [this] { DeleteCurrentColumn(); }},
+        {keyMappings_->PrintPreview, [this] { ShowPrintPreview(); }},
         {keyMappings_->QueryDialog, [this] { ShowQueryDialog(); }},
         {keyMappings_->FormuleDialog, [this] { ShowFormulaDialog(); }},
     };

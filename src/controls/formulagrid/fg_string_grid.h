@@ -168,6 +168,8 @@ public:
     void PaintPreviewPage(QImage &image);
     // The number of pages the preview has.
     int CountPreviewPages();
+    // Shows the preview dialog on the first page.
+    void ShowPrintPreview();
     // Pages counted by the last page run.
     int PageCount() const { return pageCount_; }
 

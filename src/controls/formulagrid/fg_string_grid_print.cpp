@@ -2,9 +2,11 @@
 
 #include "controls/formulagrid/fg_stretch_bitmap.h"
 #include "controls/formulagrid/fg_string_grid.h"
+#include "controls/formulagrid/fg_string_grid_preview_form.h"
 
 #include "platform/core/format.h"
 #include "platform/core/message_service.h"
+#include "platform/ui/modal_runner.h"
 #include "platform/ui/printer.h"
 
 #include <QDateTime>
@@ -81,6 +83,18 @@ void TfgStringGrid::PrintGrid()
         throw;
     }
     printer.EndDoc();
+}
+
+void TfgStringGrid::ShowPrintPreview()
+{
+    pageCount_ = 0;
+    TfgStringGridPreviewF dialog;
+    dialog.Grid = this;
+    // The first picture is the first page, whatever page the last preview ended on.
+    printOptions_->PreviewPage = 1;
+    PaintPages(TPaintMode::Preview, 1, RowCount() - 1, &dialog.PrintImage);
+    dialog.ShowImage(dialog.PrintImage);
+    RunModal(dialog);
 }
 
 void TfgStringGrid::PaintPreviewPage(QImage &image)

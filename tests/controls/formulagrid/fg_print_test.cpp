@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,19 @@ TEST_F(GridPrintTest, EmptyRangesPrintNothing)
     QImage page;
     grid.PaintPreviewPage(page);
     EXPECT_FALSE(page.isNull());
+}
+
+TEST_F(GridPrintTest, WithoutAPrinterNothingPrints)
+{
+    Printer().SetOutputFileName(QString());
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    Fill(3, 5);
+    grid.PrintGrid();
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Last().text, "No Printer is installed");
+    EXPECT_EQ(messages.Last().icon, mtError);
+    EXPECT_EQ(messages.Last().buttons, QList<TMsgDlgBtn>{mbOK});
 }
 
 // The longest run of dark pixels down one column of the picture.
