@@ -216,9 +216,13 @@ void TfgStringGrid::SaveColumnWidths()
 
 void TfgStringGrid::AutoSizeRow(int row)
 {
+    AutoSizeRow(row, QFontMetrics(font()));
+}
+
+void TfgStringGrid::AutoSizeRow(int row, const QFontMetrics &metrics)
+{
     if (row < 0 || row >= RowCount())
         return;
-    const QFontMetrics metrics(font());
     int height = DefaultRowHeight();
     for (int col = 0; col < ColCount(); ++col) {
         QString text = Cells(col, row);
@@ -226,21 +230,58 @@ void TfgStringGrid::AutoSizeRow(int row)
             text = FloatToStr(double(CellValue(col, row)));
         if (text.isEmpty())
             continue;
-        const QRect measured = metrics.boundingRect(QRect(0, 0, std::max(ColWidths(col), 1), INT_MAX / 2),
-                                                    Qt::TextWordWrap, text);
-        height = std::max(height, measured.height() + 1);
+        const int textHeight = WrappedHeight(text, std::max(ColWidths(col), 1), metrics);
+        height = std::max(height, textHeight + 1);
     }
-    SetRowHeight(row, height);
+    if (RowHeights(row) != height)
+        SetRowHeight(row, height);
     if (row < int(rowSized_.size()))
         rowSized_[row] = true;
+}
+
+int TfgStringGrid::WordWidth(const QString &word, const QFontMetrics &metrics)
+{
+    // Rows share most of their words, and measuring a word means shaping it: each is measured once.
+    constexpr qsizetype kMaxKeptWords = 20000;
+    const auto known = wordWidths_.constFind(word);
+    if (known != wordWidths_.cend())
+        return *known;
+    if (wordWidths_.size() >= kMaxKeptWords)
+        wordWidths_.clear();
+    const int width = metrics.horizontalAdvance(word);
+    wordWidths_.insert(word, width);
+    return width;
+}
+
+int TfgStringGrid::WrappedHeight(const QString &text, int width, const QFontMetrics &metrics)
+{
+    const int space = WordWidth(QStringLiteral(" "), metrics);
+    int lines = 0;
+    for (const QString &paragraph : text.split(u'\n')) {
+        int lineWidth = -1; // nothing on the line yet
+        for (const QString &word : paragraph.split(u' ')) {
+            const int wordWidth = WordWidth(word, metrics);
+            if (lineWidth < 0) {
+                lineWidth = wordWidth;
+            } else if (lineWidth + space + wordWidth <= width) {
+                lineWidth += space + wordWidth;
+            } else {
+                ++lines;
+                lineWidth = wordWidth;
+            }
+        }
+        ++lines;
+    }
+    return lines == 1 ? metrics.height() : lines * metrics.lineSpacing();
 }
 
 void TfgStringGrid::AutoSizeAllRows()
 {
     rowSized_.resize(RowCount(), false);
+    const QFontMetrics metrics(font());
     for (int row = 1; row < RowCount(); ++row)
         if (!rowSized_[row])
-            AutoSizeRow(row);
+            AutoSizeRow(row, metrics);
 }
 
 void TfgStringGrid::ShowAllRows()
@@ -270,8 +311,10 @@ void TfgStringGrid::CellTextChanged(int, int row)
 void TfgStringGrid::changeEvent(QEvent *event)
 {
     TStringGrid::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         std::fill(rowSized_.begin(), rowSized_.end(), false);
+        wordWidths_.clear();
+    }
 }
 
 QString TfgStringGrid::FormatValue(long double value) const

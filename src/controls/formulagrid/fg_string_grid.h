@@ -5,6 +5,7 @@
 #include "controls/formulagrid/fg_print_options.h"
 #include "platform/ui/string_grid.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QStringList>
 
@@ -199,6 +200,10 @@ private:
     void PrepareValueTable();
     void LoadPlainNumbers();
     void SaveColumnWidths();
+    void AutoSizeRow(int row, const QFontMetrics &metrics);
+    // The height of a text broken into lines at its blanks within width.
+    int WrappedHeight(const QString &text, int width, const QFontMetrics &metrics);
+    int WordWidth(const QString &word, const QFontMetrics &metrics);
     // Formats a value with NumberFormat; a format that does not take it shows the plain number.
     QString FormatValue(long double value) const;
     bool RunKeyMapping(int key, Qt::KeyboardModifiers shift);
@@ -225,6 +230,7 @@ private:
     std::vector<int> savedColWidths_;
     // Rows whose height fits their texts as they are; others are measured again when rows are sized.
     std::vector<bool> rowSized_;
+    QHash<QString, int> wordWidths_;
     int calcRow_ = 0;
     int calcCol_ = 0;
     bool calcError_ = false;

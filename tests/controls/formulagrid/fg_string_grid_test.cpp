@@ -165,12 +165,14 @@ TEST_F(FgGridTest, RowsGrowToTheirWrappedText)
     const QString longText = QStringList(30, "λέξη").join(' ');
     grid.SetCell(2, 2, longText);
     grid.SetRowCount(8); // a size change sizes the rows whose texts changed
-    const QFontMetrics metrics(grid.font());
-    const int lines =
-        metrics.boundingRect(QRect(0, 0, grid.ColWidths(2), 100000), Qt::TextWordWrap, longText).height() /
-        metrics.lineSpacing();
+    // As many lines as the text takes when written into its column, broken at its blanks.
+    TCanvas measure(nullptr, &grid);
+    measure.Font = TFont::FromQFont(grid.font(), clBlack, grid.logicalDpiY());
+    const qsizetype lines = measure.WrapText(longText, grid.ColWidths(2)).size();
+    const int lineSpacing = QFontMetrics(grid.font()).lineSpacing();
     EXPECT_GT(lines, 1);
-    EXPECT_GE(grid.RowHeights(2), lines * metrics.lineSpacing());
+    EXPECT_GE(grid.RowHeights(2), lines * lineSpacing);
+    EXPECT_LE(grid.RowHeights(2), (lines + 1) * lineSpacing);
     EXPECT_EQ(grid.RowHeights(3), grid.DefaultRowHeight());
     int sizes = 0;
     grid.onSizeChanged = [&sizes](int oldCols, int oldRows) {
