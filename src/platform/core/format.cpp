@@ -539,14 +539,27 @@ QString TwoDigits(int value)
     return QString::number(value).rightJustified(2, QLatin1Char('0'));
 }
 
+const QLatin1StringView kAmPm("am/pm");
+
 void AppendDateTime(QString &out, QStringView format, const QDate &date, const QTime &time)
 {
     const FormatSettings &settings = GreekFormatSettings();
+    // With the am/pm token the hours run on a 12-hour clock.
+    const bool twelveHour = format.contains(kAmPm, Qt::CaseInsensitive);
     bool afterHour = false;
     for (int i = 0; i < format.size();) {
         const QChar c = format[i];
         if (IsQuote(c)) {
             out += QuotedAt(format, i, i);
+            continue;
+        }
+        if (format.mid(i, kAmPm.size()).compare(kAmPm, Qt::CaseInsensitive) == 0) {
+            if (time.isValid()) {
+                const QString half = time.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm");
+                out += c.isUpper() ? half.toUpper() : half;
+            }
+            afterHour = false;
+            i += int(kAmPm.size());
             continue;
         }
         const char16_t letter = c.toLower().unicode();
@@ -588,9 +601,8 @@ void AppendDateTime(QString &out, QStringView format, const QDate &date, const Q
         case u'n':
         case u's':
             if (hasTime) {
-                const int value = letter == u'h'   ? time.hour()
-                                  : letter == u'n' ? time.minute()
-                                                   : time.second();
+                const int hour = twelveHour ? (time.hour() + 11) % 12 + 1 : time.hour();
+                const int value = letter == u'h' ? hour : letter == u'n' ? time.minute() : time.second();
                 out += count == 1 ? QString::number(value) : TwoDigits(value);
             }
             break;

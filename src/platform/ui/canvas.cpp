@@ -1,6 +1,7 @@
 #include "platform/ui/canvas.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -91,6 +92,12 @@ void TCanvas::TextRect(const TRect &rect, int x, int y, const QString &text)
     painter_->setClipRect(rect.ToQRect(), Qt::IntersectClip);
     DrawText(x, y, text);
     painter_->restore();
+}
+
+void TCanvas::Draw(int x, int y, const QImage &image)
+{
+    if (painter_)
+        painter_->drawImage(x, y, image);
 }
 
 int TCanvas::TextWidth(const QString &text) const

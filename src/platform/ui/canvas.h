@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+class QImage;
 class QPainter;
 class QPaintDevice;
 
@@ -138,6 +139,9 @@ public:
     // does not fit even then ends in "…", so that nothing is cut at the edge unseen.
     void TextOutFitted(int x, int y, int width, const QString &text, qreal smallestSize,
                        TAlignment alignment = taLeftJustify);
+
+    // A picture whose top-left corner is (x, y), in its own pixels.
+    void Draw(int x, int y, const QImage &image);
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 
@@ -51,6 +52,31 @@ void TPrinter::SetOutputFileName(const QString &pdfFile)
                                         QMarginsF(kFileMarginMillimetres, kFileMarginMillimetres,
                                                   kFileMarginMillimetres, kFileMarginMillimetres),
                                         QPageLayout::Millimeter));
+}
+
+int TPrinter::Copies() const
+{
+    return printer_->copyCount();
+}
+
+void TPrinter::SetCopies(int copies)
+{
+    printer_->setCopyCount(std::max(copies, 1));
+}
+
+bool TPrinter::Landscape() const
+{
+    return printer_->pageLayout().orientation() == QPageLayout::Landscape;
+}
+
+void TPrinter::SetLandscape(bool landscape)
+{
+    printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+bool TPrinter::HasPrinter() const
+{
+    return !outputFile_.isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 void TPrinter::BeginDoc()

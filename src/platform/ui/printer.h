@@ -40,6 +40,12 @@ public:
 
     QString Title() const { return title_; }
     void SetTitle(const QString &title) { title_ = title; }
+    int Copies() const;
+    void SetCopies(int copies);
+    bool Landscape() const;
+    void SetLandscape(bool landscape);
+    // Whether there is anything to print on: an output file, or a printer of the system.
+    bool HasPrinter() const;
 
     // Starts a document on a fresh canvas (default font, white brush, black pen) at page 1.
     void BeginDoc();

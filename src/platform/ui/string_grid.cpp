@@ -88,6 +88,15 @@ public:
         emit dataChanged(cell, cell);
     }
 
+    // Takes one row or column out of the view; moveCells shifts the texts meanwhile.
+    void RemoveOne(int &count, int at, bool rows, const std::function<void()> &moveCells)
+    {
+        rows ? beginRemoveRows({}, at, at) : beginRemoveColumns({}, at, at);
+        --count;
+        moveCells();
+        rows ? endRemoveRows() : endRemoveColumns();
+    }
+
     void Resize(int &count, int newCount, bool rows, const std::function<void()> &dropCells)
     {
         if (newCount > count) {
@@ -180,19 +189,68 @@ int TStringGrid::GridLine() const
 
 void TStringGrid::SetColCount(int count)
 {
+    const int oldColCount = colCount_;
     count = std::max(count, 0);
     model_->Resize(colCount_, count, false, [&] { DropCellsBeyond(colCount_, rowCount_); });
-    fixedCols_ = std::min(fixedCols_, colCount_);
-    EnsureCurrentCell();
+    Resized(oldColCount, rowCount_);
 }
 
 void TStringGrid::SetRowCount(int count)
 {
+    const int oldRowCount = rowCount_;
     count = std::max(count, 0);
     model_->Resize(rowCount_, count, true, [&] { DropCellsBeyond(colCount_, rowCount_); });
+    Resized(colCount_, oldRowCount);
+}
+
+void TStringGrid::Resized(int oldColCount, int oldRowCount)
+{
+    fixedCols_ = std::min(fixedCols_, colCount_);
     fixedRows_ = std::min(fixedRows_, rowCount_);
     EnsureCurrentCell();
+    if (oldColCount != colCount_ || oldRowCount != rowCount_)
+        SizeChanged(oldColCount, oldRowCount);
 }
+
+void TStringGrid::DeleteRow(int row)
+{
+    if (row < 0 || row >= rowCount_)
+        return;
+    const int oldRowCount = rowCount_;
+    model_->RemoveOne(rowCount_, row, true, [&] {
+        QHash<quint64, QString> moved;
+        for (auto cell = cells_.cbegin(); cell != cells_.cend(); ++cell) {
+            const int cellRow = KeyRow(cell.key());
+            if (cellRow != row)
+                moved.insert(CellKey(KeyCol(cell.key()), cellRow > row ? cellRow - 1 : cellRow),
+                             cell.value());
+        }
+        cells_.swap(moved);
+    });
+    Resized(colCount_, oldRowCount);
+}
+
+void TStringGrid::DeleteColumn(int col)
+{
+    if (col < 0 || col >= colCount_)
+        return;
+    const int oldColCount = colCount_;
+    model_->RemoveOne(colCount_, col, false, [&] {
+        QHash<quint64, QString> moved;
+        for (auto cell = cells_.cbegin(); cell != cells_.cend(); ++cell) {
+            const int cellCol = KeyCol(cell.key());
+            if (cellCol != col)
+                moved.insert(CellKey(cellCol > col ? cellCol - 1 : cellCol, KeyRow(cell.key())),
+                             cell.value());
+        }
+        cells_.swap(moved);
+    });
+    Resized(oldColCount, rowCount_);
+}
+
+void TStringGrid::SizeChanged(int, int) {}
+
+void TStringGrid::CellTextChanged(int, int) {}
 
 void TStringGrid::SetFixedCols(int count)
 {
@@ -230,8 +288,10 @@ void TStringGrid::SetCell(int col, int row, const QString &text)
         cells_.remove(CellKey(col, row));
     else
         cells_.insert(CellKey(col, row), text);
-    if (col < colCount_ && row < rowCount_)
+    if (col < colCount_ && row < rowCount_) {
         model_->CellChanged(col, row);
+        CellTextChanged(col, row);
+    }
 }
 
 void TStringGrid::SetDefaultColWidth(int width)
@@ -252,28 +312,34 @@ void TStringGrid::SetDefaultRowHeight(int height)
 
 int TStringGrid::ColWidths(int col) const
 {
-    if (col < 0 || col >= colCount_)
+    if (col < 0 || col >= colCount_ || isColumnHidden(col))
         return 0;
     return columnWidth(col) - GridLine();
 }
 
 void TStringGrid::SetColWidth(int col, int width)
 {
-    if (col >= 0 && col < colCount_)
-        horizontalHeader()->resizeSection(col, std::max(width, 0) + GridLine());
+    if (col < 0 || col >= colCount_)
+        return;
+    setColumnHidden(col, width <= 0);
+    if (width > 0)
+        horizontalHeader()->resizeSection(col, width + GridLine());
 }
 
 int TStringGrid::RowHeights(int row) const
 {
-    if (row < 0 || row >= rowCount_)
+    if (row < 0 || row >= rowCount_ || isRowHidden(row))
         return 0;
     return rowHeight(row) - GridLine();
 }
 
 void TStringGrid::SetRowHeight(int row, int height)
 {
-    if (row >= 0 && row < rowCount_)
-        verticalHeader()->resizeSection(row, std::max(height, 0) + GridLine());
+    if (row < 0 || row >= rowCount_)
+        return;
+    setRowHidden(row, height <= 0);
+    if (height > 0)
+        verticalHeader()->resizeSection(row, height + GridLine());
 }
 
 int TStringGrid::Col() const
@@ -307,10 +373,15 @@ bool TStringGrid::FocusCell(int col, int row)
     return currentIndex() == cell;
 }
 
-bool TStringGrid::CanSelect(int col, int row) const
+bool TStringGrid::CanSelect(int col, int row)
 {
     if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_ || IsFixed(col, row))
         return false;
+    return SelectCell(col, row);
+}
+
+bool TStringGrid::SelectCell(int col, int row)
+{
     return !OnSelectCell || OnSelectCell(col, row);
 }
 
@@ -412,13 +483,19 @@ void TStringGrid::PaintCell(QPainter *painter, const QStyleOptionViewItem &optio
         canvas.Font.Color = palette().color(QPalette::HighlightedText);
     }
     const TRect rect = TRect::FromQRect(option.rect);
-    if (defaultDrawing_) {
+    if (defaultDrawing_)
         canvas.FillRect(rect);
+    // Painting is a const act of the view; a derived grid's drawing changes nothing of the grid.
+    const_cast<TStringGrid *>(this)->DrawCell(col, row, rect, state, canvas);
+    painter->restore();
+}
+
+void TStringGrid::DrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas)
+{
+    if (defaultDrawing_)
         canvas.TextOut(rect.Left + 2, rect.Top + 2, Cells(col, row));
-    }
     if (OnDrawCell)
         OnDrawCell(col, row, rect, state, canvas);
-    painter->restore();
 }
 
 bool TStringGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -429,26 +506,49 @@ bool TStringGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *ev
     return QTableView::edit(index, trigger, event);
 }
 
+void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(key, shift);
+}
+
+void TStringGrid::KeyPress(QChar &key)
+{
+    if (OnKeyPress)
+        OnKeyPress(key);
+}
+
+void TStringGrid::KeyUp(int key, Qt::KeyboardModifiers shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(key, shift);
+}
+
+void TStringGrid::keyReleaseEvent(QKeyEvent *event)
+{
+    QTableView::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        KeyUp(event->key(), event->modifiers());
+}
+
 void TStringGrid::keyPressEvent(QKeyEvent *event)
 {
-    if (OnKeyDown) {
-        int key = event->key();
-        OnKeyDown(key, event->modifiers());
-        if (key == 0) {
-            event->accept();
-            return;
-        }
+    int key = event->key();
+    KeyDown(key, event->modifiers());
+    if (key == 0) {
+        event->accept();
+        return;
     }
-    if (OnKeyPress && !event->text().isEmpty()) {
+    if (!event->text().isEmpty()) {
         const QChar typed = event->text().at(0);
-        QChar key = typed;
-        OnKeyPress(key);
-        if (key.isNull()) {
+        QChar character = typed;
+        KeyPress(character);
+        if (character.isNull()) {
             event->accept();
             return;
         }
-        if (key != typed) {
-            QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(key));
+        if (character != typed) {
+            QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character));
             QTableView::keyPressEvent(&replaced);
             return;
         }

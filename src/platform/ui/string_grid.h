@@ -34,7 +34,13 @@ using TGridOptions = EnumSet<TGridOption>;
 // a text written beyond the current size shows once the grid grows to it, while shrinking drops
 // the texts of the removed rows and columns. Positions (MouseToCell, CellRect, the rectangle
 // given to OnDrawCell) are in the pixels of the grid's cell area; ColWidths and RowHeights are
-// the sizes of the cells without the one-pixel grid line.
+// the sizes of the cells without the one-pixel grid line; a row or column of size 0 is hidden
+// (it takes no room, and the arrow keys pass over it).
+//
+// A derived grid takes part through the virtual hooks: DrawCell paints a cell, SelectCell answers
+// whether a cell may become current, KeyDown, KeyUp and KeyPress see the keys before the grid
+// moves, SizeChanged follows every change of RowCount or ColCount and CellTextChanged every
+// change of a cell's text.
 class TStringGrid : public QTableView
 {
     Q_OBJECT
@@ -64,6 +70,11 @@ public:
     void SetColWidth(int col, int width);
     int RowHeights(int row) const;
     void SetRowHeight(int row, int height);
+
+    // Removes one row or column: the cells and sizes after it move one place up or left, and the
+    // count shrinks by one.
+    void DeleteRow(int row);
+    void DeleteColumn(int col);
 
     // The current cell; -1 when the grid has no cell that can be current.
     int Col() const;
@@ -102,15 +113,31 @@ public:
     // A typed character (Enter arrives as '\r'); a null character keeps it from the grid, another
     // character replaces it.
     std::function<void(QChar &key)> OnKeyPress;
+    // A key let go in the grid, after the grid has moved.
+    std::function<void(int key, Qt::KeyboardModifiers shift)> OnKeyUp;
 
     // Paints one cell: used by the grid's item delegate.
     void PaintCell(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
     bool IsFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
-    bool CanSelect(int col, int row) const;
+    bool CanSelect(int col, int row);
 
     using QTableView::edit;
 
 protected:
+    // Paints one cell after the grid has filled it (with default drawing): writes the text when
+    // drawing by default, then runs OnDrawCell.
+    virtual void DrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas);
+    // OnSelectCell's answer, true without one.
+    virtual bool SelectCell(int col, int row);
+    // Raise OnKeyDown, OnKeyPress and OnKeyUp.
+    virtual void KeyDown(int &key, Qt::KeyboardModifiers shift);
+    virtual void KeyPress(QChar &key);
+    virtual void KeyUp(int key, Qt::KeyboardModifiers shift);
+    // After RowCount or ColCount changed, with the counts before the change.
+    virtual void SizeChanged(int oldColCount, int oldRowCount);
+    virtual void CellTextChanged(int col, int row);
+
+    void keyReleaseEvent(QKeyEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -124,6 +151,7 @@ private:
     void ApplyOptions();
     void EnsureCurrentCell();
     void DropCellsBeyond(int colCount, int rowCount);
+    void Resized(int oldColCount, int oldRowCount);
 
     Model *model_;
     SelectionModel *selection_;

@@ -245,6 +245,23 @@ TEST(FormatDateTime, Tokens)
     EXPECT_EQ(FormatDateTime(U("dd/mm/yyyy"), QDateTime()), QString());
 }
 
+TEST(FormatDateTime, AmPmTurnsTheHoursToATwelveHourClock)
+{
+    const struct
+    {
+        QTime time;
+        const char *format;
+        const char *expected;
+    } cases[] = {
+        {QTime(21, 5), "h:nn am/pm", "9:05 pm"},   {QTime(0, 30), "h:nn am/pm", "12:30 am"},
+        {QTime(12, 0), "hh:nn AM/PM", "12:00 PM"}, {QTime(9, 7), "h:mm am/pm", "9:07 am"},
+        {QTime(21, 5), "hh:nn", "21:05"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FormatDateTime(U(c.format), QDateTime(QDate(2003, 1, 5), c.time)), U(c.expected))
+            << c.format;
+}
+
 TEST(FormatDateTime, AllDayAndMonthNames)
 {
     const FormatSettings &s = GreekFormatSettings();

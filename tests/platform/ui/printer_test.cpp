@@ -49,6 +49,22 @@ TEST_F(PrinterTest, FileOutputHasAFixedResolution)
     EXPECT_TRUE(ExecutePrintDialog(nullptr)); // nothing to choose
 }
 
+TEST_F(PrinterTest, CopiesAndOrientationReachTheDevice)
+{
+    TPrinter &printer = Printer();
+    EXPECT_TRUE(printer.HasPrinter()); // the output file stands for a printer
+    const int portraitWidth = printer.PageWidth();
+    printer.SetLandscape(true);
+    EXPECT_TRUE(printer.Landscape());
+    EXPECT_GT(printer.PageWidth(), printer.PageHeight());
+    printer.SetLandscape(false);
+    EXPECT_EQ(printer.PageWidth(), portraitWidth);
+    printer.SetCopies(3);
+    EXPECT_EQ(printer.Copies(), 3);
+    printer.SetCopies(0); // no copies asked still prints one
+    EXPECT_EQ(printer.Copies(), 1);
+}
+
 // A listing as the windows print it: a tenth of an inch of gap, a new page when the next line
 // would pass the page height.
 TEST_F(PrinterTest, TwoPagesOfTextGoIntoThePdf)
@@ -158,6 +174,22 @@ TEST(CanvasTest, FillsClipsAndOutlines)
     EXPECT_EQ(image.pixelColor(120, 70), clWhite);
     EXPECT_EQ(image.pixelColor(110, 60), clLime);
     EXPECT_EQ(image.pixelColor(150, 90), clBlue);
+}
+
+TEST(CanvasTest, DrawsAPictureAtItsPlace)
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QImage picture(5, 4, QImage::Format_RGB888);
+    picture.fill(clNavy);
+    {
+        QPainter painter(&image);
+        TCanvas(&painter).Draw(10, 20, picture);
+    }
+    EXPECT_EQ(image.pixelColor(10, 20), clNavy);
+    EXPECT_EQ(image.pixelColor(14, 23), clNavy);
+    EXPECT_EQ(image.pixelColor(15, 23), clWhite);
+    EXPECT_EQ(image.pixelColor(14, 24), clWhite);
 }
 
 TEST(CanvasTest, TextSizeGrowsWithThePointSizeAndBoldness)

@@ -310,3 +310,109 @@ TEST_F(StringGridTest, FixedCountsFollowTheGridSize)
 }
 
 } // namespace
+
+TEST_F(StringGridTest, SizeZeroHidesARowOrColumn)
+{
+    grid.SetRowHeight(2, 0);
+    grid.SetColWidth(3, 0);
+    EXPECT_EQ(grid.RowHeights(2), 0);
+    EXPECT_EQ(grid.ColWidths(3), 0);
+    EXPECT_TRUE(grid.isRowHidden(2));
+    EXPECT_TRUE(grid.isColumnHidden(3));
+    // The arrow keys pass over them.
+    ASSERT_TRUE(grid.FocusCell(2, 1));
+    Key(Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 3);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(grid.Col(), 4);
+    grid.SetRowHeight(2, 30);
+    grid.SetColWidth(3, 40);
+    EXPECT_EQ(grid.RowHeights(2), 30);
+    EXPECT_EQ(grid.ColWidths(3), 40);
+    EXPECT_FALSE(grid.isRowHidden(2));
+}
+
+TEST_F(StringGridTest, DeletingMovesTheCellsAndSizesAfterIt)
+{
+    for (int col = 0; col < 5; ++col)
+        for (int row = 0; row < 5; ++row)
+            grid.SetCell(col, row, QString("%1,%2").arg(col).arg(row));
+    grid.SetRowHeight(3, 40);
+    grid.SetColWidth(4, 90);
+    grid.DeleteRow(2);
+    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.Cells(1, 2), "1,3");
+    EXPECT_EQ(grid.Cells(1, 3), "1,4");
+    EXPECT_EQ(grid.Cells(1, 4), "");
+    EXPECT_EQ(grid.RowHeights(2), 40);
+    grid.DeleteColumn(1);
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.Cells(1, 0), "2,0");
+    EXPECT_EQ(grid.Cells(3, 1), "4,1");
+    EXPECT_EQ(grid.ColWidths(3), 90);
+}
+
+// A grid that records what reaches its hooks.
+class HookedGrid : public TStringGrid
+{
+public:
+    QStringList Seen;
+    bool RefuseColumn3 = false;
+
+protected:
+    void DrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas) override
+    {
+        if (col == 1 && row == 1)
+            Seen.append("draw");
+        TStringGrid::DrawCell(col, row, rect, state, canvas);
+    }
+    bool SelectCell(int col, int row) override
+    {
+        return !(RefuseColumn3 && col == 3) && TStringGrid::SelectCell(col, row);
+    }
+    void KeyDown(int &key, Qt::KeyboardModifiers shift) override
+    {
+        Seen.append(QString("down %1").arg(key));
+        TStringGrid::KeyDown(key, shift);
+    }
+    void KeyPress(QChar &key) override
+    {
+        Seen.append(QString("press ") + key);
+        TStringGrid::KeyPress(key);
+    }
+    void KeyUp(int key, Qt::KeyboardModifiers shift) override
+    {
+        Seen.append(QString("up %1").arg(key));
+        TStringGrid::KeyUp(key, shift);
+    }
+    void SizeChanged(int oldColCount, int oldRowCount) override
+    {
+        Seen.append(QString("size %1 %2").arg(oldColCount).arg(oldRowCount));
+    }
+    void CellTextChanged(int col, int row) override { Seen.append(QString("cell %1 %2").arg(col).arg(row)); }
+};
+
+TEST(StringGridHooks, DerivedGridsSeeDrawingSelectionKeysAndSizes)
+{
+    HookedGrid grid;
+    grid.resize(400, 300);
+    grid.SetRowCount(6);
+    grid.SetColCount(4);
+    grid.SetRowCount(6);
+    grid.DeleteRow(5);
+    grid.SetCell(1, 1, "x");
+    EXPECT_EQ(grid.Seen, QStringList({"size 5 5", "size 5 6", "size 4 6", "cell 1 1"}));
+    grid.Seen.clear();
+    grid.viewport()->grab();
+    EXPECT_TRUE(grid.Seen.contains("draw"));
+    grid.RefuseColumn3 = true;
+    EXPECT_FALSE(grid.FocusCell(3, 1));
+    EXPECT_TRUE(grid.FocusCell(2, 1));
+    grid.Seen.clear();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&grid, &press);
+    QApplication::sendEvent(&grid, &release);
+    EXPECT_EQ(grid.Seen,
+              QStringList({QString("down %1").arg(Qt::Key_A), "press a", QString("up %1").arg(Qt::Key_A)}));
+}
