@@ -95,14 +95,7 @@ QList<QVariantList> SeasonMatches(DbConnection &connection, const QString &seaso
     DbConnection::Lease statement =
         connection.Statement(kSeasonMatchesSql.arg(Columns(QStringLiteral("\"A\"."))));
     statement->Bind(1, season);
-    QList<QVariantList> rows;
-    while (statement->Step()) {
-        QVariantList row;
-        for (int column = 0; column < statement->ColumnCount(); ++column)
-            row.append(statement->Value(column));
-        rows.append(row);
-    }
-    return rows;
+    return statement->AllRows();
 }
 
 QString DescribeMatch(const QVariantList &row, const QString &season)

@@ -32,12 +32,5 @@ inline QList<QVariantList> Rows(TDatabase &database, const QString &sql, const Q
 {
     DbConnection::Lease statement = database.Connection().Statement(sql);
     statement->BindAll(values);
-    QList<QVariantList> rows;
-    while (statement->Step()) {
-        QVariantList row;
-        for (int column = 0; column < statement->ColumnCount(); ++column)
-            row.append(statement->Value(column));
-        rows.append(row);
-    }
-    return rows;
+    return statement->AllRows();
 }

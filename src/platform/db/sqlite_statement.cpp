@@ -250,6 +250,19 @@ QByteArray SqliteStatement::Blob(int column) const
     return QByteArray(data, sqlite3_column_bytes(stmt_, column));
 }
 
+QList<QVariantList> SqliteStatement::AllRows()
+{
+    QList<QVariantList> rows;
+    while (Step()) {
+        QVariantList row;
+        row.reserve(ColumnCount());
+        for (int column = 0; column < ColumnCount(); ++column)
+            row.append(Value(column));
+        rows.append(row);
+    }
+    return rows;
+}
+
 QVariant SqliteStatement::Value(int column) const
 {
     switch (sqlite3_column_type(stmt_, column)) {

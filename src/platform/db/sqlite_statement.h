@@ -2,6 +2,7 @@
 
 #include "platform/db/db_errors.h"
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -44,6 +45,8 @@ public:
     bool Step();
     // Steps to the end (for statements that return no rows).
     void Execute();
+    // Steps to the end and returns every row, its columns in order as Value gives them.
+    QList<QVariantList> AllRows();
     // Ends the current run so the statement holds no lock; keeps the bindings.
     void Reset();
     void ClearBindings();
