@@ -311,6 +311,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("HTML1Click"), {&TFrmMain::HTML1Click, kReadsData}},
         {QStringLiteral("N10Click"), {&TFrmMain::N10Click, kReadsData}},
         {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
+        {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
     };
     return handlers;
 }

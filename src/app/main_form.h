@@ -71,6 +71,7 @@ public:
     void HTML1Click();
     void N10Click();
     void N6Click();
+    void Internet1Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

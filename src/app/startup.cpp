@@ -22,6 +22,7 @@
 #include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/enhm_type_form.h"
+#include "editors/ui/get_files_frm.h"
 #include "editors/ui/kat_edit_form.h"
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
@@ -68,6 +69,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
     // bound to the data module's tables, so creating it here would create the data module (and
     // its missing-alias message) before the splash has been seen. It follows the data module.
     static const std::vector<TStartupWindow> windows = {
+        {"GetFilesFrm", Create<GetFilesFrm>},
         {"ProgressDlg", Create<ProgressDlg>},
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},

@@ -126,7 +126,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N22Click",
                                     "HTML1Click",
                                     "N10Click",
-                                    "N6Click"};
+                                    "N6Click",
+                                    "Internet1Click"};
 
 struct ExpectedButton
 {

@@ -12,6 +12,7 @@
 #include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/diorg_show_form.h"
 #include "editors/ui/diorganvsh_form.h"
+#include "editors/ui/get_files_frm.h"
 #include "editors/ui/kat_edit_form.h"
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
@@ -58,6 +59,10 @@ const TCommand kCommands[] = {
     {"ToolButton3", "N10Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnSaveForm()); },
      false},
     {"N40", "N6Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AutoEnhmForm()); }, false},
+    {"Internet1", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
+     false},
+    {"Internet2", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
+     false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},

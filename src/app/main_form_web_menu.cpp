@@ -1,0 +1,20 @@
+#include "app/main_form.h"
+
+#include "data/data_module.h"
+#include "editors/ui/get_files_frm.h"
+#include "platform/ui/application.h"
+
+using namespace tav::data;
+
+// "Δεδομένα από Internet" and "Αρχεία μέσω Internet": the result pages of the ticked categories
+// fetched into their text result files, maximised and modal.
+void TFrmMain::Internet1Click()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    for (TTable *table : {&dm.Agvnes, &dm.Diorganvseis})
+        OpenIfClosed(*table);
+    TGetFilesFrm *form = GetFilesFrm();
+    AssignMainFont(form);
+    form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    form->exec();
+}
