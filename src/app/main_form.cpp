@@ -312,6 +312,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N10Click"), {&TFrmMain::N10Click, kReadsData}},
         {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
         {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
+        {QStringLiteral("N47Click"), {&TFrmMain::N47Click, !kReadsData}},
     };
     return handlers;
 }

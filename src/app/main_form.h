@@ -72,6 +72,7 @@ public:
     void N10Click();
     void N6Click();
     void Internet1Click();
+    void N47Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "data/data_module.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/get_files_frm.h"
 #include "platform/ui/application.h"
 
@@ -17,4 +18,13 @@ void TFrmMain::Internet1Click()
     AssignMainFont(form);
     form->setWindowState(form->windowState() | Qt::WindowMaximized);
     form->exec();
+}
+
+// "Μετατροπή Αρχείων ΑΓΓΛΙΑΣ,ΣΚΩΤΙΑΣ": a results page saved from a web site turned into result
+// rows, modal.
+void TFrmMain::N47Click()
+{
+    TConvertPRDlg *dialog = ConvertPRDlg();
+    AssignMainFont(dialog);
+    dialog->exec();
 }

@@ -21,6 +21,7 @@
 #include "editors/ui/agvnes_form1.h"
 #include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/br_date_form.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/enhm_type_form.h"
 #include "editors/ui/get_files_frm.h"
 #include "editors/ui/kat_edit_form.h"
@@ -73,6 +74,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ProgressDlg", Create<ProgressDlg>},
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
+        {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
     };

@@ -127,7 +127,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "HTML1Click",
                                     "N10Click",
                                     "N6Click",
-                                    "Internet1Click"};
+                                    "Internet1Click",
+                                    "N47Click"};
 
 struct ExpectedButton
 {

@@ -10,6 +10,7 @@
 #include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
 #include "editors/ui/auto_enhm_form.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/diorg_show_form.h"
 #include "editors/ui/diorganvsh_form.h"
 #include "editors/ui/get_files_frm.h"
@@ -63,6 +64,7 @@ const TCommand kCommands[] = {
      false},
     {"Internet2", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
      false},
+    {"N47", "N47Click", TOpening::Modal, [] { return static_cast<QWidget *>(ConvertPRDlg()); }, false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},

@@ -3,20 +3,27 @@
 // address.
 
 #include "editors/result_pages_fixture.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/get_files_frm.h"
 #include "editors/web_download.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/progress_dialog.h"
+#include "platform/ui/up_down_edit.h"
 #include "support/data_module_test_base.h"
 #include "support/qstring_printer.h"
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +139,51 @@ TEST_F(WebResultsFormsTest, TheProgressWindowsCancelStopsTheRun)
     EXPECT_FALSE(QFile::exists(ResultTextFile("ΕΛΛΑΔΑ", TResultSpan::LastMatchday)));
     EXPECT_FALSE(ProgressDlg()->isVisible());
     form->close();
+}
+
+TEST_F(WebResultsFormsTest, SavedPageBecomesRowsOfTheChosenYear)
+{
+    QTemporaryDir folder;
+    const QString page = folder.filePath("premier.htm");
+    const QString cell = "<TD align=left>%1</TD>";
+    WriteTextLines(page, {"<HTML><HEAD><META content=\"text/html; charset=windows-1253\"></HEAD><TABLE>",
+                          "<TH class=body_bg_1 align=middle colSpan=4>", "Saturday 18 August</TH>", "<TR>",
+                          cell.arg("Ολυμπιακός"), "<TD align=left>v</TD>", cell.arg("ΑΕΚ"), "</TR>",
+                          "<TH class=body_bg_1 align=middle colSpan=4>", "Sunday 32 August</TH>", "<TR>",
+                          cell.arg("Άρης"), cell.arg("ΠΑΟΚ"), "</TR>", "</TABLE></HTML>"});
+    TConvertPRDlg *dialog = ConvertPRDlg();
+    dialog->show();
+    EXPECT_EQ(dialog->Edit2->text(), "2002");
+    QTimer::singleShot(0, dialog, [dialog, page] {
+        dialog->OpenDialog1->selectFile(page);
+        static_cast<QDialog *>(dialog->OpenDialog1)->accept();
+    });
+    QTest::mouseClick(dialog->SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(dialog->Edit1->text(), page);
+    EXPECT_TRUE(dialog->RichEdit1->toPlainText().contains("Ολυμπιακός"));
+
+    QTest::keyClick(dialog->Edit2, Qt::Key_Up);
+    EXPECT_EQ(dialog->UpDown1->Position(), 2003);
+    const QString rows = folder.filePath("premier.txt");
+    QString proposed;
+    QTimer::singleShot(0, dialog, [dialog, rows, &proposed] {
+        proposed = dialog->SaveDialog1->selectedFiles().value(0);
+        dialog->SaveDialog1->selectFile(rows);
+        static_cast<QDialog *>(dialog->SaveDialog1)->accept();
+    });
+    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+    // The open page's name without ".htm", in the page's folder; the dialog adds ".txt".
+    EXPECT_EQ(proposed, rows);
+    EXPECT_EQ(messages_.Texts(), QStringList{"Η μορφή ημερομηνίας δεν είναι έγκυρη!"});
+    const QString group = QString(49, '-') + " ";
+    EXPECT_EQ(ReadBytes(rows), FileBytes({"18/08/2003  " + QString("Ολυμπιακός").leftJustified(20) +
+                                              QString("ΑΕΚ").leftJustified(20),
+                                          "18/08/2003  " + QString("Άρης").leftJustified(20) +
+                                              QString("ΠΑΟΚ").leftJustified(20),
+                                          group + "2"}));
+    QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
 
 } // namespace
