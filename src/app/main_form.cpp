@@ -313,6 +313,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
         {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
         {QStringLiteral("N47Click"), {&TFrmMain::N47Click, !kReadsData}},
+        {QStringLiteral("N52Click"), {&TFrmMain::N52Click, !kReadsData}},
     };
     return handlers;
 }

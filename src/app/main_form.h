@@ -73,6 +73,7 @@ public:
     void N6Click();
     void Internet1Click();
     void N47Click();
+    void N52Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -3,6 +3,7 @@
 #include "data/data_module.h"
 #include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/get_files_frm.h"
+#include "editors/ui/sporting_enhm_frm.h"
 #include "platform/ui/application.h"
 
 using namespace tav::data;
@@ -27,4 +28,14 @@ void TFrmMain::N47Click()
     TConvertPRDlg *dialog = ConvertPRDlg();
     AssignMainFont(dialog);
     dialog->exec();
+}
+
+// "Ενημέρωση Αρχείων ΑΓΓΛΙΑΣ, ΣΚΩΤΙΑΣ,ΕΛΛΑΔΑΣ": one results page read into text result lines,
+// maximised and modal.
+void TFrmMain::N52Click()
+{
+    TSportingEnhmFrm *form = SportingEnhmFrm();
+    AssignMainFont(form);
+    form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    form->exec();
 }

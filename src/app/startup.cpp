@@ -28,6 +28,7 @@
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "editors/ui/sporting_enhm_frm.h"
 #include "editors/ui/t_names_form.h"
 #include "platform/core/long_lived.h"
 #include "platform/db/database.h"
@@ -76,6 +77,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
         {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
+        {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
     };
     return windows;

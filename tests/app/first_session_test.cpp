@@ -429,7 +429,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
               (QStringList{"GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
-                           "ConvertPRDlg", "TipsDlg", "DirOptions1Dlg"}));
+                           "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm", "DirOptions1Dlg"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",
                            "ProistoriaForm", "MassSaveForm", "AgvnPosostaForm", "AgvnEnhmForm",

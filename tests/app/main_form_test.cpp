@@ -128,7 +128,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N10Click",
                                     "N6Click",
                                     "Internet1Click",
-                                    "N47Click"};
+                                    "N47Click",
+                                    "N52Click"};
 
 struct ExpectedButton
 {

@@ -18,6 +18,7 @@
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "editors/ui/sporting_enhm_frm.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -65,6 +66,7 @@ const TCommand kCommands[] = {
     {"Internet2", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
      false},
     {"N47", "N47Click", TOpening::Modal, [] { return static_cast<QWidget *>(ConvertPRDlg()); }, false},
+    {"N52", "N52Click", TOpening::Modal, [] { return static_cast<QWidget *>(SportingEnhmFrm()); }, false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},

@@ -53,6 +53,8 @@ TConvertPRDlg::TConvertPRDlg(QWidget *parent)
     SaveDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
     SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    // The chosen file is replaced without a question, as the command says it is.
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
 
     auto *panel = new QFrame(this);
     auto *top = new QHBoxLayout(panel);

@@ -5,6 +5,7 @@
 #include "editors/result_pages_fixture.h"
 #include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/get_files_frm.h"
+#include "editors/ui/sporting_enhm_frm.h"
 #include "editors/web_download.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
@@ -14,8 +15,10 @@
 #include "support/qstring_printer.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -184,6 +187,50 @@ TEST_F(WebResultsFormsTest, SavedPageBecomesRowsOfTheChosenYear)
     QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(WebResultsFormsTest, CaptureReadsAPageThroughItsFramesAndSavesTheLines)
+{
+    WriteTextLines(ProgramFolder() + "/SportingLinks.txt",
+                   {Address("/frames/index.html"), Address("/missing.html")});
+    TSportingEnhmFrm *form = SportingEnhmFrm();
+    form->show();
+    ASSERT_EQ(form->EdtURL->count(), 2);
+    EXPECT_EQ(form->EdtURL->currentText(), Address("/frames/index.html"));
+
+    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(messages_.Texts(), QStringList{"Παρακαλώ βεβαιώσου ότι είσαι συνδεδεμένος στο Internet!"});
+    EXPECT_EQ(form->RichEdit1->toPlainText(), TableText().join('\n'));
+
+    // Saved among the last-matchday files, twice under one name: the second replaces the first.
+    const QString path = ResultTextFile("ΑΓΓΛΙΑ", TResultSpan::LastMatchday);
+    for (const QString &text : {QString("first"), TableText().join('\n')}) {
+        form->RichEdit1->setPlainText(text);
+        QString folder;
+        QTimer::singleShot(0, form, [form, path, &folder] {
+            folder = form->SaveDialog1->directory().absolutePath();
+            form->SaveDialog1->selectFile(path);
+            static_cast<QDialog *>(form->SaveDialog1)->accept();
+        });
+        QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+        EXPECT_EQ(folder, QFileInfo(path).absolutePath());
+    }
+    EXPECT_EQ(ReadBytes(path), FileBytes(TableText()));
+
+    messages_.Clear();
+    form->EdtURL->setCurrentIndex(1);
+    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+    ASSERT_EQ(messages_.Count(), 2);
+    EXPECT_EQ(messages_.Texts()[1], "Η σελίδα " + Address("/missing.html") + " δεν φορτώθηκε (απάντηση 404)");
+
+    messages_.Clear();
+    form->EdtURL->setEditText("");
+    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(messages_.Texts(), QStringList({"Παρακαλώ βεβαιώσου ότι είσαι συνδεδεμένος στο Internet!",
+                                              "Παρακαλώ επιλέξτε μία διεύθυνση!"}));
+    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
 }
 
 } // namespace
