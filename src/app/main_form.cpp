@@ -313,6 +313,9 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N6Click"), {&TFrmMain::N6Click, kReadsData}},
         {QStringLiteral("N38Click"), {&TFrmMain::N38Click, kReadsData}},
         {QStringLiteral("N43Click"), {&TFrmMain::N43Click, kReadsData}},
+        {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
+        {QStringLiteral("N47Click"), {&TFrmMain::N47Click, !kReadsData}},
+        {QStringLiteral("N52Click"), {&TFrmMain::N52Click, !kReadsData}},
     };
     return handlers;
 }

@@ -73,6 +73,9 @@ public:
     void N6Click();
     void N38Click();
     void N43Click();
+    void Internet1Click();
+    void N47Click();
+    void N52Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -22,11 +22,14 @@
 #include "editors/ui/auto_enhm_form.h"
 #include "editors/ui/br_date_form.h"
 #include "editors/ui/chk_agvn_frm.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/enhm_type_form.h"
+#include "editors/ui/get_files_frm.h"
 #include "editors/ui/kat_edit_form.h"
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "editors/ui/sporting_enhm_frm.h"
 #include "editors/ui/t_names_form.h"
 #include "platform/core/long_lived.h"
 #include "platform/db/database.h"
@@ -69,11 +72,14 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
     // bound to the data module's tables, so creating it here would create the data module (and
     // its missing-alias message) before the splash has been seen. It follows the data module.
     static const std::vector<TStartupWindow> windows = {
+        {"GetFilesFrm", Create<GetFilesFrm>},
         {"ProgressDlg", Create<ProgressDlg>},
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
         {"ChkAgvnFrm", Create<ChkAgvnFrm>},
+        {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
+        {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
     };
     return windows;

@@ -428,8 +428,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         return list;
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg", "ChkAgvnFrm", "TipsDlg",
-                           "DirOptions1Dlg"}));
+              (QStringList{"GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
+                           "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm", "DirOptions1Dlg"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",
                            "ProistoriaForm", "MassSaveForm", "AgvnPosostaForm", "AgvnEnhmForm",

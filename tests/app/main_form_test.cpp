@@ -128,7 +128,10 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N10Click",
                                     "N6Click",
                                     "N38Click",
-                                    "N43Click"};
+                                    "N43Click",
+                                    "Internet1Click",
+                                    "N47Click",
+                                    "N52Click"};
 
 struct ExpectedButton
 {

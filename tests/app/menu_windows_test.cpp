@@ -10,12 +10,15 @@
 #include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
 #include "editors/ui/auto_enhm_form.h"
+#include "editors/ui/convert_pr_dlg.h"
 #include "editors/ui/diorg_show_form.h"
 #include "editors/ui/diorganvsh_form.h"
+#include "editors/ui/get_files_frm.h"
 #include "editors/ui/kat_edit_form.h"
 #include "editors/ui/krath_form.h"
 #include "editors/ui/omades_form.h"
 #include "editors/ui/period_form.h"
+#include "editors/ui/sporting_enhm_frm.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -58,6 +61,12 @@ const TCommand kCommands[] = {
     {"ToolButton3", "N10Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AgvnSaveForm()); },
      false},
     {"N40", "N6Click", TOpening::Modeless, [] { return static_cast<QWidget *>(AutoEnhmForm()); }, false},
+    {"Internet1", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
+     false},
+    {"Internet2", "Internet1Click", TOpening::Modal, [] { return static_cast<QWidget *>(GetFilesFrm()); },
+     false},
+    {"N47", "N47Click", TOpening::Modal, [] { return static_cast<QWidget *>(ConvertPRDlg()); }, false},
+    {"N52", "N52Click", TOpening::Modal, [] { return static_cast<QWidget *>(SportingEnhmFrm()); }, false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},
