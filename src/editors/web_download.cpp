@@ -30,12 +30,12 @@ QString SpanSuffix(TResultSpan span)
 
 QString RawPageFile(const QString &category, TResultSpan span)
 {
-    return RawPageFolder(span) + QLatin1Char('/') + ResultFileName(category);
+    return InFolder(RawPageFolder(span), ResultFileName(category));
 }
 
 QString ResultTextFile(const QString &category, TResultSpan span)
 {
-    return ResultTextFolder(span) + QLatin1Char('/') + ResultFileName(category);
+    return InFolder(ResultTextFolder(span), ResultFileName(category));
 }
 
 TWebDownload::TWebDownload(TResultSpan span, int pageTimeoutMs) : span_(span), pageTimeoutMs_(pageTimeoutMs)

@@ -63,6 +63,11 @@ QString OddsPageFolder(TExportLanguage language)
     return InLanguage(language, "htm");
 }
 
+QString InFolder(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name;
+}
+
 QString ListsFolder()
 {
     return Folder(QStringLiteral("LISTES"));

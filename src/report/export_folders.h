@@ -17,6 +17,9 @@ enum class TResultSpan
     LastMatchday,
 };
 
+// The path of a file in one of the folders below.
+QString InFolder(const QString &folder, const QString &name);
+
 // "GR/txt", "EN/txt", "IT/txt": the text files of a language.
 QString TextFolder(TExportLanguage language);
 

@@ -59,11 +59,6 @@ void WriteTextLines(TTextExport &file, TExportLanguage language, const TMatchday
     file.Close();
 }
 
-QString InFolder(const QString &folder, const QString &name)
-{
-    return folder + QLatin1Char('/') + name;
-}
-
 } // namespace
 
 void ApplyMatchdayRange(TTable &matches, const QVariant &dNo, int matchday, const QVariant &group)

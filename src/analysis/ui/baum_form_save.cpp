@@ -30,11 +30,6 @@ const QChar ViewLetter = QLatin1Char('b');
 constexpr int GreekNames = 0;
 constexpr int LatinNames = 1;
 
-QString InFolder(const QString &folder, const QString &name)
-{
-    return folder + QLatin1Char('/') + name;
-}
-
 QString CompetitionField(TTavrolinDM &dm, const char *name)
 {
     return dm.Diorganvseis.FieldByName(QLatin1String(name)).AsString();
