@@ -52,12 +52,14 @@ TEST(CountSeason, EachMatchCountsUnderItsSignsAndItsScore)
     for (const TCase &c : cases) {
         const TSeasonStatistics statistics = CountSeason({c.Goals});
         const QString name = QString::fromUtf8(c.Score ? c.Score : "unplayed");
-        if (c.SignPair)
+        if (c.SignPair) {
             EXPECT_EQ(CountOf(statistics.HalfFullTable, QString::fromUtf8(c.SignPair)), 1)
                 << name.toStdString();
+        }
         EXPECT_EQ(Total(statistics.HalfFullTable), c.SignPair ? 1 : 0) << name.toStdString();
-        if (c.Score)
+        if (c.Score) {
             EXPECT_EQ(CountOf(statistics.ScoreTable, QString::fromUtf8(c.Score)), 1) << name.toStdString();
+        }
         EXPECT_EQ(Total(statistics.ScoreTable), c.Score ? 1 : 0) << name.toStdString();
     }
 }

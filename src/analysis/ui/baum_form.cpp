@@ -4,6 +4,7 @@
 #include "analysis/standings_store.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
+#include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/db/data_source.h"
