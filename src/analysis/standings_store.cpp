@@ -16,9 +16,13 @@ const char CompetitionSql[] = "SELECT DNo, Omades, Nikh, Isop, Htta, Typos, Roun
                               "Champions FROM Diorganvseis WHERE DNo = ?1";
 const char TeamsSql[] = "SELECT RecNo, TeamNo, GrName, EnName, Timvria, Isxys FROM PerOmades "
                         "WHERE DiorNo = ?1 ORDER BY RecNo";
-const char MatchesSql[] = "SELECT DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, GameNo, HmGGoals, "
-                          "HmFGoals, TelGGoals, TelFGoals, Date FROM Agvnes WHERE DiorgNo = ?1 "
-                          "ORDER BY Agvnistikh, GameNo";
+const char MatchColumnsSql[] = "SELECT DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, GameNo, "
+                               "HmGGoals, HmFGoals, TelGGoals, TelFGoals, Date FROM Agvnes ";
+const char MatchesWhere[] = "WHERE DiorgNo = ?1 ORDER BY Agvnistikh, GameNo";
+// The end date is bound as the next day: a stored date with a time of day still falls within its
+// day. Matches of one date come in the order of the table's key.
+const char MatchesBetweenWhere[] = "WHERE DiorgNo = ?1 AND Date >= ?2 AND Date < ?3 "
+                                   "ORDER BY Date, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos";
 const char TeamNameSql[] = "SELECT GrName FROM PerOmades WHERE RecNo = ?1";
 const char UpdateTeamStatSql[] =
     "UPDATE TeamStat SET NikesIn = ?3, IsopIn = ?4, HttesIn = ?5, NikesOut = ?6, IsopOut = ?7, "
@@ -79,27 +83,33 @@ std::vector<TStandingsTeam> ReadTeams(DbConnection &connection, int DNo)
     return teams;
 }
 
-std::vector<TStandingsMatch> ReadMatches(DbConnection &connection, int DNo)
+std::vector<TStandingsMatch> ReadMatchRows(SqliteStatement &statement)
 {
-    DbConnection::Lease statement = connection.Statement(QString::fromUtf8(MatchesSql));
-    statement->Bind(1, DNo);
     std::vector<TStandingsMatch> matches;
-    while (statement->Step()) {
+    while (statement.Step()) {
         TStandingsMatch match;
-        match.DiorgNo = IntOrZero(*statement, 0);
-        match.Agvnistikh = IntOrZero(*statement, 1);
-        match.Ghpedoyxos = IntOrZero(*statement, 2);
-        match.Filojenoymenh = IntOrZero(*statement, 3);
-        match.Omilos = IntOrZero(*statement, 4);
-        match.GameNo = IntOrZero(*statement, 5);
-        match.HmGGoals = OptionalInt(*statement, 6);
-        match.HmFGoals = OptionalInt(*statement, 7);
-        match.TelGGoals = OptionalInt(*statement, 8);
-        match.TelFGoals = OptionalInt(*statement, 9);
-        match.Date = QDate::fromString(statement->Text(10), Qt::ISODate);
+        match.DiorgNo = IntOrZero(statement, 0);
+        match.Agvnistikh = IntOrZero(statement, 1);
+        match.Ghpedoyxos = IntOrZero(statement, 2);
+        match.Filojenoymenh = IntOrZero(statement, 3);
+        match.Omilos = IntOrZero(statement, 4);
+        match.GameNo = IntOrZero(statement, 5);
+        match.HmGGoals = OptionalInt(statement, 6);
+        match.HmFGoals = OptionalInt(statement, 7);
+        match.TelGGoals = OptionalInt(statement, 8);
+        match.TelFGoals = OptionalInt(statement, 9);
+        match.Date = QDate::fromString(statement.Text(10), Qt::ISODate);
         matches.push_back(std::move(match));
     }
     return matches;
+}
+
+std::vector<TStandingsMatch> ReadMatches(DbConnection &connection, int DNo)
+{
+    DbConnection::Lease statement =
+        connection.Statement(QString::fromUtf8(MatchColumnsSql) + QString::fromUtf8(MatchesWhere));
+    statement->Bind(1, DNo);
+    return ReadMatchRows(*statement);
 }
 
 QVariantList TeamStatValues(const TTeamStatRow &row)
@@ -127,6 +137,25 @@ void LoadStandingsEngine(TStandingsEngine &engine, TTavrolinDM &dm, int DNo)
     engine.SetCompetition(inputs.Competition);
     engine.SetTeams(std::move(inputs.Teams));
     engine.SetMatches(std::move(inputs.Matches));
+}
+
+TStandingsCompetition ReadStandingsCompetition(TTavrolinDM &dm, int DNo)
+{
+    return ReadCompetition(dm.TavrolinDb.Connection(), DNo);
+}
+
+std::vector<TStandingsTeam> ReadStandingsTeams(TTavrolinDM &dm, int DNo)
+{
+    return ReadTeams(dm.TavrolinDb.Connection(), DNo);
+}
+
+std::vector<TStandingsMatch> ReadMatchesBetween(TTavrolinDM &dm, int DNo, const QDate &first,
+                                                const QDate &last)
+{
+    DbConnection::Lease statement = dm.TavrolinDb.Connection().Statement(
+        QString::fromUtf8(MatchColumnsSql) + QString::fromUtf8(MatchesBetweenWhere));
+    statement->BindAll({DNo, first.toString(Qt::ISODate), last.addDays(1).toString(Qt::ISODate)});
+    return ReadMatchRows(*statement);
 }
 
 QString CompetitionTeamName(TTavrolinDM &dm, int recNo)

@@ -2,6 +2,8 @@
 
 #include "analysis/standings_engine.h"
 
+#include <QDate>
+
 #include <vector>
 
 class TTavrolinDM;
@@ -23,6 +25,16 @@ TStandingsInputs ReadStandingsInputs(TTavrolinDM &dm, int DNo);
 
 // Reads the inputs of competition DNo into the engine (its start matchday stays).
 void LoadStandingsEngine(TStandingsEngine &engine, TTavrolinDM &dm, int DNo);
+
+// The row of competition DNo (EDatabaseError when there is none) and its teams in RecNo order.
+TStandingsCompetition ReadStandingsCompetition(TTavrolinDM &dm, int DNo);
+std::vector<TStandingsTeam> ReadStandingsTeams(TTavrolinDM &dm, int DNo);
+
+// The matches of competition DNo dated from first to last, both days included, by date and, on
+// one date, in the order of the matches table's key (matchday, home team, away team, group). A
+// first date after the last gives none.
+std::vector<TStandingsMatch> ReadMatchesBetween(TTavrolinDM &dm, int DNo, const QDate &first,
+                                                const QDate &last);
 
 // The Greek name of a competition team (PerOmades) by its RecNo; empty when there is none.
 QString CompetitionTeamName(TTavrolinDM &dm, int recNo);

@@ -1,5 +1,6 @@
 #include "analysis/ui/baum_form.h"
 
+#include "analysis/standings_rows.h"
 #include "analysis/standings_store.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
@@ -450,38 +451,12 @@ void TBaumForm::FillGrid()
         return;
     }
     const bool latin = GlvsaButtons->checkedId() == 1;
-    const QString number = QStringLiteral("%2d");
-    const QString goals = QStringLiteral("%2d-%2d");
-    const QString difference = QStringLiteral("%3d");
     SGrd->SetRowCount(int(table.size()));
     for (int row = 0; row < int(table.size()); ++row) {
         const TStandingsEntry &e = table[row];
         const TStandingsTeam *team = engine_.FindTeam(e.TeamKey);
-        const QStringList cells{
-            Format(number, {row + 1}),
-            team ? (latin ? team->EnName : team->GrName) : QString(),
-            Format(number, {e.Points}),
-            Format(number, {GamesPlayed(e)}),
-            Format(number, {e.Wins}),
-            Format(number, {e.Draws}),
-            Format(number, {e.Losses}),
-            Format(goals, {e.GoalsFor, e.GoalsAgainst}),
-            Format(difference, {e.GoalsFor - e.GoalsAgainst}),
-            Format(number, {e.HomePoints}),
-            Format(number, {HomeGamesPlayed(e)}),
-            Format(number, {e.HomeWins}),
-            Format(number, {e.HomeDraws}),
-            Format(number, {e.HomeLosses}),
-            Format(goals, {e.HomeGoalsFor, e.HomeGoalsAgainst}),
-            Format(difference, {HomeGoalDiff(e)}),
-            Format(number, {e.AwayPoints}),
-            Format(number, {AwayGamesPlayed(e)}),
-            Format(number, {e.AwayWins}),
-            Format(number, {e.AwayDraws}),
-            Format(number, {e.AwayLosses}),
-            Format(goals, {e.AwayGoalsFor, e.AwayGoalsAgainst}),
-            Format(difference, {AwayGoalDiff(e)}),
-        };
+        const QStringList cells =
+            StandingsRowTexts(e, row + 1, team ? (latin ? team->EnName : team->GrName) : QString());
         for (int col = 0; col < ColumnCount; ++col)
             SGrd->SetCell(col, row, cells[col]);
     }

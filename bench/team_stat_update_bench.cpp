@@ -1,0 +1,276 @@
+// The automatic standings update over a database of 30 seasons of 50 leagues (1,500 leagues of 18
+// or 20 clubs, 514,500 matches, every match played): every league from an empty TeamStat, in
+// matchdays per second, set against inserting the same rows through the SQLite C API in the same
+// transactions (one per competition) in the same run; then the update again with every matchday
+// stored, which has nothing to compute. All runs use a real database file, timed on the wall clock.
+#include "analysis/standings_engine.h"
+#include "analysis/standings_store.h"
+#include "analysis/team_stat_update.h"
+#include "data/data_module.h"
+#include "platform/db/alias_store.h"
+#include "platform/db/sqlite_statement.h"
+#include "scores.h"
+#include "wall_timer.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using namespace tav::analysis;
+
+namespace {
+
+constexpr int SeasonCount = 30;
+constexpr int LeagueCount = 50;
+
+int TeamsOf(int league)
+{
+    return league % 2 == 0 ? 20 : 18;
+}
+
+void Run(SqliteStatement &statement, const QVariantList &values)
+{
+    statement.BindAll(values);
+    statement.Execute();
+    statement.Reset();
+}
+
+// Every league of every season, each a double round of the circle method, all played.
+void Store(sqlite3 *db, QStringList &categories, QStringList &seasons)
+{
+    TScores scores;
+    TransactionGuard transaction(db);
+    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
+    SqliteStatement category(
+        db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (?1, ?2, 1, 0)"));
+    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
+    SqliteStatement competition(
+        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
+                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
+    SqliteStatement team(db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName, EnName, "
+                                            "Timvria, Isxys) VALUES (?1, ?2, ?3, ?4, ?4, 0, 1)"));
+    SqliteStatement match(
+        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
+                           "TelGGoals, TelFGoals, Date) VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7)"));
+    for (int league = 1; league <= LeagueCount; ++league) {
+        categories.append(QStringLiteral("Κατηγορία %1").arg(league));
+        Run(category, {league, categories.back()});
+    }
+    for (int s = 0; s < SeasonCount; ++s) {
+        seasons.prepend(QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2));
+        Run(season, {seasons.front()});
+        for (int league = 1; league <= LeagueCount; ++league) {
+            const int DNo = s * LeagueCount + league;
+            const int teams = TeamsOf(league);
+            Run(competition, {DNo, league, seasons.front(), teams});
+            std::vector<int> circle;
+            for (int i = 0; i < teams; ++i) {
+                const int recNo = DNo * 100 + i + 1;
+                Run(team, {recNo, league * 100 + i + 1, DNo, QStringLiteral("Ομάδα %1").arg(i + 1)});
+                circle.push_back(recNo);
+            }
+            const int matchdays = 2 * (teams - 1);
+            for (int day = 1; day <= matchdays; ++day) {
+                const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
+                for (int k = 0; k < teams / 2; ++k) {
+                    int home = circle[k];
+                    int away = circle[teams - 1 - k];
+                    if (day % 2 == 0)
+                        std::swap(home, away);
+                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date});
+                }
+                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
+            }
+        }
+    }
+    transaction.Commit();
+}
+
+struct TBench
+{
+    TTavrolinDM *dm = nullptr;
+    QStringList categories;
+    QStringList seasons; // newest first, as the window lists them
+    // The rows the update stores, by competition, for the direct inserts.
+    std::vector<std::vector<TTeamStatRow>> rows;
+    int matchdays = 0;
+};
+
+TBench &Bench()
+{
+    static QTemporaryDir folder;
+    static TBench bench = [] {
+        const QString data = folder.path() + QStringLiteral("/Data");
+        QDir().mkpath(data);
+        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
+        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
+        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
+                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        TBench made;
+        made.dm = new TTavrolinDM;
+        Store(made.dm->TavrolinDb.Handle(), made.categories, made.seasons);
+        for (int DNo = 1; DNo <= SeasonCount * LeagueCount; ++DNo) {
+            TStandingsEngine engine;
+            LoadStandingsEngine(engine, *made.dm, DNo);
+            std::vector<TTeamStatRow> rows;
+            const int current = CurrentMatchday(*made.dm, DNo);
+            for (int day = 1; day <= current; ++day) {
+                engine.ComputeStandings(day);
+                rows.insert(rows.end(), engine.TeamStatRows().begin(), engine.TeamStatRows().end());
+                ++made.matchdays;
+            }
+            made.rows.push_back(std::move(rows));
+        }
+        return made;
+    }();
+    return bench;
+}
+
+void EmptyTeamStat()
+{
+    ExecSql(Bench().dm->TavrolinDb.Handle(), QStringLiteral("DELETE FROM TeamStat"));
+}
+
+// Times only the work of each iteration, not the emptying of TeamStat before it.
+class WorkTimer
+{
+public:
+    WorkTimer(benchmark::State &state, std::string name) : state_(state), name_(std::move(name)) {}
+    ~WorkTimer()
+    {
+        if (state_.iterations() > 0)
+            WallTimes()[name_] = total_.count() / double(state_.iterations());
+    }
+    template <class Work> void Time(Work work)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        total_ += std::chrono::steady_clock::now() - start;
+    }
+
+private:
+    benchmark::State &state_;
+    std::string name_;
+    std::chrono::duration<double, std::nano> total_{0};
+};
+
+void SetCounters(benchmark::State &state, int matchdays)
+{
+    state.counters["matchdays"] = double(matchdays);
+    state.counters["matchdays_per_s"] =
+        benchmark::Counter(double(matchdays), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_UpdateFromEmpty(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    int stored = 0;
+    {
+        WorkTimer timer(state, "update from empty");
+        for (auto _ : state) {
+            state.PauseTiming();
+            EmptyTeamStat();
+            state.ResumeTiming();
+            timer.Time(
+                [&] { stored = UpdateTeamStat(*bench.dm, bench.categories, bench.seasons).MatchdaysStored; });
+        }
+    }
+    SetCounters(state, stored);
+}
+
+void BM_UpdateAllStored(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    EmptyTeamStat();
+    UpdateTeamStat(*bench.dm, bench.categories, bench.seasons);
+    {
+        WallTimer timer(state, "update all stored");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(UpdateTeamStat(*bench.dm, bench.categories, bench.seasons));
+    }
+    SetCounters(state, bench.matchdays);
+}
+
+void Check(sqlite3 *db, int rc)
+{
+    if (rc == SQLITE_OK || rc == SQLITE_DONE)
+        return;
+    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
+    std::exit(1);
+}
+
+// The same rows, one transaction per competition, through the SQLite C API.
+void BM_SqliteInsert(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    sqlite3 *db = bench.dm->TavrolinDb.Handle();
+    sqlite3_stmt *insert = nullptr;
+    Check(db, sqlite3_prepare_v2(
+                  db,
+                  "INSERT INTO TeamStat (TeamNo, Agvnistikh, NikesIn, IsopIn, HttesIn, NikesOut, "
+                  "IsopOut, HttesOut, GoalYpIn, GoalKaIn, GoalYpOut, GoalKaOut, Position, "
+                  "PositionEntos, PositionEktos) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  -1, &insert, nullptr));
+    {
+        WorkTimer timer(state, "SQLite C API inserts");
+        for (auto _ : state) {
+            state.PauseTiming();
+            EmptyTeamStat();
+            state.ResumeTiming();
+            timer.Time([&] {
+                for (const std::vector<TTeamStatRow> &competition : bench.rows) {
+                    Check(db, sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr));
+                    for (const TTeamStatRow &row : competition) {
+                        const int values[] = {row.TeamNo,   row.Agvnistikh,    row.NikesIn,
+                                              row.IsopIn,   row.HttesIn,       row.NikesOut,
+                                              row.IsopOut,  row.HttesOut,      row.GoalYpIn,
+                                              row.GoalKaIn, row.GoalYpOut,     row.GoalKaOut,
+                                              row.Position, row.PositionEntos, row.PositionEktos};
+                        for (int i = 0; i < 15; ++i)
+                            sqlite3_bind_int(insert, i + 1, values[i]);
+                        Check(db, sqlite3_step(insert));
+                        sqlite3_reset(insert);
+                    }
+                    Check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));
+                }
+            });
+        }
+    }
+    sqlite3_finalize(insert);
+    SetCounters(state, bench.matchdays);
+}
+
+BENCHMARK(BM_SqliteInsert)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_UpdateFromEmpty)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_UpdateAllStored)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void PrintComparison()
+{
+    const std::map<std::string, double> &times = WallTimes();
+    const auto sql = times.find("SQLite C API inserts");
+    const auto empty = times.find("update from empty");
+    const auto stored = times.find("update all stored");
+    if (sql == times.end() || empty == times.end() || stored == times.end())
+        return;
+    std::printf("\n%-24s %12s\n", "every league", "ms");
+    std::printf("%-24s %12.1f\n", sql->first.c_str(), sql->second / 1e6);
+    std::printf("%-24s %12.1f %9.2fx the inserts (at most 3x)\n", empty->first.c_str(), empty->second / 1e6,
+                empty->second / sql->second);
+    std::printf("%-24s %12.1f %9.1fx faster than from empty (at least 20x)\n", stored->first.c_str(),
+                stored->second / 1e6, empty->second / stored->second);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return RunBenchmarksThenSummary(argc, argv, PrintComparison);
+}
