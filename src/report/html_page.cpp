@@ -96,4 +96,24 @@ void THtmlPage::Close()
     file_.Close();
 }
 
+void WriteViewHeadings(THtmlPage &page, const QString &heading, const QString &competition)
+{
+    page.WriteLine(QStringLiteral("<center><H1>") + HtmlText(heading) + QStringLiteral("</H1><DT>"));
+    page.WriteLine(QStringLiteral("<H1>") + HtmlText(competition) + QStringLiteral("</H1><DT>"));
+}
+
+void CloseViewPage(THtmlPage &page, bool closingLineInParagraph)
+{
+    const QString closingLine = QStringLiteral("<A>") + HtmlText(ProductLabel()) + QStringLiteral("</A>");
+    page.WriteLine(QStringLiteral("</table>"));
+    page.WriteLine(QStringLiteral("<br><center>"));
+    page.WriteLine(QStringLiteral("<A HREF=\"javascript:history.back();\"> Back </A>"));
+    page.WriteLine(QStringLiteral("</center>"));
+    page.WriteLine(QStringLiteral("<br><center>"));
+    page.WriteLine(closingLineInParagraph ? QStringLiteral("<P>") + closingLine + QStringLiteral("</P>")
+                                          : closingLine);
+    page.WriteLine(QStringLiteral("</center>"));
+    page.Close();
+}
+
 } // namespace tav::report

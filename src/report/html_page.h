@@ -38,4 +38,12 @@ private:
     TextFileWriter file_;
 };
 
+// The two headings an analysis view's page opens its body with: the view's heading, centred, and
+// the competition's name in the language of the page. The texts are escaped.
+void WriteViewHeadings(THtmlPage &page, const QString &heading, const QString &competition);
+
+// The end of an analysis view's page after its table rows: the table's end, a link back, the
+// program's closing line (in a paragraph of its own when asked), and the page's end; closes it.
+void CloseViewPage(THtmlPage &page, bool closingLineInParagraph = false);
+
 } // namespace tav::report

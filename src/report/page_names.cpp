@@ -60,7 +60,7 @@ QString CompetitionFileCode(const TCompetitionCodeParts &parts, TSubLetterCase s
     return code + (subLetterCase == TSubLetterCase::Lower ? subLetter.toLower() : subLetter);
 }
 
-QString CompetitionFileCode(TTavrolinDM &dm, const QString &group, TSubLetterCase subLetterCase)
+TCompetitionCodeParts CompetitionCodeParts(TTavrolinDM &dm, const QString &group)
 {
     for (TTable *table : {&dm.Krath, &dm.Kathgories, &dm.Diorganvseis})
         tav::data::OpenIfClosed(*table);
@@ -80,7 +80,12 @@ QString CompetitionFileCode(TTavrolinDM &dm, const QString &group, TSubLetterCas
                 dm.Krath.Lookup(QStringLiteral("RecNo"), {category.at(0)}, QStringLiteral("Kode")).toString();
     }
     parts.Group = group;
-    return CompetitionFileCode(parts, subLetterCase);
+    return parts;
+}
+
+QString CompetitionFileCode(TTavrolinDM &dm, const QString &group, TSubLetterCase subLetterCase)
+{
+    return CompetitionFileCode(CompetitionCodeParts(dm, group), subLetterCase);
 }
 
 QString MatchdayNumber(const QString &matchdayText)

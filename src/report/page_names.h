@@ -45,8 +45,11 @@ struct TCompetitionCodeParts
 // first character of the group for a cup, nothing more for any other type.
 QString CompetitionFileCode(const TCompetitionCodeParts &parts, TSubLetterCase subLetterCase);
 
-// The same for the competition under the cursor of the data module's competitions; its country and
-// category are looked up afresh.
+// The pieces of the competition under the cursor of the data module's competitions; its country
+// and category are looked up afresh.
+TCompetitionCodeParts CompetitionCodeParts(TTavrolinDM &dm, const QString &group);
+
+// CompetitionFileCode of the competition under the cursor.
 QString CompetitionFileCode(TTavrolinDM &dm, const QString &group, TSubLetterCase subLetterCase);
 
 // The two-digit number of a matchday text: its first two characters, "0" in front of a single one.

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace tav::shared {
@@ -45,6 +46,9 @@ QString Text(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
+// The text a combo last acted on, so that a commit of the same text does not act twice.
+const char *const kActedText = "actedText";
+
 int IndexOf(const QComboBox *combo, const QString &text)
 {
     return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -57,6 +61,14 @@ void SetItems(QComboBox *combo, const QStringList &items, const QString &chosen)
     combo->clear();
     combo->addItems(items);
     combo->setCurrentIndex(IndexOf(combo, chosen));
+    combo->setProperty(kActedText, combo->currentText());
+}
+
+void ChooseIndex(QComboBox *combo, int index)
+{
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index);
+    combo->setProperty(kActedText, combo->currentText());
 }
 
 bool Blank(const QComboBox *combo)
@@ -101,10 +113,32 @@ CompetitionChooser::CompetitionChooser(Rules rules, QWidget *parent)
     layout->addWidget(ChkD);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    connect(PeriodCombo, &QComboBox::activated, this, [this] { PeriodComboChange(); });
-    connect(DiorgCombo, &QComboBox::activated, this, [this] { DiorgComboChange(); });
+    ChkP->setVisible(rules_.CheckBoxes);
+    ChkD->setVisible(rules_.CheckBoxes);
+    ActOnCommits(PeriodCombo, &CompetitionChooser::PeriodComboChange);
+    ActOnCommits(DiorgCombo, &CompetitionChooser::DiorgComboChange);
     connect(ChkP, &QCheckBox::clicked, this, [this] { ChkPClick(); });
     connect(ChkD, &QCheckBox::clicked, this, [this] { ChkDClick(); });
+}
+
+// A pick from the list acts at once; a typed text when Enter commits it or the focus leaves the
+// combo, and only when it differs from the text last acted on.
+void CompetitionChooser::ActOnCommits(QComboBox *combo, void (CompetitionChooser::*handler)())
+{
+    connect(combo, &QComboBox::activated, this, [this, combo, handler] {
+        combo->setProperty(kActedText, combo->currentText());
+        (this->*handler)();
+    });
+    if (!rules_.Editable)
+        return;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo, handler] {
+        if (combo->currentText() == combo->property(kActedText).toString())
+            return;
+        combo->setProperty(kActedText, combo->currentText());
+        (this->*handler)();
+    });
 }
 
 data::CompetitionChoice CompetitionChooser::Choice() const
@@ -127,7 +161,7 @@ void CompetitionChooser::SetLists(const ChooserLists &lists)
 
 void CompetitionChooser::FillAllSeasons()
 {
-    SetItems(PeriodCombo, ListTexts(kAllSeasonsSql), data::CurrentChoice().Season);
+    Complete(PeriodCombo, ListTexts(kAllSeasonsSql), data::CurrentChoice().Season);
 }
 
 void CompetitionChooser::FillCategorySeasons()
@@ -140,7 +174,7 @@ void CompetitionChooser::FillCategorySeasons()
 
 void CompetitionChooser::FillAllCategories()
 {
-    SetItems(DiorgCombo, ListTexts(kAllCategoriesSql), data::CurrentChoice().Category);
+    Complete(DiorgCombo, ListTexts(kAllCategoriesSql), data::CurrentChoice().Category);
 }
 
 void CompetitionChooser::FillSeasonCategories()
@@ -150,14 +184,26 @@ void CompetitionChooser::FillSeasonCategories()
            data::CurrentChoice().Category);
 }
 
+void CompetitionChooser::Complete(QComboBox *combo, const QStringList &items, const QString &remembered)
+{
+    SetItems(combo, items, remembered);
+    if (rules_.CompleteTakesFirst && combo->currentIndex() < 0 && combo->count() > 0)
+        ChooseIndex(combo, 0);
+}
+
+// A window that chooses later keeps the item shown (blank when the list lost it); the others take
+// the remembered item, else by their rules.
 void CompetitionChooser::Narrow(QComboBox *combo, const QStringList &items, const QString &remembered)
 {
     const QString previous = combo->currentText();
+    if (rules_.OnPick == PickAction::NarrowOnly) {
+        SetItems(combo, items, previous);
+        return;
+    }
     SetItems(combo, items, remembered);
     if (combo->currentIndex() >= 0 || combo->count() == 0)
         return;
-    const QSignalBlocker quiet(combo);
-    combo->setCurrentIndex(rules_.NarrowedKeepsPreviousText ? IndexOf(combo, previous) : 0);
+    ChooseIndex(combo, rules_.NarrowedKeepsPreviousText ? IndexOf(combo, previous) : 0);
 }
 
 bool CompetitionChooser::ChooseShown()
@@ -177,9 +223,24 @@ void CompetitionChooser::DiorgComboChange()
     Picked(DiorgCombo);
 }
 
+void CompetitionChooser::Picked(QComboBox *picked)
+{
+    switch (rules_.OnPick) {
+    case PickAction::NarrowAndChoose:
+        NarrowAndChoose(picked);
+        break;
+    case PickAction::NarrowOnly:
+        NarrowOther(picked);
+        break;
+    case PickAction::LocateOnly:
+        LocateShown(picked);
+        break;
+    }
+}
+
 // A pick with both combos chosen narrows the other list by its box and chooses the pair; a pair
 // that names no competition is remembered all the same, after the warning.
-void CompetitionChooser::Picked(QComboBox *picked)
+void CompetitionChooser::NarrowAndChoose(QComboBox *picked)
 {
     if (Blank(PeriodCombo) || Blank(DiorgCombo))
         return;
@@ -189,6 +250,27 @@ void CompetitionChooser::Picked(QComboBox *picked)
         else
             ChkD->isChecked() ? FillAllCategories() : FillSeasonCategories();
         if (!ChooseShown()) {
+            MessageDlg(Text(kNoCompetition), mtWarning, {mbOK});
+            return;
+        }
+        if (OnCompetitionChosen)
+            OnCompetitionChosen(picked);
+    });
+}
+
+// The other list narrows to what goes with the pick, whatever its box shows.
+void CompetitionChooser::NarrowOther(QComboBox *picked)
+{
+    if (Blank(picked))
+        return;
+    ShowingErrors([this, picked] { picked == PeriodCombo ? FillSeasonCategories() : FillCategorySeasons(); });
+}
+
+// The pair as shown, blank or not, becomes the current competition; nothing is remembered.
+void CompetitionChooser::LocateShown(QComboBox *picked)
+{
+    ShowingErrors([this, picked] {
+        if (!data::LocateCompetition(TavrolinDM(), Choice())) {
             MessageDlg(Text(kNoCompetition), mtWarning, {mbOK});
             return;
         }

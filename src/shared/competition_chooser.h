@@ -36,17 +36,43 @@ using ReturnToCaller = std::function<void(QObject *caller, const CompetitionHand
 // ChkD) that widens the list to every season or category. Unchecked, a pick in one combo narrows
 // the other to what goes with it; the pair then becomes the program's current competition
 // (tav::data::Choose), or the user is warned that it names none. Filling a list never runs the
-// pick handlers; only the user's choice does. Database errors are shown to the user.
+// pick handlers; only the user's choice does: a pick from the list, or in a combo that takes
+// typing, a text committed by Enter or by leaving the combo (never a keystroke). Database errors
+// are shown to the user. The windows differ only by their rules.
 class CompetitionChooser : public QWidget
 {
 public:
-    // Where the windows differ: the order of a category's seasons, and the item a narrowed list
-    // takes when the remembered name is not in it.
+    // What a pick does.
+    enum class PickAction
+    {
+        // Narrows the other list by its box and makes the pair the current and remembered
+        // competition, warning when it names none.
+        NarrowAndChoose,
+        // Narrows the other list whatever its box shows; the window chooses later (statistics).
+        NarrowOnly,
+        // Moves to the competition the pair names without remembering it, warning when it names
+        // none; the lists stay complete (results grid).
+        LocateOnly,
+    };
+
+    // Where the windows differ: the order of a category's seasons, the item a list takes when the
+    // remembered name is not in it, the check boxes, typing, and what a pick does.
     struct Rules
     {
         bool CategorySeasonsNewestFirst = true;
         // The combo's previous text when it is in the list (else none); false: the first entry.
         bool NarrowedKeepsPreviousText = true;
+        // A complete list without the remembered name takes its first entry (else none).
+        bool CompleteTakesFirst = false;
+        bool CheckBoxes = true;
+        bool Editable = false;
+        PickAction OnPick = PickAction::NarrowAndChoose;
+
+        // The four analysis windows that choose a competition.
+        static Rules TeamForm() { return {false, false, true}; }
+        static Rules Statistics() { return {true, true, false, true, false, PickAction::NarrowOnly}; }
+        static Rules DateStandings() { return {true, true, false, true, true}; }
+        static Rules ResultsGrid() { return {true, true, false, false, true, PickAction::LocateOnly}; }
     };
 
     explicit CompetitionChooser(Rules rules, QWidget *parent = nullptr);
@@ -85,6 +111,11 @@ public:
 private:
     void Picked(QComboBox *picked);
     void Narrow(QComboBox *combo, const QStringList &items, const QString &remembered);
+    void Complete(QComboBox *combo, const QStringList &items, const QString &remembered);
+    void ActOnCommits(QComboBox *combo, void (CompetitionChooser::*handler)());
+    void NarrowAndChoose(QComboBox *picked);
+    void NarrowOther(QComboBox *picked);
+    void LocateShown(QComboBox *picked);
 
     Rules rules_;
 };

@@ -40,6 +40,24 @@ bool LanguageTicked(tav::report::TExportLanguage language, const QCheckBox *gree
     return false;
 }
 
+tav::report::TExportOptions ExportOptions(const QCheckBox *greek, const QCheckBox *english,
+                                          const QCheckBox *italian, const QCheckBox *text,
+                                          const QCheckBox *page, const QCheckBox *desktop,
+                                          const QString &fileName)
+{
+    using tav::report::TExportKind;
+    tav::report::TExportOptions options;
+    for (const tav::report::TExportLanguage language : tav::report::ExportLanguages)
+        if (LanguageTicked(language, greek, english, italian))
+            options.Languages.append(language);
+    for (const auto &[kind, box] :
+         {std::pair{TExportKind::Text, text}, {TExportKind::Page, page}, {TExportKind::Desktop, desktop}})
+        if (box->isChecked())
+            options.Kinds.append(kind);
+    options.FileName = fileName;
+    return options;
+}
+
 QStringList ListTexts(const QStringList &sql, const QString &param, const QVariant &value)
 {
     TQuery &query = TavrolinDM().ComboQuery;

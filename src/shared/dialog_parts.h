@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/analysis_export.h"
 #include "report/export_language.h"
 
 #include <QStringList>
@@ -24,6 +25,12 @@ QGroupBox *NewGroup(const char *caption, std::initializer_list<QWidget *> contro
 // Whether the box of the language is ticked among the Greek, English and Italian boxes.
 bool LanguageTicked(tav::report::TExportLanguage language, const QCheckBox *greek, const QCheckBox *english,
                     const QCheckBox *italian);
+
+// What an export dialog's language and kind boxes ask for, with the name of the text files.
+tav::report::TExportOptions ExportOptions(const QCheckBox *greek, const QCheckBox *english,
+                                          const QCheckBox *italian, const QCheckBox *text,
+                                          const QCheckBox *page, const QCheckBox *desktop,
+                                          const QString &fileName);
 
 // The first column of every row of the statement, its parameter bound, read through the data
 // module's scratch query ComboQuery. Database errors propagate.

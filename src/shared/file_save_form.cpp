@@ -95,3 +95,9 @@ bool TFileSaveForm::LanguageTicked(tav::report::TExportLanguage language) const
 {
     return tav::shared::LanguageTicked(language, CheckBoxGR, CheckBoxEn, CheckBoxIt);
 }
+
+tav::report::TExportOptions TFileSaveForm::ExportOptions() const
+{
+    return tav::shared::ExportOptions(CheckBoxGR, CheckBoxEn, CheckBoxIt, CheckBoxTxt, CheckBoxHtm,
+                                      CheckBoxDoc, FNameEdit->text());
+}

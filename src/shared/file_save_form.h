@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/analysis_export.h"
 #include "report/export_language.h"
 
 #include <QDialog>
@@ -25,6 +26,8 @@ public:
     // closed: 1 for OK, 2 for cancel (also Escape and the close button). Resets none of the boxes.
     int ExecuteSave(const QString &FileName);
     bool LanguageTicked(tav::report::TExportLanguage language) const;
+    // The ticked languages and kinds with the name typed, read once after OK.
+    tav::report::TExportOptions ExportOptions() const;
 
     QGroupBox *LanguageGroup;
     QCheckBox *CheckBoxGR;

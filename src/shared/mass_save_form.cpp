@@ -164,6 +164,14 @@ bool TMassSaveForm::LanguageTicked(TExportLanguage language) const
     return tav::shared::LanguageTicked(language, CheckBoxGR, CheckBoxEn, CheckBoxIt);
 }
 
+tav::report::TExportOptions TMassSaveForm::ExportOptions(const QString &fileName) const
+{
+    tav::report::TExportOptions options = tav::shared::ExportOptions(
+        CheckBoxGR, CheckBoxEn, CheckBoxIt, CheckBoxTxt, CheckBoxHtm, CheckBoxDoc, fileName);
+    options.NumberedPages = NumberedPages();
+    return options;
+}
+
 bool TMassSaveForm::NumberedPages() const
 {
     return NumberButtons->checkedId() == 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/analysis_export.h"
 #include "report/export_language.h"
 
 #include <QDialog>
@@ -34,6 +35,9 @@ public:
     bool LanguageTicked(tav::report::TExportLanguage language) const;
     // True when pages of the bulk exports are numbered 1, 2, 3 into "htm1" besides their matchday.
     bool NumberedPages() const;
+    // The ticked languages and kinds and the numbering, read once after OK; the text files take
+    // the name given (the one last typed for a single save).
+    tav::report::TExportOptions ExportOptions(const QString &fileName) const;
 
     // --- handlers ---
     void FormCreate();

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -236,4 +237,216 @@ TEST_F(CompetitionChooserTest, TheBarKeepsItsLayoutAndTabOrder)
     EXPECT_EQ(chooser->DiorgCombo->nextInFocusChain(), chooser->ChkD);
     EXPECT_EQ(chooser->ChkP->toolTip(), "Τσεκαρισμένο δείχνει όλες τις περιόδους");
     EXPECT_EQ(chooser->ChkD->toolTip(), "Τσεκαρισμένο δείχνει όλες τις διοργανώσεις");
+}
+
+namespace {
+
+using Rules = CompetitionChooser::Rules;
+
+struct Variant
+{
+    const char *name;
+    Rules rules;
+};
+
+const Variant kVariants[] = {
+    {"team form", Rules::TeamForm()},
+    {"statistics", Rules::Statistics()},
+    {"date standings", Rules::DateStandings()},
+    {"results grid", Rules::ResultsGrid()},
+};
+
+class ChooserVariantsTest : public CompetitionChooserTest
+{
+protected:
+    std::unique_ptr<CompetitionChooser> Chooser(const Rules &rules)
+    {
+        auto chooser = std::make_unique<CompetitionChooser>(rules);
+        chooser->OnCompetitionChosen = [this](QComboBox *combo) { picked.append(combo); };
+        return chooser;
+    }
+
+    static void FillComplete(CompetitionChooser &chooser)
+    {
+        chooser.FillAllSeasons();
+        chooser.FillAllCategories();
+    }
+};
+
+} // namespace
+
+// Without a remembered choice the team form table shows the newest season and the first category;
+// the other windows show both combos blank.
+TEST_F(ChooserVariantsTest, WithoutARememberedChoiceOnlyTheTeamFormTakesTheFirstEntries)
+{
+    Remember("", "");
+    const CompetitionChoice shown[] = {{"Α Εθνική", "2005-06"}, {}, {}, {}};
+    for (std::size_t i = 0; i < std::size(kVariants); ++i) {
+        SCOPED_TRACE(kVariants[i].name);
+        auto chooser = Chooser(kVariants[i].rules);
+        FillComplete(*chooser);
+        EXPECT_EQ(chooser->Choice(), shown[i]);
+        EXPECT_EQ(Items(chooser->PeriodCombo).size(), 3);
+        EXPECT_EQ(chooser->ChkP->isVisibleTo(chooser.get()), kVariants[i].rules.CheckBoxes);
+        EXPECT_EQ(chooser->PeriodCombo->isEditable(), kVariants[i].rules.Editable);
+    }
+    EXPECT_TRUE(picked.isEmpty());
+    EXPECT_EQ(CurrentDNo(), gamma03);
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+// With every category offered, a season in which the chosen category has no competition keeps
+// the category, warns, leaves the current competition and remembers the new pair all the same.
+TEST_F(ChooserVariantsTest, ASeasonWithoutTheCategoryWarnsAndIsRemembered)
+{
+    for (const Variant &variant : {kVariants[0], kVariants[2]}) {
+        SCOPED_TRACE(variant.name);
+        Remember("Β Εθνική", "2005-06");
+        messages.Clear();
+        auto chooser = Chooser(variant.rules);
+        FillComplete(*chooser);
+        chooser->show();
+        ASSERT_TRUE(chooser->ChooseShown());
+        QTest::mouseClick(chooser->ChkD, Qt::LeftButton);
+        ASSERT_TRUE(chooser->ChkD->isChecked());
+
+        const QStringList seasons = Items(chooser->PeriodCombo);
+        QTest::keyClick(chooser->PeriodCombo, Qt::Key_Down);
+        ASSERT_EQ(chooser->Choice(), (CompetitionChoice{"Β Εθνική", "2004-05"}))
+            << seasons.join(',').toStdString();
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Last().text, NoCompetition);
+        EXPECT_EQ(CurrentDNo(), beta05);
+        EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Β Εθνική", "2004-05"}));
+        EXPECT_TRUE(picked.isEmpty());
+    }
+}
+
+// A click on a box refills its list only: the current competition, the remembered choice and the
+// other list stay.
+TEST_F(ChooserVariantsTest, TickingChkDRefillsWithoutMovingTheCompetition)
+{
+    Remember("Α Εθνική", "2004-05");
+    auto chooser = Chooser(Rules::TeamForm());
+    FillComplete(*chooser);
+    chooser->FillSeasonCategories();
+    ASSERT_EQ(Items(chooser->DiorgCombo), QStringList{"Α Εθνική"});
+    chooser->show();
+    QTest::mouseClick(chooser->ChkD, Qt::LeftButton);
+    EXPECT_EQ(Items(chooser->DiorgCombo), (QStringList{"Α Εθνική", "Β Εθνική", "Γ Εθνική"}));
+    EXPECT_EQ(chooser->Choice(), (CompetitionChoice{"Α Εθνική", "2004-05"}));
+    EXPECT_EQ(CurrentDNo(), gamma03);
+    EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Α Εθνική", "2004-05"}));
+    EXPECT_TRUE(picked.isEmpty());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+// Fills from code, also while a combo that takes typing has the focus and loses it afterwards,
+// run no pick handler.
+TEST_F(ChooserVariantsTest, FillsFromCodeRunNoPickHandler)
+{
+    Remember("Α Εθνική", "2004-05");
+    for (const Variant &variant : kVariants) {
+        SCOPED_TRACE(variant.name);
+        auto chooser = Chooser(variant.rules);
+        QLineEdit elsewhere;
+        chooser->show();
+        elsewhere.show();
+        chooser->DiorgCombo->setFocus();
+        FillComplete(*chooser);
+        chooser->FillCategorySeasons();
+        chooser->FillSeasonCategories();
+        chooser->SetLists({{"Β Εθνική"}, {"2005-06"}, {"Β Εθνική", "2005-06"}});
+        elsewhere.setFocus();
+        chooser->DiorgCombo->clearFocus();
+    }
+    EXPECT_TRUE(picked.isEmpty());
+    EXPECT_EQ(CurrentDNo(), gamma03);
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Α Εθνική", "2004-05"}));
+}
+
+// In a combo that takes typing, keystrokes act on nothing; Enter commits the text, and so does
+// leaving the combo.
+TEST_F(ChooserVariantsTest, TypedTextsActWhenCommittedNotPerKeystroke)
+{
+    Remember("Α Εθνική", "2005-06");
+    auto chooser = Chooser(Rules::DateStandings());
+    FillComplete(*chooser);
+    chooser->show();
+    QLineEdit *season = chooser->PeriodCombo->lineEdit();
+    season->selectAll();
+    QTest::keyClicks(season, "2004-05");
+    EXPECT_TRUE(picked.isEmpty());
+    EXPECT_EQ(CurrentDNo(), gamma03);
+    QTest::keyClick(season, Qt::Key_Return);
+    EXPECT_EQ(CurrentDNo(), alpha04);
+    EXPECT_EQ(picked, QList<QComboBox *>{chooser->PeriodCombo});
+    EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Α Εθνική", "2004-05"}));
+
+    // The results grid: leaving the combo commits; the pair is located, not remembered.
+    auto grid = Chooser(Rules::ResultsGrid());
+    FillComplete(*grid);
+    grid->SetLists({grid->Lists().Categories, grid->Lists().Seasons, {"Α Εθνική", "2005-06"}});
+    grid->show();
+    QLineEdit *category = grid->DiorgCombo->lineEdit();
+    category->selectAll();
+    category->insert("Β Εθνική"); // typed: keystrokes of Greek letters go through the input method
+    EXPECT_EQ(CurrentDNo(), alpha04);
+    emit category->editingFinished();
+    EXPECT_EQ(CurrentDNo(), beta05);
+    EXPECT_EQ(picked.last(), grid->DiorgCombo);
+    EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Α Εθνική", "2004-05"}));
+    emit category->editingFinished();
+    EXPECT_EQ(picked.size(), 2);
+
+    // A category that is not stored names no competition: the warning, and the competition stays.
+    category->selectAll();
+    category->insert("Δ Εθνική");
+    QTest::keyClick(category, Qt::Key_Return);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Last().text, NoCompetition);
+    EXPECT_EQ(CurrentDNo(), beta05);
+}
+
+// The statistics window: a pick narrows the other list whatever its box shows, keeps the item
+// shown when the narrowed list has it (else shows none) and chooses nothing.
+TEST_F(ChooserVariantsTest, StatisticsPicksNarrowTheOtherListOnly)
+{
+    Remember("Α Εθνική", "2005-06");
+    auto chooser = Chooser(Rules::Statistics());
+    FillComplete(*chooser);
+    chooser->show();
+    QTest::mouseClick(chooser->ChkP, Qt::LeftButton);
+    ASSERT_TRUE(chooser->ChkP->isChecked());
+    QTest::keyClick(chooser->DiorgCombo, Qt::Key_Down);
+    EXPECT_EQ(Items(chooser->PeriodCombo), QStringList{"2005-06"});
+    EXPECT_EQ(chooser->Choice(), (CompetitionChoice{"Β Εθνική", "2005-06"}));
+    QTest::keyClick(chooser->DiorgCombo, Qt::Key_Down);
+    EXPECT_EQ(Items(chooser->PeriodCombo), QStringList{"2003-04"});
+    EXPECT_EQ(chooser->Choice(), (CompetitionChoice{"Γ Εθνική", ""}));
+    EXPECT_EQ(CurrentDNo(), gamma03);
+    EXPECT_EQ(tav::data::CurrentChoice(), (CompetitionChoice{"Α Εθνική", "2005-06"}));
+    EXPECT_TRUE(picked.isEmpty());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+// A season whose text holds an apostrophe lists, narrows and chooses like any other.
+TEST_F(ChooserVariantsTest, ASeasonWithAnApostropheWorks)
+{
+    const int beta06 =
+        AddCompetition(Dm().Kathgories.Lookup("GrName", {"Β Εθνική"}, "KatNo").toInt(), "2006'07", 4);
+    Remember("Β Εθνική", "2006'07");
+    messages.Clear();
+    auto chooser = Chooser(Rules::TeamForm());
+    FillComplete(*chooser);
+    EXPECT_EQ(chooser->Choice(), (CompetitionChoice{"Β Εθνική", "2006'07"}));
+    chooser->FillSeasonCategories();
+    EXPECT_EQ(Items(chooser->DiorgCombo), QStringList{"Β Εθνική"});
+    chooser->FillCategorySeasons();
+    EXPECT_EQ(Items(chooser->PeriodCombo), (QStringList{"2005-06", "2006'07"}));
+    chooser->show();
+    chooser->DiorgComboChange();
+    EXPECT_EQ(CurrentDNo(), beta06);
+    EXPECT_EQ(messages.Count(), 0);
 }

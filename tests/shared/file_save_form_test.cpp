@@ -66,6 +66,15 @@ TEST(FileSaveFormTest, OkReturnsOneWithTheEditedNameAndTheTicksStayForTheNextUse
     });
     EXPECT_EQ(result, mrOk);
     EXPECT_EQ(FileSaveForm()->FNameEdit->text(), "mylist");
+    // The export reads the dialog once: the languages and kinds ticked, in their order, and the name.
+    const tav::report::TExportOptions options = FileSaveForm()->ExportOptions();
+    EXPECT_EQ(options.Languages,
+              (QList<tav::report::TExportLanguage>{tav::report::TExportLanguage::Greek,
+                                                   tav::report::TExportLanguage::English}));
+    EXPECT_EQ(options.Kinds, (QList<tav::report::TExportKind>{tav::report::TExportKind::Text,
+                                                              tav::report::TExportKind::Page}));
+    EXPECT_EQ(options.FileName, "mylist");
+    EXPECT_FALSE(options.NumberedPages);
 
     // The next use proposes its own name and keeps the ticks of the last one.
     const int again = ExecuteSaveAnswering("other", [](TFileSaveForm &form) {

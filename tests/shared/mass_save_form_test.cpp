@@ -214,3 +214,23 @@ TEST_F(MassSaveFormTest, TheListButtonsWorkInTheFolderListesWhichTheyCreate)
     QTest::mouseClick(form->BtnLoad, Qt::LeftButton);
     EXPECT_EQ(form->TickedCompetitions(), QStringList({"Β Εθνική"}));
 }
+
+// The bulk export reads the dialog once: its languages and kinds in their order, its numbering and
+// the name given for the text files.
+TEST_F(MassSaveFormTest, TheExportOptionsAreReadFromTheBoxes)
+{
+    using tav::report::TExportKind;
+    using tav::report::TExportLanguage;
+    ShowAnswering([](TMassSaveForm &form) {
+        for (QCheckBox *box : {form.CheckBoxIt, form.CheckBoxDoc, form.CheckBoxGR})
+            box->click();
+        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    });
+    const tav::report::TExportOptions options = MassSaveForm()->ExportOptions("grep5");
+    EXPECT_EQ(options.Languages,
+              (QList<TExportLanguage>{TExportLanguage::English, TExportLanguage::Italian}));
+    EXPECT_EQ(options.Kinds, (QList<TExportKind>{TExportKind::Page, TExportKind::Desktop}));
+    EXPECT_EQ(options.FileName, "grep5");
+    EXPECT_EQ(options.NumberedPages, MassSaveForm()->NumberedPages());
+    EXPECT_TRUE(options.NumberedPages);
+}

@@ -2,6 +2,10 @@
 
 #include "platform/ui/printer.h"
 
+#include "platform/core/rounding.h"
+
+#include <algorithm>
+
 namespace {
 
 // One job of PrintPages: the place of the next line on the current page and the measures of the
@@ -168,4 +172,183 @@ void PrintPages(TPrinter &printer, const TPrintDocument &document)
         throw;
     }
     printer.EndDoc();
+}
+
+// --- Grid pages ---
+
+namespace {
+
+int Rounded(double value)
+{
+    return int(Round(value));
+}
+
+// Where a grid page starts and when the next line no longer fits.
+int PageTop(TGridLayout layout)
+{
+    return layout == glCrossTable ? 5 : 0;
+}
+
+bool PageFull(TPrinter &printer, const TGridPrintState &state, TGridLayout layout)
+{
+    const int next = layout == glCrossTable ? state.PrnLineHeight / 4 : state.PrnLineHeight;
+    return printer.PageHeight() < state.PrnY + next;
+}
+
+// The longest start of the text that fits the width in the canvas's type.
+QString FittingStart(const TCanvas &canvas, const QString &text, int width)
+{
+    if (canvas.TextWidth(text) <= width)
+        return text;
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (canvas.TextWidth(text.left(middle)) <= width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return text.left(low);
+}
+
+void PrintHead(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document,
+               const QStringList &head)
+{
+    for (const QString &line : head)
+        PrintCentredLine(printer, state, document, line);
+    PrintColumnHeader(printer, state, document);
+}
+
+// Gives the window back however the job ends.
+class TWindowOutOfUse
+{
+public:
+    explicit TWindowOutOfUse(const std::function<void(bool)> &enable) : enable_(enable)
+    {
+        if (enable_)
+            enable_(false);
+    }
+    ~TWindowOutOfUse()
+    {
+        if (enable_)
+            enable_(true);
+    }
+    TWindowOutOfUse(const TWindowOutOfUse &) = delete;
+    TWindowOutOfUse &operator=(const TWindowOutOfUse &) = delete;
+
+private:
+    const std::function<void(bool)> &enable_;
+};
+
+void PrintGridJob(TPrinter &printer, const TGridPageDescription &document, TGridPrintState &state)
+{
+    TCanvas &canvas = printer.Canvas();
+    if (document.BeforeRow)
+        document.BeforeRow();
+    state.PrnLineHeight = canvas.TextHeight(QStringLiteral("X")) + state.PrnGap;
+    PrintHead(printer, state, document, document.FirstHead);
+    const qsizetype first = state.PrnFromRow < 0 ? 0 : state.PrnFromRow;
+    const qsizetype last = state.PrnToRow < 0 ? document.Rows.size() - 1
+                                              : std::min<qsizetype>(state.PrnToRow, document.Rows.size() - 1);
+    for (qsizetype row = first; row <= last && !printer.Aborted(); ++row) {
+        const TGridLine &cells = document.Rows.at(row);
+        if (document.EndAtBlankSecondCell && (cells.size() < 2 || cells.at(1).Text.isEmpty()))
+            break;
+        if (document.BeforeRow)
+            document.BeforeRow();
+        PrintColumns(printer, state, document.Layout, cells);
+        if (PageFull(printer, state, document.Layout)) {
+            state.PrnY = PageTop(document.Layout);
+            printer.NewPage();
+            PrintHead(printer, state, document, document.LaterHead);
+        }
+    }
+    if (document.Summary.isEmpty() || printer.Aborted())
+        return;
+    PrintCentredLine(printer, state, document, QString());
+    for (const QString &line : document.Summary) {
+        if (PageFull(printer, state, document.Layout)) {
+            state.PrnY = PageTop(document.Layout);
+            printer.NewPage();
+            PrintHead(printer, state, document, document.LaterHead);
+        }
+        PrintCentredLine(printer, state, document, line);
+    }
+}
+
+} // namespace
+
+int ScreenWidthTenths(int screenPixels)
+{
+    return Rounded(screenPixels * 0.104);
+}
+
+void PrintCentredLine(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document,
+                      const QString &text)
+{
+    TCanvas &canvas = printer.Canvas();
+    const TFont kept = canvas.Font;
+    if (document.HeadFont) {
+        canvas.Font = *document.HeadFont;
+    } else {
+        canvas.Font.Size = 12;
+    }
+    const int width = canvas.TextWidth(text);
+    if (width <= printer.PageWidth())
+        canvas.TextOut(printer.PageWidth() / 2 - width / 2, state.PrnY, text);
+    else
+        canvas.TextOutFitted(0, state.PrnY, printer.PageWidth(), text, kSmallestPrintSize, taCenter);
+    state.PrnY += state.PrnLineHeight + (document.Layout == glCrossTable ? state.PrnGap / 8 : state.PrnGap);
+    canvas.Font = kept;
+}
+
+void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells)
+{
+    TCanvas &canvas = printer.Canvas();
+    const int top = state.PrnY;
+    const int bottom = state.PrnY + state.PrnLineHeight;
+    int x = 0;
+    for (const TGridCell &cell : cells) {
+        const int right = x + Rounded(state.PrnPixelsX * (cell.Tenths * 0.1));
+        canvas.TextRect({x, top, right, bottom}, x, top, FittingStart(canvas, cell.Text, right - x));
+        if (layout == glCrossTable) {
+            canvas.MoveTo(x, top);
+            canvas.LineTo(x, bottom);
+        }
+        x = right;
+    }
+    if (layout != glPlain) {
+        const int ruleY = state.PrnY + Rounded(state.PrnGap * 1.5);
+        canvas.MoveTo(0, ruleY);
+        canvas.LineTo(x, ruleY);
+    }
+    state.PrnY += layout == glCrossTable ? Rounded(state.PrnGap * 2.5) : 2 * state.PrnGap;
+}
+
+void PrintColumnHeader(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document)
+{
+    TCanvas &canvas = printer.Canvas();
+    canvas.Font.Style = {fsBold, fsUnderline};
+    for (const TGridLine &line : document.Header)
+        PrintColumns(printer, state, document.Layout, line);
+    canvas.Font.Style = {};
+}
+
+void PrintGridPages(TPrinter &printer, const TGridPageDescription &document, TGridPrintState &state)
+{
+    const TWindowOutOfUse outOfUse(document.EnableWindow);
+    state.PrnPixelsX = printer.PixelsPerInchX();
+    state.PrnGap = printer.PixelsPerInchY() / 10;
+    state.PrnY = PageTop(document.Layout);
+    printer.SetTitle(document.Title);
+    printer.BeginDoc();
+    try {
+        PrintGridJob(printer, document, state);
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+    if (!printer.Aborted())
+        printer.EndDoc();
 }

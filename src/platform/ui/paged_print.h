@@ -94,3 +94,80 @@ struct TPrintDocument
 // Prints the document as one job on the printer. Raises EPrinter when the job cannot start or go
 // on; a job that fails half-way is aborted.
 void PrintPages(TPrinter &printer, const TPrintDocument &document);
+
+// --- Grid pages ---
+//
+// The printout of an analysis window's grid: centred title lines, a bold underlined column header,
+// then one line per row whose cells sit side by side in columns as wide on paper as on screen,
+// and a new page with its own title lines and the header again whenever the next line would not
+// fit. The page is tested after each row, so a last row that fills its page is followed by a page
+// with the title lines and the header alone.
+
+// The print state of a grid printout, in device pixels of the printer; set at the start of every job.
+struct TGridPrintState
+{
+    int PrnPixelsX = 0;    // horizontal resolution, pixels per inch
+    int PrnGap = 0;        // a tenth of an inch down the page
+    int PrnLineHeight = 0; // the height of "X" in the rows' type, and a gap
+    int PrnY = 0;          // where the next line starts on the current page
+    // The first and last row to print (counted from 0); -1: from the first, to the last.
+    int PrnFromRow = -1;
+    int PrnToRow = -1;
+};
+
+// A cell of a printed grid line: its text and its width in tenths of an inch.
+struct TGridCell
+{
+    QString Text;
+    int Tenths = 0;
+};
+using TGridLine = QList<TGridCell>;
+
+// The tenths of an inch a screen column of that many pixels takes on paper (100 pixels: an inch).
+int ScreenWidthTenths(int screenPixels);
+
+// How the lines of cells are spaced and ruled.
+enum TGridLayout
+{
+    glPlain,     // a fifth of an inch from line to line
+    glRuledRows, // each line ruled off beneath, a fifth of an inch apart
+    glCrossTable // each cell ruled on its left and each line beneath, a quarter of an inch apart,
+                 // title lines closer together and pages filled further down
+};
+
+struct TGridPageDescription
+{
+    QString Title; // the name of the job
+    // The title lines of the first page and of every later one; an empty text is an empty line.
+    QStringList FirstHead;
+    QStringList LaterHead;
+    // The type of the title lines: none, the printer's type at 12 points.
+    std::optional<TFont> HeadFont;
+    // One or two lines of column titles.
+    QList<TGridLine> Header;
+    QList<TGridLine> Rows;
+    // The rows end at the first whose second cell is empty, as the grids that keep blank rows
+    // below their last one.
+    bool EndAtBlankSecondCell = false;
+    // Centred lines after the rows and an empty line, tested against the page's end like rows.
+    QStringList Summary;
+    TGridLayout Layout = glPlain;
+    // Takes the window out of use for the job and gives it back, on every way out.
+    std::function<void(bool enabled)> EnableWindow;
+    // Runs once when the document has begun and before each row, so that the program keeps
+    // answering during a long printout.
+    std::function<void()> BeforeRow;
+};
+
+// One line of the title, centred across the page at PrnY in the head's type; a line wider than
+// the page is set smaller until it fits.
+void PrintCentredLine(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document,
+                      const QString &text);
+// One line of cells in the canvas's type, each cut at its column's right edge.
+void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells);
+// The header lines, bold and underlined.
+void PrintColumnHeader(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document);
+
+// Prints the document as one job; the state's row range chooses the rows. An error of the printer
+// aborts the job, so no half document is left, and gives the window back before it is raised.
+void PrintGridPages(TPrinter &printer, const TGridPageDescription &document, TGridPrintState &state);
