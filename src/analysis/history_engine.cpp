@@ -115,6 +115,17 @@ THistoryRows THistoryEngine::ComputeHistory(const std::vector<THistoryListedMatc
     return rows;
 }
 
+void RetitleHistory(THistoryRows &rows, const std::vector<THistoryListedMatch> &matches)
+{
+    const std::size_t count = std::min(matches.size(), rows.size() / 2);
+    for (std::size_t k = 0; k < count; ++k) {
+        const THistoryListedMatch &match = matches[k];
+        rows[2 * k].Title = match.Teams.left(HistoryTitleLength);
+        rows[2 * k + 1].Title =
+            (match.AwayName + QStringLiteral(" - ") + match.HomeName).left(HistoryTitleLength);
+    }
+}
+
 QStringList HistorySeasons(const THistoryRows &rows)
 {
     QStringList seasons;

@@ -87,6 +87,11 @@ private:
     TTavrolinDM &dm_;
 };
 
+// Titles the entries again from the listed matches, as the names are now shown: the forward entry
+// "home - away", the reverse one "away - home", both cut. Entries without a listed match keep
+// their titles; listed matches without entries are passed over.
+void RetitleHistory(THistoryRows &rows, const std::vector<THistoryListedMatch> &matches);
+
 // Every season of the entries' meetings once, in ascending order.
 QStringList HistorySeasons(const THistoryRows &rows);
 
