@@ -157,3 +157,34 @@ TEST_F(HistoryEngineTest, AnEmptyListGivesNoRowsAndTheHeadingsOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RetitleHistoryTest, TitlesFollowTheListedNamesAndNeverGoPastTheEntries)
+{
+    THistoryRows rows(4);
+    rows[0].Title = "Α - Β";
+    rows[1].Title = "Β-Α";
+    rows[2].Title = "Γ - Δ";
+    rows[3].Title = "Δ-Γ";
+    THistoryListedMatch first;
+    first.Teams = "Olympiakos Piraeus - Panathinaikos";
+    first.HomeName = "Olympiakos Piraeus";
+    first.AwayName = "Panathinaikos";
+    THistoryListedMatch second = first;
+    second.Teams = "AEK - PAOK";
+    second.HomeName = "AEK";
+    second.AwayName = "PAOK";
+    RetitleHistory(rows, {first, second, first});
+    EXPECT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].Title, QString("Olympiakos Piraeus - Panathinaikos").left(HistoryTitleLength));
+    EXPECT_EQ(rows[1].Title, QString("Panathinaikos - Olympiakos Piraeus").left(HistoryTitleLength));
+    EXPECT_EQ(rows[2].Title, "AEK - PAOK");
+    EXPECT_EQ(rows[3].Title, "PAOK - AEK");
+    // Fewer listed matches than entries: the rest keep their titles.
+    RetitleHistory(rows, {second});
+    EXPECT_EQ(rows[2].Title, "AEK - PAOK");
+    EXPECT_EQ(rows[0].Title, "AEK - PAOK");
+}
+
+} // namespace
