@@ -11,19 +11,23 @@ namespace tav::analysis {
 
 namespace {
 
-const char TyposSql[] = "SELECT Typos FROM Diorganvseis WHERE DNo = ?1";
-// ?1 home club, ?2 away club, ?3 match date, ?4 competition type. The pair and the date bound
-// the index on GTeamNo, FTeamNo and Date; only that pair's rows are read.
-const char ForwardSql[] = "SELECT a.TelGGoals, a.TelFGoals, COALESCE(d.Periodos, '') FROM Agvnes a "
-                          "LEFT JOIN Diorganvseis d ON d.DNo = a.DiorgNo "
-                          "WHERE a.GTeamNo = ?1 AND a.FTeamNo = ?2 AND a.Date < ?3 "
-                          "AND a.TelGGoals IS NOT NULL AND a.TelFGoals IS NOT NULL "
-                          "AND COALESCE(d.Typos, 0) = ?4 ORDER BY a.Date DESC, a.GameNo DESC";
-const char ReverseSql[] = "SELECT a.TelGGoals, a.TelFGoals, COALESCE(d.Periodos, '') FROM Agvnes a "
-                          "LEFT JOIN Diorganvseis d ON d.DNo = a.DiorgNo "
-                          "WHERE a.GTeamNo = ?2 AND a.FTeamNo = ?1 AND a.Date < ?3 "
-                          "AND a.TelGGoals IS NOT NULL AND a.TelFGoals IS NOT NULL "
-                          "AND COALESCE(d.Typos, 0) = ?4 ORDER BY a.Date, a.GameNo";
+// ?1 home club, ?2 away club, ?3 match date, ?4 the match's competition, whose type the meetings'
+// competitions must have (0 for a competition that is not there). The pair and the date bound the
+// index on GTeamNo, FTeamNo and Date; only that pair's rows are read.
+const char ForwardSql[] =
+    "SELECT a.TelGGoals, a.TelFGoals, COALESCE(d.Periodos, '') FROM Agvnes a "
+    "LEFT JOIN Diorganvseis d ON d.DNo = a.DiorgNo "
+    "WHERE a.GTeamNo = ?1 AND a.FTeamNo = ?2 AND a.Date < ?3 "
+    "AND a.TelGGoals IS NOT NULL AND a.TelFGoals IS NOT NULL "
+    "AND COALESCE(d.Typos, 0) = COALESCE((SELECT Typos FROM Diorganvseis WHERE DNo = ?4), 0) "
+    "ORDER BY a.Date DESC, a.GameNo DESC";
+const char ReverseSql[] =
+    "SELECT a.TelGGoals, a.TelFGoals, COALESCE(d.Periodos, '') FROM Agvnes a "
+    "LEFT JOIN Diorganvseis d ON d.DNo = a.DiorgNo "
+    "WHERE a.GTeamNo = ?2 AND a.FTeamNo = ?1 AND a.Date < ?3 "
+    "AND a.TelGGoals IS NOT NULL AND a.TelFGoals IS NOT NULL "
+    "AND COALESCE(d.Typos, 0) = COALESCE((SELECT Typos FROM Diorganvseis WHERE DNo = ?4), 0) "
+    "ORDER BY a.Date, a.GameNo";
 
 const char *const kTotalHeadings[] = {"N", "I", "H", "ΓΥ", "ΓΚ", "Σκόρ"};
 
@@ -66,19 +70,11 @@ std::vector<THistoryListedMatch> ReadHistoryMatches(TDataSet &matches)
     return listed;
 }
 
-int THistoryEngine::CompetitionType(int DNo)
-{
-    DbConnection::Lease statement = dm_.TavrolinDb.Connection().Statement(QString::fromLatin1(TyposSql));
-    statement->Bind(1, DNo);
-    return statement->Step() && !statement->IsNull(0) ? int(statement->Int64(0)) : 0;
-}
-
-void THistoryEngine::AddMeetings(THistoryEntry &entry, bool forward, const THistoryListedMatch &match,
-                                 int typos)
+void THistoryEngine::AddMeetings(THistoryEntry &entry, bool forward, const THistoryListedMatch &match)
 {
     DbConnection::Lease statement =
         dm_.TavrolinDb.Connection().Statement(QString::fromLatin1(forward ? ForwardSql : ReverseSql));
-    statement->BindAll({match.GTeamNo, match.FTeamNo, match.Date.toString(Qt::ISODate), typos});
+    statement->BindAll({match.GTeamNo, match.FTeamNo, match.Date.toString(Qt::ISODate), match.DiorgNo});
     while (statement->Step()) {
         const int home = int(statement->Int64(0));
         const int away = int(statement->Int64(1));
@@ -105,9 +101,8 @@ THistoryRows THistoryEngine::ComputeHistory(const std::vector<THistoryListedMatc
         THistoryEntry reverse;
         reverse.Title = (match.AwayName + QLatin1Char('-') + match.HomeName).left(HistoryTitleLength);
         if (match.Date.isValid()) {
-            const int typos = CompetitionType(match.DiorgNo);
-            AddMeetings(forward, true, match, typos);
-            AddMeetings(reverse, false, match, typos);
+            AddMeetings(forward, true, match);
+            AddMeetings(reverse, false, match);
         }
         rows.push_back(std::move(forward));
         rows.push_back(std::move(reverse));

@@ -81,8 +81,7 @@ public:
     THistoryRows ComputeHistory(const std::vector<THistoryListedMatch> &matches);
 
 private:
-    int CompetitionType(int DNo);
-    void AddMeetings(THistoryEntry &entry, bool forward, const THistoryListedMatch &match, int typos);
+    void AddMeetings(THistoryEntry &entry, bool forward, const THistoryListedMatch &match);
 
     TTavrolinDM &dm_;
 };
