@@ -1,0 +1,209 @@
+// The head-to-head history of one matchday (nine matches of an 18-team league) on a database of 30
+// seasons of 55 such leagues (504,900 matches), as the history window computes it, set against one
+// SQL query that returns every earlier meeting of the nine pairs both ways in the same run. All
+// runs read a real database file and are timed on the wall clock.
+#include "analysis/history_engine.h"
+#include "data/data_module.h"
+#include "platform/db/alias_store.h"
+#include "platform/db/sqlite_statement.h"
+#include "scores.h"
+#include "wall_timer.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+using namespace tav::analysis;
+
+namespace {
+
+constexpr int SeasonCount = 30;
+constexpr int LeagueCount = 55;
+constexpr int TeamCount = 18;
+constexpr int Matchdays = 2 * (TeamCount - 1);
+// The matchday whose history is asked for: league 1 of the last season.
+constexpr int ListedDNo = (SeasonCount - 1) * LeagueCount + 1;
+constexpr int ListedMatchday = 20;
+
+void Run(SqliteStatement &statement, const QVariantList &values)
+{
+    statement.BindAll(values);
+    statement.Execute();
+    statement.Reset();
+}
+
+// Every league of every season, its clubs keeping their numbers across seasons, so that every
+// listed pair has met about once a season each way.
+void Store(sqlite3 *db)
+{
+    TScores scores;
+    TransactionGuard transaction(db);
+    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
+    SqliteStatement category(
+        db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (?1, ?2, 1, 0)"));
+    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
+    SqliteStatement competition(
+        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
+                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
+    SqliteStatement match(
+        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
+                           "Omilos, TelGGoals, TelFGoals, Date, GTeamNo, FTeamNo) VALUES "
+                           "(?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9)"));
+    for (int league = 1; league <= LeagueCount; ++league)
+        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league)});
+    for (int s = 0; s < SeasonCount; ++s) {
+        const QString seasonName =
+            QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2);
+        Run(season, {seasonName});
+        for (int league = 1; league <= LeagueCount; ++league) {
+            const int DNo = s * LeagueCount + league;
+            Run(competition, {DNo, league, seasonName, TeamCount});
+            std::vector<int> circle;
+            for (int i = 0; i < TeamCount; ++i)
+                circle.push_back(DNo * 100 + i + 1);
+            // Circle method: every pairing once per round, home and away alternating.
+            for (int day = 1; day <= Matchdays; ++day) {
+                for (int k = 0; k < TeamCount / 2; ++k) {
+                    int home = circle[k];
+                    int away = circle[TeamCount - 1 - k];
+                    if (day % 2 == 0)
+                        std::swap(home, away);
+                    const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
+                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date,
+                                league * 100 + home % 100, league * 100 + away % 100});
+                }
+                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
+            }
+        }
+    }
+    transaction.Commit();
+}
+
+struct TBench
+{
+    TTavrolinDM *dm = nullptr;
+    std::vector<THistoryListedMatch> listed;
+};
+
+TBench &Bench()
+{
+    static QTemporaryDir folder;
+    static TBench bench = [] {
+        const QString data = folder.path() + QStringLiteral("/Data");
+        QDir().mkpath(data);
+        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
+        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
+        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
+                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        TBench made;
+        made.dm = new TTavrolinDM;
+        Store(made.dm->TavrolinDb.Handle());
+        SqliteStatement games(made.dm->TavrolinDb.Handle(),
+                              QStringLiteral("SELECT DiorgNo, GTeamNo, FTeamNo, Date FROM Agvnes "
+                                             "WHERE DiorgNo = ?1 AND Agvnistikh = ?2 ORDER BY GameNo"));
+        games.BindAll({ListedDNo, ListedMatchday});
+        while (games.Step()) {
+            THistoryListedMatch match;
+            match.DiorgNo = int(games.Int64(0));
+            match.GTeamNo = int(games.Int64(1));
+            match.FTeamNo = int(games.Int64(2));
+            match.Date = QDate::fromString(games.Text(3), Qt::ISODate);
+            made.listed.push_back(match);
+        }
+        return made;
+    }();
+    return bench;
+}
+
+// Every earlier meeting of the listed pairs, both ways, in competitions of the listed type, in one
+// statement whose pairs each reach the index on home club, away club and date.
+QString MeetingsSql(const std::vector<THistoryListedMatch> &listed)
+{
+    QStringList pairs;
+    for (const THistoryListedMatch &match : listed) {
+        const QString pair = QStringLiteral("(a.GTeamNo = %1 AND a.FTeamNo = %2)");
+        pairs.append(pair.arg(match.GTeamNo).arg(match.FTeamNo));
+        pairs.append(pair.arg(match.FTeamNo).arg(match.GTeamNo));
+    }
+    return QStringLiteral("SELECT a.GTeamNo, a.FTeamNo, a.TelGGoals, a.TelFGoals, d.Periodos FROM Agvnes a "
+                          "JOIN Diorganvseis d ON d.DNo = a.DiorgNo "
+                          "WHERE (%1) AND a.Date < ?1 AND d.Typos = 0 "
+                          "AND a.TelGGoals IS NOT NULL AND a.TelFGoals IS NOT NULL "
+                          "ORDER BY a.GTeamNo, a.FTeamNo, a.Date, a.GameNo")
+        .arg(pairs.join(QStringLiteral(" OR ")));
+}
+
+void SetCounters(benchmark::State &state, double meetings)
+{
+    const auto perItem = benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert;
+    state.counters["per_match"] = benchmark::Counter(double(Bench().listed.size()), perItem);
+    state.counters["meetings"] = meetings;
+}
+
+void BM_ComputeHistory(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    THistoryEngine engine(*bench.dm);
+    std::size_t meetings = 0;
+    WallTimer timer(state, "ComputeHistory");
+    for (auto _ : state) {
+        const THistoryRows rows = engine.ComputeHistory(bench.listed);
+        meetings = 0;
+        for (const THistoryEntry &entry : rows)
+            meetings += entry.Meetings.size();
+        benchmark::DoNotOptimize(HistorySeasons(rows));
+    }
+    SetCounters(state, double(meetings));
+}
+
+// The same meetings straight from SQLite.
+void BM_SqlMeetings(benchmark::State &state)
+{
+    TBench &bench = Bench();
+    SqliteStatement rows(bench.dm->TavrolinDb.Handle(), MeetingsSql(bench.listed));
+    const QString before = bench.listed.front().Date.toString(Qt::ISODate);
+    std::int64_t read = 0;
+    std::size_t meetings = 0;
+    WallTimer timer(state, "SQL meetings");
+    for (auto _ : state) {
+        rows.BindAll({before});
+        read = 0;
+        meetings = 0;
+        while (rows.Step()) {
+            read += rows.Int64(2) - rows.Int64(3) + rows.Text(4).size();
+            ++meetings;
+        }
+        rows.Reset();
+        benchmark::DoNotOptimize(read);
+    }
+    SetCounters(state, double(meetings));
+}
+
+BENCHMARK(BM_SqlMeetings)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ComputeHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PrintComparison()
+{
+    const auto sql = WallTimes().find("SQL meetings");
+    const auto engine = WallTimes().find("ComputeHistory");
+    if (sql == WallTimes().end() || engine == WallTimes().end())
+        return;
+    std::printf("\n%-22s %12s %10s\n", "one matchday", "ms", "vs SQL");
+    std::printf("%-22s %12.3f %9.2fx\n", engine->first.c_str(), engine->second / 1e6,
+                engine->second / sql->second);
+    std::printf("%-22s %12.3f\n", sql->first.c_str(), sql->second / 1e6);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return RunBenchmarksThenSummary(argc, argv, PrintComparison);
+}
