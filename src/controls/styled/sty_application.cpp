@@ -1,5 +1,7 @@
 #include "controls/styled/sty_application.h"
 
+#include "controls/styled/sty_theme.h"
+
 #include "controls/styled/sty_ini_ctrl.h"
 #include "controls/styled/sty_paths.h"
 #include "platform/core/long_lived.h"
@@ -31,15 +33,6 @@ std::unique_ptr<QLockFile> TakeInstanceLock(bool &alreadyRunning)
     lock->setStaleLockTime(0);
     alreadyRunning = !lock->tryLock(0) && lock->error() == QLockFile::LockFailedError;
     return lock;
-}
-
-void SendStyleChangeDepthFirst(QWidget &widget)
-{
-    for (QObject *child : widget.children())
-        if (auto *childWidget = qobject_cast<QWidget *>(child); childWidget && !childWidget->isWindow())
-            SendStyleChangeDepthFirst(*childWidget);
-    QEvent event(QEvent::StyleChange);
-    QCoreApplication::sendEvent(&widget, &event);
 }
 
 } // namespace
@@ -85,32 +78,19 @@ TStyTimerItem *TStyApplication::GetTimer(std::uint16_t ident) const
     return timerPool_->TimerByIdent(ident);
 }
 
-void TStyApplication::SetThemesAvailableQuery(std::function<bool()> query)
-{
-    themesAvailable_ = std::move(query);
-    useThemes_ = ThemesAvailable();
-}
-
 bool TStyApplication::ThemesAvailable() const
 {
-    return themesAvailable_ && themesAvailable_();
+    return tav::styled::ThemesAvailable();
 }
 
 bool TStyApplication::UseThemes() const
 {
-    return useThemes_ && ThemesAvailable();
+    return tav::styled::GetUseThemes();
 }
 
 void TStyApplication::SetUseThemes(bool value)
 {
-    if (value == useThemes_ || (value && !ThemesAvailable()))
-        return;
-    useThemes_ = value;
-    if (!themesAvailable_ || !qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            SendStyleChangeDepthFirst(*window);
+    tav::styled::SetUseThemes(value);
 }
 
 void TStyApplication::SetLogFileName(const QString &name)

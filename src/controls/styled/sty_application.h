@@ -49,13 +49,10 @@ public:
     void RemoveTimer(std::uint16_t ident);
     TStyTimerItem *GetTimer(std::uint16_t ident) const;
 
-    // The theme binding answers here whether the application's style draws themes. Until one is
-    // installed no themes are available. Installing one sets UseThemes to its answer.
-    void SetThemesAvailableQuery(std::function<bool()> query);
+    // The themed look of the theme binding, seen from the application object.
     bool ThemesAvailable() const;
     bool UseThemes() const;
-    // Switching on is refused while no themes are available. A switch tells every visible window
-    // and its widgets, deepest first, that the style changed.
+    // Switching on is refused while no themes are available; a switch tells every visible form.
     void SetUseThemes(bool value);
 
     TStyPathPrefix LogPrefix() const { return logPrefix_; }
@@ -82,8 +79,6 @@ private:
     bool alreadyRunning_ = false;
     int checkBoxWidth_ = 0;
     int checkBoxHeight_ = 0;
-    bool useThemes_ = true;
-    std::function<bool()> themesAvailable_;
 };
 
 namespace tav::styled {

@@ -5,7 +5,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-TStyWndProcComponent::TStyWndProcComponent(QObject *owner) : QObject(owner) {}
+TStyWndProcComponent::TStyWndProcComponent(QObject *owner) : TStyCustomComponent(owner) {}
 
 TStyWndProcComponent::~TStyWndProcComponent()
 {

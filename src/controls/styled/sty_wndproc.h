@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/styled/sty_design.h"
+#include "controls/styled/sty_component.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,7 +11,7 @@ class QWidget;
 // A component that watches the events of the form that owns it (for a multiple-document parent,
 // the events of its document area), from Loaded() or Enabled := true until Enabled := false, the
 // form's destruction or its own.
-class TStyWndProcComponent : public QObject, public TStyLoadable
+class TStyWndProcComponent : public TStyCustomComponent
 {
     Q_OBJECT
 
