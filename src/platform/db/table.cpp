@@ -165,6 +165,11 @@ bool TTable::Exists()
     return Database().TableExists(tableName_);
 }
 
+void TTable::UpdateIndexDefs()
+{
+    indexDefs_ = def_ ? def_->Indexes : Database().Connection().TableDef(tableName_)->Indexes;
+}
+
 void TTable::EmptyTable()
 {
     Database().EmptyTable(tableName_);
@@ -332,10 +337,9 @@ TTable::Condition TTable::ViewCondition() const
                 Equal({QuoteIdentifier(field.FieldName()), false, false, false}, value, condition.values));
         }
     }
-    if (Filtered() && !Filter().trimmed().isEmpty()) {
-        const CompiledFilter filter = CompileOwnFilter();
-        parts.append('(' + filter.whereSql + ')');
-        condition.values += filter.values;
+    if (const std::optional<CompiledFilter> filter = ViewFilter()) {
+        parts.append('(' + filter->whereSql + ')');
+        condition.values += filter->values;
     }
     condition.sql = parts.join(QStringLiteral(" AND "));
     return condition;

@@ -30,6 +30,9 @@ public:
     void SetIndexFieldNames(const QString &fields);
     // The fields of the current order.
     QStringList IndexFieldList() const;
+    // Whether the current order matches texts without case and accents (a case-insensitive
+    // index); false without an order.
+    bool IndexFolded() const { return !order_.isEmpty() && order_.first().folded; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
     bool CanModify() const override { return !readOnly_; }
@@ -39,6 +42,8 @@ public:
     QList<TIndexDef> &IndexDefs() { return indexDefs_; }
     void CreateTable();
     bool Exists();
+    // Reads the indexes of the stored table into IndexDefs.
+    void UpdateIndexDefs();
     void EmptyTable();
     void DeleteTable();
 
