@@ -114,7 +114,9 @@ bool dqLocateValue(bool fromFirst, TDataSet &dataSet, const QString &fieldName, 
     const TFieldType type = field->DataType();
     const std::optional<double> number =
         matchType == dqMatchExact && IsNumberType(type) ? AsNumber(value) : std::nullopt;
-    const bool richText = IsMemoType(type) && dqIsRichTextField(*field, true);
+    // Memos are searched by their text: rich text as plain text, marked so or by its start.
+    const bool memo = IsMemoType(type);
+    const bool markedRich = memo && dqIsRichTextField(*field, false);
     const int index = field->Index();
     const int count = dataSet.RecordCount();
     // The records are read where they are, without moving the dataset or redrawing its controls.
@@ -123,7 +125,7 @@ bool dqLocateValue(bool fromFirst, TDataSet &dataSet, const QString &fieldName, 
         bool match = false;
         if (number)
             match = !stored.isNull() && stored.toDouble() == *number;
-        else if (richText)
+        else if (memo && (markedRich || stored.toByteArray().startsWith("{\\rtf")))
             match = dqTextMatches(dqRichTextToPlain(stored.toByteArray()), folded, matchType, caseSensitive);
         else
             match = dqTextMatches(dqRawFieldText(stored, type), folded, matchType, caseSensitive);
