@@ -78,11 +78,6 @@ bool dqFieldExists(const TDataSet *dataSet, const QString &name)
     return dataSet && dataSet->FindField(name);
 }
 
-bool dqIsComputedField(const TField &field)
-{
-    return !field.IsDataField();
-}
-
 bool dqIsRichTextField(const TField &field, bool checkContent)
 {
     if (field.DataType() != TFieldType::ftMemo && field.DataType() != TFieldType::ftBlob)
@@ -340,11 +335,6 @@ bool dqKeepAnswerTable(TDataSet &dataSet, const QString &name)
         MessageDlg(QStringLiteral("Unable to create answer table ") + name, mtWarning, {mbOK});
         return false;
     }
-}
-
-QString dqJoinLines(const QStringList &lines, bool blankSeparated)
-{
-    return lines.join(blankSeparated ? QStringLiteral(" ") : QStringLiteral("\r\n"));
 }
 
 } // namespace tav::controls

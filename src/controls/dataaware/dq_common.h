@@ -24,8 +24,6 @@ void dqSetFilterEnabled(TDataSet *dataSet, bool enabled);
 bool dqEscapePending(TDataSet &dataSet);
 
 bool dqFieldExists(const TDataSet *dataSet, const QString &name);
-// Calculated and lookup fields.
-bool dqIsComputedField(const TField &field);
 // A memo or blob field of rich text: marked "field;RichEdit" in ControlType, or, when
 // checkContent, beginning with "{\rtf".
 bool dqIsRichTextField(const TField &field, bool checkContent);
@@ -59,7 +57,5 @@ QString dqAliasPath(const QString &alias);
 // ":alias:name" in the alias's. An existing table is never replaced. False after a message
 // when the table cannot be made.
 bool dqKeepAnswerTable(TDataSet &dataSet, const QString &name);
-// The lines joined by one blank, or by CR LF.
-QString dqJoinLines(const QStringList &lines, bool blankSeparated);
 
 } // namespace tav::controls

@@ -117,24 +117,20 @@ bool dqLocateValue(bool fromFirst, TDataSet &dataSet, const QString &fieldName, 
     // Memos are searched by their text: rich text as plain text, marked so or by its start.
     const bool memo = IsMemoType(type);
     const bool markedRich = memo && dqIsRichTextField(*field, false);
-    const int index = field->Index();
-    const int count = dataSet.RecordCount();
     // The records are read where they are, without moving the dataset or redrawing its controls.
-    for (int row = fromFirst ? 0 : dataSet.RecNo(); row < count; ++row) {
-        const QVariant stored = dataSet.ValueAt(row, index);
-        bool match = false;
-        if (number)
-            match = !stored.isNull() && stored.toDouble() == *number;
-        else if (memo && (markedRich || stored.toByteArray().startsWith("{\\rtf")))
-            match = dqTextMatches(dqRichTextToPlain(stored.toByteArray()), folded, matchType, caseSensitive);
-        else
-            match = dqTextMatches(dqRawFieldText(stored, type), folded, matchType, caseSensitive);
-        if (match) {
-            dataSet.SetRecNo(row + 1);
-            return true;
-        }
-    }
-    return false;
+    const int row =
+        dataSet.ScanFieldValues(fromFirst ? 0 : dataSet.RecNo(), field->Index(), [&](const QVariant &stored) {
+            if (number)
+                return !stored.isNull() && stored.toDouble() == *number;
+            if (memo && (markedRich || stored.toByteArray().startsWith("{\\rtf")))
+                return dqTextMatches(dqRichTextToPlain(stored.toByteArray()), folded, matchType,
+                                     caseSensitive);
+            return dqTextMatches(dqRawFieldText(stored, type), folded, matchType, caseSensitive);
+        });
+    if (row < 0)
+        return false;
+    dataSet.SetRecNo(row + 1);
+    return true;
 }
 
 } // namespace tav::controls

@@ -833,6 +833,17 @@ QString TDataSet::DisplayTextAt(int row, int fieldIndex)
     return text;
 }
 
+int TDataSet::ScanFieldValues(int from, int fieldIndex, const std::function<bool(const QVariant &)> &visit)
+{
+    EnsureView();
+    CheckActive();
+    EnsureViewComplete();
+    for (int row = std::max(from, 0); row < view_.size(); ++row)
+        if (visit(ValueAt(row, fieldIndex)))
+            return row;
+    return -1;
+}
+
 // --- navigation -----------------------------------------------------------------------------
 
 void TDataSet::FireScroll(const std::function<void()> &move)

@@ -219,6 +219,10 @@ public:
     // cursor or firing events (calculated fields are computed for it) ---
     QVariant ValueAt(int row, int fieldIndex);
     QString DisplayTextAt(int row, int fieldIndex);
+    // Offers the value of one field of each record in view, from 0-based row `from` on in view
+    // order, to visit until it answers true; returns that row, or -1. The cursor does not move
+    // and no event fires.
+    virtual int ScanFieldValues(int from, int fieldIndex, const std::function<bool(const QVariant &)> &visit);
 
     // --- events ---
     TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;

@@ -67,6 +67,9 @@ public:
 
     QString DisplayTableName() const override { return tableName_; }
     bool ViewOutdated() override;
+    // A data field of a view without a record filter is read in one pass over the store.
+    int ScanFieldValues(int from, int fieldIndex,
+                        const std::function<bool(const QVariant &)> &visit) override;
 
 protected:
     void OpenCursor() override;

@@ -156,3 +156,35 @@ TEST_F(ExtensionHooksTest, IndexDefinitionsAndFoldingAreRead)
     table.SetIndexName("IDX_Periodos");
     EXPECT_TRUE(table.IndexFolded());
 }
+
+TEST_F(ExtensionHooksTest, ScanOffersOneFieldInViewOrderWithoutMoving)
+{
+    for (bool query : {false, true}) {
+        SCOPED_TRACE(query ? "query" : "table");
+        TTable table;
+        TQuery sql;
+        TDataSet &data = query ? static_cast<TDataSet &>(sql) : table;
+        table.SetTableName("Periodos");
+        table.SetIndexName("IDX_Periodos");
+        sql.SQL().SetText("SELECT * FROM Periodos ORDER BY Periodos DESC");
+        data.SetDatabase(&Db());
+        data.SetFilter("Periodos <> '2003'");
+        data.SetFiltered(true);
+        data.Open();
+        int scrolls = 0;
+        data.AfterScroll = [&](TDataSet &) { ++scrolls; };
+        QStringList seen;
+        auto collect = [&](const QVariant &value) {
+            seen.append(value.toString());
+            return false;
+        };
+        EXPECT_EQ(data.ScanFieldValues(0, 0, collect), -1);
+        EXPECT_EQ(seen, (QStringList{"2004", "2002", "2001"}));
+        EXPECT_EQ(
+            data.ScanFieldValues(1, 0, [](const QVariant &value) { return value.toString() == "2001"; }), 2);
+        EXPECT_EQ(
+            data.ScanFieldValues(1, 0, [](const QVariant &value) { return value.toString() == "2004"; }), -1);
+        EXPECT_EQ(data.RecNo(), 1);
+        EXPECT_EQ(scrolls, 0);
+    }
+}
