@@ -466,8 +466,7 @@ void TDataSet::CalculateFields(TRecordBuffer &record)
             }
             record.values.set(field->Index(), value);
         }
-        if (OnCalcFields)
-            OnCalcFields(*this);
+        DoOnCalcFields();
     } catch (...) {
         restore();
         throw;
@@ -520,8 +519,7 @@ void TDataSet::Open()
     }
     DataEvent(TDataEvent::deUpdateState);
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterOpen)
-        AfterOpen(*this);
+    DoAfterOpen();
     if (!view_.isEmpty() && AfterScroll)
         AfterScroll(*this);
 }
@@ -563,6 +561,7 @@ void TDataSet::BuildViewFromSource(int limit)
     if (!HasRecordFilter()) {
         view_ = QueryView(0, limit, limit >= 0 ? &cache_ : nullptr, complete);
         viewComplete_ = complete;
+        RecordsRead();
         return;
     }
     const QVector<qint64> candidates = QueryView(0, -1, nullptr, complete);
@@ -581,6 +580,7 @@ void TDataSet::BuildViewFromSource(int limit)
     }
     view_ = accepted;
     viewComplete_ = true;
+    RecordsRead();
 }
 
 bool TDataSet::RecordAccepted(TRecordBuffer &record)
@@ -592,7 +592,10 @@ bool TDataSet::RecordAccepted(TRecordBuffer &record)
     active_ = &record;
     bool accept = true;
     try {
-        onFilterRecord_(*this, accept);
+        if (filtered_ && onFilterRecord_)
+            onFilterRecord_(*this, accept);
+        if (accept && recordFilter_)
+            accept = recordFilter_(*this);
     } catch (...) {
         state_ = savedState;
         active_ = savedActive;
@@ -626,6 +629,7 @@ void TDataSet::ExtendView(int position)
         }
         view_ += more.mid(1);
         viewComplete_ = complete;
+        RecordsRead();
     }
 }
 
@@ -827,6 +831,17 @@ QString TDataSet::DisplayTextAt(int row, int fieldIndex)
     }
     active_ = saved;
     return text;
+}
+
+int TDataSet::ScanFieldValues(int from, int fieldIndex, const std::function<bool(const QVariant &)> &visit)
+{
+    EnsureView();
+    CheckActive();
+    EnsureViewComplete();
+    for (int row = std::max(from, 0); row < view_.size(); ++row)
+        if (visit(ValueAt(row, fieldIndex)))
+            return row;
+    return -1;
 }
 
 // --- navigation -----------------------------------------------------------------------------
@@ -1118,8 +1133,11 @@ bool TDataSet::Post()
     // Whatever stops the store (a rule, a required field, the database) leaves the record as typed.
     const auto refused = qScopeGuard([this] { postRefused_ = IsEditState(state_); });
     DataEvent(TDataEvent::deUpdateRecord);
-    if (!RunBeforeEvent(BeforePost))
+    try {
+        DoBeforePost();
+    } catch (const EAbort &) {
         return false;
+    }
     // A handler that cancelled the record has ended the post.
     if (!IsEditState(state_))
         return false;
@@ -1485,6 +1503,47 @@ void TDataSet::SetOnFilterRecord(TFilterRecordEvent handler)
     onFilterRecord_ = std::move(handler);
     if (Active() && filtered_)
         FilterChanged();
+}
+
+void TDataSet::SetRecordFilter(TRecordFilter filter)
+{
+    recordFilter_ = std::move(filter);
+}
+
+void TDataSet::SetExpressionCondition(std::optional<CompiledFilter> condition)
+{
+    expressionCondition_ = std::move(condition);
+}
+
+std::optional<CompiledFilter> TDataSet::ViewFilter() const
+{
+    const bool text = filtered_ && !filter_.trimmed().isEmpty();
+    if (!text)
+        return expressionCondition_;
+    CompiledFilter filter = CompileOwnFilter();
+    if (expressionCondition_) {
+        filter.whereSql = '(' + filter.whereSql + ") AND (" + expressionCondition_->whereSql + ')';
+        filter.values += expressionCondition_->values;
+    }
+    return filter;
+}
+
+void TDataSet::DoAfterOpen()
+{
+    if (AfterOpen)
+        AfterOpen(*this);
+}
+
+void TDataSet::DoBeforePost()
+{
+    if (BeforePost)
+        BeforePost(*this);
+}
+
+void TDataSet::DoOnCalcFields()
+{
+    if (OnCalcFields)
+        OnCalcFields(*this);
 }
 
 void TDataSet::FilterChanged()

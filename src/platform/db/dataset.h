@@ -44,6 +44,9 @@ enum class TDataEvent
 
 using TDataSetNotifyEvent = std::function<void(TDataSet &)>;
 using TFilterRecordEvent = std::function<void(TDataSet &, bool &accept)>;
+// A filter of a control library over the records in view, apart from Filter/Filtered: true keeps
+// the record the dataset shows as its active record.
+using TRecordFilter = std::function<bool(TDataSet &)>;
 
 struct TLocateOptions
 {
@@ -201,11 +204,25 @@ public:
     TFilterOptions FilterOptions() const { return filterOptions_; }
     void SetFilterOptions(TFilterOptions options);
     void SetOnFilterRecord(TFilterRecordEvent handler);
+    // A record filter that applies whatever Filtered says, after OnFilterRecord. Setting it does
+    // not read the view again: Refresh does.
+    bool HasOwnRecordFilter() const { return bool(recordFilter_); }
+    void SetRecordFilter(TRecordFilter filter);
+    // A condition compiled elsewhere that narrows the view besides the filter text and whatever
+    // Filtered says; none when nullopt. Setting it does not read the view again: Refresh does.
+    const std::optional<CompiledFilter> &ExpressionCondition() const { return expressionCondition_; }
+    void SetExpressionCondition(std::optional<CompiledFilter> condition);
+    // Whether RecNo numbers the records in view one by one from the first.
+    virtual bool IsSequenced() const { return true; }
 
     // --- random access for grids: a record of the view by 0-based row, without moving the
     // cursor or firing events (calculated fields are computed for it) ---
     QVariant ValueAt(int row, int fieldIndex);
     QString DisplayTextAt(int row, int fieldIndex);
+    // Offers the value of one field of each record in view, from 0-based row `from` on in view
+    // order, to visit until it answers true; returns that row, or -1. The cursor does not move
+    // and no event fires.
+    virtual int ScanFieldValues(int from, int fieldIndex, const std::function<bool(const QVariant &)> &visit);
 
     // --- events ---
     TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;
@@ -259,6 +276,18 @@ protected:
     virtual void FilterChanged();
     // The filter text compiled to SQL over the data fields of this dataset, under their names.
     CompiledFilter CompileOwnFilter() const;
+    // What narrows the view in SQL: the filter text when Filtered, and the expression condition;
+    // nullopt when neither does.
+    std::optional<CompiledFilter> ViewFilter() const;
+    // The events a subclass extends: AfterOpen once the dataset is open, BeforePost before a
+    // record is stored (Abort() or an exception stops the post), OnCalcFields once the lookup
+    // fields of a record have their values.
+    virtual void DoAfterOpen();
+    virtual void DoBeforePost();
+    virtual void DoOnCalcFields();
+    // Called after records of the view were read from the store (on open, when the view is read
+    // again or read on).
+    virtual void RecordsRead() {}
     // Gives a new record its first values before OnNewRecord runs (a detail table's link fields).
     virtual void InitNewRecord(TRecordBuffer &) {}
     // Builds the view again from its first record, with the scroll events (range, filter and
@@ -279,7 +308,7 @@ protected:
     void DataEvent(TDataEvent event, TField *field = nullptr);
     const TRecordBuffer *CurrentRecord() const;
     int ViewSize() const { return int(view_.size()); }
-    bool HasRecordFilter() const { return filtered_ && bool(onFilterRecord_); }
+    bool HasRecordFilter() const { return (filtered_ && bool(onFilterRecord_)) || bool(recordFilter_); }
     void CheckActive() const;
     void CheckInactive() const;
     // The session's password event, before the first dataset of the session reads its tables.
@@ -363,6 +392,8 @@ private:
     // and every post needs it. Dropped when the text, its options or the fields change.
     mutable std::optional<CompiledFilter> compiledFilter_;
     TFilterRecordEvent onFilterRecord_;
+    TRecordFilter recordFilter_;
+    std::optional<CompiledFilter> expressionCondition_;
 
     int disableCount_ = 0;
     bool pendingDataSetChange_ = false;

@@ -376,14 +376,15 @@ QVector<qint64> TQuery::QueryView(int, int, QHash<qint64, TRecordBuffer> *, bool
     complete = true;
     QVector<qint64> ids;
     ids.reserve(rows_.size());
-    if (!Filtered() || Filter().trimmed().isEmpty()) {
+    const std::optional<CompiledFilter> viewFilter = ViewFilter();
+    if (!viewFilter) {
         for (const TRecordBuffer &row : rows_)
             ids.append(row.id);
         return ids;
     }
     // The rows are in memory: each is offered to SQLite as a one-row table under the field
     // names, so the filter means exactly what it means on a table.
-    const CompiledFilter filter = CompileOwnFilter();
+    const CompiledFilter &filter = *viewFilter;
     QStringList columns;
     QStringList placeholders;
     QList<const TField *> dataFields;

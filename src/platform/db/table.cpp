@@ -165,6 +165,11 @@ bool TTable::Exists()
     return Database().TableExists(tableName_);
 }
 
+void TTable::UpdateIndexDefs()
+{
+    indexDefs_ = def_ ? def_->Indexes : Database().Connection().TableDef(tableName_)->Indexes;
+}
+
 void TTable::EmptyTable()
 {
     Database().EmptyTable(tableName_);
@@ -332,10 +337,9 @@ TTable::Condition TTable::ViewCondition() const
                 Equal({QuoteIdentifier(field.FieldName()), false, false, false}, value, condition.values));
         }
     }
-    if (Filtered() && !Filter().trimmed().isEmpty()) {
-        const CompiledFilter filter = CompileOwnFilter();
-        parts.append('(' + filter.whereSql + ')');
-        condition.values += filter.values;
+    if (const std::optional<CompiledFilter> filter = ViewFilter()) {
+        parts.append('(' + filter->whereSql + ')');
+        condition.values += filter->values;
     }
     condition.sql = parts.join(QStringLiteral(" AND "));
     return condition;
@@ -623,6 +627,34 @@ QVector<TRecordBuffer> TTable::MatchingRecords(const QList<TField *> &fields, co
 bool TTable::ViewOutdated()
 {
     return Active() && connection_ && connection_->CurrentState() != viewState_;
+}
+
+int TTable::ScanFieldValues(int from, int fieldIndex, const std::function<bool(const QVariant &)> &visit)
+{
+    if (!Active() || HasRecordFilter() || fieldIndex < 0 || fieldIndex >= def_->Fields.size() ||
+        !Fields()[fieldIndex].IsDataField())
+        return TDataSet::ScanFieldValues(from, fieldIndex, visit);
+    // The rows come in the order and with the condition of the view, which must be the one read.
+    RecordCount();
+    if (ViewOutdated())
+        return TDataSet::ScanFieldValues(from, fieldIndex, visit);
+    const Condition condition = ViewCondition();
+    const TFieldDef &field = def_->Fields.at(fieldIndex);
+    DbConnection::Lease statement = connection_->Statement(
+        QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT -1 OFFSET ?")
+            .arg(QuoteIdentifier(field.Name), QuoteIdentifier(def_->Name),
+                 condition.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition.sql,
+                 OrderBySql()));
+    statement->BindAll(condition.values);
+    statement->Bind(int(condition.values.size()) + 1, qint64(std::max(from, 0)));
+    TRecordValues value;
+    value.resize(1);
+    for (int row = std::max(from, 0); statement->Step(); ++row) {
+        value.setStored(0, *statement, 0, field.DataType);
+        if (visit(value.value(0)))
+            return row;
+    }
+    return -1;
 }
 
 void TTable::MoveToId(qint64 id)

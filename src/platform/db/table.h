@@ -30,6 +30,9 @@ public:
     void SetIndexFieldNames(const QString &fields);
     // The fields of the current order.
     QStringList IndexFieldList() const;
+    // Whether the current order matches texts without case and accents (a case-insensitive
+    // index); false without an order.
+    bool IndexFolded() const { return !order_.isEmpty() && order_.first().folded; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
     bool CanModify() const override { return !readOnly_; }
@@ -39,6 +42,8 @@ public:
     QList<TIndexDef> &IndexDefs() { return indexDefs_; }
     void CreateTable();
     bool Exists();
+    // Reads the indexes of the stored table into IndexDefs.
+    void UpdateIndexDefs();
     void EmptyTable();
     void DeleteTable();
 
@@ -62,6 +67,9 @@ public:
 
     QString DisplayTableName() const override { return tableName_; }
     bool ViewOutdated() override;
+    // A data field of a view without a record filter is read in one pass over the store.
+    int ScanFieldValues(int from, int fieldIndex,
+                        const std::function<bool(const QVariant &)> &visit) override;
 
 protected:
     void OpenCursor() override;
