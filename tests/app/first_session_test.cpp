@@ -31,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 

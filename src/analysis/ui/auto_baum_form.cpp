@@ -33,6 +33,7 @@ const char CancelCaption[] = "Άκυρο";
 const char StopCaption[] = "Stop";
 const char AllCaption[] = "ΕΠΙΛΟΓΗ ΟΛΩΝ";
 const QStringList SeasonsSql{QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc")};
+// The categories in alphabetical order.
 const QStringList CategoriesSql{QStringLiteral("Select GrName from Kathgories order by Kathgories.GrName")};
 
 QString Text(const char *text)
@@ -72,7 +73,6 @@ TAutoBaumForm::TAutoBaumForm(QWidget *parent)
 {
     setObjectName(QStringLiteral("AutoBaumForm"));
     setWindowTitle(Text(FormCaption));
-    ChkLst1->setSortingEnabled(true);
 
     auto *progress = new QGridLayout;
     progress->addWidget(new QLabel(Text(CompetitionLabel), this), 0, 0);

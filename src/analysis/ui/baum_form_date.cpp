@@ -2,6 +2,7 @@
 
 #include "analysis/ui/standings_grid.h"
 #include "data/data_module.h"
+#include "platform/core/errors.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
@@ -157,7 +158,9 @@ void TBaumFormDate::InitForm(const QString &category, const QString &season,
         tav::data::OpenIfClosed(TavrolinDM().Krath);
         if (!DataSource1->DataSet())
             DataSource1->SetDataSet(&TavrolinDM().Krath);
-        Chooser->SetLists({matchList.Categories, matchList.Seasons, {category, season}});
+        // A match list that has never been shown has no lists to hand over.
+        if (!matchList.Categories.isEmpty())
+            Chooser->SetLists({matchList.Categories, matchList.Seasons, {category, season}});
         if (!isVisible())
             OpenChosenCompetition();
     });
@@ -287,14 +290,17 @@ void TBaumFormDate::EdtStartAgvnChange()
 void TBaumFormDate::ComputeStandings(int DNo)
 {
     TWaitCursor wait;
-    const bool computed = ShowingErrors([&] {
+    try {
         engine_.ComputeStandings(TavrolinDM(), DNo, EdtStartAgvn->date(), AgvnEdit->date());
-        shownDNo_ = DNo;
-        setWindowTitle(Text(DateStandingsCaption));
-        FillGrid();
-    });
-    if (!computed)
+    } catch (const Exception &error) {
+        wait.Restore();
         ClearGrid();
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
+    }
+    shownDNo_ = DNo;
+    setWindowTitle(Text(DateStandingsCaption));
+    FillGrid();
 }
 
 void TBaumFormDate::ClearGrid()
