@@ -316,6 +316,9 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
         {QStringLiteral("N47Click"), {&TFrmMain::N47Click, !kReadsData}},
         {QStringLiteral("N52Click"), {&TFrmMain::N52Click, !kReadsData}},
+        {QStringLiteral("N69Click"), {&TFrmMain::N69Click, kReadsData}},
+        {QStringLiteral("N33Click"), {&TFrmMain::N33Click, kReadsData}},
+        {QStringLiteral("N25Click"), {&TFrmMain::N25Click, kReadsData}},
     };
     return handlers;
 }

@@ -76,6 +76,9 @@ public:
     void Internet1Click();
     void N47Click();
     void N52Click();
+    void N69Click();
+    void N33Click();
+    void N25Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

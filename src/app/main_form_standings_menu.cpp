@@ -1,11 +1,16 @@
 #include "app/main_form.h"
 
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/stat_frm.h"
 #include "app/window_links.h"
+#include "data/competition_choice.h"
 #include "data/data_module.h"
+#include "editors/ui/agvnes_form.h"
 #include "platform/core/errors.h"
 #include "platform/core/message_service.h"
 #include "platform/ui/application.h"
+#include "platform/ui/modal_runner.h"
 
 using namespace tav::app;
 
@@ -27,4 +32,33 @@ void TFrmMain::N7Click()
     AssignMainFont(&form);
     // Closing the table brings the match list up on the table's choice.
     form.ShowForCompetition(ReturnToMatchList);
+}
+
+// "ΒΑΣΕΙ ΗΜΕΡΟΜΗΝΙΩΝ": the league table of the remembered competition between two dates.
+void TFrmMain::N69Click()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    try {
+        for (TTable *table : {&dm.Krath, &dm.Kathgories, &dm.Diorganvseis, &dm.Agvnes})
+            OpenIfClosed(*table);
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
+    }
+    const CompetitionChoice remembered = CurrentChoice();
+    dm.CurrDiorgName = remembered.Category;
+    dm.CurrPeriodos = remembered.Season;
+    TBaumFormDate &form = BaumFormDate();
+    AssignMainFont(&form);
+    // Closing the table brings the match list up on its own choice and matchday.
+    form.InitForm(remembered.Category, remembered.Season, LinkedAgvnesForm()->Chooser->Lists(),
+                  [](QObject *caller) { LinkedAgvnesForm()->ShowForCaller(caller); });
+}
+
+// "Στατιστικά Διοργάνωσης": the results of a competition beside its older season, modal.
+void TFrmMain::N33Click()
+{
+    TStatFrm *form = StatFrm();
+    AssignMainFont(form);
+    RunModal(*form);
 }

@@ -1,8 +1,11 @@
 #include "app/main_form.h"
 
+#include "analysis/ui/auto_baum_form.h"
+#include "data/data_module.h"
 #include "editors/ui/agvn_util_frm.h"
 #include "editors/ui/chk_agvn_frm.h"
 #include "platform/ui/application.h"
+#include "platform/ui/modal_runner.h"
 
 #include <QFrame>
 #include <QMdiArea>
@@ -34,4 +37,13 @@ void TFrmMain::N38Click()
 void TFrmMain::N43Click()
 {
     ChkAgvnFrm()->exec();
+}
+
+// "Αυτόματη ενημέρωση βαθμολογιών": the league tables of the ticked leagues stored, modal.
+void TFrmMain::N25Click()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    for (TTable *table : {&dm.Agvnes, &dm.Diorganvseis})
+        tav::data::OpenIfClosed(*table);
+    RunModal(*AutoBaumForm());
 }

@@ -1,8 +1,11 @@
 #include "app/startup.h"
 
 #include "analysis/ui/agvn_pososta_form.h"
+#include "analysis/ui/auto_baum_form.h"
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/baum_form_date.h"
 #include "analysis/ui/proistoria_form.h"
+#include "analysis/ui/stat_frm.h"
 #include "app/about_dlg_a.h"
 #include "app/about_second_sister_dlg.h"
 #include "app/about_vantoril_dlg.h"
@@ -58,6 +61,11 @@ QWidget *CreateBaumForm()
     return &BaumForm();
 }
 
+QWidget *CreateBaumFormDate()
+{
+    return &BaumFormDate();
+}
+
 void CreateAll(const std::vector<TStartupWindow> &windows)
 {
     for (const TStartupWindow &window : windows)
@@ -72,6 +80,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
     // bound to the data module's tables, so creating it here would create the data module (and
     // its missing-alias message) before the splash has been seen. It follows the data module.
     static const std::vector<TStartupWindow> windows = {
+        {"AutoBaumForm", Create<AutoBaumForm>},
         {"GetFilesFrm", Create<GetFilesFrm>},
         {"ProgressDlg", Create<ProgressDlg>},
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
@@ -81,6 +90,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"TipsDlg", Create<TipsDlg>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
+        {"BaumFormDate", CreateBaumFormDate},
     };
     return windows;
 }
@@ -98,6 +108,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"FileSaveForm", Create<FileSaveForm>}, {"BrDateForm", Create<BrDateForm>},
         {"AutoEnhmForm", Create<AutoEnhmForm>}, {"EnhmTypeForm", Create<EnhmTypeForm>},
         {"TNamesForm", Create<TNamesForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"StatFrm", Create<StatFrm>},
     };
     return windows;
 }

@@ -18,7 +18,7 @@ namespace {
 
 const char *const kAllSeasonsHint = "Τσεκαρισμένο δείχνει όλες τις περιόδους";
 const char *const kAllCategoriesHint = "Τσεκαρισμένο δείχνει όλες τις διοργανώσεις";
-const char *const kNoCompetition = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
+const char *const kNoCompetition = NoCompetitionWarning;
 
 const QStringList kAllSeasonsSql{
     QStringLiteral("Select Periodos from Periodos order by Periodos.Periodos desc")};

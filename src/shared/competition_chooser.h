@@ -12,6 +12,9 @@ class QComboBox;
 
 namespace tav::shared {
 
+// The warning when the chosen season and category name no competition.
+inline constexpr char NoCompetitionWarning[] = "Δεν υπάρχουν στοιχεία για την διοργάνωση που επιλέξατε";
+
 // A chooser's lists with the items chosen in them, as one window hands them to another.
 struct ChooserLists
 {

@@ -7,6 +7,7 @@
 #include "support/qstring_printer.h"
 
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/baum_form_date.h"
 #include "editors/ui/agvnes_form.h"
 #include "editors/ui/agvnes_form1.h"
 #include "editors/ui/diorg_show_form.h"
@@ -30,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -428,13 +430,14 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         return list;
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
-                           "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm", "DirOptions1Dlg"}));
+              (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg",
+                           "AboutSecondSisterDlg", "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm",
+                           "DirOptions1Dlg", "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",
                            "ProistoriaForm", "MassSaveForm", "AgvnPosostaForm", "AgvnEnhmForm",
                            "AgvnSaveForm", "AboutDlgA", "BaumForm", "FileSaveForm", "BrDateForm",
-                           "AutoEnhmForm", "EnhmTypeForm", "TNamesForm", "AgvnesForm"}));
+                           "AutoEnhmForm", "EnhmTypeForm", "TNamesForm", "AgvnesForm", "StatFrm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();
@@ -536,6 +539,18 @@ TEST_F(FirstSessionTest, FromAnEmptyProgramFolderToALeagueTableAndBack)
                    R"(ON "P"."RecNo" = "S"."TeamNo" WHERE "S"."Agvnistikh" = 2 ORDER BY "S"."Position")"),
               (QList<QVariantList>{{"Ολυμπιακός", 1}, {"Παναθηναϊκός", 2}, {"ΑΕΚ", 3}, {"Άρης", 4}}));
     table.close();
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
+
+    // The table between the season's first and last day counts the same matches; leaving it
+    // brings the match list back.
+    main->Item("N69")->trigger();
+    TBaumFormDate &byDate = BaumFormDate();
+    ASSERT_TRUE(byDate.isVisible());
+    EXPECT_EQ(byDate.SGrd->RowCount(), 4);
+    EXPECT_EQ(byDate.SGrd->Cells(1, 0), "Ολυμπιακός");
+    QTest::mouseClick(byDate.AgvnButton, Qt::LeftButton);
+    EXPECT_FALSE(byDate.isVisible());
+    EXPECT_TRUE(AgvnesForm()->isVisible());
     EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
 
     // The competition goes with its teams, matches and statistics; the clubs stay.

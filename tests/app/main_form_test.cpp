@@ -131,7 +131,10 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N43Click",
                                     "Internet1Click",
                                     "N47Click",
-                                    "N52Click"};
+                                    "N52Click",
+                                    "N69Click",
+                                    "N33Click",
+                                    "N25Click"};
 
 struct ExpectedButton
 {

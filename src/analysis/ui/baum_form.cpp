@@ -2,6 +2,7 @@
 
 #include "analysis/standings_rows.h"
 #include "analysis/standings_store.h"
+#include "analysis/ui/standings_grid.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
@@ -27,7 +28,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 using namespace tav::data;
 
@@ -48,18 +48,6 @@ const char PrintCaption[] = "ΕΚΤΥΠΩΣΗ";
 const char SaveCaption[] = "AΠΟ&ΘΗΚΕΥΣΗ";
 const char SkippedMatchMessage[] = "Ο αγώνας %1 - %2 της %3ης αγωνιστικής (%4) δεν μετράει στη βαθμολογία, "
                                    "γιατί μία από τις δύο ομάδες του δεν ανήκει στη διοργάνωση.";
-
-const char PlaceTitle[] = "α/α";
-const char NameTitle[] = "Ομάδα";
-const char *const BlockTitles[] = {"  ", "ΣΥΝΟΛΙΚΑ", "ΕΝΤΟΣ ΕΔΡΑΣ", "ΕΚΤΟΣ ΕΔΡΑΣ"};
-const char *const BlockColumnTitles[] = {"Β", "Α", "Ν", "Ι", "Η", "ΤΕΡ", "ΔΤ"};
-constexpr std::array<int, 7> BlockSectionWidths = {25, 25, 25, 25, 25, 40, 30};
-constexpr int PlaceSectionWidth = 34;
-constexpr int NameSectionWidth = 154;
-constexpr int ColumnCount = 23;
-// The goals columns ("ΤΕΡ") of the three blocks are centred.
-constexpr std::array<int, 3> GoalsColumns = {7, 14, 21};
-const QColor ChampionColor{0, 153, 0};
 
 QString Text(const char *text)
 {
@@ -129,13 +117,6 @@ void TBaumForm::BuildControls()
     DBImage1->SetStretch(true);
     DBImage1->setFixedSize(64, 42);
 
-    SGrd = new TStringGrid(this);
-    SGrd->SetColCount(ColumnCount);
-    SGrd->SetFixedCols(0);
-    SGrd->SetFixedRows(0);
-    SGrd->SetRowCount(1);
-    SGrd->SetDefaultDrawing(false);
-
     auto *top = new QHBoxLayout;
     for (QWidget *widget :
          std::initializer_list<QWidget *>{Chooser, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
@@ -148,29 +129,10 @@ void TBaumForm::BuildControls()
 
 void TBaumForm::BuildHeaders()
 {
-    SetColumnWidths();
-    const int blockColumns = int(BlockSectionWidths.size());
-    QList<TColumnBands::TBand> blocks{{Text(BlockTitles[0]), 0, 1}};
-    QList<TColumnBands::TBand> titles{{Text(PlaceTitle), 0, 0}, {Text(NameTitle), 1, 1}};
-    for (int block = 0; block < 3; ++block) {
-        const int first = 2 + block * blockColumns;
-        blocks.append({Text(BlockTitles[block + 1]), first, first + blockColumns - 1});
-        for (int i = 0; i < blockColumns; ++i)
-            titles.append({Text(BlockColumnTitles[i]), first + i, first + i});
-    }
-    HeaderControl1 = new TColumnBands(SGrd, this);
-    HeaderControl1->SetBands(blocks);
-    HeaderControl2 = new TColumnBands(SGrd, this);
-    HeaderControl2->SetBands(titles);
-
-    auto *layout = static_cast<QVBoxLayout *>(this->layout());
-    // The captions and titles sit on the grid like its own header rows.
-    const int gap = layout->spacing();
-    layout->setSpacing(0);
-    layout->addSpacing(gap);
-    layout->addWidget(HeaderControl1);
-    layout->addWidget(HeaderControl2);
-    layout->addWidget(SGrd, 1);
+    const TStandingsGridView view = NewStandingsGrid(this, static_cast<QVBoxLayout *>(layout()));
+    HeaderControl1 = view.HeaderControl1;
+    HeaderControl2 = view.HeaderControl2;
+    SGrd = view.SGrd;
 }
 
 void TBaumForm::Connect()
@@ -193,11 +155,7 @@ void TBaumForm::Connect()
 
 void TBaumForm::SetColumnWidths()
 {
-    // The widths are those of the titles over the cells, less the grid's line between columns.
-    SGrd->SetColWidth(0, PlaceSectionWidth - 2);
-    SGrd->SetColWidth(1, NameSectionWidth - 1);
-    for (int col = 2; col < ColumnCount; ++col)
-        SGrd->SetColWidth(col, BlockSectionWidths[std::size_t(col - 2) % BlockSectionWidths.size()] - 1);
+    SetStandingsColumnWidths(*SGrd);
 }
 
 void TBaumForm::SetMatchday(int matchday)
@@ -287,17 +245,6 @@ void TBaumForm::AgvnButtonClick()
 }
 
 // --- choices ---
-
-void TBaumForm::ShowCategoryCountry(const QVariant &katNo)
-{
-    TTavrolinDM &dm = TavrolinDM();
-    if (katNo.isNull())
-        return;
-    OpenIfClosed(dm.Krath);
-    const QVariant country = dm.Kathgories.Lookup(QStringLiteral("KatNo"), {katNo}, QStringLiteral("Kratos"));
-    if (!country.isNull())
-        dm.Krath.Locate(QStringLiteral("RecNo"), {country});
-}
 
 void TBaumForm::ChkPClick()
 {
@@ -457,7 +404,7 @@ void TBaumForm::FillGrid()
         const TStandingsTeam *team = engine_.FindTeam(e.TeamKey);
         const QStringList cells =
             StandingsRowTexts(e, row + 1, team ? (latin ? team->EnName : team->GrName) : QString());
-        for (int col = 0; col < ColumnCount; ++col)
+        for (int col = 0; col < StandingsColumnCount; ++col)
             SGrd->SetCell(col, row, cells[col]);
     }
     SGrd->viewport()->update();
@@ -481,30 +428,8 @@ void TBaumForm::HeaderControl2SectionClick(int section)
 
 void TBaumForm::SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas)
 {
-    const QString text = SGrd->Cells(col, row);
-    int x = rect.Right - canvas.TextWidth(text) - 2;
-    if (col == 1)
-        x = rect.Left + 2;
-    else if (std::find(GoalsColumns.begin(), GoalsColumns.end(), col) != GoalsColumns.end())
-        x = rect.Left + (rect.Width() - canvas.TextWidth(text)) / 2 - 2;
-    // A selected cell without focus and a focused cell alone keep the grid's colours.
-    if (state != TGridDrawState{gdSelected} && state != TGridDrawState{gdFocused}) {
-        switch (PlaceMark(engine_.Competition(), row + 1)) {
-        case TPlaceMark::Promoted:
-            canvas.Font.Color = clBlue;
-            break;
-        case TPlaceMark::Champion:
-            canvas.Font.Color = ChampionColor;
-            break;
-        case TPlaceMark::Relegated:
-            canvas.Font.Color = clRed;
-            break;
-        case TPlaceMark::None:
-            break;
-        }
-    }
-    canvas.FillRect(rect);
-    canvas.TextOut(x, rect.Top + 2, text);
+    DrawStandingsCell(SGrd->Cells(col, row), col, rect, state, canvas,
+                      PlaceMark(engine_.Competition(), row + 1));
 }
 
 TBaumForm &BaumForm()

@@ -123,8 +123,6 @@ private:
 
     // Shows the window, counting from the first matchday again when it was hidden.
     void ShowWindow();
-    // Moves the countries to the category's country, whose flag the window shows.
-    void ShowCategoryCountry(const QVariant &katNo);
     // The current competition of the data module after a choice: the league's matchday limits and
     // its table at the current matchday, or an empty grid for a cup.
     void ShowChosenCompetition();
