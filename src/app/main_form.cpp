@@ -316,6 +316,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("Internet1Click"), {&TFrmMain::Internet1Click, kReadsData}},
         {QStringLiteral("N47Click"), {&TFrmMain::N47Click, !kReadsData}},
         {QStringLiteral("N52Click"), {&TFrmMain::N52Click, !kReadsData}},
+        {QStringLiteral("N36Click"), {&TFrmMain::N36Click, kReadsData}},
     };
     return handlers;
 }

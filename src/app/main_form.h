@@ -76,6 +76,7 @@ public:
     void Internet1Click();
     void N47Click();
     void N52Click();
+    void N36Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

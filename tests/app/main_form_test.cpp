@@ -131,7 +131,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N43Click",
                                     "Internet1Click",
                                     "N47Click",
-                                    "N52Click"};
+                                    "N52Click",
+                                    "N36Click"};
 
 struct ExpectedButton
 {
