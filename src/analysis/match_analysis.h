@@ -124,6 +124,13 @@ TOutcomePercent ComputeExtraEstimate(int teams, const TPointsRule &points, const
 // every competition) and whether to add the extra estimate.
 struct TMatchAnalysisRequest
 {
+    TMatchAnalysisRequest(const QDate &from, const QDate &to, bool withScore = true, bool withoutScore = true,
+                          std::optional<std::set<int>> competitions = std::nullopt)
+        : DateFrom(from), DateTo(to), WithScore(withScore), WithoutScore(withoutScore),
+          Competitions(std::move(competitions))
+    {
+    }
+
     QDate DateFrom;
     QDate DateTo;
     bool WithScore = true;

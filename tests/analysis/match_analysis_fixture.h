@@ -46,6 +46,15 @@ protected:
 
     struct Game
     {
+        Game(int home, int away, const QDate &date, QVariant homeGoals = {}, QVariant awayGoals = {},
+             int matchday = 0, int competition = kLeague, QVariantList odds = {}, QVariant time = {},
+             QVariant coupon = {})
+            : home(home), away(away), date(date), homeGoals(std::move(homeGoals)),
+              awayGoals(std::move(awayGoals)), matchday(matchday), competition(competition),
+              odds(std::move(odds)), time(std::move(time)), coupon(std::move(coupon))
+        {
+        }
+
         int home = 0;
         int away = 0;
         QDate date;
