@@ -76,8 +76,7 @@ void Store(sqlite3 *db)
                        "TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo, \"Time\", OPAPAr, AP1, APX, AP2) "
                        "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9, '20:00:00', ?10, 1.9, 3.2, 4.1)"));
     for (int league = 1; league <= LeagueCount; ++league) {
-        Run(category,
-            {league, QStringLiteral("Κατηγορία %1").arg(league), QStringLiteral("C%1").arg(league)});
+        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), QString::number(league)});
         for (int i = 1; i <= TeamsOf(league); ++i)
             Run(club, {QStringLiteral("Ομάδα %1-%2").arg(league).arg(i), league * 100 + i});
     }
