@@ -79,6 +79,7 @@ public:
     void N69Click();
     void N33Click();
     void N25Click();
+    void N36Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

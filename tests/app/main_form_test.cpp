@@ -134,7 +134,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N52Click",
                                     "N69Click",
                                     "N33Click",
-                                    "N25Click"};
+                                    "N25Click",
+                                    "N36Click"};
 
 struct ExpectedButton
 {

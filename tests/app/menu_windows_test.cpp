@@ -5,6 +5,7 @@
 #include "app/main_window_fixture.h"
 #include "app/sel_opt_dlg.h"
 
+#include "analysis/ui/agvn_analysis_frm.h"
 #include "analysis/ui/baum_form.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
@@ -71,6 +72,9 @@ const TCommand kCommands[] = {
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},
     {"N22", "N22Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorganvshForm()); }, true},
+    {"N36", "N36Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&AgvnAnalysisFrm()); }, false},
+    {"ToolButton13", "N36Click", TOpening::Modeless,
+     [] { return static_cast<QWidget *>(&AgvnAnalysisFrm()); }, false},
 };
 
 class MenuWindowsTest : public MainWindowTest
