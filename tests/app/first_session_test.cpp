@@ -432,9 +432,9 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm", "DirOptions1Dlg"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm", "KatEditForm", "KrathForm", "OmadesForm", "AgvnesForm1",
-                           "ProistoriaForm", "MassSaveForm", "AgvnPosostaForm", "AgvnEnhmForm",
-                           "AgvnSaveForm", "AboutDlgA", "BaumForm", "FileSaveForm", "BrDateForm",
-                           "AutoEnhmForm", "EnhmTypeForm", "TNamesForm", "AgvnesForm"}));
+                           "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm", "AgvnPosostaForm",
+                           "AgvnEnhmForm", "AgvnSaveForm", "AboutDlgA", "BaumForm", "FileSaveForm",
+                           "BrDateForm", "AutoEnhmForm", "EnhmTypeForm", "TNamesForm", "AgvnesForm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();

@@ -56,8 +56,8 @@ TEST_F(AgvnPosostaFormTest, TheListedMatchdayIsPredictedAndShown)
     EXPECT_EQ(Row(3), QStringList({"", "", "Επιτυχίες :", "90", "40", "44 %", "1", "1", "1", "0", "", ""}));
     for (QPushButton *button : {form.Button2, form.Button3, form.Button4, form.Button5})
         EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
-    for (QPushButton *button : {form.SaveButton, form.PrintButton})
-        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    for (QPushButton *button : {form.SaveButton, form.PrintButton, form.BitBtn1})
+        EXPECT_TRUE(button->isEnabled() && !button->isHidden()) << button->text().toStdString();
     EXPECT_TRUE(form.OkBtn->isHidden());
     EXPECT_EQ(form.Button6->text(), "Α5");
     EXPECT_EQ(form.Button7->text(), "Α6");
