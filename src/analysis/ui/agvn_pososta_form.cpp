@@ -38,6 +38,8 @@ const char *const kOk = "OK";
 const char *const kCancel = "Άκυρο";
 const char *const kConditionsFilter = "Αρχεία Όρων Ν2 (*.nor)";
 const char *const kRecentNotWhole = "Ο αριθμός των προηγούμενων αγώνων πρέπει να είναι ακέραιος αριθμός.";
+const char *const kPercentNotWhole =
+    "Τα ποσοστά της γραμμής %1 πρέπει να είναι ακέραιοι αριθμοί από 0 έως 100.";
 const char *const kStrengthSkipped =
     "Η ισχύς δεν έδωσε αριθμό σε %1 από τους προηγούμενους αγώνες· υπολογίστηκαν χωρίς αυτούς.";
 const char *const kHeaders[12] = {"",   "Ημ/νία", "Ομάδες", "1",     "X",    "2",
@@ -316,11 +318,26 @@ void TAgvnPosostaForm::Button1Click()
 {
     if (DisplayMode() != 0)
         return;
+    // Every percentage is read before any is taken, so a wrong cell changes nothing.
+    std::vector<std::array<std::uint8_t, 3>> read;
+    for (int k = 1; k <= Analysis.AnalysisCount; ++k) {
+        std::array<std::uint8_t, 3> percent{};
+        for (int i = 0; i < 3; ++i) {
+            bool whole = false;
+            const int value = AnalyshGrid->Cells(3 + i, k).trimmed().toInt(&whole);
+            if (!whole || value < 0 || value > 100) {
+                MessageDlg(Text(kPercentNotWhole).arg(k), mtError, {mbOK});
+                return;
+            }
+            percent[i] = std::uint8_t(value);
+        }
+        read.push_back(percent);
+    }
     for (int k = 1; k <= Analysis.AnalysisCount; ++k) {
         auto &percent = Analysis.AnalysisRows[k].Percent;
-        percent[Percent1] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(3, k), 0));
-        percent[PercentX] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(4, k), 0));
-        percent[Percent2] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(5, k), 0));
+        percent[Percent1] = read[k - 1][0];
+        percent[PercentX] = read[k - 1][1];
+        percent[Percent2] = read[k - 1][2];
     }
     ClassifySigns();
     FillAnalysisGrid();

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -213,4 +214,32 @@ TEST_F(PredictionOutputTest, TheBulkExportsWriteTheCurrentAndTheNextMatchdayOfEa
     EXPECT_EQ(form.DisplayMode(), 1);
     EXPECT_EQ(Dm().Agvnes.RecordCount(), Count("SELECT COUNT(*) FROM Agvnes"));
     EXPECT_EQ(messages_.Count(), 0) << messages_.Texts().join('|').toStdString();
+}
+
+TEST_F(PredictionOutputTest, TheGridPaintsTheResultsAndTheHitsInTheirColours)
+{
+    TStringGrid &grid = *form.AnalyshGrid;
+    grid.resize(900, 300);
+    const QImage image = grid.viewport()->grab().toImage();
+    // A pixel near the bottom right corner of a cell, clear of its text.
+    const auto colour = [&](int col, int row) {
+        const TRect rect = grid.CellRect(col, row);
+        return image.pixelColor(rect.Right - 2, rect.Bottom - 2);
+    };
+    const struct
+    {
+        int col;
+        int row;
+        QColor expected;
+    } cases[] = {
+        {11, 1, QColor(153, 241, 255)}, // not played
+        {11, 2, QColor(155, 241, 153)}, // a home win
+        {3, 2, QColor(0, 255, 0)},      // the home win's percentage
+        {7, 2, QColor(0, 255, 0)},      // a probable sign that holds it
+        {4, 2, QColor(Qt::white)},      // the draw's percentage
+        {3, 1, QColor(Qt::white)},      // no result, no hit
+        {5, 3, QColor(0, 255, 255)},    // the hits row
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(colour(c.col, c.row), c.expected) << c.col << "," << c.row;
 }

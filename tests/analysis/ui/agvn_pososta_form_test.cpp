@@ -147,3 +147,22 @@ TEST_F(AgvnPosostaFormTest, PreparingForAnExportLeavesTheWindowHidden)
     EXPECT_EQ(form.Analysis.AnalysisCount, 2);
     EXPECT_EQ(form.AgvnLabel->text(), "Αγωνιστική 3η");
 }
+
+TEST_F(AgvnPosostaFormTest, PercentagesThatAreNoWholeNumberUpTo100AreRefusedNamingTheRow)
+{
+    List(3);
+    form.ShowAnalysis("3");
+    for (const QString &wrong : {QString("4α"), QString("101"), QString("-1"), QString("")}) {
+        SCOPED_TRACE(wrong.toStdString());
+        messages_.Clear();
+        form.AnalyshGrid->SetCell(3, 1, "20");
+        form.AnalyshGrid->SetCell(5, 2, wrong);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        ASSERT_EQ(messages_.Count(), 1);
+        EXPECT_EQ(messages_.Last().text,
+                  "Τα ποσοστά της γραμμής 2 πρέπει να είναι ακέραιοι αριθμοί από 0 έως 100.");
+        // Nothing taken, not even the good row before it.
+        EXPECT_EQ(PercentOf(form.Analysis.AnalysisRows[1]), (tav::analysis::TPercentages{50, 33, 17}));
+        EXPECT_EQ(Row(1)[6], "1");
+    }
+}
