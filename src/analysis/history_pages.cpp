@@ -72,7 +72,7 @@ void WriteHistoryHtml(const QString &path, TExportLanguage language, const TAnal
 {
     const THistoryTexts texts = Texts(language);
     report::THtmlPage page(path, QString::fromUtf8(texts.Title), true);
-    WritePageHeadings(page, QString::fromUtf8(texts.Title), head.Onomasia);
+    report::WriteViewHeadings(page, QString::fromUtf8(texts.Title), head.Onomasia);
     page.WriteLine(MatchdayLine(language, head));
     page.WriteLine(QStringLiteral("<table border>"));
     page.WriteLine(QStringLiteral(R"(<TR BGCOLOR="#ffff00">)"));
@@ -93,7 +93,7 @@ void WriteHistoryHtml(const QString &path, TExportLanguage language, const TAnal
                     QStringLiteral("</B><BR>") + Cell(grid, forward + 1, column) + QStringLiteral("</TD>");
         page.WriteLine(line + QStringLiteral("</TR>"));
     }
-    WritePageEnd(page);
+    report::CloseViewPage(page);
 }
 
 void WriteHistoryQXpress(const QString &path, TExportLanguage language, const std::vector<QStringList> &grid,

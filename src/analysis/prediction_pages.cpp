@@ -99,7 +99,7 @@ QString MatchdayLine(TExportLanguage language, bool odds, const TAnalysisPageHea
 void WriteHead(report::THtmlPage &page, TExportLanguage language, bool odds, const THeadTexts &texts,
                const TAnalysisPageHead &head)
 {
-    WritePageHeadings(page, QString::fromUtf8(texts.Heading), head.Onomasia);
+    report::WriteViewHeadings(page, QString::fromUtf8(texts.Heading), head.Onomasia);
     page.WriteLine(MatchdayLine(language, odds, head));
     page.WriteLine(QStringLiteral("<table border>"));
     page.WriteLine(QStringLiteral(R"(<TR BGCOLOR="#ffff00">)"));
@@ -194,7 +194,7 @@ void WritePredictionsHtml(const QString &path, TExportLanguage language, const T
     for (const QStringList &row : matchRows)
         WritePredictionRow(page, row, false);
     WritePredictionRow(page, summaryRow, true);
-    WritePageEnd(page);
+    report::CloseViewPage(page);
 }
 
 void WriteOddsHtml(const QString &path, TExportLanguage language, const TAnalysisPageHead &head,
@@ -211,7 +211,7 @@ void WriteOddsHtml(const QString &path, TExportLanguage language, const TAnalysi
                            HtmlText(row.value(column)) + QStringLiteral("</TD>"));
         page.WriteLine(QStringLiteral("</TR>"));
     }
-    WritePageEnd(page);
+    report::CloseViewPage(page);
 }
 
 } // namespace tav::analysis

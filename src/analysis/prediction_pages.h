@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/analysis_page_frame.h"
+#include "analysis/analysis_page_head.h"
 #include "report/export_language.h"
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include "analysis/ui/agvn_pososta_form.h"
+#include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
 #include "app/mass_export.h"
 #include "app/window_links.h"
@@ -55,6 +57,9 @@ void TFrmMain::HTML1Click()
         {
             {TMassExportContent::Baum, [specialOrderings] { BaumForm().ExportAll(specialOrderings); }},
             {TMassExportContent::CurrAgvn, [] { LinkedAgvnesForm()->ExportCurrentMatchdays(); }},
+            {TMassExportContent::Proistoria, [] { AgvnProistoriaForm()->ExportAll(); }},
+            {TMassExportContent::CurrAgvnAnal, [] { AgvnPosostaForm()->ExportPredictionsAll(); }},
+            {TMassExportContent::Odds, [] { AgvnPosostaForm()->ExportOddsAll(); }},
             {TMassExportContent::Program, [] { LinkedAgvnesForm()->ExportAllMatchdays(); }},
         });
 }

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "analysis/ui/agvn_pososta_form.h"
+#include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/auto_baum_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
@@ -99,15 +100,25 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
 {
     // Creating them reads nothing: each opens its tables when it is first shown.
     static const std::vector<TStartupWindow> windows = {
-        {"PeriodForm", Create<PeriodForm>},     {"KatEditForm", Create<KatEditForm>},
-        {"KrathForm", Create<KrathForm>},       {"OmadesForm", Create<OmadesForm>},
-        {"AgvnesForm1", Create<AgvnesForm1>},   {"ProistoriaForm", Create<ProistoriaForm>},
-        {"MassSaveForm", Create<MassSaveForm>}, {"AgvnPosostaForm", Create<AgvnPosostaForm>},
-        {"AgvnEnhmForm", Create<AgvnEnhmForm>}, {"AgvnSaveForm", Create<AgvnSaveForm>},
-        {"AboutDlgA", Create<AboutDlgA>},       {"BaumForm", CreateBaumForm},
-        {"FileSaveForm", Create<FileSaveForm>}, {"BrDateForm", Create<BrDateForm>},
-        {"AutoEnhmForm", Create<AutoEnhmForm>}, {"EnhmTypeForm", Create<EnhmTypeForm>},
-        {"TNamesForm", Create<TNamesForm>},     {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"PeriodForm", Create<PeriodForm>},
+        {"KatEditForm", Create<KatEditForm>},
+        {"KrathForm", Create<KrathForm>},
+        {"OmadesForm", Create<OmadesForm>},
+        {"AgvnesForm1", Create<AgvnesForm1>},
+        {"ProistoriaForm", Create<ProistoriaForm>},
+        {"MassSaveForm", Create<MassSaveForm>},
+        {"AgvnProistoriaForm", Create<AgvnProistoriaForm>},
+        {"AgvnPosostaForm", Create<AgvnPosostaForm>},
+        {"AgvnEnhmForm", Create<AgvnEnhmForm>},
+        {"AgvnSaveForm", Create<AgvnSaveForm>},
+        {"AboutDlgA", Create<AboutDlgA>},
+        {"BaumForm", CreateBaumForm},
+        {"FileSaveForm", Create<FileSaveForm>},
+        {"BrDateForm", Create<BrDateForm>},
+        {"AutoEnhmForm", Create<AutoEnhmForm>},
+        {"EnhmTypeForm", Create<EnhmTypeForm>},
+        {"TNamesForm", Create<TNamesForm>},
+        {"AgvnesForm", Create<LinkedAgvnesForm>},
         {"StatFrm", Create<StatFrm>},
     };
     return windows;

@@ -1,6 +1,7 @@
 #include "app/window_links.h"
 
 #include "analysis/ui/agvn_pososta_form.h"
+#include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
@@ -15,7 +16,12 @@ TAgvnesForm *LinkedAgvnesForm()
              BaumForm().ShowForCompetition(lists, DNo, matchday, std::move(back));
          },
          [] { ProistoriaForm()->ShowHomeHistory(); }, [] { ProistoriaForm()->ShowAllHistory(); },
-         [](const QString &matchday) { AgvnPosostaForm()->ShowAnalysis(matchday); }});
+         [](const QString &matchday, const QString &group) {
+             AgvnPosostaForm()->ShowAnalysis(matchday, group);
+         },
+         [](const QString &matchday, const QString &group) {
+             AgvnProistoriaForm()->ShowHistory(matchday, group);
+         }});
     return list;
 }
 

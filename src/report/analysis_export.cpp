@@ -7,6 +7,8 @@
 #include "report/export_folders.h"
 #include "report/name_language.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 namespace tav::report {
@@ -106,7 +108,7 @@ QString AnalysisFilePath(TTavrolinDM &dm, const TAnalysisView &view, const TExpo
 {
     if (kind == TExportKind::Text)
         return InFolder(TextFolder(language), FileNamed(options, ".txt"));
-    if (kind == TExportKind::Desktop)
+    if (kind == TExportKind::Desktop && !view.DesktopUnderPageName)
         return InFolder(QXpressFolder(language), FileNamed(options, ".doc"));
     if (view.PageUnderFileName)
         return InFolder(OddsPageFolder(language), FileNamed(options, ".html"));
@@ -114,9 +116,12 @@ QString AnalysisFilePath(TTavrolinDM &dm, const TAnalysisView &view, const TExpo
     if (view.LeagueCode)
         parts.Typos = 0;
     const QString matchday = view.Matchday ? view.Matchday() : QString();
-    return InFolder(
-        options.NumberedPages ? NumberedPageFolder() : PageFolder(),
-        PageFileName(language, CompetitionFileCode(parts, TSubLetterCase::AsStored), view.Page, matchday));
+    const QString pageName =
+        PageFileName(language, CompetitionFileCode(parts, TSubLetterCase::AsStored), view.Page, matchday);
+    if (kind == TExportKind::Desktop)
+        return InFolder(QXpressFolder(language),
+                        QFileInfo(pageName).completeBaseName() + QStringLiteral(".doc"));
+    return InFolder(options.NumberedPages ? NumberedPageFolder() : PageFolder(), pageName);
 }
 
 bool RunAnalysisExport(TTavrolinDM &dm, const TAnalysisView &view, const TExportOptions &options)
@@ -133,8 +138,11 @@ int RunMassAnalysisExport(TTavrolinDM &dm, const TAnalysisView &view, const TExp
         for (const QString &competition : competitions) {
             if (!data::LocateCompetition(dm, {competition, season}))
                 continue;
-            WriteCompetition(dm, view, options, names);
-            ++written;
+            int pass = 0;
+            for (; view.Prepare ? view.Prepare(pass) : pass == 0; ++pass)
+                WriteCompetition(dm, view, options, names);
+            if (pass > 0)
+                ++written;
         }
     });
     return ended ? written : -1;

@@ -48,6 +48,9 @@ struct TAnalysisView
     // The page goes into "GR/htm", "EN/htm" or "IT/htm" under the file name typed: the odds saved
     // on their own.
     bool PageUnderFileName = false;
+    // The desktop-publishing file takes the page's coded name instead of the file name typed, so
+    // that the competitions of a bulk export do not overwrite each other's file.
+    bool DesktopUnderPageName = false;
     // The names of the data module follow the language written.
     bool SwitchesNames = true;
     // The group the match list shows, which names a cup's pages.
@@ -61,6 +64,10 @@ struct TAnalysisView
     std::function<void(const QString &path, TExportLanguage language)> WriteDesktop;
     // Lets the view show its texts in the language about to be written, and in Greek at the end.
     std::function<void(TExportLanguage language)> Refresh;
+    // A bulk export readies the competition under the cursor for its pass number `pass` (0, 1, ...)
+    // and writes it, until this answers false; a competition answering false at once is passed
+    // over. Without it every competition is written once as it stands.
+    std::function<bool(int pass)> Prepare;
 };
 
 // The path of the file of a kind in a language for the competition under the cursor of the data
@@ -74,9 +81,10 @@ QString AnalysisFilePath(TTavrolinDM &dm, const TAnalysisView &view, const TExpo
 // Greek. True when the run came to its end.
 bool RunAnalysisExport(TTavrolinDM &dm, const TAnalysisView &view, const TExportOptions &options);
 
-// The same for every competition of the season the Greek category names name, in their order; a
-// name without a competition in the season is passed over. The current competition stays on the
-// last one written. Returns the number of competitions written, or -1 when a file failed.
+// The same for every competition of the season the Greek category names name, in their order,
+// pass by pass as the view prepares them; a name without a competition in the season is passed
+// over. The current competition stays on the last one visited. Returns the number of
+// competitions written, or -1 when a file failed.
 int RunMassAnalysisExport(TTavrolinDM &dm, const TAnalysisView &view, const TExportOptions &options,
                           const QString &season, const QStringList &competitions);
 

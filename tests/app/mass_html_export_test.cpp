@@ -95,6 +95,14 @@ TEST_F(MassHtmlExportTest, TheTickedContentsWriteTheirPagesAndTheCupHasNoTable)
             league.append(page);
     QStringList expected{"engrpAa01n.html", "engrpAa02n.html", "engrpAa03n.html", "engrpAb01n.html",
                          "grgrpaa01n.html", "grgrpaa02n.html", "grgrpaa03n.html", "grgrpAb01n.html"};
+    // The history of the coming matchday (3) as page 02, the predictions and the odds of the
+    // current matchday and the next as 01 and 02.
+    for (const QString &language : {QString("en"), QString("gr")}) {
+        expected.append(language + "grpAa02r.html");
+        for (const QString &letter : {QString("p"), QString("o")})
+            for (const QString &number : {QString("01"), QString("02")})
+                expected.append(language + "grpAa" + number + letter + ".html");
+    }
     league.sort();
     expected.sort();
     EXPECT_EQ(league, expected);

@@ -1,9 +1,11 @@
 // The windows the match list opens for its listed matches, and the way back, as the program links
 // them.
 #include "analysis/ui/agvn_pososta_form.h"
+#include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "app/window_links.h"
+#include "controls/formulagrid/fg_string_grid.h"
 #include "editors/agvnes_form_fixture.h"
 #include "editors/ui/agvnes_form.h"
 #include "platform/ui/db_grid.h"
@@ -96,4 +98,24 @@ TEST_F(MatchListLinksTest, AnalysisButtonPredictsTheListedMatchday)
     EXPECT_EQ(prediction.AnalyshGrid->Cells(11, 1), "X");
     EXPECT_EQ(prediction.AnalyshGrid->Cells(2, 3), "Επιτυχίες :");
     EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('|').toStdString();
+}
+
+TEST_F(MatchListLinksTest, HistoryButtonShowsTheMeetingsOfTheListedMatchday)
+{
+    TAgvnesForm &list = *AgvnesForm();
+    ASSERT_TRUE(list.Button2->isEnabled());
+    QTest::mouseClick(list.Button2, Qt::LeftButton);
+    TAgvnProistoriaForm &history = *AgvnProistoriaForm();
+    EXPECT_TRUE(history.isVisible());
+    EXPECT_EQ(history.windowTitle(), "Προϊστορία Αγώνων");
+    EXPECT_EQ(history.AgvnLabel->text(), "Αγωνιστική 2η");
+    // Matchday 1 of the same season came before: one season column, two rows per match.
+    ASSERT_EQ(history.ProistoriaGrid->RowCount(), 5);
+    EXPECT_EQ(history.ProistoriaGrid->ColCount(), 8);
+    EXPECT_EQ(history.ProistoriaGrid->Cells(1, 0), "2004-05");
+    EXPECT_EQ(history.ProistoriaGrid->Cells(0, 1), QString("Ομάδα %1-2 - Ομάδα %1-1").arg(leagueNo));
+    EXPECT_EQ(history.ProistoriaGrid->Cells(1, 2), " 2- 1");
+    EXPECT_EQ(history.ProistoriaGrid->Cells(7, 1), " 1- 1");
+    EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('|').toStdString();
+    history.close();
 }

@@ -270,3 +270,33 @@ TEST_F(AnalysisExportTest, ABulkExportWalksEveryNameAndTellsOnceWhatItDoesNotWri
     EXPECT_EQ(Onomasia(), "2004-05, Β' Εθνική");
     EXPECT_EQ(Dm().Diorganvseis.FieldByName("KatName").LookupResultField(), "GrName");
 }
+
+TEST_F(AnalysisExportTest, ABulkExportWritesEachCompetitionPassByPassAsTheViewPreparesIt)
+{
+    const int second = Competition("Β' Εθνική", "GR", 0);
+    ASSERT_TRUE(Dm().Diorganvseis.Locate("DNo", {league}));
+    messages.Clear();
+    // The first league has two passes, the second none; the desktop files take the page names.
+    QString matchday;
+    TAnalysisView view = Predictions();
+    view.WriteText = nullptr;
+    view.DesktopUnderPageName = true;
+    view.Matchday = [&matchday] { return matchday; };
+    view.Prepare = [&](int pass) {
+        const bool first = Dm().Diorganvseis.FieldByName("DNo").AsInteger() == league;
+        matchday = QString::number(pass + 1);
+        return first && pass < 2;
+    };
+    TExportOptions options = Everything();
+    options.Languages = {TExportLanguage::Greek};
+    options.Kinds = {TExportKind::Page, TExportKind::Desktop};
+    EXPECT_EQ(RunMassAnalysisExport(Dm(), view, options, "2004-05", {"Α' Εθνική", "Β' Εθνική"}), 1);
+
+    QStringList paths;
+    for (const QStringList &file : written)
+        paths.append(file.first());
+    EXPECT_EQ(paths, (QStringList{"htm/grgrpAa01p.html", "GR/QXpress/grgrpAa01p.doc", "htm/grgrpAa02p.html",
+                                  "GR/QXpress/grgrpAa02p.doc"}));
+    EXPECT_EQ(Dm().Diorganvseis.FieldByName("DNo").AsInteger(), second);
+    EXPECT_EQ(messages.Count(), 0);
+}

@@ -12,6 +12,7 @@
 #include "platform/ui/wait_cursor.h"
 
 #include <QButtonGroup>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,12 +36,17 @@ const char *const kPrint = "Εκτύπωση";
 const char *const kSaveNor = "Σώσιμο Nor";
 const char *const kOk = "OK";
 const char *const kCancel = "Άκυρο";
+const char *const kConditionsFilter = "Αρχεία Όρων Ν2 (*.nor)";
 const char *const kRecentNotWhole = "Ο αριθμός των προηγούμενων αγώνων πρέπει να είναι ακέραιος αριθμός.";
+const char *const kPercentNotWhole =
+    "Τα ποσοστά της γραμμής %1 πρέπει να είναι ακέραιοι αριθμοί από 0 έως 100.";
 const char *const kStrengthSkipped =
     "Η ισχύς δεν έδωσε αριθμό σε %1 από τους προηγούμενους αγώνες· υπολογίστηκαν χωρίς αυτούς.";
 const char *const kHeaders[12] = {"",   "Ημ/νία", "Ομάδες", "1",     "X",    "2",
                                   "ΒΣ", "Πιθ.",   "Πλήρ.",  "Εκπλ.", "Σκόρ", "ΝΣ"};
 const int kWidths[12] = {30, 70, 150, 35, 35, 35, 0, 0, 0, 0, 35, 35};
+// The longest teams text of a prediction row.
+constexpr int kTeamsLength = 50;
 const char *const kMethodCaptions[6] = {"Α1", "Α2", "Α3", "Α4", "Α5", "Α6"};
 // The sign of each of the columns 3 to 5.
 const char *const kColumnSigns[3] = {"1", "X", "2"};
@@ -50,16 +56,15 @@ QString Text(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-// The background of the result column by the sign of the result.
+// The background of the result column: green for a home win, orange for an away win, light blue
+// for a draw and for a match not played.
 QColor ResultColour(const QString &sign)
 {
     if (sign == QLatin1String("1"))
-        return clYellow;
-    if (sign == QLatin1String("X"))
-        return clSilver;
+        return QColor(155, 241, 153);
     if (sign == QLatin1String("2"))
-        return clFuchsia;
-    return clWhite;
+        return QColor(247, 179, 105);
+    return QColor(153, 241, 255);
 }
 
 } // namespace
@@ -76,11 +81,18 @@ TAgvnPosostaForm::TAgvnPosostaForm(QWidget *parent)
       Button7(new QPushButton(Text(kMethodCaptions[5]), Panel1)),
       SaveButton(new QPushButton(Text(kSave), Panel1)), PrintButton(new QPushButton(Text(kPrint), Panel1)),
       BitBtn1(new QPushButton(Text(kSaveNor), Panel1)), OkBtn(new QPushButton(Text(kOk), Panel1)),
-      CancelBtn(new QPushButton(Text(kCancel), Panel1)), AnalyshGrid(new TStringGrid(this))
+      CancelBtn(new QPushButton(Text(kCancel), Panel1)), AnalyshGrid(new TStringGrid(this)),
+      SaveDialog1(new QFileDialog(this))
 {
     setWindowTitle(Text(kCaption));
     BuildPanel1();
     BuildGrid();
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setNameFilter(Text(kConditionsFilter));
+    SaveDialog1->setDefaultSuffix(QStringLiteral("nor"));
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    // A file of the name chosen is replaced without asking.
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Panel1);
@@ -113,10 +125,6 @@ void TAgvnPosostaForm::BuildPanel1()
     const QList<QPushButton *> files{SaveButton, PrintButton, BitBtn1, OkBtn, CancelBtn};
     for (int i = 0; i < files.size(); ++i)
         files.at(i)->setGeometry(470 + i * 100, 50, 96, 28);
-    // Saving, printing and the conditions file are not part of the program yet.
-    for (QPushButton *button : {SaveButton, PrintButton, BitBtn1})
-        button->setEnabled(false);
-    BitBtn1->hide();
     OkBtn->hide();
     CancelBtn->hide();
     for (QPushButton *button : {Button2, Button3, Button4, Button5})
@@ -130,6 +138,9 @@ void TAgvnPosostaForm::BuildPanel1()
     connect(Button6, &QPushButton::clicked, this, &TAgvnPosostaForm::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TAgvnPosostaForm::Button7Click);
     connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+    connect(PrintButton, &QPushButton::clicked, this, &TAgvnPosostaForm::PrintButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TAgvnPosostaForm::SaveButtonClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TAgvnPosostaForm::BitBtn1Click);
     connect(OkBtn, &QPushButton::clicked, this, &QWidget::hide);
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -151,12 +162,14 @@ void TAgvnPosostaForm::BuildGrid()
 
 // --- showing ------------------------------------------------------------------------------------
 
-void TAgvnPosostaForm::ShowAnalysis(const QString &matchday)
+void TAgvnPosostaForm::ShowAnalysis(const QString &matchday, const QString &group)
 {
+    group_ = group;
     if (!Prepare(matchday))
         return;
     SaveButton->show();
     PrintButton->show();
+    BitBtn1->show();
     OkBtn->hide();
     CancelBtn->hide();
     showMaximized();
@@ -177,6 +190,8 @@ bool TAgvnPosostaForm::PrepareAnalysis(const QString &matchday)
 
 bool TAgvnPosostaForm::Prepare(const QString &matchday)
 {
+    matchday_ = matchday;
+    pageMatchday_ = matchday;
     for (QPushButton *button : {Button2, Button3, Button4, Button5})
         button->setEnabled(true);
     const bool computed = ShowingErrors([this] {
@@ -287,9 +302,14 @@ void TAgvnPosostaForm::FillAnalysisGrid()
 
 void TAgvnPosostaForm::FillDatesAndTeams()
 {
+    listed_ = ReadListedMatches(TavrolinDM().Agvnes);
     const int count = std::min<int>(Analysis.AnalysisCount, int(listed_.size()));
-    for (int k = 1; k <= count; ++k)
+    for (int k = 1; k <= count; ++k) {
+        Analysis.AnalysisRows[k].Teams = listed_[k - 1].Teams.left(kTeamsLength);
         AnalyshGrid->SetCell(1, k, DateToStr(listed_[k - 1].Date));
+    }
+    for (int k = 1; k <= Analysis.AnalysisCount; ++k)
+        AnalyshGrid->SetCell(2, k, Analysis.AnalysisRows[k].Teams);
 }
 
 // --- handlers -----------------------------------------------------------------------------------
@@ -298,11 +318,26 @@ void TAgvnPosostaForm::Button1Click()
 {
     if (DisplayMode() != 0)
         return;
+    // Every percentage is read before any is taken, so a wrong cell changes nothing.
+    std::vector<std::array<std::uint8_t, 3>> read;
+    for (int k = 1; k <= Analysis.AnalysisCount; ++k) {
+        std::array<std::uint8_t, 3> percent{};
+        for (int i = 0; i < 3; ++i) {
+            bool whole = false;
+            const int value = AnalyshGrid->Cells(3 + i, k).trimmed().toInt(&whole);
+            if (!whole || value < 0 || value > 100) {
+                MessageDlg(Text(kPercentNotWhole).arg(k), mtError, {mbOK});
+                return;
+            }
+            percent[i] = std::uint8_t(value);
+        }
+        read.push_back(percent);
+    }
     for (int k = 1; k <= Analysis.AnalysisCount; ++k) {
         auto &percent = Analysis.AnalysisRows[k].Percent;
-        percent[Percent1] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(3, k), 0));
-        percent[PercentX] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(4, k), 0));
-        percent[Percent2] = std::uint8_t(StrToIntDef(AnalyshGrid->Cells(5, k), 0));
+        percent[Percent1] = read[k - 1][0];
+        percent[PercentX] = read[k - 1][1];
+        percent[Percent2] = read[k - 1][2];
     }
     ClassifySigns();
     FillAnalysisGrid();
@@ -375,6 +410,16 @@ void TAgvnPosostaForm::AnalyshGridDrawCell(int col, int row, const TRect &rect, 
     }
     canvas.FillRect(rect);
     canvas.TextOut(rect.Left + 2, rect.Top + 2, AnalyshGrid->Cells(col, row));
+}
+
+void TAgvnPosostaForm::closeEvent(QCloseEvent *event)
+{
+    ShowingErrors([] {
+        TDataSet &matches = TavrolinDM().Agvnes;
+        matches.SetFilter(QString());
+        matches.SetFiltered(false);
+    });
+    QWidget::closeEvent(event);
 }
 
 int TAgvnPosostaForm::DisplayMode() const

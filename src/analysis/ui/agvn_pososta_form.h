@@ -3,6 +3,7 @@
 #include "analysis/prediction_engine.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/string_grid.h"
+#include "report/analysis_export.h"
 
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -29,11 +31,17 @@ public:
     explicit TAgvnPosostaForm(QWidget *parent = nullptr);
     ~TAgvnPosostaForm() override;
 
-    // Computes the listed matches by the default method and shows the window; the matchday text
-    // is the match list's.
-    void ShowAnalysis(const QString &matchday);
+    // Computes the listed matches by the default method and shows the window; the matchday and
+    // group texts are the match list's.
+    void ShowAnalysis(const QString &matchday, const QString &group = QString());
     // The same computation without showing the window, for an export of many competitions.
     bool PrepareAnalysis(const QString &matchday);
+
+    // The bulk export of the ticked competitions of the bulk-export dialog: the pages of the
+    // current matchday and of the next one of each, as percentages or as suggested odds. The
+    // competition under the cursor comes back afterwards and the matches lose their range.
+    void ExportPredictionsAll();
+    void ExportOddsAll();
 
     // The methods: each fills Analysis from the matches the data module's Agvnes delivers, then
     // classifies the signs and fills the grid. The recent-results method also writes the
@@ -55,6 +63,10 @@ public:
     void Button6Click();
     void Button7Click();
     void RadioGroup1Click();
+    void PrintButtonClick();
+    void SaveButtonClick();
+    // Writes the conditions file of the percentages under the name chosen in SaveDialog1.
+    void BitBtn1Click();
     void AnalyshGridDblClick();
     void AnalyshGridDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas);
 
@@ -83,6 +95,11 @@ public:
     QPushButton *OkBtn;
     QPushButton *CancelBtn;
     TStringGrid *AnalyshGrid;
+    QFileDialog *SaveDialog1;
+
+protected:
+    // Closing lets the shared matches go unfiltered again.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildPanel1();
@@ -93,9 +110,19 @@ private:
         const std::function<void(const std::vector<tav::analysis::TListedMatch> &, int recent)> &method);
     bool RecentCount(int &recent);
     void ShowResult();
+    // The files of the percentages (mode 0) or the suggested odds (mode 1) as the exports write them.
+    tav::report::TAnalysisView ExportView(int mode);
+    void ExportAll(int mode);
+    // Rewrites the dates and teams in the names now shown and the hits label in the language.
+    void ShowLanguage(tav::report::TExportLanguage language);
 
     // The listed matches of the last run, for their dates.
     std::vector<tav::analysis::TListedMatch> listed_;
+    // The matchday and group the listed matches belong to, and the matchday text of the page
+    // names (a bulk export's numbering may replace it).
+    QString matchday_;
+    QString group_;
+    QString pageMatchday_;
 };
 
 // The prediction window, created on first use; it lives to the end of the program.

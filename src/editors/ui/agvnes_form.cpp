@@ -185,7 +185,7 @@ void TAgvnesForm::BuildPanel1()
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(670 + (i % 4) * 100, i < 4 ? 8 : 50, 96, 30);
     // The windows these buttons open are not part of the program yet.
-    for (QPushButton *button : {Button2, Button3, BtnForma})
+    for (QPushButton *button : {Button3, BtnForma})
         button->setEnabled(false);
 
     Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
@@ -198,6 +198,7 @@ void TAgvnesForm::BuildPanel1()
     connect(BtnBack, &QPushButton::clicked, this, &TAgvnesForm::BtnBackClick);
     connect(BaumButton, &QPushButton::clicked, this, &TAgvnesForm::BaumButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TAgvnesForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TAgvnesForm::Button2Click);
 }
 
 void TAgvnesForm::BuildPanel2()
@@ -340,7 +341,13 @@ void TAgvnesForm::BaumButtonClick()
 void TAgvnesForm::Button1Click()
 {
     if (openers_.Analysis)
-        openers_.Analysis(AgvnEdit->Text());
+        openers_.Analysis(AgvnEdit->Text(), OmilosEdit->Text());
+}
+
+void TAgvnesForm::Button2Click()
+{
+    if (openers_.MatchdayHistory)
+        openers_.MatchdayHistory(AgvnEdit->Text(), OmilosEdit->Text());
 }
 
 void TAgvnesForm::N1Click()

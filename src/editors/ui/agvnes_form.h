@@ -51,8 +51,10 @@ struct TMatchListOpeners
     // and every meeting of the two clubs.
     std::function<void()> HomeHistory;
     std::function<void()> AllHistory;
-    // The prediction of the listed matches, given the list's matchday text.
-    std::function<void(const QString &matchday)> Analysis;
+    // The prediction and the head-to-head history of the listed matches, given the list's
+    // matchday and group texts.
+    std::function<void(const QString &matchday, const QString &group)> Analysis;
+    std::function<void(const QString &matchday, const QString &group)> MatchdayHistory;
 };
 
 // "Αγώνες": the matches of one matchday (or one round and group) of one competition, listed as a
@@ -110,6 +112,7 @@ public:
     void BaumButtonClick();
     // The prediction window on the listed matches.
     void Button1Click();
+    void Button2Click();
     void N1Click();
     void N2Click();
 

@@ -56,8 +56,8 @@ TEST_F(AgvnPosostaFormTest, TheListedMatchdayIsPredictedAndShown)
     EXPECT_EQ(Row(3), QStringList({"", "", "Επιτυχίες :", "90", "40", "44 %", "1", "1", "1", "0", "", ""}));
     for (QPushButton *button : {form.Button2, form.Button3, form.Button4, form.Button5})
         EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
-    for (QPushButton *button : {form.SaveButton, form.PrintButton})
-        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    for (QPushButton *button : {form.SaveButton, form.PrintButton, form.BitBtn1})
+        EXPECT_TRUE(button->isEnabled() && !button->isHidden()) << button->text().toStdString();
     EXPECT_TRUE(form.OkBtn->isHidden());
     EXPECT_EQ(form.Button6->text(), "Α5");
     EXPECT_EQ(form.Button7->text(), "Α6");
@@ -146,4 +146,23 @@ TEST_F(AgvnPosostaFormTest, PreparingForAnExportLeavesTheWindowHidden)
     EXPECT_TRUE(form.SaveButton->isHidden());
     EXPECT_EQ(form.Analysis.AnalysisCount, 2);
     EXPECT_EQ(form.AgvnLabel->text(), "Αγωνιστική 3η");
+}
+
+TEST_F(AgvnPosostaFormTest, PercentagesThatAreNoWholeNumberUpTo100AreRefusedNamingTheRow)
+{
+    List(3);
+    form.ShowAnalysis("3");
+    for (const QString &wrong : {QString("4α"), QString("101"), QString("-1"), QString("")}) {
+        SCOPED_TRACE(wrong.toStdString());
+        messages_.Clear();
+        form.AnalyshGrid->SetCell(3, 1, "20");
+        form.AnalyshGrid->SetCell(5, 2, wrong);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        ASSERT_EQ(messages_.Count(), 1);
+        EXPECT_EQ(messages_.Last().text,
+                  "Τα ποσοστά της γραμμής 2 πρέπει να είναι ακέραιοι αριθμοί από 0 έως 100.");
+        // Nothing taken, not even the good row before it.
+        EXPECT_EQ(PercentOf(form.Analysis.AnalysisRows[1]), (tav::analysis::TPercentages{50, 33, 17}));
+        EXPECT_EQ(Row(1)[6], "1");
+    }
 }

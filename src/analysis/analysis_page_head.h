@@ -4,10 +4,6 @@
 
 #include <optional>
 
-namespace tav::report {
-class THtmlPage;
-}
-
 namespace tav::analysis {
 
 // What the heads of the prediction, odds and history pages show above their tables.
@@ -23,11 +19,5 @@ struct TAnalysisPageHead
     // number or the date could not be read, which gives the heading without a date.
     std::optional<QString> MatchdayDate;
 };
-
-// The page heading and the competition line, each a heading line of the page.
-void WritePageHeadings(report::THtmlPage &page, const QString &heading, const QString &onomasia);
-
-// Ends the table, adds the way back and the maker line and closes the page.
-void WritePageEnd(report::THtmlPage &page);
 
 } // namespace tav::analysis
