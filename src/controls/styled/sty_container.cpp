@@ -251,8 +251,11 @@ int TStyCustomContainer::Add(TStyListItem *item)
 {
     if (!item)
         item = NewItem();
-    else if (item->parent() != this)
+    else if (item->parent() != this) {
+        if (TStyCustomContainer *previous = item->Container())
+            previous->Forget(item);
         item->setParent(this);
+    }
     if (IndexOf(item) < 0)
         items_.push_back(item);
     Change();
