@@ -1,6 +1,7 @@
 #include "controls/styled/sty_alpha.h"
 
 #include "controls/styled/sty_bmp.h"
+#include "controls/styled/sty_container_global.h"
 #include "platform/ui/canvas.h"
 
 #include <QPainter>
@@ -12,13 +13,18 @@ using namespace tav::styled;
 TStyAlphaObject::TStyAlphaObject(QObject *parent) : TStyObject(parent), fillObject_(new TStyFillObject(this))
 {
     fillObject_->OnChange = [this](TStyObject *sender) { ChildChanged(sender); };
+    imageLink_.OnChange = [this](TStyBaseContainer *) { RefreshPicture(); };
 }
 
 void TStyAlphaObject::SetImageList(TStyCustomImageList *value)
 {
     if (value == imageList_)
         return;
+    if (imageList_)
+        imageList_->UnRegisterChanges(imageLink_);
     imageList_ = value;
+    if (value)
+        value->RegisterChanges(imageLink_);
     RefreshPicture();
 }
 
@@ -45,7 +51,9 @@ void TStyAlphaObject::SetFillObject(TStyFillObject *value)
 
 void TStyAlphaObject::RefreshPicture()
 {
-    if (!imageList_)
+    if (imageList_ && imageList_->IsValidIndex(ListIndex(), ImageIndex()))
+        fillObject_->SetListBitmap(imageList_->GetBitmap(ListIndex(), ImageIndex()));
+    else
         fillObject_->SetListBitmap(QImage());
     Change();
 }
@@ -72,7 +80,7 @@ void TStyAlphaObject::Assign(const TStyObject &source)
     if (!alpha)
         AssignError(source);
     BeginUpdate();
-    imageList_ = alpha->imageList_;
+    SetImageList(alpha->imageList_);
     indexes_[0] = alpha->indexes_[0];
     indexes_[1] = alpha->indexes_[1];
     strength_ = alpha->strength_;
@@ -86,6 +94,9 @@ void TStyAlphaObject::DefineProperties(TStyFiler &filer)
     filer.DefineProperty(
         QStringLiteral("Strength"), [this](const QVariant &value) { SetStrength(value.toFloat()); },
         [this] { return QVariant(strength_); }, std::lround(double(strength_) * 1000000) != 600000);
+    filer.DefineProperty(
+        QStringLiteral("Internal"), [this](const QVariant &value) { SetImageList(ReadGlobalListRef(value)); },
+        [this] { return WriteGlobalListRef(imageList_); }, IsGlobalList(imageList_));
 }
 
 QString TStyAlphaObject::SummaryText() const

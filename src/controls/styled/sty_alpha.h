@@ -1,8 +1,10 @@
 #pragma once
 
+#include "controls/styled/sty_change_link.h"
 #include "controls/styled/sty_fill.h"
+#include "controls/styled/sty_image_lists.h"
 
-class TStyCustomImageList;
+#include <QPointer>
 
 // A fill laid semi-transparently over a picture: the fill shows through by 1 - Strength. The
 // fill's sfBitmapList picture is the image list's entry ImageIndex of list ListIndex.
@@ -18,7 +20,8 @@ class TStyAlphaObject : public TStyObject
 public:
     explicit TStyAlphaObject(QObject *parent = nullptr);
 
-    // The list is not owned; it must outlive the object or be replaced first.
+    // The list is not owned; the object follows its changes and forgets it when it goes. A design
+    // names only the process-wide lists (under "Internal"); other lists are attached in code.
     TStyCustomImageList *ImageList() const { return imageList_; }
     void SetImageList(TStyCustomImageList *value);
     int ImageIndex() const { return indexes_[0]; }
@@ -40,10 +43,12 @@ public:
 
 private:
     void SetIndex(int index, int value);
-    // Empties the fill's list picture while there is no list, then announces the change.
+    // Takes the list's picture into the fill (or empties it when the list has no such entry), then
+    // announces the change.
     void RefreshPicture();
 
-    TStyCustomImageList *imageList_ = nullptr;
+    QPointer<TStyCustomImageList> imageList_;
+    TStyChangeLink imageLink_;
     int indexes_[2] = {0, 0};
     float strength_ = 0.6f;
     TStyFillObject *fillObject_;

@@ -1,6 +1,8 @@
 #include "controls/styled/sty_alpha.h"
 #include "controls/styled/sty_captions.h"
+#include "controls/styled/sty_container_global.h"
 #include "controls/styled/sty_fill.h"
+#include "controls/styled/sty_image_list.h"
 #include "controls/styled/sty_point_list.h"
 #include "controls/styled/sty_shadow.h"
 #include "platform/core/errors.h"
@@ -303,6 +305,50 @@ TEST(StyFill, ListPictureIsDroppedWithoutAList)
     EXPECT_EQ(alpha.ListIndex(), 1);
     EXPECT_TRUE(alpha.FillObject()->ListBitmap().isNull());
     EXPECT_EQ(changes.count, 2);
+}
+
+TEST(StyFill, ListPictureFollowsItsImageListAndIsForgottenWithIt)
+{
+    TStyAlphaObject alpha;
+    {
+        TStyImageList list;
+        auto *strip = list.Strips(list.Add());
+        strip->SetWidth(2);
+        strip->SetHeight(2);
+        QImage pictures = Picture(4, 2, clRed);
+        pictures.setPixel(2, 0, QColor(clBlue).rgb());
+        strip->Add(pictures, QImage());
+
+        alpha.SetImageList(&list);
+        alpha.SetImageIndex(1);
+        ASSERT_FALSE(alpha.FillObject()->ListBitmap().isNull());
+        EXPECT_EQ(alpha.FillObject()->ListBitmap().pixelColor(0, 0), QColor(clBlue));
+
+        Changes changes(alpha);
+        strip->Add(Picture(2, 2, clLime), QImage());
+        EXPECT_GE(changes.count, 1) << "a change of the list refreshes the picture";
+        alpha.SetImageIndex(2);
+        EXPECT_EQ(alpha.FillObject()->ListBitmap().pixelColor(0, 0), QColor(clLime));
+        alpha.SetImageIndex(5);
+        EXPECT_TRUE(alpha.FillObject()->ListBitmap().isNull()) << "no such entry";
+    }
+    EXPECT_EQ(alpha.ImageList(), nullptr) << "a list that goes is forgotten";
+    alpha.SetImageIndex(0);
+}
+
+TEST(StyFill, ADesignNamesOnlyTheSharedImageLists)
+{
+    TStyAlphaObject alpha;
+    alpha.SetImageList(GlobalContainer().BitmapList());
+    const TStyDesign design = WriteDesign(alpha);
+    EXPECT_EQ(design.Value(QStringLiteral("Internal")).toString(), QStringLiteral("StyBML30"));
+    TStyAlphaObject read;
+    ReadDesign(read, design);
+    EXPECT_EQ(read.ImageList(), GlobalContainer().BitmapList());
+
+    TStyImageList own;
+    alpha.SetImageList(&own);
+    EXPECT_FALSE(WriteDesign(alpha).Has(QStringLiteral("Internal")));
 }
 
 TEST(StyFill, DesignsRoundTripAndKeepTheUsualStrengthOut)
