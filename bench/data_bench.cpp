@@ -3,9 +3,9 @@
 // straight through SQLite. Each helper is set against the one SQL query that answers it.
 #include "data/data_module.h"
 #include "data/schema_tables.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/greek_collation.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 
 #include <QDate>
 #include <QDir>
@@ -102,11 +102,7 @@ const QString &ProgramFolder()
 {
     static QTemporaryDir dir;
     static const bool ready = [] {
-        const QString data = dir.path() + "/Data";
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", dir.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (dir.path() + "/dbengine.ini").toLocal8Bit());
-        AliasStore().Add({"Tavrolin", "PARADOX", "PATH:\"" + data + "\";DEFAULT DRIVER:\"PARADOX\""});
+        const QString data = UseBenchProgramFolder(dir.path());
         Generate(data + "/tavrolin.sqlite");
         return true;
     }();

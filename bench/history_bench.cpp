@@ -4,8 +4,8 @@
 // runs read a real database file and are timed on the wall clock.
 #include "analysis/history_engine.h"
 #include "data/data_module.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -96,12 +96,7 @@ TBench &Bench()
 {
     static QTemporaryDir folder;
     static TBench bench = [] {
-        const QString data = folder.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        const QString data = UseBenchProgramFolder(folder.path());
         TBench made;
         made.dm = new TTavrolinDM;
         Store(made.dm->TavrolinDb.Handle());

@@ -4,8 +4,8 @@
 // codes, and the home and away history of its teams) run through the SQLite C API, in the same run.
 #include "analysis/match_analysis.h"
 #include "data/data_module.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -119,12 +119,7 @@ TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        const QString data = folder.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        const QString data = UseBenchProgramFolder(folder.path());
         auto *made = new TTavrolinDM;
         Store(made->TavrolinDb.Handle());
         return made;

@@ -7,8 +7,8 @@
 // at most three times the bare write (the "within_3x" counter and the summary say whether they do).
 #include "data/data_module.h"
 #include "platform/core/paths.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 #include "report/matchday_export.h"
 #include "report/matchday_mass_export.h"
 #include "report/name_language.h"
@@ -95,13 +95,8 @@ TTavrolinDM &StoredHistory()
 {
     static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        const QString data = folder.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
+        const QString data = UseBenchProgramFolder(folder.path());
         qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
         auto *module = new TTavrolinDM;
         Store(module->TavrolinDb.Handle());
         for (TTable *table : {&module->Krath, &module->Kathgories, &module->Periodos, &module->Omades,

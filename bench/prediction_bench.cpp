@@ -6,8 +6,8 @@
 #include "analysis/prediction_runs.h"
 #include "analysis/prediction_store.h"
 #include "data/data_module.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -113,12 +113,7 @@ TBench &Bench()
 {
     static QTemporaryDir folder;
     static TBench bench = [] {
-        const QString data = folder.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        const QString data = UseBenchProgramFolder(folder.path());
         TBench made;
         made.dm = new TTavrolinDM;
         Store(made.dm->TavrolinDb.Handle());

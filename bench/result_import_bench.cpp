@@ -5,9 +5,9 @@
 #include "data/schema_tables.h"
 #include "editors/result_import.h"
 #include "editors/result_text_format.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/greek_collation.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 
 #include <QDate>
 #include <QDir>
@@ -80,13 +80,7 @@ const QString &DataFile()
 {
     static QTemporaryDir dir;
     static const QString file = [] {
-        const QString data = dir.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", dir.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (dir.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add(
-            {QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-             QStringLiteral("PATH:\"") + data + QStringLiteral("\";DEFAULT DRIVER:\"PARADOX\"")});
+        const QString data = UseBenchProgramFolder(dir.path());
         Generate(data + QStringLiteral("/tavrolin.sqlite"));
         return data + QStringLiteral("/tavrolin.sqlite");
     }();

@@ -8,8 +8,8 @@
 #include "analysis/standings_engine.h"
 #include "analysis/standings_store.h"
 #include "data/data_module.h"
-#include "platform/db/alias_store.h"
 #include "platform/db/sqlite_statement.h"
+#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -157,12 +157,7 @@ TTavrolinDM &StoredHistory()
 {
     static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        const QString data = folder.path() + QStringLiteral("/Data");
-        QDir().mkpath(data);
-        qputenv("TAVROLIN_HOME", folder.path().toLocal8Bit());
-        qputenv("TAVROLIN_DBENGINE_CONFIG", (folder.path() + QStringLiteral("/dbengine.ini")).toLocal8Bit());
-        AliasStore().Add({QStringLiteral("Tavrolin"), QStringLiteral("PARADOX"),
-                          QStringLiteral("PATH:\"%1\";DEFAULT DRIVER:\"PARADOX\"").arg(data)});
+        const QString data = UseBenchProgramFolder(folder.path());
         auto *module = new TTavrolinDM;
         // The first use of the connection creates the program's tables.
         Store(module->TavrolinDb.Handle(), History());
