@@ -1,5 +1,6 @@
 #include "analysis/history_engine.h"
 
+#include "analysis/dataset_rows.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
 #include "platform/db/dataset.h"
@@ -52,22 +53,7 @@ THistoryListedMatch HistoryMatchOf(const TDataSet &matches)
 
 std::vector<THistoryListedMatch> ReadHistoryMatches(TDataSet &matches)
 {
-    std::vector<THistoryListedMatch> listed;
-    if (!matches.Active())
-        return listed;
-    const TBookmark place = matches.GetBookmark();
-    matches.DisableControls();
-    try {
-        for (matches.First(); !matches.Eof(); matches.Next())
-            listed.push_back(HistoryMatchOf(matches));
-        if (place.IsValid() && matches.BookmarkValid(place))
-            matches.GotoBookmark(place);
-    } catch (...) {
-        matches.EnableControls();
-        throw;
-    }
-    matches.EnableControls();
-    return listed;
+    return CollectRows<THistoryListedMatch>(matches, HistoryMatchOf);
 }
 
 void THistoryEngine::AddMeetings(THistoryEntry &entry, bool forward, const THistoryListedMatch &match)

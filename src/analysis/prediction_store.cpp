@@ -1,5 +1,6 @@
 #include "analysis/prediction_store.h"
 
+#include "analysis/dataset_rows.h"
 #include "data/data_module.h"
 #include "platform/db/dataset.h"
 #include "platform/db/sqlite_statement.h"
@@ -67,22 +68,7 @@ TListedMatch ListedMatchOf(const TDataSet &matches)
 
 std::vector<TListedMatch> ReadListedMatches(TDataSet &matches)
 {
-    std::vector<TListedMatch> listed;
-    if (!matches.Active())
-        return listed;
-    const TBookmark place = matches.GetBookmark();
-    matches.DisableControls();
-    try {
-        for (matches.First(); !matches.Eof(); matches.Next())
-            listed.push_back(ListedMatchOf(matches));
-        if (place.IsValid() && matches.BookmarkValid(place))
-            matches.GotoBookmark(place);
-    } catch (...) {
-        matches.EnableControls();
-        throw;
-    }
-    matches.EnableControls();
-    return listed;
+    return CollectRows<TListedMatch>(matches, ListedMatchOf);
 }
 
 std::optional<TListedMatch> ReadMatch(TTavrolinDM &dm, int gameNo)

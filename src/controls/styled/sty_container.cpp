@@ -2,7 +2,7 @@
 
 #include "controls/styled/sty_streams.h"
 
-#include <QBuffer>
+#include <QIODevice>
 
 #include <algorithm>
 #include <memory>
@@ -175,22 +175,9 @@ void TStyListItem::AssignItem(const TStyListItem &source)
 
 void TStyListItem::DefineInternal(TStyFiler &filer)
 {
-    filer.DefineProperty(
-        QStringLiteral("Internal"),
-        [this](const QVariant &value) {
-            QByteArray bytes = value.toByteArray();
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::ReadOnly);
-            ReadData(buffer);
-        },
-        [this] {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            WriteData(buffer);
-            return QVariant(bytes);
-        },
-        true);
+    filer.DefineBinaryProperty(
+        QStringLiteral("Internal"), [this](QIODevice &device) { ReadData(device); },
+        [this](QIODevice &device) { WriteData(device); }, true);
 }
 
 void TStyListItem::Loaded()

@@ -2,6 +2,7 @@
 
 #include "controls/styled/sty_errors.h"
 
+#include <QBuffer>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QObject>
@@ -10,6 +11,27 @@ void TStyFiler::DefineProperty(const QString &name, std::function<void(const QVa
                                std::function<QVariant()> writer, bool hasData)
 {
     properties_.push_back({name, std::move(reader), std::move(writer), hasData});
+}
+
+void TStyFiler::DefineBinaryProperty(const QString &name, std::function<void(QIODevice &)> reader,
+                                     std::function<void(QIODevice &)> writer, bool hasData)
+{
+    DefineProperty(
+        name,
+        [reader = std::move(reader)](const QVariant &value) {
+            QByteArray bytes = value.toByteArray();
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            reader(buffer);
+        },
+        [writer = std::move(writer)] {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            writer(buffer);
+            return QVariant(bytes);
+        },
+        hasData);
 }
 
 const TStyFilerProperty *TStyFiler::Find(const QString &name) const

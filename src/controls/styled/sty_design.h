@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class QIODevice;
 class QObject;
 
 // A value that a design stores beside the published properties: a list of colour stops, the bytes
@@ -26,6 +27,9 @@ class TStyFiler
 public:
     void DefineProperty(const QString &name, std::function<void(const QVariant &)> reader,
                         std::function<QVariant()> writer, bool hasData);
+    // A property stored as bytes: the reader reads them from a device, the writer writes them to one.
+    void DefineBinaryProperty(const QString &name, std::function<void(QIODevice &)> reader,
+                              std::function<void(QIODevice &)> writer, bool hasData);
     const std::vector<TStyFilerProperty> &Properties() const { return properties_; }
     const TStyFilerProperty *Find(const QString &name) const;
 

@@ -2,7 +2,6 @@
 
 #include "controls/styled/sty_streams.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -152,22 +151,9 @@ void TStyWave::SetData(std::optional<QByteArray> data)
 
 void TStyWave::DefineProperties(TStyFiler &filer)
 {
-    filer.DefineProperty(
-        QStringLiteral("Data"),
-        [this](const QVariant &value) {
-            QByteArray bytes = value.toByteArray();
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::ReadOnly);
-            ReadData(buffer);
-        },
-        [this] {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            WriteData(buffer);
-            return QVariant(bytes);
-        },
-        data_.has_value());
+    filer.DefineBinaryProperty(
+        QStringLiteral("Data"), [this](QIODevice &device) { ReadData(device); },
+        [this](QIODevice &device) { WriteData(device); }, data_.has_value());
 }
 
 void TStyWave::Assign(const TStyObject &source)
