@@ -377,12 +377,6 @@ void TStyCustomButton::mouseReleaseEvent(QMouseEvent *event)
         StopRepeat();
 }
 
-void TStyCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // A double click is a second press.
-    mousePressEvent(event);
-}
-
 void TStyCustomButton::moveEvent(QMoveEvent *event)
 {
     QPushButton::moveEvent(event);

@@ -12,6 +12,7 @@
 #include <QEnterEvent>
 #include <QFontDatabase>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -218,6 +219,22 @@ TEST(StyButton, AHeldButtonClicksAgainOnThePoolsTicks)
     EXPECT_FALSE(button.Hot());
     runUntil(3000);
     EXPECT_EQ(clicks, 4);
+}
+
+TEST(StyButton, ADoubleClickIsTwoPresses)
+{
+    TStyButton button;
+    button.show();
+    int clicks = 0;
+    button.OnClick = [&](QObject *) { ++clicks; };
+    const QPoint at(10, 10);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, button.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&button, &event);
+    }
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(StyButton, TheFlatLookShowsAFrameOnlyUnderTheMouse)
