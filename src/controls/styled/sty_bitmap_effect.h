@@ -43,6 +43,8 @@ public:
     void SetBrightness(int value);
 
     bool BufferValid() const { return bufferValid_; }
+    // The picture under the control changed: the kept result no longer matches it.
+    void InvalidateBuffer() { bufferValid_ = false; }
     // The kept result; present only while Buffered.
     const std::optional<QImage> &Buffer() const { return buffer_; }
 

@@ -178,12 +178,12 @@ int TStyGlyph::IndexForState(int state)
 
 TStyGlyphTextBoxes TStyGlyph::Draw(QPainter &painter, const QString &caption,
                                    const TStyGlyphTextLayout &layout, const TStyFxCaption &fx,
-                                   unsigned textFlags, unsigned options, const QRect &rect, int state)
+                                   unsigned textFlags, unsigned textState, unsigned options,
+                                   const QRect &rect, int state)
 {
     const int index = IndexForState(state);
     if (index == -1)
-        return DrawGlyphAndText(painter, rect, nullptr, caption, layout, fx, unsigned(state), textFlags,
-                                options);
+        return DrawGlyphAndText(painter, rect, nullptr, caption, layout, fx, textState, textFlags, options);
     const TStyGlyphSource source{&glyphList_->Image(), &glyphList_->Mask(), glyphList_->ImageRect(index)};
-    return DrawGlyphAndText(painter, rect, &source, caption, layout, fx, unsigned(state), textFlags, options);
+    return DrawGlyphAndText(painter, rect, &source, caption, layout, fx, textState, textFlags, options);
 }

@@ -93,10 +93,11 @@ public:
     // The slot in GlyphList of the picture for the state, made now when needed; -1 without one.
     int IndexForState(int state);
     // The picture of the state and the caption laid out in rect; without a picture the caption
-    // alone.
+    // alone. textState is the caption's look (tsEnabled, tsDisabled3D).
     tav::styled::TStyGlyphTextBoxes Draw(QPainter &painter, const QString &caption,
                                          const TStyGlyphTextLayout &layout, const TStyFxCaption &fx,
-                                         unsigned textFlags, unsigned options, const QRect &rect, int state);
+                                         unsigned textFlags, unsigned textState, unsigned options,
+                                         const QRect &rect, int state);
 
 private:
     void BitmapChanged();

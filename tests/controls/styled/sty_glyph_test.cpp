@@ -1,5 +1,6 @@
 #include "controls/styled/sty_captions.h"
 #include "controls/styled/sty_draw_fill.h"
+#include "controls/styled/sty_draw_text.h"
 #include "controls/styled/sty_glyph.h"
 #include "controls/styled/sty_glyph_stock.h"
 #include "controls/styled/sty_layout.h"
@@ -163,17 +164,18 @@ TEST(StyGlyph, EmptyPictureDrawsTheCaptionAlone)
     TStyGlyph empty;
     EXPECT_EQ(empty.IndexForState(0), -1);
     const QImage captionOnly = render([&](QPainter &painter) {
-        DrawGlyphAndText(painter, rect, nullptr, QStringLiteral("Ok"), layout, fx, 0, 0);
+        DrawGlyphAndText(painter, rect, nullptr, QStringLiteral("Ok"), layout, fx, tsEnabled, 0);
     });
     EXPECT_EQ(render([&](QPainter &painter) {
-                  empty.Draw(painter, QStringLiteral("Ok"), layout, fx, 0, 0, rect, 0);
+                  empty.Draw(painter, QStringLiteral("Ok"), layout, fx, 0, tsEnabled, 0, rect, 0);
               }),
               captionOnly);
 
     TStyGlyph glyph;
     glyph.SetGlyph(Picture(16, 10));
-    const QImage withGlyph = render(
-        [&](QPainter &painter) { glyph.Draw(painter, QStringLiteral("Ok"), layout, fx, 0, 0, rect, 0); });
+    const QImage withGlyph = render([&](QPainter &painter) {
+        glyph.Draw(painter, QStringLiteral("Ok"), layout, fx, 0, tsEnabled, 0, rect, 0);
+    });
     EXPECT_NE(withGlyph, captionOnly);
     bool found = false;
     for (int y = 0; y < withGlyph.height() && !found; ++y)
