@@ -94,8 +94,9 @@ report "Include that climbs from a lower library to a higher one:" < <(
     grep -rnE '^\s*#\s*include\s*"' src --include='*.h' --include='*.cpp' | awk '
         BEGIN {
             n = split("platform/core=0 platform/db=1 platform/net=2 platform/ui=3 data=4 report=5 " \
-                      "controls=6 shared=7 editors=8 analysis=8 import=8 coupons=8 couponstats=8 " \
-                      "editors/ui=9 analysis/ui=9 import/ui=9 coupons/ui=9 couponstats/ui=9 app=10 " \
+                      "controls=6 shared=7 editors=8 analysis=8 import=8 couponstats/operations=8 " \
+                      "coupons=9 couponstats=10 editors/ui=11 analysis/ui=11 import/ui=11 " \
+                      "coupons/ui=12 couponstats/ui=13 app=14 " \
                       "aliassetup=2", pairs, " ")
             for (i = 1; i <= n; i++) { split(pairs[i], kv, "="); rank[kv[1]] = kv[2] }
         }
