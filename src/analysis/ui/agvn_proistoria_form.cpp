@@ -41,7 +41,7 @@ QString Text(const char *utf8)
 TAgvnProistoriaForm::TAgvnProistoriaForm(QWidget *parent)
     : QWidget(parent, Qt::Window), Panel1(new QFrame(this)), DBText1(new TDBText(Panel1)),
       AgvnLabel(new QLabel(Text(kMatchday), Panel1)), SaveButton(new QPushButton(Text(kSave), Panel1)),
-      StyButton1(new QPushButton(Text(kPrint), Panel1)), BBtnBack(new QPushButton(Text(kBack), Panel1)),
+      StyButton1(new TStyButton(Panel1)), BBtnBack(new TStyButton(Panel1)),
       ProistoriaGrid(new TfgStringGrid(this))
 {
     setWindowTitle(Text(kCaption));
@@ -67,12 +67,14 @@ void TAgvnProistoriaForm::BuildPanel1()
     DBText1->SetDataSource(&TavrolinDM().dsDiorganvseis);
     DBText1->SetDataField(QStringLiteral("Onomasia"));
     AgvnLabel->setGeometry(8, 32, 200, 22);
+    StyButton1->setText(Text(kPrint));
+    BBtnBack->setText(Text(kBack));
     const QList<QPushButton *> buttons{SaveButton, StyButton1, BBtnBack};
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(440 + i * 110, 14, 104, 30);
     connect(SaveButton, &QPushButton::clicked, this, &TAgvnProistoriaForm::SaveButtonClick);
-    connect(StyButton1, &QPushButton::clicked, this, &TAgvnProistoriaForm::StyButton1Click);
-    connect(BBtnBack, &QPushButton::clicked, this, &TAgvnProistoriaForm::BBtnBackClick);
+    StyButton1->OnClick = [this](QObject *) { StyButton1Click(); };
+    BBtnBack->OnClick = [this](QObject *) { BBtnBackClick(); };
 }
 
 void TAgvnProistoriaForm::BuildGrid()

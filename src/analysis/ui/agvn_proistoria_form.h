@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/history_engine.h"
+#include "controls/styled/sty_button.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/string_grid.h"
 #include "report/analysis_export.h"
@@ -54,8 +55,8 @@ public:
     TDBText *DBText1;
     QLabel *AgvnLabel;
     QPushButton *SaveButton;
-    QPushButton *StyButton1;
-    QPushButton *BBtnBack;
+    TStyButton *StyButton1;
+    TStyButton *BBtnBack;
     TfgStringGrid *ProistoriaGrid;
 
 private:

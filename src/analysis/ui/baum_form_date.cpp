@@ -107,7 +107,8 @@ void TBaumFormDate::BuildControls()
     GlvsaButtons->button(0)->setChecked(true);
 
     AgvnButton = new QPushButton(Text(AgvnButtonCaption), this);
-    BBtnPrint = new QPushButton(Text(PrintCaption), this);
+    BBtnPrint = new TStyButton(this);
+    BBtnPrint->setText(Text(PrintCaption));
 
     // The flag's data set is given when the window first opens: the window is made before the
     // data module.
@@ -140,7 +141,7 @@ void TBaumFormDate::Connect()
     connect(OmiloiEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(); });
     connect(GlvsaButtons, &QButtonGroup::idClicked, this, [this] { GlvsaRadioClick(); });
     connect(AgvnButton, &QPushButton::clicked, this, [this] { AgvnButtonClick(); });
-    connect(BBtnPrint, &QPushButton::clicked, this, [this] { BBtnPrintClick(); });
+    BBtnPrint->OnClick = [this](QObject *) { BBtnPrintClick(); };
     connect(HeaderControl2, &TColumnBands::BandClicked, this,
             [this](int section) { HeaderControl2SectionClick(section); });
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas) {

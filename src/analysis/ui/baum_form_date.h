@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/date_standings.h"
+#include "controls/styled/sty_button.h"
 #include "platform/ui/paged_print.h"
 #include "platform/ui/string_grid.h"
 #include "shared/competition_chooser.h"
@@ -87,7 +88,7 @@ public:
     // The two choices of GlvsaRadio: id 0 Greek names, id 1 Latin names.
     QButtonGroup *GlvsaButtons;
     QPushButton *AgvnButton;
-    QPushButton *BBtnPrint;
+    TStyButton *BBtnPrint;
     TDataSource *DataSource1;
     TDBImage *DBImage1;
     // The block captions over the columns, and the column titles (a click orders the table).

@@ -4,6 +4,7 @@
 #include "controls/styled/sty_design.h"
 #include "controls/styled/sty_draw.h"
 #include "controls/styled/sty_glyph.h"
+#include "controls/styled/sty_image_lists.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,7 +17,6 @@
 
 class QPainter;
 class TStyButtonLayout;
-class TStyCustomImageList;
 class TStyFxCaption;
 
 // A push button painted by the library: a glyph and a caption with text effects in one of the

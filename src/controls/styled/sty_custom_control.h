@@ -2,6 +2,7 @@
 
 #include "controls/styled/sty_change_link.h"
 #include "controls/styled/sty_design.h"
+#include "controls/styled/sty_image_lists.h"
 
 #include <QColor>
 #include <QEvent>
@@ -12,7 +13,6 @@
 
 class QPainter;
 class TStyBitmapEffectObject;
-class TStyCustomImageList;
 class TStyObject;
 
 namespace tav::styled {
