@@ -44,7 +44,7 @@ void TStyCustomBevelPanel::CreateParams()
 void TStyCustomBevelPanel::ObjectChanged(QObject *sender)
 {
     if (!Loading() && sender == bevel_) {
-        bevel_->SetWindowFrame(true);
+        bevel_->SetWindowFrame(UsesWindowFrame());
         if (bevel_->NeedsRecreate())
             RecreateWindow();
         Realign();

@@ -18,6 +18,8 @@ public:
     void SetBevel(TStyBevel *value);
 
 protected:
+    // Whether the window's frame draws the Windows border (else the bevel draws it itself).
+    virtual bool UsesWindowFrame() const { return true; }
     QRect AlignRect(const QRect &rect) const override;
     void CreateParams() override;
     void ObjectChanged(QObject *sender) override;
