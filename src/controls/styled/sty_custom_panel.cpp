@@ -2,6 +2,8 @@
 
 #include "controls/styled/sty_bitmap_effect.h"
 #include "controls/styled/sty_captions.h"
+#include "controls/styled/sty_custom_scroll_box.h"
+#include "controls/styled/sty_form_shape.h"
 
 #include <QLayout>
 #include <QPainter>
@@ -13,6 +15,14 @@ TStyBackSource BackSourceOf(const QWidget *parent)
     if (const auto *control = qobject_cast<const TStyCustomControl *>(parent))
         return {control->ParentBackAvailable(), control->GetBackBitmap(),
                 [control](QPoint point) { return control->GetBackOffset(point); }};
+    if (const TStyCustomScrollBox *box = TStyCustomScrollBox::OfContents(parent))
+        return {box->HasBackground(), box->BackBitmap(),
+                [box](QPoint point) { return box->BackOffset(point); }};
+    const int shapeIndex = IndexOfComponentClass(parent, &TStyFormShape::staticMetaObject);
+    if (shapeIndex >= 0) {
+        const auto *shape = static_cast<const TStyFormShape *>(parent->findChildren<QObject *>()[shapeIndex]);
+        return {shape->HasBackground(), shape->BackBitmap(), [](QPoint point) { return point; }};
+    }
     return {};
 }
 

@@ -16,7 +16,8 @@ struct TStyBackSource
 };
 
 // The background source that parent offers its transparent children: a styled control passes on
-// its own; anything else offers none.
+// its own, a styled scroll box its parent's, a form the background of its form shape; anything
+// else offers none.
 TStyBackSource BackSourceOf(const QWidget *parent);
 
 } // namespace tav::styled

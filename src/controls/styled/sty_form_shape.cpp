@@ -135,13 +135,23 @@ bool TStyFormShape::HasBackground() const
     return fillObject_->Style() != sfNone && !designing_;
 }
 
-QImage TStyFormShape::BackBitmap() const
+const QImage *TStyFormShape::BackBitmap() const
 {
     if (UsesMaskBitmap())
-        return region_->Mask()->Bitmap();
-    if (fillObject_->Style() != sfNone)
-        return fillBitmap_;
-    return {};
+        return region_->Mask()->Bitmap().isNull() ? nullptr : &region_->Mask()->Bitmap();
+    if (fillObject_->Style() == sfNone || !Form())
+        return nullptr;
+    if (fillBitmap_.size() != Form()->size())
+        PaintFill();
+    return &fillBitmap_;
+}
+
+void TStyFormShape::PaintFill() const
+{
+    const QWidget *form = Form();
+    fillBitmap_ = QImage(form->size(), QImage::Format_RGB32);
+    QPainter painter(&fillBitmap_);
+    fillObject_->FillRect(painter, fillBitmap_.rect(), form->palette().color(QPalette::Window));
 }
 
 void TStyFormShape::PaintBackground(QPainter &painter)
@@ -158,11 +168,7 @@ void TStyFormShape::PaintBackground(QPainter &painter)
             painter.strokePath(outline, QPen(Qt::black, 0));
         }
     } else if (fillObject_->Style() != sfNone) {
-        if (fillBitmap_.size() != form->size())
-            fillBitmap_ = QImage(form->size(), QImage::Format_RGB32);
-        QPainter fillPainter(&fillBitmap_);
-        fillObject_->FillRect(fillPainter, fillBitmap_.rect(), form->palette().color(QPalette::Window));
-        fillPainter.end();
+        PaintFill();
         painter.drawImage(QPoint(0, 0), fillBitmap_);
     }
     region_->PaintBorder(painter, shapeRect_);

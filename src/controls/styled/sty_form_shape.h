@@ -87,7 +87,8 @@ public:
 
     // What transparent panels on the form copy: the mask's bitmap or the painted fill.
     bool HasBackground() const;
-    QImage BackBitmap() const;
+    // None without a background; the fill is painted at the form's size when asked.
+    const QImage *BackBitmap() const;
     // The form's background and the shape's outline.
     void PaintBackground(QPainter &painter);
 
@@ -102,6 +103,7 @@ private:
     void SetFlag(int index, bool value);
     QWidget *Form() const;
     bool UsesMaskBitmap() const;
+    void PaintFill() const;
     bool MousePress(const QMouseEvent &event);
     bool MouseMove(const QMouseEvent &event);
     bool MouseRelease(const QMouseEvent &event);
@@ -115,7 +117,8 @@ private:
     int imageIndex_ = 0;
     QRegion windowRegion_;
     QRect shapeRect_;
-    QImage fillBitmap_;
+    // Painted on demand, also from the const background query.
+    mutable QImage fillBitmap_;
     bool rightButtonDown_ = false;
     bool following_ = false;
     QPoint grabOffset_;

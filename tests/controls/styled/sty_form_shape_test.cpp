@@ -142,8 +142,9 @@ TEST(StyFormShapeTest, BackgroundForTransparentPanels)
     QPainter painter(&canvas);
     shape.PaintBackground(painter);
     painter.end();
-    EXPECT_EQ(shape.BackBitmap().size(), QSize(60, 40));
-    EXPECT_EQ(shape.BackBitmap().pixelColor(30, 20), QColor(Qt::yellow));
+    ASSERT_NE(shape.BackBitmap(), nullptr);
+    EXPECT_EQ(shape.BackBitmap()->size(), QSize(60, 40));
+    EXPECT_EQ(shape.BackBitmap()->pixelColor(30, 20), QColor(Qt::yellow));
     EXPECT_EQ(canvas.pixelColor(30, 20), QColor(Qt::yellow));
 
     QWidget designed;
@@ -156,9 +157,9 @@ TEST(StyFormShapeTest, BackgroundForTransparentPanels)
     picture.fill(Qt::magenta);
     shape.Region()->Mask()->SetBitmap(picture);
     EXPECT_TRUE(shape.HasBackground());
-    EXPECT_EQ(shape.BackBitmap(), picture);
+    EXPECT_EQ(*shape.BackBitmap(), picture);
     shape.SetUseRgnBitmap(false);
-    EXPECT_EQ(shape.BackBitmap().size(), QSize(60, 40)) << "the fill again";
+    EXPECT_EQ(shape.BackBitmap()->size(), form.size()) << "the fill again, at the size the bitmap gave";
 }
 
 } // namespace
