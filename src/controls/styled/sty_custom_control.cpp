@@ -90,6 +90,7 @@ void TStyCustomControl::RecreateWindow()
 {
     // An opaque control paints every pixel itself; a transparent one lets the parent show first.
     setAttribute(Qt::WA_OpaquePaintEvent, !transparent_);
+    CreateParams();
     ++recreateCount_;
     update();
 }
@@ -287,6 +288,15 @@ void TStyCustomControl::DrawNormalFrame(QPainter &painter)
     FrameRect(painter, rect(), SysBtnFace());
     if (ctl3D_)
         FrameRect(painter, rect().adjusted(1, 1, -1, -1), SysBtnFace());
+}
+
+void TStyCustomControl::FillBackgroundStrip(QPainter &painter, const QRect &rect)
+{
+    if (ThemedFrameInUse())
+        return;
+    if (DrawsParentBackground() && DrawParentBackground(painter, rect, QPoint(0, 0), 0))
+        return;
+    painter.fillRect(rect, color_);
 }
 
 void TStyCustomControl::BackgroundChanged()

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
@@ -105,6 +106,8 @@ public:
     // Paints the ancestor's background under rect (shifted by offset); false when nothing drawn.
     virtual bool DrawParentBackground(QPainter &painter, const QRect &rect, QPoint offset, unsigned flags);
     virtual QPoint GetBackOffset(QPoint point) const { return point; }
+    // The bitmap the control's transparent children copy from; null when none.
+    virtual const QImage *GetBackBitmap() const { return nullptr; }
 
 protected:
     // Frame tracking: the frame is drawn hot while focused or under the mouse.
@@ -123,6 +126,12 @@ protected:
     // Both draw in the margin outside contentsRect().
     virtual void DrawHotFrame(QPainter &painter);
     virtual void DrawNormalFrame(QPainter &painter);
+    // Fills a strip of the frame with what lies behind the control, or with Color.
+    void FillBackgroundStrip(QPainter &painter, const QRect &rect);
+    // Applies the window attributes again (for a new transparency or frame).
+    void RecreateWindow();
+    // The attributes of the window: descendants add their frame margins.
+    virtual void CreateParams() {}
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -136,8 +145,6 @@ protected:
 
 private:
     void SetIndex(int index, int value);
-    // Applies the window attributes that depend on the transparency.
-    void RecreateWindow();
     void BackgroundChanged();
     void DrawThemedFrame(QPainter &painter);
 
