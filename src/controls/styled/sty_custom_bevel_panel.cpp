@@ -27,6 +27,14 @@ void TStyCustomBevelPanel::SetBevel(TStyBevel *value)
     QCoreApplication::sendEvent(this, &event);
 }
 
+void TStyCustomBevelPanel::Loaded()
+{
+    TStyCustomPanel::Loaded();
+    bevel_->SetWindowFrame(UsesWindowFrame());
+    CreateParams();
+    Realign();
+}
+
 QRect TStyCustomBevelPanel::AlignRect(const QRect &rect) const
 {
     return bevel_->AdjustRect(rect);

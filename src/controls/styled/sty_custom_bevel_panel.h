@@ -17,6 +17,9 @@ public:
     TStyBevel *Bevel() const { return bevel_; }
     void SetBevel(TStyBevel *value);
 
+    // The frame and the children's area follow the bevel read from the design.
+    void Loaded() override;
+
 protected:
     // Whether the window's frame draws the Windows border (else the bevel draws it itself).
     virtual bool UsesWindowFrame() const { return true; }

@@ -151,8 +151,11 @@ void TStyCustomGroupBox::ObjectChanged(QObject *sender)
     if (sender == captionFont3D_) {
         rotated_->Assign(*captionFont3D_);
         MeasureCaption();
-        if (!Loading())
+        if (!Loading()) {
+            // The band's thickness follows the 3-D depth.
+            Realign();
             update();
+        }
         return;
     }
     TStyCustomParentPanel::ObjectChanged(sender);

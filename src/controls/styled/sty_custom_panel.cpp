@@ -1,9 +1,9 @@
 #include "controls/styled/sty_custom_panel.h"
 
-#include "controls/styled/sty_bitmap_effect.h"
 #include "controls/styled/sty_captions.h"
 #include "controls/styled/sty_custom_scroll_box.h"
 #include "controls/styled/sty_form_shape.h"
+#include "controls/styled/sty_image_lists.h"
 
 #include <QLayout>
 #include <QPainter>
@@ -67,20 +67,7 @@ bool TStyCustomPanel::DrawParentBackground(QPainter &painter, const QRect &rect,
     if (Loading() || !source.available || !source.bitmap)
         return false;
     const QPoint origin = source.offset(pos());
-    QRect from = rect.translated(origin + offset);
-    if (BackFX()->IsActive() && !BackFXPass()) {
-        // The effect runs over the part of the background the panel covers.
-        const QRect area(origin, size());
-        from.translate(-area.topLeft());
-        if (BackFX()->BufferValid() && BackFX()->Buffer()) {
-            painter.drawImage(rect, *BackFX()->Buffer(), from);
-        } else {
-            QImage effect(area.width() + 2, area.height() + 2, QImage::Format_RGB888);
-            BackFX()->ApplyRect(*source.bitmap, area, QRect(QPoint(0, 0), area.size()), effect);
-            painter.drawImage(rect, effect, from);
-        }
-        return true;
-    }
+    const QRect from = rect.translated(origin + offset);
     painter.drawImage(rect, *source.bitmap, from);
     return true;
 }

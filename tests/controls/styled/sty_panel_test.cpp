@@ -1,4 +1,5 @@
 #include "controls/styled/sty_custom_status_bar.h"
+#include "controls/styled/sty_design.h"
 #include "controls/styled/sty_panel_fill.h"
 #include "controls/styled/sty_theme.h"
 #include "sty_style_guard.h"
@@ -167,6 +168,32 @@ TEST(StyPanel, NormalFrameCoversTheBorderWithFourBackgroundStrips)
             EXPECT_EQ(image.pixelColor(x, y),
                       untouched.contains(x, y) ? QColor(Qt::magenta) : QColor(Qt::blue))
                 << x << "," << y;
+}
+
+TEST(StyPanel, DesignedBevelSetsTheFrameAndTheChildAreaOnceLoaded)
+{
+    TStyleGuard guard;
+    SetUseThemes(false);
+    struct Case
+    {
+        const char *mode;
+        QMargins frame;
+        QRect area;
+    };
+    for (const Case &test : {Case{"bmWindows", QMargins(2, 2, 2, 2), QRect(2, 2, 76, 36)},
+                             Case{"bmStandard", QMargins(), QRect(1, 1, 78, 38)}}) {
+        SCOPED_TRACE(test.mode);
+        TStyPanelFill panel;
+        panel.resize(80, 40);
+        auto *layout = new QVBoxLayout(&panel);
+        auto *child = new QWidget;
+        layout->addWidget(child);
+        ReadDesign(panel, {{{"Bevel.Mode", test.mode}, {"Caption", "Fill"}}});
+        EXPECT_EQ(panel.contentsMargins(), test.frame);
+        EXPECT_EQ(panel.ChildArea(), test.area);
+        layout->activate();
+        EXPECT_EQ(child->geometry(), test.area);
+    }
 }
 
 TEST(StyPanel, StatusBarAddsNoHeightToItsLabels)
