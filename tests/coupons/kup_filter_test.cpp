@@ -18,20 +18,17 @@ protected:
     {
         ProgramDataModuleTest::SetUp();
         const int country = AddCountry("Αγγλία");
-        premier_ = AddCategory("Πρέμιερ", country);
-        SetCode("ΑΓΓ");
-        const int cup = AddCategory("Κύπελλο", country);
-        SetCode("ΚΥΠ");
+        premier_ = AddCategory("Πρέμιερ", country, "ΑΓΓ");
+        const int cup = AddCategory("Κύπελλο", country, "ΚΥΠ");
         oldPremier_ = AddCompetition(premier_, "2003-04", 20);
         newPremier_ = AddCompetition(premier_, "2004-05", 20);
         AddCompetition(cup, "2001-02", 20);
     }
 
-    void SetCode(const QString &code)
+    int AddCategory(const QString &name, int country, const QString &code)
     {
-        Dm().Kathgories.Edit();
-        Dm().Kathgories.FieldByName("OPAP").SetAsString(code);
-        Dm().Kathgories.Post();
+        Post(Dm().Kathgories, {{"GrName", name}, {"Kratos", country}, {"OPAP", code}, {"Typos", 0}});
+        return Dm().Kathgories.FieldByName("KatNo").AsInteger();
     }
 
     QString Path() const { return JoinPath(ProgramFolder(), "12_20040301_20040304.kup"); }
