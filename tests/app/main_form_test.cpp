@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, HandlerTableMatchesTheBuiltCommands)
 {
     for (const QString &handler : kBuiltHandlers)
         EXPECT_TRUE(TFrmMain::HandlerBuilt(handler)) << handler.toStdString();
-    for (const char *pending : {"N20Click", "N54Click"})
+    for (const char *pending : {"N20Click", "KuponiaClick"})
         EXPECT_FALSE(TFrmMain::HandlerBuilt(QString::fromUtf8(pending))) << pending;
 }
 
