@@ -50,6 +50,7 @@ public:
     void Backup1Click();
     void RestoreClick();
     void N58Click();
+    void N54Click();
     void N35Click();
     void ToolButton16Click();
     void Tavrolin1Click();

@@ -18,6 +18,13 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "app/window_links.h"
+#include "coupons/ui/dir_options_dlg.h"
+#include "coupons/ui/epiloges_dlg.h"
+#include "coupons/ui/filter_kup_frm.h"
+#include "coupons/ui/list_deltia_frm.h"
+#include "coupons/ui/list_deltia_k_frm.h"
+#include "coupons/ui/print_range_dlg.h"
+#include "coupons/ui/sel_period_frm.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
@@ -87,10 +94,17 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
         {"ChkAgvnFrm", Create<ChkAgvnFrm>},
+        {"ListDeltiaFrm", Create<ListDeltiaFrm>},
+        {"ListDeltiaKFrm", Create<ListDeltiaKFrm>},
+        {"EpilogesDlg", Create<EpilogesDlg>},
         {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
+        {"PrintRangeDlg", Create<PrintRangeDlg>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
+        {"DirOptionsDlg", Create<DirOptionsDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
+        {"FilterKupFrm", Create<FilterKupFrm>},
+        {"SelPeriodFrm", Create<SelPeriodFrm>},
         {"BaumFormDate", CreateBaumFormDate},
     };
     return windows;

@@ -429,10 +429,12 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
             list.append(QString::fromUtf8(window.name));
         return list;
     };
-    EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg",
-                           "AboutSecondSisterDlg", "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm",
-                           "DirOptions1Dlg", "BaumFormDate"}));
+    EXPECT_EQ(
+        names(WindowsBehindSplash()),
+        (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
+                     "ChkAgvnFrm", "ListDeltiaFrm", "ListDeltiaKFrm", "EpilogesDlg", "ConvertPRDlg",
+                     "TipsDlg", "PrintRangeDlg", "SportingEnhmFrm", "DirOptionsDlg", "DirOptions1Dlg",
+                     "FilterKupFrm", "SelPeriodFrm", "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",
