@@ -55,9 +55,13 @@ Tkup_StatParamFrm::Tkup_StatParamFrm(QWidget *parent)
         lines->addWidget(new QLabel(kTo, StyGroupBox1), line, 3);
         lines->addWidget(edits[2 * line + 1], line, 4);
     }
+    // Only the caption is bold; the lines keep the form's font.
+    QFont plain = bold;
+    plain.setBold(false);
+    for (QWidget *child : StyGroupBox1->findChildren<QWidget *>())
+        child->setFont(plain);
     const TThresholdTexts defaults = ThresholdTextsOf(kDefaultsA);
     for (std::size_t i = 0; i < edits.size(); ++i) {
-        edits[i]->setFont(font());
         edits[i]->setText(defaults[i]);
         SetKeyPress(edits[i], [this](QChar &key) { Edt1ApoKeyPress(key); });
     }

@@ -31,8 +31,8 @@ TRangeDlg::TRangeDlg(const char *caption, const char *allRows, QWidget *parent)
       ChkAll(new QCheckBox(allRows, this)), BtnOK(new QPushButton(kOk, this))
 {
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     auto *form = new QGridLayout(this);
     form->addWidget(Label1, 0, 0);
     form->addWidget(Edit1, 0, 1);

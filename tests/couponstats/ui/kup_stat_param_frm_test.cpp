@@ -43,6 +43,7 @@ TEST(KupStatParamFrmTest, TheDialogShowsTheStoredThresholdsOrTheSpecialAnalysisD
     EXPECT_EQ(labels.count("οταν η διαφορά είναι από"), 3);
     EXPECT_EQ(labels.count("έως και"), 3);
     EXPECT_TRUE(labels.contains("Χ")); // Greek capital Chi
+    EXPECT_FALSE(dialog.Edt1Apo->font().bold()) << "only the caption is bold";
 
     dialog.show();
     EXPECT_EQ(dialog.Texts(), (TThresholdTexts{"1", "500", "-4", "0", "-500", "-5"}));
