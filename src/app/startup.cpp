@@ -18,6 +18,10 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "app/window_links.h"
+#include "couponstats/ui/kup_stat_param_frm.h"
+#include "couponstats/ui/prn_options_frm.h"
+#include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/stat_options_frm.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
@@ -92,6 +96,11 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"BaumFormDate", CreateBaumFormDate},
+        {"StatOptionsFrm", Create<StatOptionsFrm>},
+        {"kup_StatParamFrm", Create<kup_StatParamFrm>},
+        {"ClearRangeDlg", Create<ClearRangeDlg>},
+        {"CalcRangeDlg", Create<CalcRangeDlg>},
+        {"PrnOptionsfrm", Create<PrnOptionsfrm>},
     };
     return windows;
 }

@@ -432,7 +432,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
     EXPECT_EQ(names(WindowsBehindSplash()),
               (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg",
                            "AboutSecondSisterDlg", "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm",
-                           "DirOptions1Dlg", "BaumFormDate"}));
+                           "DirOptions1Dlg", "BaumFormDate", "StatOptionsFrm", "kup_StatParamFrm",
+                           "ClearRangeDlg", "CalcRangeDlg", "PrnOptionsfrm"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",
