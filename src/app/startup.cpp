@@ -25,6 +25,10 @@
 #include "coupons/ui/list_deltia_k_frm.h"
 #include "coupons/ui/print_range_dlg.h"
 #include "coupons/ui/sel_period_frm.h"
+#include "couponstats/ui/kup_stat_param_frm.h"
+#include "couponstats/ui/prn_options_frm.h"
+#include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/stat_options_frm.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
@@ -103,7 +107,12 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptionsDlg", Create<DirOptionsDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
+        {"StatOptionsFrm", Create<StatOptionsFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},
+        {"PrnOptionsfrm", Create<PrnOptionsfrm>},
+        {"kup_StatParamFrm", Create<kup_StatParamFrm>},
+        {"ClearRangeDlg", Create<ClearRangeDlg>},
+        {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
         {"BaumFormDate", CreateBaumFormDate},
     };

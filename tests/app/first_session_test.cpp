@@ -434,7 +434,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
                      "ChkAgvnFrm", "ListDeltiaFrm", "ListDeltiaKFrm", "EpilogesDlg", "ConvertPRDlg",
                      "TipsDlg", "PrintRangeDlg", "SportingEnhmFrm", "DirOptionsDlg", "DirOptions1Dlg",
-                     "FilterKupFrm", "SelPeriodFrm", "BaumFormDate"}));
+                     "StatOptionsFrm", "FilterKupFrm", "PrnOptionsfrm", "kup_StatParamFrm", "ClearRangeDlg",
+                     "CalcRangeDlg", "SelPeriodFrm", "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",

@@ -1,0 +1,199 @@
+#include "couponstats/ui/stat_options_frm.h"
+
+#include "platform/core/errors.h"
+#include "platform/core/long_lived.h"
+#include "platform/core/message_service.h"
+#include "platform/core/modal_result.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace tav::couponstats;
+
+namespace {
+
+const char *const kCaption = "ΕΠΙΛΕΞΤΕ";
+const char *const kFilter = "ΦΙΛΤΡΟ";
+const char *const kRecent = "Πρόσφατοι Αγωνες";
+const char *const kLast = "Tελευταίων"; // the first letter is a Latin T, as the window always showed it
+const char *const kAll = "ΟΛΟΙ ΟΙ ΑΓΩΝΕΣ";
+const char *const kOk = "OK";
+const char *const kCancel = "&ΑΚΥΡΟ";
+const char *const kDefaultParam = "6";
+const char *const kTooManySteps =
+    "Το αρχείο %1 δίνει %2 βήματα AUTO. Κρατήθηκαν μόνο τα πρώτα %3, όσα χωρά η λίστα.";
+const char *const kUnknownKinds =
+    "Το αρχείο %1 δίνει %2 βήματα AUTO με είδος στατιστικού που δεν υπάρχει (έγκυρα είδη 0 έως %3). "
+    "Τα βήματα αυτά παραλείπονται.";
+
+// What choosing a kind sets; a null caption leaves all three controls as the previous kind set them.
+struct TKind
+{
+    const char *caption;
+    const char *label;
+    const char *param;
+    bool allShown;
+};
+
+const TKind kKinds[TStatOptionsFrm::KindCount] = {
+    {"ΒΑΘΜΟΛΟΓΙΑ", kRecent, "2", true},
+    {"ΦΟΡΜΑ ΟΜΑΔΩΝ", kRecent, "6", true},
+    {"ΠΡΟΙΣΤΟΡΙΑ", kLast, "5", false},
+    {"ΔΙΑΦΟΡΑ ΤΕΡΜΑΤΩΝ (ΕΝΤΟΣ,ΕΚΤΟΣ)", kRecent, "2", true},
+    {"ΔΙΑΦΟΡΑ ΤΕΡΜΑΤΩΝ (ΕΝΤΟΣ+ΕΚΤΟΣ)", kRecent, "2", true},
+    {"ΕΙΔΙΚΟΙ ΒΑΘΜΟΙ", kRecent, "2", true},
+    {"ΘΕΣΗ ΟΜΑΔΩΝ", nullptr, nullptr, false},
+    {"ΘΕΣΗ ΟΜΑΔΩΝ ΕΝΤΟΣ,ΕΚΤΟΣ", nullptr, nullptr, false},
+    {"ΣΥΝΟΛΟ ΓΚΟΛ", nullptr, nullptr, false},
+    {"ΣΥΝΟΛΟ ΓΚΟΛ ΕΝΤΟΣ,ΕΚΤΟΣ", nullptr, nullptr, false},
+    {"ΓΚΟΛ ΠΡΟΙΣΤΟΡΙΑΣ", nullptr, nullptr, false},
+    {"ΔΥΝΑΜΗ ΟΜΑΔΩΝ", nullptr, nullptr, false},
+    {"ΔΥΝΑΜΗ ΟΜΑΔΩΝ ΕΝΤΟΣ,ΕΚΤΟΣ", nullptr, nullptr, false},
+};
+
+} // namespace
+
+TStatOptionsFrm::TStatOptionsFrm(QWidget *parent)
+    : QDialog(parent), GroupBox1(new QGroupBox(kFilter, this)), RadioGroup1(new QGroupBox(GroupBox1)),
+      RadioButtons(new QButtonGroup(this)), Label1(new QLabel(kRecent, GroupBox1)),
+      EdtParam(new QLineEdit(kDefaultParam, GroupBox1)), ChkAll(new QCheckBox(kAll, GroupBox1)),
+      BBtnOK(new QPushButton(kOk, this)), BBtnCancel(new QPushButton(kCancel, this))
+{
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *kinds = new QGridLayout(RadioGroup1);
+    for (int kind = 0; kind < KindCount; ++kind) {
+        auto *radio = new QRadioButton(kKinds[kind].caption, RadioGroup1);
+        RadioButtons->addButton(radio, kind);
+        kinds->addWidget(radio, kind % 7, kind / 7);
+    }
+    auto *param = new QHBoxLayout;
+    param->addWidget(Label1);
+    param->addWidget(EdtParam);
+    param->addWidget(ChkAll);
+    param->addStretch();
+    auto *filter = new QVBoxLayout(GroupBox1);
+    filter->addWidget(RadioGroup1);
+    filter->addLayout(param);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BBtnOK);
+    buttons->addWidget(BBtnCancel);
+    auto *form = new QVBoxLayout(this);
+    form->addWidget(GroupBox1);
+    form->addLayout(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+
+    BBtnOK->setDefault(true);
+    connect(BBtnOK, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BBtnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+    FormCreate();
+}
+
+void TStatOptionsFrm::FormCreate()
+{
+    RadioButtons->button(0)->setChecked(true);
+    AutoSteps.clear();
+    AutoCursor = 0;
+    ReadAutoList();
+    AutoMode = false;
+}
+
+void TStatOptionsFrm::ReadAutoList()
+{
+    try {
+        const TAutoListText list = tav::couponstats::ReadAutoList();
+        const QString file = QString::fromLatin1(kAutoListFileName);
+        if (list.Overflowed())
+            MessageDlg(QString::fromUtf8(kTooManySteps).arg(file).arg(list.given).arg(kMaxAutoSteps),
+                       mtWarning, {mbOK});
+        int unknown = 0;
+        for (const TAutoStep &step : list.steps) {
+            if (step.kind >= 0 && step.kind < KindCount)
+                AutoSteps.append(step);
+            else
+                ++unknown;
+        }
+        if (unknown > 0)
+            MessageDlg(QString::fromUtf8(kUnknownKinds).arg(file).arg(unknown).arg(KindCount - 1), mtWarning,
+                       {mbOK});
+    } catch (const EInOutError &error) {
+        // The program goes on without an AUTO list; AUTO then does nothing.
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+}
+
+void TStatOptionsFrm::RadioGroup1Click()
+{
+    const TKind &kind = kKinds[ItemIndex()];
+    if (!kind.label)
+        return;
+    Label1->setText(kind.label);
+    EdtParam->setText(kind.param);
+    ChkAll->setVisible(kind.allShown);
+    ChkAll->setChecked(false);
+}
+
+void TStatOptionsFrm::FormClose()
+{
+    if (ChkAll->isChecked())
+        EdtParam->setText(QStringLiteral("0"));
+}
+
+int TStatOptionsFrm::ItemIndex() const
+{
+    return RadioButtons->checkedId();
+}
+
+QString TStatOptionsFrm::ItemCaption() const
+{
+    return RadioButtons->checkedButton()->text();
+}
+
+void TStatOptionsFrm::SetItemIndex(int kind)
+{
+    RadioButtons->button(kind)->setChecked(true);
+    RadioGroup1Click();
+}
+
+bool TStatOptionsFrm::TakeAutoStep()
+{
+    if (AutoCursor >= AutoCount()) {
+        AutoMode = false;
+        return false;
+    }
+    AutoMode = true;
+    const TAutoStep &step = AutoSteps.at(AutoCursor++);
+    SetItemIndex(step.kind);
+    EdtParam->setText(QString::number(step.n));
+    ChkAll->setChecked(false);
+    return true;
+}
+
+void TStatOptionsFrm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TStatOptionsFrm::reject()
+{
+    done(mrCancel);
+}
+
+TStatOptionsFrm *StatOptionsFrm()
+{
+    static TStatOptionsFrm *dialog = nullptr;
+    return LongLived(dialog, [] { return new TStatOptionsFrm; });
+}
