@@ -1,5 +1,7 @@
 #include "couponstats/ui/kup_stat_param_frm.h"
 
+#include "controls/styled/sty_design.h"
+
 #include "couponstats/ui/key_press_filter.h"
 #include "platform/core/errors.h"
 #include "platform/core/long_lived.h"
@@ -8,7 +10,6 @@
 
 #include <QFont>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,9 +33,7 @@ const char *const kApply = "Ε&ΦΑΡΜΟΓΗ";
 } // namespace
 
 Tkup_StatParamFrm::Tkup_StatParamFrm(QWidget *parent)
-    : QDialog(parent),
-      // A plain group box stands where the styled one with the green three-dimensional caption goes.
-      StyGroupBox1(new QGroupBox(kGroupCaption, this)), Edt1Apo(new QLineEdit(StyGroupBox1)),
+    : QDialog(parent), StyGroupBox1(new TStyGroupBox(this)), Edt1Apo(new QLineEdit(StyGroupBox1)),
       Edt1Eos(new QLineEdit(StyGroupBox1)), EdtXApo(new QLineEdit(StyGroupBox1)),
       EdtXEos(new QLineEdit(StyGroupBox1)), Edt2Apo(new QLineEdit(StyGroupBox1)),
       Edt2Eos(new QLineEdit(StyGroupBox1)), Panel1(new QWidget(this)),
@@ -42,9 +41,22 @@ Tkup_StatParamFrm::Tkup_StatParamFrm(QWidget *parent)
       BitBtn1(new QPushButton(kApply, Panel1))
 {
     setWindowTitle(kCaption);
-    QFont bold = StyGroupBox1->font();
+    QFont bold = font();
     bold.setBold(true);
-    StyGroupBox1->setFont(bold);
+    bold.setPixelSize(13);
+    tav::styled::ReadDesign(*StyGroupBox1, {{{"Bevel.BorderInnerWidth", 1},
+                                             {"Bevel.BorderWidth", 1},
+                                             {"Bevel.EdgeStyle", "etRaised"},
+                                             {"Bevel.Mode", "bmStandard"},
+                                             {"Bevel.StandardStyle", "lsSingleRaised"},
+                                             {"Caption", QString::fromUtf8(kGroupCaption)},
+                                             {"CaptionFont", bold},
+                                             {"CaptionFont3D.LightColor", QColor(Qt::green)},
+                                             {"CaptionFont3D.LightDepth", 2},
+                                             {"CaptionFont3D.ShadowColor", QColor(Qt::darkGreen)},
+                                             {"CaptionFont3D.Style", "tdShadow"},
+                                             {"CaptionFont3D.Tracing", 3},
+                                             {"CaptionParentFont", false}}});
 
     const std::array<QLineEdit *, 6> edits = Edits();
     auto *lines = new QGridLayout(StyGroupBox1);
@@ -55,11 +67,6 @@ Tkup_StatParamFrm::Tkup_StatParamFrm(QWidget *parent)
         lines->addWidget(new QLabel(kTo, StyGroupBox1), line, 3);
         lines->addWidget(edits[2 * line + 1], line, 4);
     }
-    // Only the caption is bold; the lines keep the form's font.
-    QFont plain = bold;
-    plain.setBold(false);
-    for (QWidget *child : StyGroupBox1->findChildren<QWidget *>())
-        child->setFont(plain);
     const TThresholdTexts defaults = ThresholdTextsOf(kDefaultsA);
     for (std::size_t i = 0; i < edits.size(); ++i) {
         edits[i]->setText(defaults[i]);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "controls/styled/sty_group_box.h"
 #include "couponstats/threshold_store.h"
 
 #include <QDialog>
 
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -26,7 +26,7 @@ public:
     // The six edits' texts, in the order 1Apo, 1Eos, XApo, XEos, 2Apo, 2Eos.
     tav::couponstats::TThresholdTexts Texts() const;
 
-    QGroupBox *StyGroupBox1;
+    TStyGroupBox *StyGroupBox1;
     QLineEdit *Edt1Apo;
     QLineEdit *Edt1Eos;
     QLineEdit *EdtXApo;

@@ -33,8 +33,9 @@ TEST(KupStatParamFrmTest, TheDialogShowsTheStoredThresholdsOrTheSpecialAnalysisD
 {
     Tkup_StatParamFrm dialog;
     EXPECT_EQ(dialog.windowTitle(), QString("ΠΑΡΑΜΕΤΡΟΙ ΕΙΔΙΚΗΣ ΑΝΑΛΥΣΗΣ"));
-    EXPECT_EQ(dialog.StyGroupBox1->title(), QString("ΣΗΜΕΙΑ ΠΡΟΤΑΣΗΣ"));
-    EXPECT_TRUE(dialog.StyGroupBox1->font().bold());
+    EXPECT_EQ(dialog.StyGroupBox1->Caption(), QString("ΣΗΜΕΙΑ ΠΡΟΤΑΣΗΣ"));
+    EXPECT_TRUE(dialog.StyGroupBox1->CaptionFont().bold());
+    EXPECT_EQ(dialog.StyGroupBox1->CaptionFont3D()->Style(), tdShadow);
     EXPECT_EQ((std::array{dialog.BBtnBack->text(), dialog.BBtnSave->text(), dialog.BitBtn1->text()}),
               (std::array<QString, 3>{"&ΕΠΙΣΤΡΟΦΗ", "&ΑΠΟΘΗΚΕΥΣΗ", "Ε&ΦΑΡΜΟΓΗ"}));
     QStringList labels;
