@@ -290,6 +290,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("Backup1Click"), {&TFrmMain::Backup1Click, !kReadsData}},
         {QStringLiteral("RestoreClick"), {&TFrmMain::RestoreClick, !kReadsData}},
         {QStringLiteral("N58Click"), {&TFrmMain::N58Click, !kReadsData}},
+        {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
+        {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

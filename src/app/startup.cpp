@@ -18,6 +18,8 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "app/window_links.h"
+#include "coupons/ui/copy_from_disk_dlg.h"
+#include "coupons/ui/get_kup_dlg.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
@@ -87,9 +89,11 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
         {"ChkAgvnFrm", Create<ChkAgvnFrm>},
+        {"GetKupDlg", Create<GetKupDlg>},
         {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
+        {"CopyFromDiskDlg", Create<CopyFromDiskDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"BaumFormDate", CreateBaumFormDate},
     };

@@ -431,8 +431,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
               (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg",
-                           "AboutSecondSisterDlg", "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm",
-                           "DirOptions1Dlg", "BaumFormDate"}));
+                           "AboutSecondSisterDlg", "ChkAgvnFrm", "GetKupDlg", "ConvertPRDlg", "TipsDlg",
+                           "SportingEnhmFrm", "CopyFromDiskDlg", "DirOptions1Dlg", "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",

@@ -103,6 +103,8 @@ const ExpectedItem kMenu[] = {
 
 // The commands whose windows are part of the program now.
 const QStringList kBuiltHandlers = {"Tips1Click",
+                                    "KuponiaClick",
+                                    "N56Click",
                                     "Backup1Click",
                                     "RestoreClick",
                                     "N58Click",
