@@ -10,14 +10,12 @@
 #include "app/program_data.h"
 #include "app/sel_opt_dlg.h"
 #include "app/tip_form.h"
-#include "coupons/ui/dir_options_dlg.h"
 #include "data/data_module.h"
 #include "platform/core/message_service.h"
 #include "platform/core/paths.h"
 #include "platform/core/shell.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_guard.h"
-#include "platform/ui/modal_runner.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -293,6 +291,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("RestoreClick"), {&TFrmMain::RestoreClick, !kReadsData}},
         {QStringLiteral("N58Click"), {&TFrmMain::N58Click, !kReadsData}},
         {QStringLiteral("N54Click"), {&TFrmMain::N54Click, !kReadsData}},
+        {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
+        {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},
@@ -437,11 +437,6 @@ void TFrmMain::RestoreClick()
 void TFrmMain::N58Click()
 {
     DirOptions1Dlg()->exec();
-}
-
-void TFrmMain::N54Click()
-{
-    RunModal(*DirOptionsDlg());
 }
 
 void TFrmMain::N35Click()

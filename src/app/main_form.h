@@ -81,6 +81,8 @@ public:
     void N33Click();
     void N25Click();
     void N36Click();
+    void KuponiaClick();
+    void N56Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -18,9 +18,11 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "app/window_links.h"
+#include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/epiloges_dlg.h"
 #include "coupons/ui/filter_kup_frm.h"
+#include "coupons/ui/get_kup_dlg.h"
 #include "coupons/ui/list_deltia_frm.h"
 #include "coupons/ui/list_deltia_k_frm.h"
 #include "coupons/ui/print_range_dlg.h"
@@ -99,6 +101,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
         {"ChkAgvnFrm", Create<ChkAgvnFrm>},
         {"ListDeltiaFrm", Create<ListDeltiaFrm>},
+        {"GetKupDlg", Create<GetKupDlg>},
         {"ListDeltiaKFrm", Create<ListDeltiaKFrm>},
         {"EpilogesDlg", Create<EpilogesDlg>},
         {"ConvertPRDlg", Create<ConvertPRDlg>},
@@ -106,6 +109,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"PrintRangeDlg", Create<PrintRangeDlg>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptionsDlg", Create<DirOptionsDlg>},
+        {"CopyFromDiskDlg", Create<CopyFromDiskDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"StatOptionsFrm", Create<StatOptionsFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},

@@ -429,13 +429,14 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
             list.append(QString::fromUtf8(window.name));
         return list;
     };
-    EXPECT_EQ(
-        names(WindowsBehindSplash()),
-        (QStringList{"AutoBaumForm", "GetFilesFrm", "ProgressDlg", "AboutVantorilDlg", "AboutSecondSisterDlg",
-                     "ChkAgvnFrm", "ListDeltiaFrm", "ListDeltiaKFrm", "EpilogesDlg", "ConvertPRDlg",
-                     "TipsDlg", "PrintRangeDlg", "SportingEnhmFrm", "DirOptionsDlg", "DirOptions1Dlg",
-                     "StatOptionsFrm", "FilterKupFrm", "PrnOptionsfrm", "kup_StatParamFrm", "ClearRangeDlg",
-                     "CalcRangeDlg", "SelPeriodFrm", "BaumFormDate"}));
+    EXPECT_EQ(names(WindowsBehindSplash()),
+              (QStringList{"AutoBaumForm",         "GetFilesFrm",     "ProgressDlg",   "AboutVantorilDlg",
+                           "AboutSecondSisterDlg", "ChkAgvnFrm",      "ListDeltiaFrm", "GetKupDlg",
+                           "ListDeltiaKFrm",       "EpilogesDlg",     "ConvertPRDlg",  "TipsDlg",
+                           "PrintRangeDlg",        "SportingEnhmFrm", "DirOptionsDlg", "CopyFromDiskDlg",
+                           "DirOptions1Dlg",       "StatOptionsFrm",  "FilterKupFrm",  "PrnOptionsfrm",
+                           "kup_StatParamFrm",     "ClearRangeDlg",   "CalcRangeDlg",  "SelPeriodFrm",
+                           "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",

@@ -35,12 +35,15 @@ bool HoldsMedium(const QString &folder)
 
 } // namespace
 
+QString DriveFolder(QChar driveLetter)
+{
+    return TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
+        .ReadString(QStringLiteral("Drives"), QString(driveLetter.toUpper()), QString());
+}
+
 bool DiskInDrive(QChar driveLetter)
 {
-    const QString folder =
-        TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
-            .ReadString(QStringLiteral("Drives"), QString(driveLetter.toUpper()), QString());
-    if (HoldsMedium(folder))
+    if (HoldsMedium(DriveFolder(driveLetter)))
         return true;
     Beep();
     return false;

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 // The desktop opener is taken from fixed system folders only, never through PATH.
@@ -23,7 +25,18 @@ bool IsAddress(const QUrl &url)
     return url.isValid() && url.scheme().size() > 1 && !url.isLocalFile();
 }
 
+DocumentOpener &ReplacedOpener()
+{
+    static DocumentOpener opener;
+    return opener;
+}
+
 } // namespace
+
+DocumentOpener SetDocumentOpener(DocumentOpener opener)
+{
+    return std::exchange(ReplacedOpener(), std::move(opener));
+}
 
 bool OpenDocument(const QString &pathOrUrl)
 {
@@ -38,6 +51,8 @@ bool OpenDocument(const QString &pathOrUrl)
             return false;
         target = local.absoluteFilePath();
     }
+    if (ReplacedOpener())
+        return ReplacedOpener()(target);
     const QString opener = DesktopOpener();
     return !opener.isEmpty() && QProcess::startDetached(opener, {target});
 }

@@ -41,3 +41,11 @@ struct THttpPage
 // Fetches the address. The whole answer must arrive within timeoutMs milliseconds; cancelled is
 // asked a few times a second and a true answer stops the fetch. Raises ENetError.
 THttpPage HttpGet(const QUrl &url, int timeoutMs, const std::function<bool()> &cancelled = {});
+
+// Fetches the address into the file. The body is written beside the file and put in its place
+// only when the answer is complete and successful, so a failed or cut transfer leaves no file and
+// an older one intact. progress gets the bytes received so far and the bytes announced (-1 when
+// the server names no length). The time limit covers the whole transfer. Raises ENetError.
+using HttpProgress = std::function<void(qint64 received, qint64 total)>;
+void HttpGetToFile(const QUrl &url, const QString &filePath, int timeoutMs, const HttpProgress &progress = {},
+                   const std::function<bool()> &cancelled = {});

@@ -31,6 +31,11 @@ public:
         pages_.insert(path, {body, contentType});
     }
     void Silent(const QString &path) { silent_.append(path); }
+    // Announces a longer body than it sends, then closes the connection: a transfer cut short.
+    void ServeCut(const QString &path, const QByteArray &body, qsizetype announcedLength)
+    {
+        pages_.insert(path, {body, "application/octet-stream", announcedLength});
+    }
     // Called with the path of every request as it arrives, before the answer.
     void OnRequest(std::function<void(const QString &)> hook) { hook_ = std::move(hook); }
 
@@ -45,6 +50,7 @@ private:
     {
         QByteArray body;
         QByteArray contentType;
+        qsizetype announcedLength = -1; // -1: the body's own length
     };
 
     void Accept(QTcpSocket *socket)
@@ -67,8 +73,10 @@ private:
             const QByteArray status = page == pages_.cend() ? "404 Not Found" : "200 OK";
             const QByteArray body = page == pages_.cend() ? QByteArray("missing") : page->body;
             const QByteArray type = page == pages_.cend() ? QByteArray("text/plain") : page->contentType;
+            const qsizetype length =
+                page == pages_.cend() || page->announcedLength < 0 ? body.size() : page->announcedLength;
             socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
-                          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                          QByteArray::number(length) + "\r\nConnection: close\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     }
