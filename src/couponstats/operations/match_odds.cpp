@@ -4,14 +4,11 @@
 #include "data/data_module.h"
 #include "platform/core/format.h"
 #include "platform/core/rounding.h"
-#include "platform/db/query.h"
+#include "platform/db/sqlite_statement.h"
 
 namespace tav::operations {
 
 namespace {
-
-// At most this many of each side's latest matches count.
-constexpr int kLatest = 9;
 
 struct TSideCounts
 {
@@ -20,30 +17,23 @@ struct TSideCounts
     int Draws = 0;
 };
 
-// The latest played matches that the filter selects, counted by the home side's outcome. The
-// played test is on the side the filter chooses.
-TSideCounts CountLatest(TQuery &query, const QString &filter, const char *playedField,
-                        const QDate &BeforeDate)
+// The latest played home matches of a home team, or away matches of an away team, counted by the
+// home side's outcome; the played test is on the side the team played.
+const char kHomeSideSql[] = "SELECT TelGGoals, TelFGoals FROM Agvnes WHERE \"Date\" < ?1 AND TelGGoals >= 0"
+                            " AND Ghpedoyxos = ?2 ORDER BY \"Date\" DESC, GameNo DESC LIMIT 9";
+const char kAwaySideSql[] = "SELECT TelGGoals, TelFGoals FROM Agvnes WHERE \"Date\" < ?1 AND TelFGoals >= 0"
+                            " AND Filojenoymenh = ?2 ORDER BY \"Date\" DESC, GameNo DESC LIMIT 9";
+
+TSideCounts CountLatest(TTavrolinDM &dm, const char *sql, int team, const QDate &BeforeDate)
 {
-    query.Close();
-    query.SQL().Clear();
-    query.SQL().Add(QStringLiteral("Select * From Agvnes Where "));
-    query.SQL().Add(
-        QStringLiteral("((Agvnes.\"DATE\" < :CurrDate) AND (%1>=0)) AND (").arg(QLatin1String(playedField)));
-    query.SQL().Add(QStringLiteral("(") + filter + QStringLiteral("))"));
-    query.SQL().Add(QStringLiteral("ORDER BY Agvnes.\"DATE\" DESC"));
-    query.Params()[0].SetAsDate(BeforeDate);
-    query.Open();
-    TField &home = query.FieldByName(QStringLiteral("TelGGoals"));
-    TField &away = query.FieldByName(QStringLiteral("TelFGoals"));
+    DbConnection::Lease statement = dm.TavrolinDb.Connection().Statement(QString::fromUtf8(sql));
+    statement->BindAll({BeforeDate.toString(Qt::ISODate), team});
     TSideCounts counts;
-    for (query.First(); !query.Eof() && counts.HomeWins + counts.HomeLosses + counts.Draws < kLatest;
-         query.Next()) {
-        const int g = home.AsInteger();
-        const int f = away.AsInteger();
+    while (statement->Step()) {
+        const auto g = statement->Int64(0);
+        const auto f = statement->Int64(1);
         ++(g > f ? counts.HomeWins : g < f ? counts.HomeLosses : counts.Draws);
     }
-    query.Close();
     return counts;
 }
 
@@ -83,14 +73,10 @@ TMatchEstimate EstimateFromCounts(const TMatchCounts &counts)
     return e;
 }
 
-TMatchEstimate EstimateMatchOdds(TTavrolinDM &dm, const QString &HomeFilter, const QString &AwayFilter,
-                                 const QDate &BeforeDate)
+TMatchEstimate EstimateMatchOdds(TTavrolinDM &dm, int HomeTeam, int AwayTeam, const QDate &BeforeDate)
 {
-    // A query of its own on the program's database, so that no shared query moves.
-    TQuery query;
-    query.SetDatabase(&dm.TavrolinDb);
-    const TSideCounts home = CountLatest(query, HomeFilter, "TelGGoals", BeforeDate);
-    const TSideCounts away = CountLatest(query, AwayFilter, "TelFGoals", BeforeDate);
+    const TSideCounts home = CountLatest(dm, kHomeSideSql, HomeTeam, BeforeDate);
+    const TSideCounts away = CountLatest(dm, kAwaySideSql, AwayTeam, BeforeDate);
     return EstimateFromCounts(
         {home.HomeWins, home.HomeLosses, home.Draws, away.HomeWins, away.HomeLosses, away.Draws});
 }

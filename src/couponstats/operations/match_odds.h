@@ -42,10 +42,9 @@ struct TMatchEstimate
 QString OddText(int percent);
 TMatchEstimate EstimateFromCounts(const TMatchCounts &counts);
 
-// HomeFilter and AwayFilter are SQL conditions on the matches ("Ghpedoyxos=12", "Filojenoymenh=
-// 34"); only matches strictly before BeforeDate count, read from the program's database. Database
-// errors reach the caller.
-TMatchEstimate EstimateMatchOdds(TTavrolinDM &dm, const QString &HomeFilter, const QString &AwayFilter,
-                                 const QDate &BeforeDate);
+// HomeTeam and AwayTeam are the competition entries (Ghpedoyxos, Filojenoymenh) of the match's
+// sides; at most 9 of each side's matches strictly before BeforeDate count. Database errors reach
+// the caller.
+TMatchEstimate EstimateMatchOdds(TTavrolinDM &dm, int HomeTeam, int AwayTeam, const QDate &BeforeDate);
 
 } // namespace tav::operations

@@ -4,6 +4,7 @@
 #include "data/data_module.h"
 #include "platform/core/format.h"
 #include "platform/core/message_service.h"
+#include "platform/db/sqlite_statement.h"
 
 #include <algorithm>
 #include <exception>
@@ -13,9 +14,11 @@ namespace tav::operations {
 
 namespace {
 
-const char kSelectLine[] = "Select * From Agvnes Where (DiorgNo=:PDNo) ";
-const char kPlayedLine[] = "AND (TelGGoals >=0)";
-const char kBeforeLine[] = "AND Agvnes.\"date\"<:mdate order by Agvnes.\"date\"";
+// The played matches of a competition before a date, newest first; equal dates newest entered
+// first.
+const char kMatchesSql[] = "SELECT Ghpedoyxos, Filojenoymenh, TelGGoals, TelFGoals FROM Agvnes"
+                           " WHERE DiorgNo = ?1 AND TelGGoals >= 0 AND \"Date\" < ?2";
+const char kNewestFirst[] = " ORDER BY \"Date\" DESC, GameNo DESC LIMIT ?4";
 
 // One played match: the competition entries of both sides and their final goals.
 struct TPlayedMatch
@@ -26,39 +29,29 @@ struct TPlayedMatch
     int F = 0;
 };
 
-// Opens QryForma on its current text with the date and the competition bound, and reads its
-// matches newest first.
-std::vector<TPlayedMatch> OpenNewestFirst(TQuery &query, const QString &DateText, int DiorgNo)
+// The latest N matches (all when N is 0) of the competition that the condition (on the team, bound
+// as ?3) selects: no walk goes further.
+std::vector<TPlayedMatch> NewestFirst(TTavrolinDM &dm, const QString &DateText, int DiorgNo,
+                                      const char *condition, const QVariant &TeamNo, int N)
 {
-    query.ParamByName(QStringLiteral("mDate")).SetAsDate(StrToDate(DateText));
-    query.Params()[0].SetAsInteger(DiorgNo);
-    query.Open();
-    TField &home = query.FieldByName(QStringLiteral("Ghpedoyxos"));
-    TField &away = query.FieldByName(QStringLiteral("Filojenoymenh"));
-    TField &g = query.FieldByName(QStringLiteral("TelGGoals"));
-    TField &f = query.FieldByName(QStringLiteral("TelFGoals"));
+    const QString date = StrToDate(DateText).toString(Qt::ISODate);
+    DbConnection::Lease statement = dm.TavrolinDb.Connection().Statement(
+        QString::fromUtf8(kMatchesSql) + QString::fromUtf8(condition) + QString::fromUtf8(kNewestFirst));
+    statement->BindAll({DiorgNo, date, TeamNo, QVariant(N > 0 ? N : -1)});
     std::vector<TPlayedMatch> matches;
-    for (query.First(); !query.Eof(); query.Next())
-        matches.push_back({home.AsInteger(), away.AsInteger(), g.AsInteger(), f.AsInteger()});
-    std::reverse(matches.begin(), matches.end());
+    while (statement->Step())
+        matches.push_back({int(statement->Int64(0)), int(statement->Int64(1)), int(statement->Int64(2)),
+                           int(statement->Int64(3))});
     return matches;
 }
 
 std::vector<TPlayedMatch> TeamMatches(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText,
-                                      int DiorgNo, int TeamNo)
+                                      int DiorgNo, int TeamNo, int N)
 {
-    TQuery &query = dm.QryForma;
-    query.Close();
-    query.SQL().Clear();
-    const char *filter = Mode == TTeamMatches::Home   ? "AND (Ghpedoyxos=:PGhp)"
-                         : Mode == TTeamMatches::Away ? "AND (Filojenoymenh=:PFil)"
-                                                      : "AND ((Filojenoymenh=:PGhp) OR (Ghpedoyxos=:PGhp))";
-    query.SQL().Add(QString::fromUtf8(kSelectLine) + QString::fromUtf8(filter));
-    query.SQL().Add(QString::fromUtf8(kPlayedLine));
-    query.SQL().Add(QString::fromUtf8(kBeforeLine));
-    query.ParamByName(Mode == TTeamMatches::Away ? QStringLiteral("PFil") : QStringLiteral("PGhp"))
-        .SetAsInteger(TeamNo);
-    return OpenNewestFirst(query, DateText, DiorgNo);
+    const char *condition = Mode == TTeamMatches::Home   ? " AND Ghpedoyxos = ?3"
+                            : Mode == TTeamMatches::Away ? " AND Filojenoymenh = ?3"
+                                                         : " AND (Filojenoymenh = ?3 OR Ghpedoyxos = ?3)";
+    return NewestFirst(dm, DateText, DiorgNo, condition, TeamNo, N);
 }
 
 // Walks the newest N matches (all when N is 0), handing each on with the side the team played;
@@ -158,7 +151,7 @@ TTeamGoalRecord GoalRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &Da
 {
     return Guarded<TTeamGoalRecord>(Text, DiorgNo, TeamNo, [&] {
         TTeamGoalRecord r;
-        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo);
+        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
         const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
@@ -182,7 +175,7 @@ TTeamRecord GetTeamRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &Dat
 {
     return Guarded<TTeamRecord>(Text, DiorgNo, TeamNo, [&] {
         TTeamRecord r;
-        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo);
+        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
         const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
@@ -203,7 +196,7 @@ TTeamGoals GetTeamGoals(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateT
 {
     return Guarded<TTeamGoals>(Text, DiorgNo, TeamNo, [&] {
         TTeamGoals r;
-        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo);
+        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
         const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
@@ -232,7 +225,7 @@ TTeamSpecialPoints GetTeamSpecialPoints(TTavrolinDM &dm, TTeamMatches Mode, cons
                                         int DiorgNo, int TeamNo, int N, const QString &)
 {
     TTeamSpecialPoints r;
-    const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo);
+    const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
     r.Found = !matches.empty();
     const int win = dm.Diorganvseis.FieldByName(QStringLiteral("Nikh")).AsInteger();
     const int draw = dm.Diorganvseis.FieldByName(QStringLiteral("Isop")).AsInteger();
@@ -254,13 +247,7 @@ TDynamhResults FillDynamhTemp(TTavrolinDM &dm, const QString &DateText, int Dior
 {
     return Guarded<TDynamhResults>(QString(), DiorgNo, TeamNo, [&] {
         TDynamhResults r;
-        TQuery &query = dm.QryForma;
-        query.Close();
-        query.SQL().Clear();
-        query.SQL().Add(QString::fromUtf8(kSelectLine));
-        query.SQL().Add(QString::fromUtf8(kPlayedLine));
-        query.SQL().Add(QString::fromUtf8(kBeforeLine));
-        const auto matches = OpenNewestFirst(query, DateText, DiorgNo);
+        const auto matches = NewestFirst(dm, DateText, DiorgNo, "", QVariant(), N);
         r.Found = !matches.empty();
         TDynamhTempWriter temp(dm.TavrolinDb);
         int homeCount = 0;

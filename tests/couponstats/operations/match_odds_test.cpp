@@ -72,7 +72,7 @@ using MatchOddsTest = TeamHistoryTest;
 
 TEST_F(MatchOddsTest, NoHistoryGivesTheEvenOdds)
 {
-    const TMatchEstimate e = EstimateMatchOdds(Dm(), "Ghpedoyxos=1", "Filojenoymenh=2", day);
+    const TMatchEstimate e = EstimateMatchOdds(Dm(), 1, 2, day);
     EXPECT_EQ(QStringList({e.Odd1Text, e.OddXText, e.Odd2Text}), QStringList({"2,75", "2,65", "2,75"}));
 }
 
@@ -88,7 +88,7 @@ TEST_F(MatchOddsTest, OnlyTheNineLatestPlayedMatchesBeforeTheDateCount)
     Add(1, 42, day, 0, 1);
     Add(43, 2, day, 0, 1);
     Add(1, 44, DaysBefore(1).addDays(-20), QVariant(), QVariant());
-    const TMatchEstimate e = EstimateMatchOdds(Dm(), "Ghpedoyxos=1", "Filojenoymenh=2", day);
+    const TMatchEstimate e = EstimateMatchOdds(Dm(), 1, 2, day);
     EXPECT_EQ(e.N1, 19);
     EXPECT_EQ(e.N2, 1);
     EXPECT_EQ(QList<int>({e.P1, e.PX, e.P2}), QList<int>({68, 28, 4}));
