@@ -54,21 +54,17 @@ std::vector<TPlayedMatch> TeamMatches(TTavrolinDM &dm, TTeamMatches Mode, const 
     return NewestFirst(dm, DateText, DiorgNo, condition, TeamNo, N);
 }
 
-// Walks the newest N matches (all when N is 0), handing each on with the side the team played;
-// a match of neither side adds nothing but is walked. Returns how many were walked.
-template <typename Count> int Walk(const std::vector<TPlayedMatch> &matches, int TeamNo, int N, Count count)
+// Hands on each match with the side the team played; a match of neither side adds nothing but is
+// walked. Returns how many were walked.
+template <typename Count> int Walk(const std::vector<TPlayedMatch> &matches, int TeamNo, Count count)
 {
-    int walked = 0;
     for (const TPlayedMatch &match : matches) {
-        if (N > 0 && walked >= N)
-            break;
         if (match.Home == TeamNo)
             count(match, true);
         else if (match.Away == TeamNo)
             count(match, false);
-        ++walked;
     }
-    return walked;
+    return int(matches.size());
 }
 
 // Results 1 to 6: wins, losses and draws at home and away.
@@ -153,7 +149,7 @@ TTeamGoalRecord GoalRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &Da
         TTeamGoalRecord r;
         const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
-        const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
+        const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
             AddDifference(r, m, home);
             if (TeamGoals(m, home) >= least)
@@ -177,7 +173,7 @@ TTeamRecord GetTeamRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &Dat
         TTeamRecord r;
         const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
-        const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
+        const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
             AddDifference(r, m, home);
             r[home ? 14 : 17] += m.G;
@@ -198,7 +194,7 @@ TTeamGoals GetTeamGoals(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateT
         TTeamGoals r;
         const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
         r.Found = !matches.empty();
-        const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
+        const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
             AddOutcome(r, m, home);
             r[home ? 10 : 11] += m.G + m.F;
         });
@@ -231,7 +227,7 @@ TTeamSpecialPoints GetTeamSpecialPoints(TTavrolinDM &dm, TTeamMatches Mode, cons
     const int draw = dm.Diorganvseis.FieldByName(QStringLiteral("Isop")).AsInteger();
     const int loss = dm.Diorganvseis.FieldByName(QStringLiteral("Htta")).AsInteger();
     const int weight = (N > 0 ? N : int(matches.size())) + 1;
-    const int walked = Walk(matches, TeamNo, N, [&](const TPlayedMatch &m, bool home) {
+    const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
         // Every match walked has a rank, the newest 1, whichever side the team played.
         const int rank = int(&m - matches.data()) + 1;
         const int scored = TeamGoals(m, home);
@@ -250,21 +246,18 @@ TDynamhResults FillDynamhTemp(TTavrolinDM &dm, const QString &DateText, int Dior
         const auto matches = NewestFirst(dm, DateText, DiorgNo, "", QVariant(), N);
         r.Found = !matches.empty();
         TDynamhTempWriter temp(dm.TavrolinDb);
-        int homeCount = 0;
-        int awayCount = 0;
+        // Every match has a home and an away side, so both sides count every match walked.
+        int walked = 0;
         for (const TPlayedMatch &m : matches) {
-            if (N > 0 && homeCount >= N && awayCount >= N)
-                break;
             r.Clear();
             AddOutcome(r, m, true);
             AddOutcome(r, m, false);
             AddDifference(r, m, true);
             AddDifference(r, m, false);
-            ++homeCount;
-            ++awayCount;
-            temp.AppendHome(m.Home, 3 * r[1] + r[5], DiorgNo, homeCount);
-            temp.AppendAway(m.Away, 3 * r[2] + r[6], DiorgNo, awayCount);
-            r[13] = std::min(homeCount, awayCount);
+            ++walked;
+            temp.AppendHome(m.Home, 3 * r[1] + r[5], DiorgNo, walked);
+            temp.AppendAway(m.Away, 3 * r[2] + r[6], DiorgNo, walked);
+            r[13] = walked;
         }
         AddSums(r);
         DropShortfall(r, r[13], N);
