@@ -35,7 +35,7 @@ TEST(KupStatParamFrmTest, TheDialogShowsTheStoredThresholdsOrTheSpecialAnalysisD
     EXPECT_EQ(dialog.windowTitle(), QString("ΠΑΡΑΜΕΤΡΟΙ ΕΙΔΙΚΗΣ ΑΝΑΛΥΣΗΣ"));
     EXPECT_EQ(dialog.StyGroupBox1->Caption(), QString("ΣΗΜΕΙΑ ΠΡΟΤΑΣΗΣ"));
     EXPECT_TRUE(dialog.StyGroupBox1->CaptionFont().bold());
-    EXPECT_EQ(dialog.StyGroupBox1->CaptionFont3D()->Style(), tdShadow);
+    EXPECT_EQ(dialog.StyGroupBox1->CaptionFont3D()->Style(), tav::styled::caption::tdShadow);
     EXPECT_EQ((std::array{dialog.BBtnBack->text(), dialog.BBtnSave->text(), dialog.BitBtn1->text()}),
               (std::array<QString, 3>{"&ΕΠΙΣΤΡΟΦΗ", "&ΑΠΟΘΗΚΕΥΣΗ", "Ε&ΦΑΡΜΟΓΗ"}));
     QStringList labels;
