@@ -434,11 +434,12 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "AboutSecondSisterDlg", "ChkAgvnFrm", "ConvertPRDlg", "TipsDlg", "SportingEnhmFrm",
                            "DirOptions1Dlg", "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
-              (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
-                           "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",
-                           "AgvnPosostaForm", "AgvnEnhmForm",   "AgvnSaveForm", "AboutDlgA",
-                           "BaumForm",        "FileSaveForm",   "BrDateForm",   "AutoEnhmForm",
-                           "EnhmTypeForm",    "TNamesForm",     "AgvnesForm",   "StatFrm"}));
+              (QStringList{
+                  "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",
+                  "PlegmaAForm",  "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm", "AgvnPosostaForm",
+                  "AgvnEnhmForm", "AgvnSaveForm",   "AboutDlgA",    "BaumForm",           "FileSaveForm",
+                  "BrDateForm",   "AutoEnhmForm",   "EnhmTypeForm", "TNamesForm",         "AgvnesForm",
+                  "StatFrm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();
