@@ -78,6 +78,7 @@ public:
     void N47Click();
     void N52Click();
     void N69Click();
+    void N20Click();
     void N33Click();
     void N25Click();
     void N36Click();

@@ -2,6 +2,7 @@
 
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/stat_frm.h"
 #include "app/window_links.h"
 #include "data/competition_choice.h"
@@ -53,6 +54,21 @@ void TFrmMain::N69Click()
     // Closing the table brings the match list up on its own choice and matchday.
     form.InitForm(remembered.Category, remembered.Season, LinkedAgvnesForm()->Chooser->Lists(),
                   [](QObject *caller) { LinkedAgvnesForm()->ShowForCaller(caller); });
+}
+
+// "Πλέγμα Αποτελεσμάτων" and the toolbar's "ΠΛΕΓΜΑ ΑΠΟΤΕΛΕΣΜΑΤΩΝ": the results cross-table of the
+// remembered competition up to its next matchday; closing it brings the match list up on its choice.
+void TFrmMain::N20Click()
+{
+    try {
+        OpenIfClosed(TavrolinDM().Agvnes);
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
+    }
+    TPlegmaAForm *form = PlegmaAForm();
+    AssignMainFont(form);
+    form->ShowGrid(std::nullopt, ReturnToMatchList);
 }
 
 // "Στατιστικά Διοργάνωσης": the results of a competition beside its older season, modal.

@@ -137,6 +137,7 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N52Click",
                                     "N69Click",
                                     "N33Click",
+                                    "N20Click",
                                     "N25Click",
                                     "N36Click"};
 

@@ -185,7 +185,7 @@ void TAgvnesForm::BuildPanel1()
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(670 + (i % 4) * 100, i < 4 ? 8 : 50, 96, 30);
     // The windows these buttons open are not part of the program yet.
-    for (QPushButton *button : {Button3, BtnForma})
+    for (QPushButton *button : {BtnForma})
         button->setEnabled(false);
 
     Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
@@ -199,6 +199,7 @@ void TAgvnesForm::BuildPanel1()
     connect(BaumButton, &QPushButton::clicked, this, &TAgvnesForm::BaumButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TAgvnesForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAgvnesForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TAgvnesForm::Button3Click);
 }
 
 void TAgvnesForm::BuildPanel2()
@@ -348,6 +349,15 @@ void TAgvnesForm::Button2Click()
 {
     if (openers_.MatchdayHistory)
         openers_.MatchdayHistory(AgvnEdit->Text(), OmilosEdit->Text());
+}
+
+void TAgvnesForm::Button3Click()
+{
+    if (listedTypos_ != 0 || listedDNo_.isNull() || !openers_.ResultsGrid)
+        return;
+    openers_.ResultsGrid(AgvnEdit->Text(), [this](QObject *caller, const TMatchListChoice &choice) {
+        ShowForCaller(caller, choice);
+    });
 }
 
 void TAgvnesForm::N1Click()
