@@ -320,6 +320,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N33Click"), {&TFrmMain::N33Click, kReadsData}},
         {QStringLiteral("N25Click"), {&TFrmMain::N25Click, kReadsData}},
         {QStringLiteral("N36Click"), {&TFrmMain::N36Click, kReadsData}},
+        {QStringLiteral("N24Click"), {&TFrmMain::N24Click, kReadsData}},
     };
     return handlers;
 }

@@ -80,6 +80,7 @@ public:
     void N33Click();
     void N25Click();
     void N36Click();
+    void N24Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

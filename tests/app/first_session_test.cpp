@@ -438,7 +438,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",
                            "AgvnPosostaForm", "AgvnEnhmForm",   "AgvnSaveForm", "AboutDlgA",
                            "BaumForm",        "FileSaveForm",   "BrDateForm",   "AutoEnhmForm",
-                           "EnhmTypeForm",    "TNamesForm",     "AgvnesForm",   "StatFrm"}));
+                           "EnhmTypeForm",    "TNamesForm",     "AgvnesForm",   "PinForm",
+                           "StatFrm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();

@@ -135,7 +135,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N69Click",
                                     "N33Click",
                                     "N25Click",
-                                    "N36Click"};
+                                    "N36Click",
+                                    "N24Click"};
 
 struct ExpectedButton
 {

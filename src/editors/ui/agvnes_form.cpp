@@ -184,9 +184,8 @@ void TAgvnesForm::BuildPanel1()
                                        BtnForma,   SaveButton, BitBtn1, BtnBack};
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setGeometry(670 + (i % 4) * 100, i < 4 ? 8 : 50, 96, 30);
-    // The windows these buttons open are not part of the program yet.
-    for (QPushButton *button : {Button3, BtnForma})
-        button->setEnabled(false);
+    // The window this button opens is not part of the program yet.
+    Button3->setEnabled(false);
 
     Chooser->OnCompetitionChosen = [this](QComboBox *picked) { LoadMatchday(picked); };
     connect(AgvnEdit, &TUpDownEdit::Changed, this, [this] { AgvnEditChange(AgvnEdit); });
@@ -199,6 +198,7 @@ void TAgvnesForm::BuildPanel1()
     connect(BaumButton, &QPushButton::clicked, this, &TAgvnesForm::BaumButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TAgvnesForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAgvnesForm::Button2Click);
+    connect(BtnForma, &QPushButton::clicked, this, &TAgvnesForm::BtnFormaClick);
 }
 
 void TAgvnesForm::BuildPanel2()
@@ -348,6 +348,16 @@ void TAgvnesForm::Button2Click()
 {
     if (openers_.MatchdayHistory)
         openers_.MatchdayHistory(AgvnEdit->Text(), OmilosEdit->Text());
+}
+
+// The team form window on the list's lists; the list then takes the window's lists and choice,
+// its matchday unchanged.
+void TAgvnesForm::BtnFormaClick()
+{
+    if (!openers_.TeamForm)
+        return;
+    const tav::shared::ChooserLists lists = openers_.TeamForm(Chooser->Lists());
+    ShowForCaller(BtnForma, TMatchListChoice{lists, AgvnEdit->Text()});
 }
 
 void TAgvnesForm::N1Click()
