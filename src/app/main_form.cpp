@@ -324,6 +324,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N20Click"), {&TFrmMain::N20Click, kReadsData}},
         {QStringLiteral("N25Click"), {&TFrmMain::N25Click, kReadsData}},
         {QStringLiteral("N36Click"), {&TFrmMain::N36Click, kReadsData}},
+        {QStringLiteral("N24Click"), {&TFrmMain::N24Click, kReadsData}},
     };
     return handlers;
 }

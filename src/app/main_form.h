@@ -84,6 +84,7 @@ public:
     void N36Click();
     void KuponiaClick();
     void N56Click();
+    void N24Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

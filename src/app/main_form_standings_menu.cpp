@@ -2,6 +2,7 @@
 
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/pin_form.h"
 #include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/stat_frm.h"
 #include "app/window_links.h"
@@ -77,4 +78,12 @@ void TFrmMain::N33Click()
     TStatFrm *form = StatFrm();
     AssignMainFont(form);
     RunModal(*form);
+}
+
+// "Πίνακας Φόρμας Ομάδας" and its toolbar button: two teams' form side by side, modal.
+void TFrmMain::N24Click()
+{
+    TPinForm *form = PinForm();
+    AssignMainFont(form);
+    form->ShowModalWith(std::nullopt);
 }

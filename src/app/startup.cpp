@@ -5,6 +5,7 @@
 #include "analysis/ui/auto_baum_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/pin_form.h"
 #include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "analysis/ui/stat_frm.h"
@@ -148,6 +149,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"EnhmTypeForm", Create<EnhmTypeForm>},
         {"TNamesForm", Create<TNamesForm>},
         {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"PinForm", Create<PinForm>},
         {"StatFrm", Create<StatFrm>},
     };
     return windows;

@@ -3,6 +3,7 @@
 #include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/pin_form.h"
 #include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
@@ -25,7 +26,8 @@ TAgvnesForm *LinkedAgvnesForm()
          },
          [](const QString &matchday, tav::shared::ReturnToCaller back) {
              PlegmaAForm()->ShowGrid(matchday, std::move(back));
-         }});
+         },
+         [](const tav::shared::ChooserLists &lists) { return PinForm()->ShowModalWith(lists); }});
     return list;
 }
 

@@ -443,7 +443,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                   "PlegmaAForm",  "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm", "AgvnPosostaForm",
                   "AgvnEnhmForm", "AgvnSaveForm",   "AboutDlgA",    "BaumForm",           "FileSaveForm",
                   "BrDateForm",   "AutoEnhmForm",   "EnhmTypeForm", "TNamesForm",         "AgvnesForm",
-                  "StatFrm"}));
+                  "PinForm",      "StatFrm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();

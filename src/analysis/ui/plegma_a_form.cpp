@@ -3,7 +3,6 @@
 #include "analysis/standings_store.h"
 #include "analysis/ui/analysis_view_output.h"
 #include "controls/styled/sty_button.h"
-#include "controls/styled/sty_image_lists.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/long_lived.h"

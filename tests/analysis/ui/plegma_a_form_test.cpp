@@ -5,7 +5,6 @@
 
 #include "analysis/league_sql_fixture.h"
 #include "controls/styled/sty_button.h"
-#include "controls/styled/sty_image_lists.h"
 #include "platform/core/codepage.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/registry.h"
