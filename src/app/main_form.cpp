@@ -321,8 +321,10 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N52Click"), {&TFrmMain::N52Click, !kReadsData}},
         {QStringLiteral("N69Click"), {&TFrmMain::N69Click, kReadsData}},
         {QStringLiteral("N33Click"), {&TFrmMain::N33Click, kReadsData}},
+        {QStringLiteral("N20Click"), {&TFrmMain::N20Click, kReadsData}},
         {QStringLiteral("N25Click"), {&TFrmMain::N25Click, kReadsData}},
         {QStringLiteral("N36Click"), {&TFrmMain::N36Click, kReadsData}},
+        {QStringLiteral("N24Click"), {&TFrmMain::N24Click, kReadsData}},
     };
     return handlers;
 }

@@ -78,11 +78,13 @@ public:
     void N47Click();
     void N52Click();
     void N69Click();
+    void N20Click();
     void N33Click();
     void N25Click();
     void N36Click();
     void KuponiaClick();
     void N56Click();
+    void N24Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -3,6 +3,7 @@
 #include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "app/mass_export.h"
 #include "app/window_links.h"
 #include "data/data_module.h"
@@ -56,6 +57,7 @@ void TFrmMain::HTML1Click()
         TickedContents(form),
         {
             {TMassExportContent::Baum, [specialOrderings] { BaumForm().ExportAll(specialOrderings); }},
+            {TMassExportContent::Sxara, [] { PlegmaAForm()->ExportAll(); }},
             {TMassExportContent::CurrAgvn, [] { LinkedAgvnesForm()->ExportCurrentMatchdays(); }},
             {TMassExportContent::Proistoria, [] { AgvnProistoriaForm()->ExportAll(); }},
             {TMassExportContent::CurrAgvnAnal, [] { AgvnPosostaForm()->ExportPredictionsAll(); }},

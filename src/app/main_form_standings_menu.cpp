@@ -2,6 +2,8 @@
 
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/pin_form.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/stat_frm.h"
 #include "app/window_links.h"
 #include "data/competition_choice.h"
@@ -55,10 +57,33 @@ void TFrmMain::N69Click()
                   [](QObject *caller) { LinkedAgvnesForm()->ShowForCaller(caller); });
 }
 
+// "Πλέγμα Αποτελεσμάτων" and the toolbar's "ΠΛΕΓΜΑ ΑΠΟΤΕΛΕΣΜΑΤΩΝ": the results cross-table of the
+// remembered competition up to its next matchday; closing it brings the match list up on its choice.
+void TFrmMain::N20Click()
+{
+    try {
+        OpenIfClosed(TavrolinDM().Agvnes);
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
+    }
+    TPlegmaAForm *form = PlegmaAForm();
+    AssignMainFont(form);
+    form->ShowGrid(std::nullopt, ReturnToMatchList);
+}
+
 // "Στατιστικά Διοργάνωσης": the results of a competition beside its older season, modal.
 void TFrmMain::N33Click()
 {
     TStatFrm *form = StatFrm();
     AssignMainFont(form);
     RunModal(*form);
+}
+
+// "Πίνακας Φόρμας Ομάδας" and its toolbar button: two teams' form side by side, modal.
+void TFrmMain::N24Click()
+{
+    TPinForm *form = PinForm();
+    AssignMainFont(form);
+    form->ShowModalWith(std::nullopt);
 }

@@ -5,6 +5,8 @@
 #include "analysis/ui/auto_baum_form.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/baum_form_date.h"
+#include "analysis/ui/pin_form.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "analysis/ui/stat_frm.h"
 #include "app/about_dlg_a.h"
@@ -132,6 +134,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"KrathForm", Create<KrathForm>},
         {"OmadesForm", Create<OmadesForm>},
         {"AgvnesForm1", Create<AgvnesForm1>},
+        {"PlegmaAForm", Create<PlegmaAForm>},
         {"ProistoriaForm", Create<ProistoriaForm>},
         {"MassSaveForm", Create<MassSaveForm>},
         {"AgvnProistoriaForm", Create<AgvnProistoriaForm>},
@@ -146,6 +149,7 @@ const std::vector<TStartupWindow> &WindowsAfterMainWindow()
         {"EnhmTypeForm", Create<EnhmTypeForm>},
         {"TNamesForm", Create<TNamesForm>},
         {"AgvnesForm", Create<LinkedAgvnesForm>},
+        {"PinForm", Create<PinForm>},
         {"StatFrm", Create<StatFrm>},
     };
     return windows;

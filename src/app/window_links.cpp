@@ -3,6 +3,8 @@
 #include "analysis/ui/agvn_pososta_form.h"
 #include "analysis/ui/agvn_proistoria_form.h"
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/pin_form.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "analysis/ui/proistoria_form.h"
 #include "editors/ui/agvnes_form.h"
 
@@ -21,7 +23,11 @@ TAgvnesForm *LinkedAgvnesForm()
          },
          [](const QString &matchday, const QString &group) {
              AgvnProistoriaForm()->ShowHistory(matchday, group);
-         }});
+         },
+         [](const QString &matchday, tav::shared::ReturnToCaller back) {
+             PlegmaAForm()->ShowGrid(matchday, std::move(back));
+         },
+         [](const tav::shared::ChooserLists &lists) { return PinForm()->ShowModalWith(lists); }});
     return list;
 }
 

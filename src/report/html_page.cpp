@@ -73,12 +73,15 @@ void WriteHtmlMeta(TextFileWriter &F, bool Keywords)
     }
 }
 
-THtmlPage::THtmlPage(const QString &path, const QString &title, bool keywords) : file_(path)
+THtmlPage::THtmlPage(const QString &path, const QString &title, bool keywords, const QStringList &headLines)
+    : file_(path)
 {
     file_.WriteLine(QStringLiteral("<HEAD>"));
     file_.WriteLine(QStringLiteral("<TITLE>") + ProductLabel() + QStringLiteral(" : ") + HtmlText(title) +
                     QStringLiteral("</TITLE>"));
     WriteHtmlMeta(file_, keywords);
+    for (const QString &line : headLines)
+        file_.WriteLine(line);
     file_.WriteLine(QStringLiteral("</HEAD>"));
     file_.WriteLine(QStringLiteral("<BODY>"));
     file_.WriteLine(QStringLiteral("<HTML>"));

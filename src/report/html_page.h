@@ -3,6 +3,7 @@
 #include "platform/core/text_file.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tav::report {
 
@@ -20,13 +21,13 @@ void WriteHtmlMeta(TextFileWriter &F, bool Keywords);
 
 // A web page of an export, in code page 1253 with CR LF line ends. Creating it writes the frame's
 // head: <HEAD>, the title line with the program's name and the page title, the meta lines,
-// </HEAD>, <BODY>, <HTML> (the program's pages put <BODY> first). The page's own lines follow as
-// markup; Close ends the page with </BODY> and </HTML>. An error raises EInOutError; a
-// writer left by an error keeps the file as it was before.
+// the page's own head lines (markup, such as a style block), </HEAD>, <BODY>, <HTML> (the
+// program's pages put <BODY> first). The page's own lines follow as markup; Close ends the page with </BODY>
+// and </HTML>. An error raises EInOutError; a writer left by an error keeps the file as it was before.
 class THtmlPage
 {
 public:
-    THtmlPage(const QString &path, const QString &title, bool keywords);
+    THtmlPage(const QString &path, const QString &title, bool keywords, const QStringList &headLines = {});
 
     // One line of markup, written as it stands: text inside it goes through HtmlText first.
     void WriteLine(const QString &markup);

@@ -438,11 +438,12 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "kup_StatParamFrm",     "ClearRangeDlg",   "CalcRangeDlg",  "SelPeriodFrm",
                            "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
-              (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
-                           "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",
-                           "AgvnPosostaForm", "AgvnEnhmForm",   "AgvnSaveForm", "AboutDlgA",
-                           "BaumForm",        "FileSaveForm",   "BrDateForm",   "AutoEnhmForm",
-                           "EnhmTypeForm",    "TNamesForm",     "AgvnesForm",   "StatFrm"}));
+              (QStringList{
+                  "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",
+                  "PlegmaAForm",  "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm", "AgvnPosostaForm",
+                  "AgvnEnhmForm", "AgvnSaveForm",   "AboutDlgA",    "BaumForm",           "FileSaveForm",
+                  "BrDateForm",   "AutoEnhmForm",   "EnhmTypeForm", "TNamesForm",         "AgvnesForm",
+                  "PinForm",      "StatFrm"}));
 
     const QWidgetList existing = QApplication::topLevelWidgets();
     std::vector<TStartupWindow> all = WindowsBehindSplash();

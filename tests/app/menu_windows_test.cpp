@@ -7,6 +7,7 @@
 
 #include "analysis/ui/agvn_analysis_frm.h"
 #include "analysis/ui/baum_form.h"
+#include "analysis/ui/plegma_a_form.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
@@ -70,6 +71,10 @@ const TCommand kCommands[] = {
     {"N52", "N52Click", TOpening::Modal, [] { return static_cast<QWidget *>(SportingEnhmFrm()); }, false},
     {"N68", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
     {"ToolButton5", "N7Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&BaumForm()); }, false},
+    // With nothing chosen yet the results grid still opens, its lists to choose from.
+    {"N20", "N20Click", TOpening::Modeless, [] { return static_cast<QWidget *>(PlegmaAForm()); }, false},
+    {"ToolButton7", "N20Click", TOpening::Modeless, [] { return static_cast<QWidget *>(PlegmaAForm()); },
+     false},
     {"N21", "N21Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorgShowForm()); }, true},
     {"N22", "N22Click", TOpening::Child, [] { return static_cast<QWidget *>(DiorganvshForm()); }, true},
     {"N36", "N36Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&AgvnAnalysisFrm()); }, false},

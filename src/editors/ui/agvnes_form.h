@@ -55,6 +55,12 @@ struct TMatchListOpeners
     // matchday and group texts.
     std::function<void(const QString &matchday, const QString &group)> Analysis;
     std::function<void(const QString &matchday, const QString &group)> MatchdayHistory;
+    // The results cross-table of the listed league up to the list's matchday; closing it comes
+    // back through the way given.
+    std::function<void(const QString &matchday, tav::shared::ReturnToCaller back)> ResultsGrid;
+    // The team form window on the list's lists and choice, shown modally; returns its lists and
+    // choice as it closed.
+    std::function<tav::shared::ChooserLists(const tav::shared::ChooserLists &lists)> TeamForm;
 };
 
 // "Αγώνες": the matches of one matchday (or one round and group) of one competition, listed as a
@@ -113,6 +119,9 @@ public:
     // The prediction window on the listed matches.
     void Button1Click();
     void Button2Click();
+    void Button3Click();
+    // The team form window on the list's competition; back on its choice afterwards.
+    void BtnFormaClick();
     void N1Click();
     void N2Click();
 

@@ -78,6 +78,15 @@ void TCanvas::TextOut(int x, int y, const QString &text)
 {
     if (!painter_)
         return;
+    if (Font.Escapement != 0) {
+        painter_->save();
+        painter_->translate(x, y);
+        painter_->rotate(-Font.Escapement / 10.0);
+        FillRect({0, 0, TextWidth(text), TextHeight(text)});
+        DrawText(0, 0, text);
+        painter_->restore();
+        return;
+    }
     FillRect({x, y, x + TextWidth(text), y + TextHeight(text)});
     DrawText(x, y, text);
     penPos_ = QPoint(x + TextWidth(text), y);

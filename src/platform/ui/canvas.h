@@ -72,6 +72,8 @@ struct TFont
     int Size = 10; // points
     TFontStyles Style;
     QColor Color = clBlack;
+    // The angle of the text's baseline in tenths of a degree, counter-clockwise: 900 reads upwards.
+    int Escapement = 0;
 
     QFont ToQFont() const;
     // The font of a widget; a size given in pixels is turned into points at the given resolution.
@@ -119,7 +121,8 @@ public:
 
     // Fills with the brush (a clear brush fills nothing).
     void FillRect(const TRect &rect);
-    // Text whose top-left corner is (x, y), on the brush's colour unless the brush is clear.
+    // Text whose top-left corner is (x, y), on the brush's colour unless the brush is clear; with
+    // an escapement the text is turned about that corner.
     void TextOut(int x, int y, const QString &text);
     // Fills rect with the brush and writes the text at (x, y), cut at the rectangle's edges.
     void TextRect(const TRect &rect, int x, int y, const QString &text);
