@@ -96,9 +96,10 @@ TEST_F(MassHtmlExportTest, TheTickedContentsWriteTheirPagesAndTheCupHasNoTable)
     QStringList expected{"engrpAa01n.html", "engrpAa02n.html", "engrpAa03n.html", "engrpAb01n.html",
                          "grgrpaa01n.html", "grgrpaa02n.html", "grgrpaa03n.html", "grgrpAb01n.html"};
     // The history of the coming matchday (3) as page 02, the predictions and the odds of the
-    // current matchday and the next as 01 and 02.
+    // current matchday and the next as 01 and 02, the results cross-table as page 01.
     for (const QString &language : {QString("en"), QString("gr")}) {
         expected.append(language + "grpAa02r.html");
+        expected.append(language + "grpAa01s.html");
         for (const QString &letter : {QString("p"), QString("o")})
             for (const QString &number : {QString("01"), QString("02")})
                 expected.append(language + "grpAa" + number + letter + ".html");
@@ -106,9 +107,11 @@ TEST_F(MassHtmlExportTest, TheTickedContentsWriteTheirPagesAndTheCupHasNoTable)
     league.sort();
     expected.sort();
     EXPECT_EQ(league, expected);
-    // The cup has pages of its matchday but no table.
-    for (const QString &page : Files("htm1"))
+    // The cup has pages of its matchday but no table and no cross-table.
+    for (const QString &page : Files("htm1")) {
         EXPECT_FALSE(page.mid(2, 3) == "grk" && page.at(6) == 'b') << page.toStdString();
+        EXPECT_FALSE(page.mid(2, 3) == "grk" && page.at(9) == 's') << page.toStdString();
+    }
     // By matchday: the whole programme of six matchdays in both languages.
     const QStringList pages = Files("htm");
     for (const QString &prefix : {QString("grgrpa"), QString("engrpA")}) {

@@ -356,284 +356,285 @@ void TAgvnesForm::Button3Click()
     openers_.ResultsGrid(AgvnEdit->Text(), [this](QObject *caller, const TMatchListChoice &choice) {
         ShowForCaller(caller, choice);
     });
-    // The team form window on the list's lists; the list then takes the window's lists and choice,
-    // its matchday unchanged.
-    void TAgvnesForm::BtnFormaClick()
-    {
-        if (!openers_.TeamForm)
+}
+
+// The team form window on the list's lists; the list then takes the window's lists and choice,
+// its matchday unchanged.
+void TAgvnesForm::BtnFormaClick()
+{
+    if (!openers_.TeamForm)
+        return;
+    const tav::shared::ChooserLists lists = openers_.TeamForm(Chooser->Lists());
+    ShowForCaller(BtnForma, TMatchListChoice{lists, AgvnEdit->Text()});
+}
+
+void TAgvnesForm::N1Click()
+{
+    if (openers_.HomeHistory)
+        openers_.HomeHistory();
+}
+
+void TAgvnesForm::N2Click()
+{
+    if (openers_.AllHistory)
+        openers_.AllHistory();
+}
+
+void TAgvnesForm::SetOpeners(TMatchListOpeners openers)
+{
+    openers_ = std::move(openers);
+}
+
+// --- loading --------------------------------------------------------------------------------
+
+void TAgvnesForm::LoadMatchday(QObject *Sender)
+{
+    if (bulkExporting_)
+        return;
+    TWaitCursor wait;
+    try {
+        const TSeasonRange range = MatchdaySeasonRange(PeriodCombo->currentText(), DiorgCombo->currentText());
+        TimeEdit->clear();
+        // Changes of the edits while the list is hidden wait for the next show.
+        if (!isVisible())
             return;
-        const tav::shared::ChooserLists lists = openers_.TeamForm(Chooser->Lists());
-        ShowForCaller(BtnForma, TMatchListChoice{lists, AgvnEdit->Text()});
-    }
-
-    void TAgvnesForm::N1Click()
-    {
-        if (openers_.HomeHistory)
-            openers_.HomeHistory();
-    }
-
-    void TAgvnesForm::N2Click()
-    {
-        if (openers_.AllHistory)
-            openers_.AllHistory();
-    }
-
-    void TAgvnesForm::SetOpeners(TMatchListOpeners openers)
-    {
-        openers_ = std::move(openers);
-    }
-
-    // --- loading --------------------------------------------------------------------------------
-
-    void TAgvnesForm::LoadMatchday(QObject * Sender)
-    {
-        if (bulkExporting_)
+        if (!Chooser->ChooseShown()) {
+            ShowNoCompetition();
             return;
-        TWaitCursor wait;
-        try {
-            const TSeasonRange range =
-                MatchdaySeasonRange(PeriodCombo->currentText(), DiorgCombo->currentText());
-            TimeEdit->clear();
-            // Changes of the edits while the list is hidden wait for the next show.
-            if (!isVisible())
-                return;
-            if (!Chooser->ChooseShown()) {
-                ShowNoCompetition();
-                return;
-            }
-            TTavrolinDM &dm = TavrolinDM();
-            const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
-            listedDNo_ = dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value();
-            listedTypos_ = typos;
-            if (ShowCompetitionType(typos)) {
-                AgvnEdit->SetMax(
-                    MatchdayUpperBound(dm.Diorganvseis.FieldByName(QStringLiteral("Omades")).AsInteger(),
-                                       dm.Diorganvseis.FieldByName(QStringLiteral("Rounds")).AsInteger()));
-                TakeCallerMatchday(Sender);
-                SetMatchdayRange(range, typos);
-            }
-            ShowFlag();
-            DBGrid1->viewport()->update();
-        } catch (const std::exception &) {
-            // A season or matchday that is no number or a database error leaves the list as it was.
         }
-    }
-
-    // Labels and group controls for the competition type; false for a type the list does not know.
-    bool TAgvnesForm::ShowCompetitionType(int typos)
-    {
-        if (typos != LeagueTypos && typos != CupTypos)
-            return false;
-        AgvnLabel->setText(Text(typos == LeagueTypos ? kMatchday : kRound));
-        DateLabel->setText(Text(kDate));
-        EditDate->show();
-        FromDateButton->show();
-        for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit})
-            group->setVisible(typos == CupTypos);
-        return true;
-    }
-
-    void TAgvnesForm::TakeCallerMatchday(QObject * Sender)
-    {
-        if (Sender && Sender == choiceCaller_)
-            SetMatchdayText(choiceMatchday_);
-        const bool menu = Sender && Sender->objectName() == Text(MenuCallerName);
-        if (Sender == DiorgCombo || Sender == PeriodCombo || menu)
-            SetMatchdayText(IntToStr(TavrolinDM().GetCurrAgvnistikh()));
-    }
-
-    void TAgvnesForm::ShowNoCompetition()
-    {
-        listedDNo_ = QVariant();
-        listedTypos_ = -1;
-        TTable &agvnes = TavrolinDM().Agvnes;
-        OpenTable(agvnes);
-        if (agvnes.IndexName() != Text(kMainIndex))
-            agvnes.SetIndexName(Text(kMainIndex));
-        // Every match belongs to a competition: the range of none is empty.
-        agvnes.SetRange({QVariant()}, {QVariant()});
-        DBGrid1->SetReadOnly(true);
+        TTavrolinDM &dm = TavrolinDM();
+        const int typos = dm.Diorganvseis.FieldByName(QStringLiteral("Typos")).AsInteger();
+        listedDNo_ = dm.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value();
+        listedTypos_ = typos;
+        if (ShowCompetitionType(typos)) {
+            AgvnEdit->SetMax(
+                MatchdayUpperBound(dm.Diorganvseis.FieldByName(QStringLiteral("Omades")).AsInteger(),
+                                   dm.Diorganvseis.FieldByName(QStringLiteral("Rounds")).AsInteger()));
+            TakeCallerMatchday(Sender);
+            SetMatchdayRange(range, typos);
+        }
+        ShowFlag();
         DBGrid1->viewport()->update();
+    } catch (const std::exception &) {
+        // A season or matchday that is no number or a database error leaves the list as it was.
     }
+}
 
-    void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
-    {
-        TTavrolinDM &dm = TavrolinDM();
-        TTable &agvnes = dm.Agvnes;
-        OpenTable(agvnes);
-        if (agvnes.IndexName() != Text(kMainIndex))
-            agvnes.SetIndexName(Text(kMainIndex));
+// Labels and group controls for the competition type; false for a type the list does not know.
+bool TAgvnesForm::ShowCompetitionType(int typos)
+{
+    if (typos != LeagueTypos && typos != CupTypos)
+        return false;
+    AgvnLabel->setText(Text(typos == LeagueTypos ? kMatchday : kRound));
+    DateLabel->setText(Text(kDate));
+    EditDate->show();
+    FromDateButton->show();
+    for (QWidget *group : std::initializer_list<QWidget *>{OmilosLbl, OmilosEdit})
+        group->setVisible(typos == CupTypos);
+    return true;
+}
+
+void TAgvnesForm::TakeCallerMatchday(QObject *Sender)
+{
+    if (Sender && Sender == choiceCaller_)
+        SetMatchdayText(choiceMatchday_);
+    const bool menu = Sender && Sender->objectName() == Text(MenuCallerName);
+    if (Sender == DiorgCombo || Sender == PeriodCombo || menu)
+        SetMatchdayText(IntToStr(TavrolinDM().GetCurrAgvnistikh()));
+}
+
+void TAgvnesForm::ShowNoCompetition()
+{
+    listedDNo_ = QVariant();
+    listedTypos_ = -1;
+    TTable &agvnes = TavrolinDM().Agvnes;
+    OpenTable(agvnes);
+    if (agvnes.IndexName() != Text(kMainIndex))
+        agvnes.SetIndexName(Text(kMainIndex));
+    // Every match belongs to a competition: the range of none is empty.
+    agvnes.SetRange({QVariant()}, {QVariant()});
+    DBGrid1->SetReadOnly(true);
+    DBGrid1->viewport()->update();
+}
+
+void TAgvnesForm::SetMatchdayRange(const TSeasonRange &range, int typos)
+{
+    TTavrolinDM &dm = TavrolinDM();
+    TTable &agvnes = dm.Agvnes;
+    OpenTable(agvnes);
+    if (agvnes.IndexName() != Text(kMainIndex))
+        agvnes.SetIndexName(Text(kMainIndex));
+    const int matchday = StrToInt(AgvnEdit->Text());
+    // League matches have no group.
+    const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->Text())) : QVariant();
+    agvnes.SetRange({listedDNo_, matchday, group, range.StartDate},
+                    {listedDNo_, matchday, group, range.EndDate});
+    DBGrid1->SetReadOnly(false);
+    if (typos == LeagueTypos) {
+        QString date;
+        dm.GetAgvnistikhDate(quint8(matchday), date);
+        EditDate->setText(date);
+    }
+}
+
+void TAgvnesForm::ShowFlag()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    OpenTable(dm.Krath);
+    const QVariant country = dm.Agvnes.FieldByName(QStringLiteral("DiorgKatKratos")).Value();
+    if (dm.Krath.Locate(QStringLiteral("RecNo"), {country}))
+        DBImage1->update();
+}
+
+// The program writes the matchday without the reload a typed change starts: its caller loads.
+void TAgvnesForm::SetMatchdayText(const QString &text)
+{
+    const QSignalBlocker quiet(AgvnEdit);
+    AgvnEdit->SetText(text);
+}
+
+void TAgvnesForm::AgvnEditChange(QObject *Sender)
+{
+    LoadMatchday(Sender);
+}
+
+// --- the category and season choices --------------------------------------------------------
+
+void TAgvnesForm::DiorgComboChange()
+{
+    Chooser->DiorgComboChange();
+}
+
+void TAgvnesForm::PeriodComboChange()
+{
+    Chooser->PeriodComboChange();
+}
+
+void TAgvnesForm::ChkPClick()
+{
+    Chooser->ChkPClick();
+}
+
+void TAgvnesForm::ChkDClick()
+{
+    Chooser->ChkDClick();
+}
+
+// --- editing --------------------------------------------------------------------------------
+
+QString TAgvnesForm::TimeText() const
+{
+    return TEditMask(Text(kTimeMask)).TextFromDisplay(TimeEdit->displayText());
+}
+
+void TAgvnesForm::DsAgvnesStateChange()
+{
+    const TDataSetState state = DsAgvnes->State();
+    const bool inserted = state == TDataSetState::dsInsert && lastState_ != TDataSetState::dsInsert;
+    lastState_ = state;
+    TTable &agvnes = TavrolinDM().Agvnes;
+    if (!inserted ||
+        !ApplyNewMatchKeys(agvnes, listedTypos_, listedDNo_, AgvnEdit->Position(), OmilosEdit->Position()))
+        return;
+    try {
+        ApplyMatchDateTime(agvnes, HeaderTime(TimeText()), HeaderDate(EditDate->text()));
+    } catch (const EConvertError &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+}
+
+void TAgvnesForm::SpeedButton1Click()
+{
+    TTable &agvnes = TavrolinDM().Agvnes;
+    ShowingErrors([&] {
+        // Everything is read before anything changes: a bad entry changes nothing.
         const int matchday = StrToInt(AgvnEdit->Text());
-        // League matches have no group.
-        const QVariant group = typos == CupTypos ? QVariant(StrToInt(OmilosEdit->Text())) : QVariant();
-        agvnes.SetRange({listedDNo_, matchday, group, range.StartDate},
-                        {listedDNo_, matchday, group, range.EndDate});
-        DBGrid1->SetReadOnly(false);
-        if (typos == LeagueTypos) {
-            QString date;
-            dm.GetAgvnistikhDate(quint8(matchday), date);
-            EditDate->setText(date);
-        }
+        const std::optional<QTime> time = HeaderTime(TimeText());
+        const std::optional<QDate> date = HeaderDate(EditDate->text());
+        if (agvnes.State() == TDataSetState::dsInsert)
+            ApplyMatchDateTime(agvnes, time, date);
+        ApplyDateTimeToMatchday(agvnes, listedDNo_, matchday, time, date);
+        agvnes.Refresh();
+    });
+}
+
+void TAgvnesForm::FromDateButtonClick()
+{
+    TBrDateForm *picker = BrDateForm();
+    try {
+        picker->SetDate(HeaderDate(EditDate->text()).value_or(QDate::currentDate()));
+    } catch (const EConvertError &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+        return;
     }
+    if (picker->exec() == mrOk)
+        EditDate->setText(DateToStr(picker->GetDate()));
+}
 
-    void TAgvnesForm::ShowFlag()
-    {
-        TTavrolinDM &dm = TavrolinDM();
-        OpenTable(dm.Krath);
-        const QVariant country = dm.Agvnes.FieldByName(QStringLiteral("DiorgKatKratos")).Value();
-        if (dm.Krath.Locate(QStringLiteral("RecNo"), {country}))
-            DBImage1->update();
+void TAgvnesForm::DBGrid1KeyPress(QChar &Key)
+{
+    if (Key != QLatin1Char('\r'))
+        return;
+    const int column = DBGrid1->SelectedIndex();
+    if (column < kFirstGoalColumn || column > kLastGoalColumn)
+        return;
+    Key = QChar();
+    if (column < kLastGoalColumn) {
+        DBGrid1->SetSelectedIndex(column + 1);
+        return;
     }
+    DBGrid1->SetSelectedIndex(kFirstGoalColumn);
+    ShowingErrors([] { TavrolinDM().Agvnes.Next(); });
+}
 
-    // The program writes the matchday without the reload a typed change starts: its caller loads.
-    void TAgvnesForm::SetMatchdayText(const QString &text)
-    {
-        const QSignalBlocker quiet(AgvnEdit);
-        AgvnEdit->SetText(text);
+void TAgvnesForm::DBGrid1DrawColumnCell(const TRect &Rect, int DataCol, TColumn &Column, TGridDrawState State,
+                                        TCanvas &Canvas)
+{
+    if (Column.FieldName() == Text(kPointField)) {
+        Canvas.Brush.Color = PointColour(DBGrid1->CellText(DBGrid1->DrawingRow(), DataCol));
+        Canvas.Font.Style.Include(fsBold);
     }
+    DBGrid1->DefaultDrawColumnCell(Rect, DataCol, Column, State, Canvas);
+}
 
-    void TAgvnesForm::AgvnEditChange(QObject * Sender)
-    {
-        LoadMatchday(Sender);
-    }
+// --- printing -------------------------------------------------------------------------------
 
-    // --- the category and season choices --------------------------------------------------------
-
-    void TAgvnesForm::DiorgComboChange()
-    {
-        Chooser->DiorgComboChange();
-    }
-
-    void TAgvnesForm::PeriodComboChange()
-    {
-        Chooser->PeriodComboChange();
-    }
-
-    void TAgvnesForm::ChkPClick()
-    {
-        Chooser->ChkPClick();
-    }
-
-    void TAgvnesForm::ChkDClick()
-    {
-        Chooser->ChkDClick();
-    }
-
-    // --- editing --------------------------------------------------------------------------------
-
-    QString TAgvnesForm::TimeText() const
-    {
-        return TEditMask(Text(kTimeMask)).TextFromDisplay(TimeEdit->displayText());
-    }
-
-    void TAgvnesForm::DsAgvnesStateChange()
-    {
-        const TDataSetState state = DsAgvnes->State();
-        const bool inserted = state == TDataSetState::dsInsert && lastState_ != TDataSetState::dsInsert;
-        lastState_ = state;
-        TTable &agvnes = TavrolinDM().Agvnes;
-        if (!inserted || !ApplyNewMatchKeys(agvnes, listedTypos_, listedDNo_, AgvnEdit->Position(),
-                                            OmilosEdit->Position()))
-            return;
-        try {
-            ApplyMatchDateTime(agvnes, HeaderTime(TimeText()), HeaderDate(EditDate->text()));
-        } catch (const EConvertError &error) {
-            MessageDlg(error.Message(), mtError, {mbOK});
-        }
-    }
-
-    void TAgvnesForm::SpeedButton1Click()
-    {
-        TTable &agvnes = TavrolinDM().Agvnes;
-        ShowingErrors([&] {
-            // Everything is read before anything changes: a bad entry changes nothing.
-            const int matchday = StrToInt(AgvnEdit->Text());
-            const std::optional<QTime> time = HeaderTime(TimeText());
-            const std::optional<QDate> date = HeaderDate(EditDate->text());
-            if (agvnes.State() == TDataSetState::dsInsert)
-                ApplyMatchDateTime(agvnes, time, date);
-            ApplyDateTimeToMatchday(agvnes, listedDNo_, matchday, time, date);
-            agvnes.Refresh();
-        });
-    }
-
-    void TAgvnesForm::FromDateButtonClick()
-    {
-        TBrDateForm *picker = BrDateForm();
-        try {
-            picker->SetDate(HeaderDate(EditDate->text()).value_or(QDate::currentDate()));
-        } catch (const EConvertError &error) {
-            MessageDlg(error.Message(), mtError, {mbOK});
-            return;
-        }
-        if (picker->exec() == mrOk)
-            EditDate->setText(DateToStr(picker->GetDate()));
-    }
-
-    void TAgvnesForm::DBGrid1KeyPress(QChar & Key)
-    {
-        if (Key != QLatin1Char('\r'))
-            return;
-        const int column = DBGrid1->SelectedIndex();
-        if (column < kFirstGoalColumn || column > kLastGoalColumn)
-            return;
-        Key = QChar();
-        if (column < kLastGoalColumn) {
-            DBGrid1->SetSelectedIndex(column + 1);
-            return;
-        }
-        DBGrid1->SetSelectedIndex(kFirstGoalColumn);
-        ShowingErrors([] { TavrolinDM().Agvnes.Next(); });
-    }
-
-    void TAgvnesForm::DBGrid1DrawColumnCell(const TRect &Rect, int DataCol, TColumn &Column,
-                                            TGridDrawState State, TCanvas &Canvas)
-    {
-        if (Column.FieldName() == Text(kPointField)) {
-            Canvas.Brush.Color = PointColour(DBGrid1->CellText(DBGrid1->DrawingRow(), DataCol));
-            Canvas.Font.Style.Include(fsBold);
-        }
-        DBGrid1->DefaultDrawColumnCell(Rect, DataCol, Column, State, Canvas);
-    }
-
-    // --- printing -------------------------------------------------------------------------------
-
-    void TAgvnesForm::BitBtn1Click()
-    {
-        if (!ExecutePrintDialog(this))
-            return;
-        setEnabled(false);
-        TMatchListPage page;
-        page.Caption = windowTitle();
-        page.Season = PeriodCombo->currentText();
-        page.Category = DiorgCombo->currentText();
-        page.Matchday = AgvnEdit->Text();
-        page.Today = QDate::currentDate();
-        page.HeadFont = TFont::FromQFont(DBGrid1->font(), clBlack, DBGrid1->logicalDpiY());
-        page.BeforeRow = ProcessMessages;
-        const int columns = DBGrid1->Columns().Count();
+void TAgvnesForm::BitBtn1Click()
+{
+    if (!ExecutePrintDialog(this))
+        return;
+    setEnabled(false);
+    TMatchListPage page;
+    page.Caption = windowTitle();
+    page.Season = PeriodCombo->currentText();
+    page.Category = DiorgCombo->currentText();
+    page.Matchday = AgvnEdit->Text();
+    page.Today = QDate::currentDate();
+    page.HeadFont = TFont::FromQFont(DBGrid1->font(), clBlack, DBGrid1->logicalDpiY());
+    page.BeforeRow = ProcessMessages;
+    const int columns = DBGrid1->Columns().Count();
+    for (int column = 0; column < columns; ++column)
+        page.Titles.append(
+            {DBGrid1->Columns()[column].Caption(), PrintCellWidth(DBGrid1->columnWidth(column))});
+    for (int row = 0; row < DBGrid1->Model().rowCount(); ++row) {
+        if (DBGrid1->Model().RecordOfRow(row) < 0)
+            continue;
+        QStringList cells;
         for (int column = 0; column < columns; ++column)
-            page.Titles.append(
-                {DBGrid1->Columns()[column].Caption(), PrintCellWidth(DBGrid1->columnWidth(column))});
-        for (int row = 0; row < DBGrid1->Model().rowCount(); ++row) {
-            if (DBGrid1->Model().RecordOfRow(row) < 0)
-                continue;
-            QStringList cells;
-            for (int column = 0; column < columns; ++column)
-                cells.append(DBGrid1->CellText(row, column));
-            page.Rows.append(cells);
-        }
-        try {
-            TMatchListPrintout(Printer()).Print(page);
-        } catch (const Exception &error) {
-            MessageDlg(error.Message(), mtError, {mbOK});
-        }
-        setEnabled(true);
+            cells.append(DBGrid1->CellText(row, column));
+        page.Rows.append(cells);
     }
+    try {
+        TMatchListPrintout(Printer()).Print(page);
+    } catch (const Exception &error) {
+        MessageDlg(error.Message(), mtError, {mbOK});
+    }
+    setEnabled(true);
+}
 
-    TAgvnesForm *AgvnesForm()
-    {
-        // Owned by no window: it lives as long as the program.
-        static TAgvnesForm *form = nullptr;
-        return LongLived(form, [] { return new TAgvnesForm; });
-    }
+TAgvnesForm *AgvnesForm()
+{
+    // Owned by no window: it lives as long as the program.
+    static TAgvnesForm *form = nullptr;
+    return LongLived(form, [] { return new TAgvnesForm; });
+}
