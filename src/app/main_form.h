@@ -82,6 +82,7 @@ public:
     void N25Click();
     void N36Click();
     void KuponiaClick();
+    void KuponiOPAPClick();
     void N56Click();
 
     QMenuBar *MainMenu1;
