@@ -292,6 +292,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N58Click"), {&TFrmMain::N58Click, !kReadsData}},
         {QStringLiteral("N54Click"), {&TFrmMain::N54Click, !kReadsData}},
         {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
+        {QStringLiteral("KuponiOPAPClick"), {&TFrmMain::KuponiOPAPClick, kReadsData}},
         {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},

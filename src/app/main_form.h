@@ -83,6 +83,7 @@ public:
     void N25Click();
     void N36Click();
     void KuponiaClick();
+    void KuponiOPAPClick();
     void N56Click();
     void N24Click();
 

@@ -3,6 +3,7 @@
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/get_kup_dlg.h"
+#include "coupons/ui/opap_frm.h"
 #include "platform/ui/modal_runner.h"
 
 // "Λήψη Κουπονιών από Internet": the coupon download, modal.
@@ -21,4 +22,11 @@ void TFrmMain::N56Click()
 void TFrmMain::N54Click()
 {
     RunModal(*DirOptionsDlg());
+}
+
+// "Ενημέρωση από Κουπόνι ΟΠΑΠ": the update of matches from a coupon, modal; the window frees itself
+// when it closes, so each opening starts afresh.
+void TFrmMain::KuponiOPAPClick()
+{
+    RunModal(*OPAPFrm());
 }

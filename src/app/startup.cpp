@@ -27,6 +27,9 @@
 #include "coupons/ui/get_kup_dlg.h"
 #include "coupons/ui/list_deltia_frm.h"
 #include "coupons/ui/list_deltia_k_frm.h"
+#include "coupons/ui/opap_edt_scor_dlg.h"
+#include "coupons/ui/opap_frm.h"
+#include "coupons/ui/opap_sel_rounds_frm.h"
 #include "coupons/ui/print_range_dlg.h"
 #include "coupons/ui/sel_period_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
@@ -101,6 +104,8 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ProgressDlg", Create<ProgressDlg>},
         {"AboutVantorilDlg", Create<AboutVantorilDlg>},
         {"AboutSecondSisterDlg", Create<AboutSecondSisterDlg>},
+        {"OPAPFrm", Create<OPAPFrm>},
+        {"EdtSCORDlg", Create<EdtSCORDlg>},
         {"ChkAgvnFrm", Create<ChkAgvnFrm>},
         {"ListDeltiaFrm", Create<ListDeltiaFrm>},
         {"GetKupDlg", Create<GetKupDlg>},
@@ -115,6 +120,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"StatOptionsFrm", Create<StatOptionsFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},
+        {"SelRoundsFrm", Create<SelRoundsFrm>},
         {"PrnOptionsfrm", Create<PrnOptionsfrm>},
         {"kup_StatParamFrm", Create<kup_StatParamFrm>},
         {"ClearRangeDlg", Create<ClearRangeDlg>},

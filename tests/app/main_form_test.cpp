@@ -104,6 +104,7 @@ const ExpectedItem kMenu[] = {
 // The commands whose windows are part of the program now.
 const QStringList kBuiltHandlers = {"Tips1Click",
                                     "KuponiaClick",
+                                    "KuponiOPAPClick",
                                     "N56Click",
                                     "Backup1Click",
                                     "RestoreClick",
