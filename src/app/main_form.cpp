@@ -293,6 +293,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N54Click"), {&TFrmMain::N54Click, !kReadsData}},
         {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
         {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
+        {QStringLiteral("N60Click"), {&TFrmMain::N60Click, !kReadsData}},
+        {QStringLiteral("N50Click"), {&TFrmMain::N50Click, !kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

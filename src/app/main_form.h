@@ -83,6 +83,8 @@ public:
     void N36Click();
     void KuponiaClick();
     void N56Click();
+    void N60Click();
+    void N50Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -105,6 +105,8 @@ const ExpectedItem kMenu[] = {
 const QStringList kBuiltHandlers = {"Tips1Click",
                                     "KuponiaClick",
                                     "N56Click",
+                                    "N60Click",
+                                    "N50Click",
                                     "Backup1Click",
                                     "RestoreClick",
                                     "N58Click",
