@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -559,16 +560,18 @@ void TStringGrid::keyPressEvent(QKeyEvent *event)
         }
         if (character != typed) {
             QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character));
+            const QScopedValueRollback passing(passingKeyOn_, true);
             QTableView::keyPressEvent(&replaced);
             return;
         }
     }
+    const QScopedValueRollback passing(passingKeyOn_, true);
     QTableView::keyPressEvent(event);
 }
 
 bool TStringGrid::EditorKeyPress(QObject *editor, QKeyEvent *event)
 {
-    if (event->text().isEmpty())
+    if (event->text().isEmpty() || passingKeyOn_)
         return false;
     const QChar typed = event->text().at(0);
     QChar character = typed;

@@ -167,6 +167,7 @@ private:
     int defaultRowHeight_ = 24;
     TGridOptions options_{goVertLine, goHorzLine};
     bool defaultDrawing_ = true;
+    bool passingKeyOn_ = false; // the key that opens the editor has been through KeyPress already
     QColor color_;
     QColor fixedColor_;
 };
