@@ -294,6 +294,8 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
         {QStringLiteral("KuponiOPAPClick"), {&TFrmMain::KuponiOPAPClick, kReadsData}},
         {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
+        {QStringLiteral("N60Click"), {&TFrmMain::N60Click, !kReadsData}},
+        {QStringLiteral("N50Click"), {&TFrmMain::N50Click, !kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

@@ -86,6 +86,8 @@ public:
     void KuponiOPAPClick();
     void N56Click();
     void N24Click();
+    void N60Click();
+    void N50Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

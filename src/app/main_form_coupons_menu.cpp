@@ -4,6 +4,8 @@
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/get_kup_dlg.h"
 #include "coupons/ui/opap_frm.h"
+#include "coupons/ui/prn_kup_frm.h"
+#include "coupons/ui/view_edit_kup_frm.h"
 #include "platform/ui/modal_runner.h"
 
 // "Λήψη Κουπονιών από Internet": the coupon download, modal.
@@ -29,4 +31,16 @@ void TFrmMain::N54Click()
 void TFrmMain::KuponiOPAPClick()
 {
     RunModal(*OPAPFrm());
+}
+
+// "Εμφάνιση - Αλλαγές ": the coupon viewer, made anew when it was closed, modal.
+void TFrmMain::N60Click()
+{
+    RunModal(*ViewEditKupFrm());
+}
+
+// "Εκτύπωση Κουπονιού": the coupon print form, made anew when it was closed, modal.
+void TFrmMain::N50Click()
+{
+    RunModal(*PrnKupFrm());
 }

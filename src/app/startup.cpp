@@ -31,7 +31,10 @@
 #include "coupons/ui/opap_frm.h"
 #include "coupons/ui/opap_sel_rounds_frm.h"
 #include "coupons/ui/print_range_dlg.h"
+#include "coupons/ui/prn_kup_frm.h"
 #include "coupons/ui/sel_period_frm.h"
+#include "coupons/ui/view_edit_kup_frm.h"
+#include "coupons/ui/view_edit_opt_dlg.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
@@ -114,10 +117,13 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ConvertPRDlg", Create<ConvertPRDlg>},
         {"TipsDlg", Create<TipsDlg>},
         {"PrintRangeDlg", Create<PrintRangeDlg>},
+        {"PrnKupFrm", Create<PrnKupFrm>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptionsDlg", Create<DirOptionsDlg>},
         {"CopyFromDiskDlg", Create<CopyFromDiskDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
+        {"ViewEditKupFrm", Create<ViewEditKupFrm>},
+        {"ViewEditOptDlg", Create<ViewEditOptDlg>},
         {"StatOptionsFrm", Create<StatOptionsFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},
         {"SelRoundsFrm", Create<SelRoundsFrm>},

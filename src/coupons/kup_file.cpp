@@ -80,6 +80,17 @@ QString KupFileName(const QString &number, const QDate &first, const QDate &last
            last.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".kup");
 }
 
+bool ConfirmKupOverwrite()
+{
+    return ApplicationMessageBox(QString::fromUtf8(kConfirmOverwrite), QString::fromUtf8(kConfirmCaption),
+                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+QString KupSaveErrorText()
+{
+    return QString::fromUtf8(kSaveFailed);
+}
+
 QString KupReadErrorText(const QString &path)
 {
     return QString::fromUtf8(kReadError) + path;
@@ -136,9 +147,7 @@ bool WriteUserKup(int number, const QString &fileName, const QDate &first, const
 {
     const QString folder = MyKouponiaFolder();
     const QString path = JoinPath(folder, fileName);
-    if (QFileInfo::exists(path) &&
-        ApplicationMessageBox(QString::fromUtf8(kConfirmOverwrite), QString::fromUtf8(kConfirmCaption),
-                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+    if (QFileInfo::exists(path) && !ConfirmKupOverwrite())
         return false;
     try {
         if (!EnsureFolder(folder))

@@ -23,6 +23,13 @@ QString KupFileName(const QString &number, const QDate &first, const QDate &last
 // followed by the file name.
 QString KupReadErrorText(const QString &path);
 
+// The message of a coupon that cannot be saved: "Παρουσιάστηκε σφάλμα στην αποθήκευση του κουπονιού".
+QString KupSaveErrorText();
+
+// Asks whether the loaded coupon may be written over ("Προσοχή! Η αποθήκευση θα επανεγγράψει το
+// κουπόνι που έχετε φορτώσει! Να συνεχίσω;", No by default); true for Yes.
+bool ConfirmKupOverwrite();
+
 // The coupon's first and last day and number from the file's first record. A first record
 // without a first day gives now .. now + 3 days (its number still read). False, with the three
 // values untouched, when the file cannot be opened or holds no whole record.

@@ -430,13 +430,14 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         return list;
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"AutoBaumForm",         "GetFilesFrm",     "ProgressDlg",    "AboutVantorilDlg",
-                           "AboutSecondSisterDlg", "OPAPFrm",         "EdtSCORDlg",     "ChkAgvnFrm",
-                           "ListDeltiaFrm",        "GetKupDlg",       "ListDeltiaKFrm", "EpilogesDlg",
-                           "ConvertPRDlg",         "TipsDlg",         "PrintRangeDlg",  "SportingEnhmFrm",
-                           "DirOptionsDlg",        "CopyFromDiskDlg", "DirOptions1Dlg", "StatOptionsFrm",
-                           "FilterKupFrm",         "SelRoundsFrm",    "PrnOptionsfrm",  "kup_StatParamFrm",
-                           "ClearRangeDlg",        "CalcRangeDlg",    "SelPeriodFrm",   "BaumFormDate"}));
+              (QStringList{"AutoBaumForm",         "GetFilesFrm",    "ProgressDlg",      "AboutVantorilDlg",
+                           "AboutSecondSisterDlg", "OPAPFrm",        "EdtSCORDlg",       "ChkAgvnFrm",
+                           "ListDeltiaFrm",        "GetKupDlg",      "ListDeltiaKFrm",   "EpilogesDlg",
+                           "ConvertPRDlg",         "TipsDlg",        "PrintRangeDlg",    "PrnKupFrm",
+                           "SportingEnhmFrm",      "DirOptionsDlg",  "CopyFromDiskDlg",  "DirOptions1Dlg",
+                           "ViewEditKupFrm",       "ViewEditOptDlg", "StatOptionsFrm",   "FilterKupFrm",
+                           "SelRoundsFrm",         "PrnOptionsfrm",  "kup_StatParamFrm", "ClearRangeDlg",
+                           "CalcRangeDlg",         "SelPeriodFrm",   "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{
                   "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",

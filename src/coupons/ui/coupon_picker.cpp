@@ -55,6 +55,12 @@ QListWidget *TCouponPicker::CurrentList() const
     return PageControl1->currentIndex() == 0 ? List1 : List2;
 }
 
+QString TCouponPicker::SelectedLine() const
+{
+    const QListWidgetItem *item = CurrentList()->currentItem();
+    return item ? item->text() : QString();
+}
+
 void TCouponPicker::FormShow()
 {
     FillKupList();

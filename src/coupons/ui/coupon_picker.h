@@ -25,6 +25,8 @@ public:
     void OkClick();
     // A double click on a line chooses it as OK does.
     void List1DblClick();
+    // The text of the chosen line of the current page; empty without one.
+    QString SelectedLine() const;
 
     QTabWidget *PageControl1;
     QWidget *OpapKup;

@@ -312,7 +312,7 @@ void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout,
     for (const TGridCell &cell : cells) {
         const int right = x + Rounded(state.PrnPixelsX * (cell.Tenths * 0.1));
         canvas.TextRect({x, top, right, bottom}, x, top, FittingStart(canvas, cell.Text, right - x));
-        if (layout == glCrossTable) {
+        if (layout == glCrossTable || layout == glRuledCells) {
             canvas.MoveTo(x, top);
             canvas.LineTo(x, bottom);
         }

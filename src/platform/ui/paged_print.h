@@ -129,10 +129,11 @@ int ScreenWidthTenths(int screenPixels);
 // How the lines of cells are spaced and ruled.
 enum TGridLayout
 {
-    glPlain,     // a fifth of an inch from line to line
-    glRuledRows, // each line ruled off beneath, a fifth of an inch apart
-    glCrossTable // each cell ruled on its left and each line beneath, a quarter of an inch apart,
-                 // title lines closer together and pages filled further down
+    glPlain,      // a fifth of an inch from line to line
+    glRuledRows,  // each line ruled off beneath, a fifth of an inch apart
+    glRuledCells, // each cell ruled on its left and each line beneath, a fifth of an inch apart
+    glCrossTable  // each cell ruled on its left and each line beneath, a quarter of an inch apart,
+                  // title lines closer together and pages filled further down
 };
 
 struct TGridPageDescription

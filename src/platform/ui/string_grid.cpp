@@ -1,9 +1,11 @@
 #include "platform/ui/string_grid.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -34,6 +36,15 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         grid_->PaintCell(painter, option, index);
+    }
+
+protected:
+    bool eventFilter(QObject *editor, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            grid_->EditorKeyPress(editor, static_cast<QKeyEvent *>(event)))
+            return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
     }
 
 private:
@@ -549,11 +560,29 @@ void TStringGrid::keyPressEvent(QKeyEvent *event)
         }
         if (character != typed) {
             QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character));
+            const QScopedValueRollback passing(passingKeyOn_, true);
             QTableView::keyPressEvent(&replaced);
             return;
         }
     }
+    const QScopedValueRollback passing(passingKeyOn_, true);
     QTableView::keyPressEvent(event);
+}
+
+bool TStringGrid::EditorKeyPress(QObject *editor, QKeyEvent *event)
+{
+    if (event->text().isEmpty() || passingKeyOn_)
+        return false;
+    const QChar typed = event->text().at(0);
+    QChar character = typed;
+    KeyPress(character);
+    if (character.isNull())
+        return true;
+    if (character == typed)
+        return false;
+    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character));
+    QCoreApplication::sendEvent(editor, &replaced);
+    return true;
 }
 
 void TStringGrid::mouseReleaseEvent(QMouseEvent *event)

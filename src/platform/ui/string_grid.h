@@ -118,6 +118,9 @@ public:
 
     // Paints one cell: used by the grid's item delegate.
     void PaintCell(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
+    // A key typed into the in-place editor passes through KeyPress as the grid's own keys do: true
+    // when it is kept from the editor (a replaced character is typed into the editor instead).
+    bool EditorKeyPress(QObject *editor, QKeyEvent *event);
     bool IsFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
     bool CanSelect(int col, int row);
 
@@ -164,6 +167,7 @@ private:
     int defaultRowHeight_ = 24;
     TGridOptions options_{goVertLine, goHorzLine};
     bool defaultDrawing_ = true;
+    bool passingKeyOn_ = false; // the key that opens the editor has been through KeyPress already
     QColor color_;
     QColor fixedColor_;
 };
