@@ -83,6 +83,7 @@ public:
     void N36Click();
     void KuponiaClick();
     void N56Click();
+    void BetBrain1Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

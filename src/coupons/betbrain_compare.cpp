@@ -15,14 +15,12 @@ using namespace betbrain;
 
 namespace {
 
-const char kServiceTeamSql[] = "SELECT AUTONUM FROM BETBRAINOMADES WHERE OpapName = ?1 COLLATE BINARY "
-                               "ORDER BY rowid LIMIT 1";
-const char kProgramTeamSql[] = "SELECT TeamNo FROM Omades WHERE OPAPName = ?1 COLLATE BINARY "
-                               "ORDER BY rowid LIMIT 1";
-const char kMappedTeamSql[] =
-    "SELECT AUTONUM FROM BETBRAINOMADES WHERE TavrolinTeamNo = ?1 ORDER BY rowid LIMIT 1";
+// Text compares exactly, case included (the columns' own collation).
+const char kServiceTeamSql[] = "SELECT AUTONUM FROM BETBRAINOMADES WHERE OpapName = ?1 LIMIT 1";
+const char kProgramTeamSql[] = "SELECT TeamNo FROM Omades WHERE OPAPName = ?1 LIMIT 1";
+const char kMappedTeamSql[] = "SELECT AUTONUM FROM BETBRAINOMADES WHERE TavrolinTeamNo = ?1 LIMIT 1";
 const char kAveragesSql[] = "SELECT AVGHOME, AVGDraw, AVGAWAY FROM BETBRAIN WHERE bDate = ?1 AND GNo = ?2 "
-                            "AND FNo = ?3 ORDER BY rowid LIMIT 1";
+                            "AND FNo = ?3 LIMIT 1";
 
 // An odds value of the coupon or of the service; a zero or a text that is no number would make
 // the deviations and margins endless, so it stops the comparison as a conversion error.
@@ -62,26 +60,25 @@ QString Escaped(const QString &text)
 
 TBetBrainLookup::TBetBrainLookup(TTavrolinDM &dm) : dm_(dm) {}
 
+namespace {
+
+// The first row's first column of the keyed statement as a number, 0 when there is none.
+qint64 FirstNumber(DbConnection &db, const char *sql, const QVariant &key)
+{
+    DbConnection::Lease statement = db.Statement(QString::fromUtf8(sql));
+    statement->BindAll({key});
+    return statement->Step() && !statement->IsNull(0) ? statement->Int64(0) : 0;
+}
+
+} // namespace
+
 int TBetBrainLookup::ServiceTeamNo(const QString &couponName)
 {
     DbConnection &db = dm_.TavrolinDb.Connection();
-    {
-        DbConnection::Lease own = db.Statement(QString::fromUtf8(kServiceTeamSql));
-        own->BindAll({couponName});
-        if (own->Step())
-            return int(own->Int64(0));
-    }
-    qint64 teamNo = 0;
-    {
-        DbConnection::Lease team = db.Statement(QString::fromUtf8(kProgramTeamSql));
-        team->BindAll({couponName});
-        if (!team->Step() || team->IsNull(0))
-            return 0;
-        teamNo = team->Int64(0);
-    }
-    DbConnection::Lease mapped = db.Statement(QString::fromUtf8(kMappedTeamSql));
-    mapped->BindAll({teamNo});
-    return mapped->Step() ? int(mapped->Int64(0)) : 0;
+    if (const qint64 own = FirstNumber(db, kServiceTeamSql, couponName))
+        return int(own);
+    const qint64 teamNo = FirstNumber(db, kProgramTeamSql, couponName);
+    return teamNo == 0 ? 0 : int(FirstNumber(db, kMappedTeamSql, teamNo));
 }
 
 std::optional<TBetBrainAverages> TBetBrainLookup::Find(const QString &home, const QString &away,
@@ -91,9 +88,8 @@ std::optional<TBetBrainAverages> TBetBrainLookup::Find(const QString &home, cons
     const int awayNo = ServiceTeamNo(away);
     if (homeNo <= 0 || awayNo <= 0)
         return std::nullopt;
-    DbConnection::Lease averages = dm_.TavrolinDb.Connection().Statement(QString::fromUtf8(kAveragesSql));
     for (const int shift : {0, -1, 1}) {
-        averages->Reset();
+        DbConnection::Lease averages = dm_.TavrolinDb.Connection().Statement(QString::fromUtf8(kAveragesSql));
         averages->BindAll({date.addDays(shift).toString(Qt::ISODate), homeNo, awayNo});
         if (averages->Step())
             return TBetBrainAverages{averages->Double(0), averages->Double(1), averages->Double(2)};

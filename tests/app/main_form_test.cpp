@@ -104,6 +104,7 @@ const ExpectedItem kMenu[] = {
 // The commands whose windows are part of the program now.
 const QStringList kBuiltHandlers = {"Tips1Click",
                                     "KuponiaClick",
+                                    "BetBrain1Click",
                                     "N56Click",
                                     "Backup1Click",
                                     "RestoreClick",
