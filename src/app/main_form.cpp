@@ -296,6 +296,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
         {QStringLiteral("N60Click"), {&TFrmMain::N60Click, !kReadsData}},
         {QStringLiteral("N50Click"), {&TFrmMain::N50Click, !kReadsData}},
+        {QStringLiteral("BetBrain1Click"), {&TFrmMain::BetBrain1Click, kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

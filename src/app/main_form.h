@@ -88,6 +88,7 @@ public:
     void N24Click();
     void N60Click();
     void N50Click();
+    void BetBrain1Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "coupons/ui/betbrain_frm.h"
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/get_kup_dlg.h"
@@ -43,4 +44,10 @@ void TFrmMain::N60Click()
 void TFrmMain::N50Click()
 {
     RunModal(*PrnKupFrm());
+}
+
+// "Eνημερωση Πίνακα BetBrain": the odds comparison, made when missing, modal.
+void TFrmMain::BetBrain1Click()
+{
+    RunModal(*CreateBETBRAINFrm());
 }

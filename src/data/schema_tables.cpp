@@ -154,8 +154,23 @@ QList<TTableDef> BuildTableDefs()
                                  {"JackPot", Bool},
                                  {"Ganota", Float}},
                                 {{"", "GameNo;Periodos", ixPrimary}, {"RNInd", "RecNo", 0}}};
-    return {periodos, kathgories,     krath,     omades, diorganvseis, perOmades, agvnes,
-            teamStat, typosKathgoria, teamNames, lookUp, upToDateAgvn, deltia,    gamePeriods};
+    // The odds service's averages and its team names, filled by outside tools; the program only
+    // reads them, looking matches up by day and the two teams.
+    const TTableDef betBrain{"BETBRAIN",
+                             {{"bDate", Date},
+                              {"GNo", Int},
+                              {"FNo", Int},
+                              {"AVGHOME", Float},
+                              {"AVGDraw", Float},
+                              {"AVGAWAY", Float}},
+                             {{"bDateGNoFNoInd", "bDate;GNo;FNo", 0}}};
+    const TTableDef betBrainOmades{
+        "BETBRAINOMADES",
+        {{"AUTONUM", AutoInc}, {"OpapName", Text, 50}, {"TavrolinTeamNo", Int}},
+        {{"OpapNameInd", "OpapName", 0}, {"TavrolinTeamNoInd", "TavrolinTeamNo", 0}}};
+    return {periodos, kathgories,  krath,          omades,        diorganvseis, perOmades,
+            agvnes,   teamStat,    typosKathgoria, teamNames,     lookUp,       upToDateAgvn,
+            deltia,   gamePeriods, betBrain,       betBrainOmades};
 }
 
 int UserVersion(DbConnection &connection)

@@ -105,6 +105,7 @@ const ExpectedItem kMenu[] = {
 const QStringList kBuiltHandlers = {"Tips1Click",
                                     "KuponiaClick",
                                     "KuponiOPAPClick",
+                                    "BetBrain1Click",
                                     "N56Click",
                                     "N60Click",
                                     "N50Click",
