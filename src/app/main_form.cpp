@@ -293,6 +293,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N54Click"), {&TFrmMain::N54Click, !kReadsData}},
         {QStringLiteral("KuponiaClick"), {&TFrmMain::KuponiaClick, !kReadsData}},
         {QStringLiteral("N56Click"), {&TFrmMain::N56Click, !kReadsData}},
+        {QStringLiteral("N67Click"), {&TFrmMain::N67Click, kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

@@ -83,6 +83,7 @@ public:
     void N36Click();
     void KuponiaClick();
     void N56Click();
+    void N67Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

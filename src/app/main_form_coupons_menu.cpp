@@ -3,6 +3,7 @@
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/get_kup_dlg.h"
+#include "coupons/ui/make_user_kup_frm.h"
 #include "platform/ui/modal_runner.h"
 
 // "Λήψη Κουπονιών από Internet": the coupon download, modal.
@@ -21,4 +22,10 @@ void TFrmMain::N56Click()
 void TFrmMain::N54Click()
 {
     RunModal(*DirOptionsDlg());
+}
+
+// "Κουπόνια Χρήστη": the user's own coupon from the stored matches, modal.
+void TFrmMain::N67Click()
+{
+    RunModal(*MakeUserKupFrm());
 }

@@ -25,6 +25,7 @@
 #include "coupons/ui/get_kup_dlg.h"
 #include "coupons/ui/list_deltia_frm.h"
 #include "coupons/ui/list_deltia_k_frm.h"
+#include "coupons/ui/make_user_kup_frm.h"
 #include "coupons/ui/print_range_dlg.h"
 #include "coupons/ui/sel_period_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
@@ -118,6 +119,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ClearRangeDlg", Create<ClearRangeDlg>},
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
+        {"MakeUserKupFrm", Create<MakeUserKupFrm>},
         {"BaumFormDate", CreateBaumFormDate},
     };
     return windows;

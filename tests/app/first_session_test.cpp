@@ -436,7 +436,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "PrintRangeDlg",        "SportingEnhmFrm", "DirOptionsDlg", "CopyFromDiskDlg",
                            "DirOptions1Dlg",       "StatOptionsFrm",  "FilterKupFrm",  "PrnOptionsfrm",
                            "kup_StatParamFrm",     "ClearRangeDlg",   "CalcRangeDlg",  "SelPeriodFrm",
-                           "BaumFormDate"}));
+                           "MakeUserKupFrm",       "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{"PeriodForm",      "KatEditForm",    "KrathForm",    "OmadesForm",
                            "AgvnesForm1",     "ProistoriaForm", "MassSaveForm", "AgvnProistoriaForm",

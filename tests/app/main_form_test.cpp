@@ -105,6 +105,7 @@ const ExpectedItem kMenu[] = {
 const QStringList kBuiltHandlers = {"Tips1Click",
                                     "KuponiaClick",
                                     "N56Click",
+                                    "N67Click",
                                     "Backup1Click",
                                     "RestoreClick",
                                     "N58Click",
