@@ -89,6 +89,7 @@ public:
     void N60Click();
     void N50Click();
     void BetBrain1Click();
+    void N67Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

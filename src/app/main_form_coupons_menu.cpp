@@ -4,6 +4,7 @@
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/get_kup_dlg.h"
+#include "coupons/ui/make_user_kup_frm.h"
 #include "coupons/ui/opap_frm.h"
 #include "coupons/ui/prn_kup_frm.h"
 #include "coupons/ui/view_edit_kup_frm.h"
@@ -50,4 +51,10 @@ void TFrmMain::N50Click()
 void TFrmMain::BetBrain1Click()
 {
     RunModal(*CreateBETBRAINFrm());
+}
+
+// "Κουπόνια Χρήστη": the user's own coupon from the stored matches, modal.
+void TFrmMain::N67Click()
+{
+    RunModal(*MakeUserKupFrm());
 }

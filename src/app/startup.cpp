@@ -27,6 +27,7 @@
 #include "coupons/ui/get_kup_dlg.h"
 #include "coupons/ui/list_deltia_frm.h"
 #include "coupons/ui/list_deltia_k_frm.h"
+#include "coupons/ui/make_user_kup_frm.h"
 #include "coupons/ui/opap_edt_scor_dlg.h"
 #include "coupons/ui/opap_frm.h"
 #include "coupons/ui/opap_sel_rounds_frm.h"
@@ -132,6 +133,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ClearRangeDlg", Create<ClearRangeDlg>},
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
+        {"MakeUserKupFrm", Create<MakeUserKupFrm>},
         {"BaumFormDate", CreateBaumFormDate},
     };
     return windows;

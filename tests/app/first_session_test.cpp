@@ -437,7 +437,7 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "SportingEnhmFrm",      "DirOptionsDlg",  "CopyFromDiskDlg",  "DirOptions1Dlg",
                            "ViewEditKupFrm",       "ViewEditOptDlg", "StatOptionsFrm",   "FilterKupFrm",
                            "SelRoundsFrm",         "PrnOptionsfrm",  "kup_StatParamFrm", "ClearRangeDlg",
-                           "CalcRangeDlg",         "SelPeriodFrm",   "BaumFormDate"}));
+                           "CalcRangeDlg",         "SelPeriodFrm",   "MakeUserKupFrm",   "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{
                   "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",
