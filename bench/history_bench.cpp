@@ -186,14 +186,7 @@ BENCHMARK(BM_ComputeHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void PrintComparison()
 {
-    const auto sql = WallTimes().find("SQL meetings");
-    const auto engine = WallTimes().find("ComputeHistory");
-    if (sql == WallTimes().end() || engine == WallTimes().end())
-        return;
-    std::printf("\n%-22s %12s %10s\n", "one matchday", "ms", "vs SQL");
-    std::printf("%-22s %12.3f %9.2fx\n", engine->first.c_str(), engine->second / 1e6,
-                engine->second / sql->second);
-    std::printf("%-22s %12.3f\n", sql->first.c_str(), sql->second / 1e6);
+    PrintBesideSql("one matchday", "SQL meetings", {"ComputeHistory"});
 }
 
 } // namespace

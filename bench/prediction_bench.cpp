@@ -233,14 +233,7 @@ BENCHMARK(BM_PointsRate)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void PrintComparison()
 {
-    const auto sql = WallTimes().find("SQL recent rows");
-    if (sql == WallTimes().end())
-        return;
-    std::printf("\n%-22s %12s %10s\n", "one matchday", "ms", "vs SQL");
-    for (const auto &[name, time] : WallTimes())
-        if (name != sql->first)
-            std::printf("%-22s %12.3f %9.2fx\n", name.c_str(), time / 1e6, time / sql->second);
-    std::printf("%-22s %12.3f\n", sql->first.c_str(), sql->second / 1e6);
+    PrintBesideSql("one matchday", "SQL recent rows");
 }
 
 } // namespace

@@ -6,8 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 // Nanoseconds per iteration, by the name each benchmark timed itself under.
 inline std::map<std::string, double> &WallTimes()
@@ -38,6 +40,27 @@ private:
     std::string name_;
     std::chrono::steady_clock::time_point start_;
 };
+
+// Prints the runs (every other timed run when none are named) beside the direct SQL run, in
+// milliseconds and as a multiple of it; nothing when the SQL run was not timed.
+inline void PrintBesideSql(const char *title, const std::string &sql, std::vector<std::string> runs = {})
+{
+    const auto direct = WallTimes().find(sql);
+    if (direct == WallTimes().end())
+        return;
+    if (runs.empty())
+        for (const auto &[name, time] : WallTimes())
+            if (name != sql)
+                runs.push_back(name);
+    std::printf("\n%-22s %12s %10s\n", title, "ms", "vs SQL");
+    for (const std::string &run : runs) {
+        const auto timed = WallTimes().find(run);
+        if (timed != WallTimes().end())
+            std::printf("%-22s %12.3f %9.2fx\n", run.c_str(), timed->second / 1e6,
+                        timed->second / direct->second);
+    }
+    std::printf("%-22s %12.3f\n", sql.c_str(), direct->second / 1e6);
+}
 
 // A benchmark program's main: runs the benchmarks asked for, then prints the program's summary.
 inline int RunBenchmarksThenSummary(int &argc, char **argv, void (*printSummary)())

@@ -126,21 +126,8 @@ TStyCustomImageList *TStyBaseControl::ImageList() const
 
 void TStyBaseControl::SetImageList(TStyCustomImageList *value)
 {
-    if (value == imageList_)
-        return;
-    if (imageList_) {
-        imageList_->UnRegisterChanges(imageLink_);
-        disconnect(imageList_, nullptr, this, nullptr);
-    }
-    imageList_ = value;
-    if (value) {
-        value->RegisterChanges(imageLink_);
-        connect(value, &QObject::destroyed, this, [this] {
-            imageList_ = nullptr;
-            ObjectChanged(nullptr);
-        });
-    }
-    ObjectChanged(nullptr);
+    if (RebindImageList(*this, imageList_, imageLink_, value, [this] { ObjectChanged(nullptr); }))
+        ObjectChanged(nullptr);
 }
 
 void TStyBaseControl::SetIndex(int index, int value)

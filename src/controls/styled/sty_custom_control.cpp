@@ -126,22 +126,8 @@ void TStyCustomControl::SetCtl3D(bool value)
 
 void TStyCustomControl::SetImageList(TStyCustomImageList *value)
 {
-    if (value == imageList_)
-        return;
-    if (imageList_) {
-        imageList_->UnRegisterChanges(imageLink_);
-        disconnect(imageList_, nullptr, this, nullptr);
-    }
-    imageList_ = value;
-    if (value) {
-        value->RegisterChanges(imageLink_);
-        // The list has already dropped the link when it goes; only the reference is left to clear.
-        connect(value, &QObject::destroyed, this, [this] {
-            imageList_ = nullptr;
-            ImageListChanged(nullptr);
-        });
-    }
-    ImageListChanged(nullptr);
+    if (RebindImageList(*this, imageList_, imageLink_, value, [this] { ImageListChanged(nullptr); }))
+        ImageListChanged(nullptr);
 }
 
 void TStyCustomControl::SetIndex(int index, int value)

@@ -218,3 +218,23 @@ void TStyImageList::Draw(QPainter &painter, int x, int y, int listIndex, int ima
     if (IsValidIndex(listIndex, imageIndex))
         Strips(listIndex)->Draw(painter, x, y, imageIndex);
 }
+
+bool RebindImageList(QObject &owner, QPointer<TStyCustomImageList> &reference, TStyChangeLink &link,
+                     TStyCustomImageList *value, const std::function<void()> &gone)
+{
+    if (value == reference)
+        return false;
+    if (reference) {
+        reference->UnRegisterChanges(link);
+        QObject::disconnect(reference, nullptr, &owner, nullptr);
+    }
+    reference = value;
+    if (value) {
+        value->RegisterChanges(link);
+        QObject::connect(value, &QObject::destroyed, &owner, [&reference, gone] {
+            reference = nullptr;
+            gone();
+        });
+    }
+    return true;
+}

@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
+
+#include <functional>
 
 class QPainter;
 class TStyBitmapListItem;
@@ -121,3 +124,9 @@ protected:
 private:
     TStySavePixelFormat defaultPixelFormat_ = spfDefault;
 };
+
+// Moves a control's reference from its image list to another: the old list's change notices stop
+// reaching the link and the new list's reach it. When the new list goes, the reference is cleared
+// (the list has dropped the link itself by then) and gone runs. False when value is the list already.
+bool RebindImageList(QObject &owner, QPointer<TStyCustomImageList> &reference, TStyChangeLink &link,
+                     TStyCustomImageList *value, const std::function<void()> &gone);
