@@ -1,0 +1,326 @@
+#include "couponstats/ui/kupstat_first_page.h"
+
+#include "coupons/kup_file.h"
+#include "coupons/proposal_file.h"
+#include "coupons/ui/check_column.h"
+#include "coupons/ui/filter_kup_frm.h"
+#include "coupons/ui/grid_row_sorter.h"
+#include "coupons/ui/list_deltia_k_frm.h"
+#include "coupons/ui/sel_period_frm.h"
+#include "couponstats/operations/ui/protaseis_grid.h"
+#include "couponstats/ui/key_press_filter.h"
+#include "couponstats/ui/kup_stat_param_frm.h"
+#include "couponstats/ui/kupstat_page.h"
+#include "data/data_module.h"
+#include "platform/core/errors.h"
+#include "platform/core/format.h"
+#include "platform/core/message_service.h"
+#include "platform/core/paths.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSet>
+#include <QVBoxLayout>
+
+using namespace tav::couponstats;
+
+namespace {
+
+QString Text(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QLineEdit *RangeEdit(QWidget *parent, const char *text)
+{
+    auto *edit = new QLineEdit(Text(text), parent);
+    edit->setMaximumWidth(50);
+    SetKeyPress(edit, [](QChar &key) {
+        if (!(key.isDigit() || key == QChar('-') || key == QChar('\b') || key == QChar('\t') ||
+              key == QChar('\r')))
+            key = QChar();
+    });
+    return edit;
+}
+
+bool AskYes(const QString &question)
+{
+    return ApplicationMessageBox(question, Text("Ενημέρωση"), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
+}
+
+} // namespace
+
+TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
+    : QDialog(parent), Panel1(new QWidget(this)),
+      BBtnOpen(new QPushButton(Text("ΕΠΙΛΟΓΗ ΚΟΥΠΟΝΙΟΥ"), Panel1)),
+      BBtnBack(new QPushButton(Text("Ε&ΞΟΔΟΣ"), Panel1)), BtnNext(new QPushButton(Text("&ΕΠΟΜΕΝΗ"), Panel1)),
+      EdtApo(RangeEdit(Panel1, "1")), EdtEos(RangeEdit(Panel1, "2")), EdtAp1(RangeEdit(Panel1, "0")),
+      EdtAp2(RangeEdit(Panel1, "-1")), EdtApX(RangeEdit(Panel1, "0")),
+      BitBtn1(new QPushButton(Text("&ΠΑΡΑΜΕΤΡΟΙ"), Panel1)),
+      BtnOpen(new QPushButton(Text("&ΦΟΡΤΩΜΑ ΠΡΟΤΑΣΗΣ"), Panel1)),
+      ChkProt(new QCheckBox(Text("ΠΡΟΤΑΣΕΙΣ ΟΝ"), Panel1)), GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)),
+      SGrd(new TStringGrid(GrpBoxKup)), OpenDialog1(new QFileDialog(this)), kind_(kind)
+{
+    auto *top = new QHBoxLayout(Panel1);
+    for (QWidget *w : std::initializer_list<QWidget *>{BBtnOpen, BBtnBack, BtnNext})
+        top->addWidget(w);
+    const std::pair<const char *, QLineEdit *> edits[] = {{"Από Γραμμή ", EdtApo},
+                                                          {"έως", EdtEos},
+                                                          {"ΔΒ1 >= ", EdtAp1},
+                                                          {"ΔΒ2 <=", EdtAp2},
+                                                          {"ΔΒΧ >= ", EdtApX}};
+    for (const auto &[caption, edit] : edits) {
+        top->addWidget(new QLabel(Text(caption), Panel1));
+        top->addWidget(edit);
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{BitBtn1, BtnOpen, ChkProt})
+        top->addWidget(w);
+    auto *box = new QVBoxLayout(GrpBoxKup);
+    box->addWidget(SGrd);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addWidget(GrpBoxKup, 1);
+
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+
+    SGrd->SetFixedCols(0);
+    SGrd->SetDefaultRowHeight(20);
+    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SGrd->OnSelectCell = [this](int col, int) { return Columns().editableColumns.contains(col); };
+    SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
+        if (col == kCheckColumn && row > 0) {
+            canvas.FillRect(rect);
+            tav::coupons::DrawCheckCell(canvas, rect, SGrd->Cells(col, row));
+        }
+    };
+    SGrd->viewport()->installEventFilter(this);
+
+    connect(BBtnOpen, &QPushButton::clicked, this, &TKupstatFirstPage::BBtnOpenClick);
+    connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BitBtn1, &QPushButton::clicked, this, &TKupstatFirstPage::BitBtn1Click);
+    connect(BtnOpen, &QPushButton::clicked, this, &TKupstatFirstPage::BtnOpenClick);
+    connect(ChkProt, &QCheckBox::clicked, this, &TKupstatFirstPage::ChkProtClick);
+}
+
+const TPageColumnSet &TKupstatFirstPage::Columns() const
+{
+    return kind_ == TFirstPageKind::Points ? PointsFirstPageColumns() : FirstPageColumns();
+}
+
+bool TKupstatFirstPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        int col = -1;
+        int row = -1;
+        SGrd->MouseToCell(at.x(), at.y(), col, row);
+        if (col >= 0 && row >= 0)
+            SGrdMouseUp(col, row);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TKupstatFirstPage::InitGrid()
+{
+    TTavrolinDM &dm = TavrolinDM();
+    if (!dm.Kathgories.Active())
+        dm.Kathgories.Open();
+    Checks = QByteArray(1, 0);
+    KupFileName.clear();
+    GrpBoxKup->setTitle(Text("ΚΟΥΠΟΝΙ"));
+    const TPageColumnSet &set = Columns();
+    SGrd->SetColCount(int(set.columns.size()));
+    SetGridRows(*SGrd, {});
+    SGrd->SetRowCount(2);
+    for (qsizetype c = 0; c < set.columns.size(); ++c) {
+        SGrd->SetCell(int(c), 0, set.columns[c].title);
+        SGrd->SetColWidth(int(c), set.columns[c].width);
+    }
+    EdtAp1->setText(QStringLiteral("0"));
+    EdtAp2->setText(QStringLiteral("-1"));
+    EdtApX->setText(QStringLiteral("0"));
+    for (QLineEdit *edit : {EdtAp1, EdtAp2, EdtApX})
+        edit->setEnabled(false);
+}
+
+TPageRows TKupstatFirstPage::Rows() const
+{
+    // The half-time goals of the points page lie beyond the grid's columns.
+    const int width = kind_ == TFirstPageKind::Points ? SGrd->ColCount() + 1 : SGrd->ColCount();
+    return GridRows(*SGrd, width);
+}
+
+void TKupstatFirstPage::SetRows(const TPageRows &rows)
+{
+    SetGridRows(*SGrd, rows);
+    Checks = ChecksOf(rows);
+}
+
+bool TKupstatFirstPage::ChooseCoupon()
+{
+    TListDeltiaKFrm &picker = *ListDeltiaKFrm();
+    if (RunModal(picker) != mrCancel) {
+        KupDateFrom = picker.KupDateFrom;
+        KupDateTo = picker.KupDateTo;
+        GrpBoxKup->setTitle(Text("ΑΝΑΛΥΣΗ ΚΟΥΠΟΝΙΟΥ ") + picker.KupFileName);
+        KupFileName = picker.KupFileName;
+    }
+    if (KupFileName.trimmed().isEmpty() && !AskYes(Text("Δεν έχετε επιλέξει κουπονι!Να συνεχίσω;")))
+        return false;
+    if (!AskYes(Text("Πρόκειται να κάνετε ανάλυση του κουπονιου ") + KupFileName +
+                Text(". Βεβαιωθήτε ότι έχετε κάνει ενημέρωση του κουπονιού πρώτα.")))
+        return false;
+    SetRows({});
+    return true;
+}
+
+void TKupstatFirstPage::BBtnOpenClick()
+{
+    if (!ChooseCoupon())
+        return;
+    LoadKupFile(false);
+    SortPageGrid(kCodeColumn, true);
+    TFilterKupFrm &filter = *FilterKupFrm();
+    filter.FromMyKouponia = ListDeltiaKFrm()->PageControl1->currentIndex() == 1;
+    TSelPeriodFrm &periods = *SelPeriodFrm();
+    if (RunModal(periods) == mrCancel)
+        return;
+    filter.Periods = periods.Periods;
+    if (RunModal(filter) != mrCancel)
+        LoadKupFile(true);
+}
+
+TKupLoadFilter TKupstatFirstPage::FilterOfDialog() const
+{
+    const TFilterKupFrm &dialog = *FilterKupFrm();
+    TKupLoadFilter filter;
+    filter.dateFrom = dialog.DateFrom->date();
+    filter.dateTo = dialog.DateTo->date();
+    filter.codeFrom = StrToInt(dialog.EdtKvdApo->text());
+    filter.codeTo = StrToInt(dialog.EdtKvdEos->text());
+    filter.odd1From = StrToFloat(dialog.EdtAp1From->text());
+    filter.odd1To = StrToFloat(dialog.EdtAp1To->text());
+    filter.oddXFrom = StrToFloat(dialog.EdtApXFrom->text());
+    filter.oddXTo = StrToFloat(dialog.EdtApXTo->text());
+    filter.odd2From = StrToFloat(dialog.EdtAp2From->text());
+    filter.odd2To = StrToFloat(dialog.EdtAp2To->text());
+    QSet<QString> checked;
+    for (int i = 0; i < dialog.ChkLstDior->count(); ++i) {
+        if (dialog.ChkLstDior->item(i)->checkState() == Qt::Checked)
+            checked.insert(dialog.ChkLstDior->item(i)->text().trimmed());
+    }
+    filter.competitionTaken = [checked](const QString &diorg) {
+        TTable &categories = TavrolinDM().Kathgories;
+        return categories.Locate(QStringLiteral("OPAP"), {diorg}) &&
+               checked.contains(categories.FieldByName(QStringLiteral("GrName")).AsString().trimmed());
+    };
+    return filter;
+}
+
+void TKupstatFirstPage::LoadKupFile(bool filtered)
+{
+    const QString path = ListDeltiaKFrm()->KupDir + KupFileName;
+    ShowingErrors([&] {
+        int tag = 0;
+        tav::coupons::ReadKupDateRange(path, KupDateFrom, KupDateTo, tag);
+        std::optional<TKupLoadFilter> filter;
+        if (filtered) {
+            SetRows({});
+            filter = FilterOfDialog();
+        } else {
+            FilterKupFrm()->DateFrom->setDate(KupDateFrom.date());
+            FilterKupFrm()->DateTo->setDate(KupDateTo.date());
+            FilterKupFrm()->KupFileName = KupFileName;
+        }
+        const TKupLoadResult loaded = LoadKupRows(path, filter ? &*filter : nullptr, kind_);
+        SetRows(loaded.rows);
+        EdtApo->setText(QStringLiteral("1"));
+        EdtEos->setText(QString::number(loaded.rows.size()));
+        if (loaded.failed)
+            ShowMessage(tav::coupons::KupReadErrorText(path));
+    });
+}
+
+void TKupstatFirstPage::BtnOpenClick()
+{
+    const QString folder = tav::coupons::ProposalFolder();
+    QDir().mkpath(folder);
+    OpenDialog1->setDirectory(folder);
+    if (RunModal(*OpenDialog1) != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return;
+    LoadProposalFile(OpenDialog1->selectedFiles().constFirst());
+}
+
+void TKupstatFirstPage::LoadProposalFile(const QString &path)
+{
+    ShowingErrors([&] {
+        const tav::coupons::TProposalFile proposal = tav::coupons::ReadProposalFile(path);
+        const QString number = proposal.couponNumber;
+        if (tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), number) != KupFileName) {
+            ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι ") + number +
+                                      Text(" και δεν συμφωνεί με αυτό που έχετε φορτώσει!Παρακαλώ κάντε "
+                                           "ανάλυση στο κουπόνι ") +
+                                      number + Text(" και μετά φορτώστε την πρόταση."),
+                                  Text("Ενημέρωση"), MB_OK);
+            return;
+        }
+        TPageRows rows = Rows();
+        LoadProposalRows(rows, proposal);
+        SetRows(rows);
+        SGrd->SetRow(1);
+        tav::operations::ScoreProtaseis(1, SGrd->RowCount() - 1, 12, kSignColumn, kOdd1Column, kOddXColumn,
+                                        kOdd2Column, *SGrd);
+    });
+}
+
+void TKupstatFirstPage::BitBtn1Click()
+{
+    RunModal(*kup_StatParamFrm());
+}
+
+void TKupstatFirstPage::ChkProtClick()
+{
+    TPageRows rows = Rows();
+    CheckProposalRows(rows, ChkProt->isChecked());
+    SetRows(rows);
+    SGrd->viewport()->update();
+}
+
+void TKupstatFirstPage::SortPageGrid(int column, bool renumber)
+{
+    tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
+    TPageRows rows = Rows();
+    if (renumber)
+        Renumber(rows);
+    SetRows(rows);
+}
+
+void TKupstatFirstPage::SGrdMouseUp(int col, int row)
+{
+    if (col == kCheckColumn && row > 0 && row < SGrd->RowCount()) {
+        SGrd->SetCell(col, row, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, row))));
+    } else if (col == kCheckColumn && row == 0) {
+        for (int r = 1; r < SGrd->RowCount(); ++r)
+            SGrd->SetCell(col, r, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, r))));
+    } else if (row == 0) {
+        SortPageGrid(col, true);
+        return;
+    }
+    Checks = ChecksOf(Rows());
+    SGrd->viewport()->update();
+}

@@ -1,0 +1,524 @@
+#include "couponstats/ui/kupstat_page.h"
+
+#include "coupons/proposal_file.h"
+#include "coupons/ui/check_column.h"
+#include "coupons/ui/grid_row_sorter.h"
+#include "coupons/ui/print_range_dlg.h"
+#include "couponstats/operations/ui/protaseis_grid.h"
+#include "couponstats/ui/key_press_filter.h"
+#include "couponstats/ui/kup_stat_param_frm.h"
+#include "couponstats/ui/prn_options_frm.h"
+#include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/stat_options_frm.h"
+#include "platform/core/file_copy.h"
+#include "platform/core/format.h"
+#include "platform/core/message_service.h"
+#include "platform/core/paths.h"
+#include "platform/core/registry.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/paged_print.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/progress_dialog.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace tav::couponstats;
+
+namespace {
+
+const char *const kCredit = "Tavrolin - Στατιστική ανάλυση κουπονιών";
+constexpr int kAutoInterval = 45000;
+// While an engine fills a page the AUTO step looks again this soon.
+constexpr int kEngineWait = 1000;
+
+QList<TKupstatPage *> &Pages()
+{
+    static QList<TKupstatPage *> pages;
+    return pages;
+}
+
+QString Text(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+bool Blank(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+QLineEdit *RangeEdit(QWidget *parent, const char *text)
+{
+    auto *edit = new QLineEdit(Text(text), parent);
+    edit->setMaximumWidth(50);
+    SetKeyPress(edit, [](QChar &key) {
+        if (!(key.isDigit() || key == QChar('-') || key == QChar('\b') || key == QChar('\t') ||
+              key == QChar('\r')))
+            key = QChar();
+    });
+    return edit;
+}
+
+} // namespace
+
+QList<TKupstatPage *> LiveKupstatPages()
+{
+    return Pages();
+}
+
+TPageRows GridRows(const TStringGrid &grid, int colCount)
+{
+    TPageRows rows;
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < colCount; ++c)
+            row.append(grid.Cells(c, r));
+        rows.append(row);
+    }
+    return rows;
+}
+
+void SetGridRows(TStringGrid &grid, const TPageRows &rows)
+{
+    for (int r = 1; r < grid.RowCount(); ++r)
+        for (int c = 0; c < grid.ColCount(); ++c)
+            grid.SetCell(c, r, QString());
+    grid.SetRowCount(int(rows.size()) + 1);
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        for (qsizetype c = 0; c < rows[r].size(); ++c)
+            grid.SetCell(int(c), int(r) + 1, rows[r][c]);
+}
+
+TKupstatPage::TKupstatPage(QWidget *parent)
+    : QDialog(parent), Panel1(new QWidget(this)), BBtnBack(new QPushButton(Text("&ΠΡΟΗΓΟΥΜΕΝΗ"), Panel1)),
+      BtnNext(new QPushButton(Text("&ΕΠΟΜΕΝΗ"), Panel1)), Button1(new QPushButton(Text("&AUTO"), Panel1)),
+      BBtnSave(new QPushButton(Text("ΑΠΟΘΗΚΕΥΣΗ &ΠΡΟΤΑΣΗΣ"), Panel1)),
+      BtnPrint(new QPushButton(Text("Ε&ΚΤΥΠΩΣΗ"), Panel1)),
+      BBtnClear(new QPushButton(Text("&ΚΑΘΑΡΙΣΜΟΣ"), Panel1)),
+      BBtnCalc(new QPushButton(Text("&ΥΠΟΛΟΓΙΣΜΟΣ"), Panel1)),
+      SpdBtnApply(new QPushButton(Text("ΕΦΑΡΜΟΓΗ ΦΙΛΤΡΟΥ"), Panel1)), LblFilter(new QLabel(Panel1)),
+      EdtApo(RangeEdit(Panel1, "1")), EdtEos(RangeEdit(Panel1, "2")), EdtAp1(RangeEdit(Panel1, "0")),
+      EdtAp2(RangeEdit(Panel1, "-1")), EdtApX(RangeEdit(Panel1, "0")),
+      GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)), SGrd(new TStringGrid(GrpBoxKup)),
+      SaveDialog1(new QFileDialog(this)), Timer1(new QTimer(this))
+{
+    setWindowTitle(Text("ΣΤΑΤΙΣΤIΚΗ ΚΟΥΠΟΝΙΟΥ"));
+    SpdBtnApply->setToolTip(SpdBtnApply->text());
+    auto *top = new QHBoxLayout(Panel1);
+    for (QWidget *w : std::initializer_list<QWidget *>{BBtnBack, BtnNext, Button1, BBtnSave, BtnPrint,
+                                                       BBtnClear, BBtnCalc, SpdBtnApply})
+        top->addWidget(w);
+    const std::pair<const char *, QLineEdit *> edits[] = {{"ΑΠΟ ΓΡΑΜΜΗ ", EdtApo},
+                                                          {"ΕΩΣ", EdtEos},
+                                                          {"ΔΒ1 >= ", EdtAp1},
+                                                          {"ΔΒ2 <=", EdtAp2},
+                                                          {"ΔΒΧ >= ", EdtApX}};
+    for (const auto &[caption, edit] : edits) {
+        top->addWidget(new QLabel(Text(caption), Panel1));
+        top->addWidget(edit);
+    }
+    top->addWidget(LblFilter, 1);
+    auto *box = new QVBoxLayout(GrpBoxKup);
+    box->addWidget(SGrd);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addWidget(GrpBoxKup, 1);
+
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
+    SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+
+    SGrd->SetFixedCols(0);
+    SGrd->SetDefaultRowHeight(20);
+    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
+    SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
+        DrawCell(col, row, rect, canvas);
+    };
+    SGrd->viewport()->installEventFilter(this);
+
+    connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BtnNext, &QPushButton::clicked, this, &TKupstatPage::BtnNextClick);
+    connect(Button1, &QPushButton::clicked, this, &TKupstatPage::BitBtn1Click);
+    connect(BBtnSave, &QPushButton::clicked, this, &TKupstatPage::BBtnSaveClick);
+    connect(BtnPrint, &QPushButton::clicked, this, &TKupstatPage::BtnPrintClick);
+    connect(BBtnClear, &QPushButton::clicked, this, &TKupstatPage::BBtnClearClick);
+    connect(BBtnCalc, &QPushButton::clicked, this, &TKupstatPage::BBtnCalcClick);
+    connect(SpdBtnApply, &QPushButton::clicked, this, &TKupstatPage::SpdBtnApplyClick);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &TKupstatPage::Timer1Timer);
+    Timer1->start(kAutoInterval);
+
+    Params = ReadThresholdTexts(kDefaultsA);
+    Pages().append(this);
+}
+
+TKupstatPage::~TKupstatPage()
+{
+    Pages().removeOne(this);
+}
+
+bool TKupstatPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        int col = -1;
+        int row = -1;
+        SGrd->MouseToCell(at.x(), at.y(), col, row);
+        if (col >= 0 && row >= 0)
+            SGrdMouseUp(col, row);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TKupstatPage::InitPageGrid()
+{
+    const TPageColumnSet &set = Columns();
+    Checks = QByteArray(1, 0);
+    GrpBoxKup->setTitle(Text("ΚΟΥΠΟΝΙ  ") + CouponName);
+    SGrd->SetColCount(int(set.columns.size()));
+    SetGridRows(*SGrd, {});
+    SGrd->SetRowCount(2);
+    for (qsizetype c = 0; c < set.columns.size(); ++c) {
+        SGrd->SetCell(int(c), 0, set.columns[c].title);
+        SGrd->SetColWidth(int(c), set.columns[c].width);
+    }
+}
+
+void TKupstatPage::CopyCheckedRows()
+{
+    InitPageGrid();
+    const TPageRows source = GridRows(*SourceGrid, SourceGrid->ColCount());
+    const TPageRows rows = tav::couponstats::CopyCheckedRows(source, SourceChecks, RowFrom, RowTo, Bounds,
+                                                             *SourceColumns, Columns());
+    SetRows(rows);
+    RowFrom = 1;
+    RowTo = int(rows.size());
+    EdtApo->setText(QStringLiteral("1"));
+    EdtEos->setText(QString::number(rows.size()));
+}
+
+TPageRows TKupstatPage::Rows() const
+{
+    return GridRows(*SGrd, SGrd->ColCount());
+}
+
+void TKupstatPage::SetRows(const TPageRows &rows)
+{
+    SetGridRows(*SGrd, rows);
+    Checks = ChecksOf(rows);
+}
+
+void TKupstatPage::SortPageGrid(int column, bool renumber)
+{
+    tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
+    TPageRows rows = Rows();
+    if (renumber)
+        Renumber(rows);
+    SetRows(rows);
+}
+
+void TKupstatPage::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TKupstatPage::FormShow()
+{
+    TPageRows rows = Rows();
+    Renumber(rows);
+    SetRows(rows);
+}
+
+void TKupstatPage::BtnNextClick()
+{
+    const QString name = QStringLiteral("KupStat_Nextfrm") + QString::number(PageNo + 1);
+    auto *next = findChild<TKupstatPage *>(name, Qt::FindDirectChildrenOnly);
+    if (!next) {
+        next = CreateSuccessor();
+        next->setObjectName(name);
+        next->PageNo = PageNo + 1;
+    }
+    ShowingErrors([&] {
+        SortPageGrid(kDiorgColumn, false);
+        TStatOptionsFrm &options = *StatOptionsFrm();
+        if (!options.AutoMode && RunModal(options) == mrCancel)
+            return;
+        const int kind = options.ItemIndex();
+        if (KindHasStatistic(kind))
+            next->FilterCode =
+                FilterCodeFor(kind, options.EdtParam->text(), options.ChkAll->isChecked(), false);
+        next->SourceChecks = Checks;
+        next->SourceGrid = SGrd;
+        next->SourceColumns = &Columns();
+        next->CouponName = CouponName;
+        next->Periods = Periods;
+        next->RowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text());
+        next->RowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text());
+        next->Bounds = {EdtAp1->text(), EdtAp2->text(), EdtApX->text()};
+        next->CopyCheckedRows();
+        if (KindHasStatistic(kind)) {
+            const QString n =
+                options.EdtParam->text() == QStringLiteral("0") ? Text("ΟΛΟΙ") : options.EdtParam->text();
+            next->RunStatistic(kind, StrToInt(options.EdtParam->text()),
+                               options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
+                                   QStringLiteral(" ") + n);
+        }
+        RunModal(*next);
+    });
+}
+
+void TKupstatPage::RunStatistic(int kind, int n, const QString &label)
+{
+    LblFilter->setText(label);
+    const TPageEngine engine = EngineFor(kind);
+    TProgressDlg &progress = *ProgressDlg();
+    if (!engine) {
+        progress.hide();
+        MessageDlg(Text("Η στατιστική \"%1\" δεν είναι διαθέσιμη.").arg(StatOptionsFrm()->ItemCaption()),
+                   mtInformation, {mbOK});
+        return;
+    }
+    TPageRows rows = Rows();
+    TPageRun run{rows, Checks, Periods, Params, kind, n, [&progress] {
+                     progress.ProgBar->StepIt();
+                     QCoreApplication::processEvents();
+                     return progress.ModalResult() != mrCancel;
+                 }};
+    const auto finish = [&] {
+        SetRows(rows);
+        progress.hide();
+        progress.SetModalResult(mrNone);
+    };
+    try {
+        RunPageEngine(engine, run);
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+void TKupstatPage::BitBtn1Click()
+{
+    if (StatOptionsFrm()->TakeAutoStep())
+        BtnNextClick();
+}
+
+void TKupstatPage::Timer1Timer()
+{
+    // A step on a page that an engine is still filling would pass half a page on.
+    if (EngineRunning()) {
+        Timer1->start(kEngineWait);
+        return;
+    }
+    Timer1->stop();
+    if (StatOptionsFrm()->AutoMode)
+        BitBtn1Click();
+}
+
+TProposalThresholds TKupstatPage::Thresholds() const
+{
+    return ThresholdsFromTexts(Params);
+}
+
+void TKupstatPage::SpdBtnApplyClick()
+{
+    Tkup_StatParamFrm &dialog = *kup_StatParamFrm();
+    if (RunModal(dialog) == mrCancel)
+        return;
+    Params = dialog.Texts();
+    ShowingErrors([&] {
+        const TDifferenceBounds bounds{EdtAp1->text(), EdtAp2->text(), EdtApX->text()};
+        TPageRows rows = FilterRows(Rows(), Checks, bounds, Columns());
+        SetRows(rows);
+        ProposeRows(rows, Thresholds(), Columns());
+        SetRows(rows);
+    });
+}
+
+void TKupstatPage::BBtnClearClick()
+{
+    TClearRangeDlg &dialog = *ClearRangeDlg();
+    const int count = SGrd->RowCount() - 1;
+    dialog.Prepare(count);
+    if (RunModal(dialog) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        const auto [from, to] = dialog.Rows(count);
+        for (int r = std::max(from, 1); r <= to && r <= count; ++r)
+            SGrd->SetCell(Columns().proposalColumn, r, QString());
+    });
+}
+
+void TKupstatPage::BBtnCalcClick()
+{
+    TCalcRangeDlg &dialog = *CalcRangeDlg();
+    const int count = SGrd->RowCount() - 1;
+    dialog.Prepare(count);
+    if (RunModal(dialog) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        const auto [from, to] = dialog.Rows(count);
+        tav::operations::ScoreProtaseis(from, to, Columns().proposalColumn, kSignColumn, kOdd1Column,
+                                        kOddXColumn, kOdd2Column, *SGrd);
+    });
+}
+
+void TKupstatPage::BBtnSaveClick()
+{
+    SortPageGrid(kCodeColumn, false);
+    const QString folder = tav::coupons::ProposalFolder();
+    QDir().mkpath(folder);
+    SaveDialog1->setDirectory(folder);
+    if (RunModal(*SaveDialog1) != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    ShowingErrors([&] { WriteProposalFile(SaveDialog1->selectedFiles().constFirst()); });
+}
+
+void TKupstatPage::WriteProposalFile(const QString &fileName)
+{
+    tav::coupons::WriteProposalFile(fileName, ProposalFileOf(CouponName, Rows(), Columns()));
+    const QString drumlane =
+        TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories")).ReadString("Options", "Drumlane", "");
+    if (!Blank(drumlane)) {
+        const FileCopyResult copy = CopyFiles(fileName, JoinPath(drumlane.trimmed(), QStringLiteral("Dys")));
+        for (const FileCopyFailure &failure : copy.failures)
+            MessageDlg(failure.reason, mtError, {mbOK});
+    }
+    ShowMessage(Text("Η αποθήκευση ολοκληρώθηκε!"));
+}
+
+void TKupstatPage::BtnPrintClick()
+{
+    TPrnOptionsfrm &options = *PrnOptionsfrm();
+    if (RunModal(options) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        int from = -1;
+        int to = -1;
+        const bool proposalsOnly = options.ItemIndex() == 1;
+        if (proposalsOnly) {
+            SortPageGrid(kCodeColumn, true);
+        } else {
+            TPrintRangeDlg &range = *PrintRangeDlg();
+            range.Edit1->setText(QStringLiteral("1"));
+            range.Edit2->setText(QString::number(SGrd->RowCount()));
+            range.ChkAll->setChecked(false);
+            RunModal(range);
+            if (!range.ChkAll->isChecked()) {
+                from = StrToInt(range.Edit1->text());
+                to = StrToInt(range.Edit2->text());
+            }
+        }
+        if (ExecutePrintDialog(this))
+            PrintPage(proposalsOnly, from, to);
+    });
+}
+
+void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
+{
+    const TPageColumnSet &set = Columns();
+    const auto tenths = [&](int col) { return int(std::lround(SGrd->ColWidths(col) * set.printFactor)); };
+    TGridPageDescription document;
+    document.Title = windowTitle();
+    document.FirstHead = {windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
+                              FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
+                          GrpBoxKup->title(), Text(kCredit)};
+    document.LaterHead = document.FirstHead;
+    document.Layout = glRuledRows;
+    TGridLine titles;
+    for (int col = 0; col < SGrd->ColCount(); ++col)
+        titles.append({SGrd->Cells(col, 0), tenths(col)});
+    document.Header = {titles};
+    const int last = toRow < 0 ? SGrd->RowCount() - 1 : std::min(toRow, SGrd->RowCount() - 1);
+    for (int row = std::max(fromRow, 1); row <= last; ++row) {
+        const int tested = proposalsOnly ? set.proposalColumn : kCodeColumn;
+        if (SGrd->Cells(tested, row).isEmpty())
+            continue;
+        TGridLine cells;
+        for (int col = 0; col < SGrd->ColCount(); ++col)
+            cells.append({SGrd->Cells(col, row), tenths(col)});
+        document.Rows.append(cells);
+    }
+    document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };
+    document.BeforeRow = [] { QCoreApplication::processEvents(); };
+    TGridPrintState state;
+    PrintGridPages(Printer(), document, state);
+}
+
+void TKupstatPage::SGrdMouseUp(int col, int row)
+{
+    if (col == kCheckColumn && row > 0 && row < SGrd->RowCount()) {
+        const bool checked = tav::coupons::IsChecked(SGrd->Cells(col, row));
+        SGrd->SetCell(col, row, tav::coupons::CheckText(!checked));
+    } else if (col == kCheckColumn && row == 0) {
+        for (int r = 1; r < SGrd->RowCount(); ++r)
+            SGrd->SetCell(col, r, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, r))));
+    } else if (row == 0) {
+        SortPageGrid(col, true);
+        return;
+    }
+    Checks = ChecksOf(Rows());
+    SGrd->viewport()->update();
+}
+
+bool TKupstatPage::SGrdSelectCell(int col, int)
+{
+    return Columns().editableColumns.contains(col);
+}
+
+void TKupstatPage::DrawCell(int col, int row, const TRect &rect, TCanvas &canvas)
+{
+    if (row == 0)
+        return;
+    const QString text = SGrd->Cells(col, row);
+    const TPageColumnSet &set = Columns();
+    if (col == kCheckColumn) {
+        canvas.FillRect(rect);
+        tav::coupons::DrawCheckCell(canvas, rect, text);
+        return;
+    }
+    if (Blank(text) || (col != set.differenceColumn && col != set.proposalColumn))
+        return;
+    canvas.Font.Style = {fsBold};
+    if (col == set.differenceColumn) {
+        TProposalThresholds thresholds;
+        try {
+            thresholds = Thresholds();
+        } catch (const EConvertError &) {
+            return;
+        }
+        const TDifferenceBand band = DifferenceBandOf(text, thresholds);
+        canvas.Font.Color = band == TDifferenceBand::Two ? QColor(Qt::red)
+                            : band == TDifferenceBand::X ? QColor(Qt::blue)
+                                                         : QColor(Qt::darkGreen);
+    } else {
+        const QString sign = SGrd->Cells(kSignColumn, row).trimmed();
+        if (text.trimmed() == sign)
+            canvas.Brush.Color = QColor(155, 241, 153);
+        else if (!sign.isEmpty())
+            canvas.Brush.Color = QColor(247, 179, 105);
+    }
+    canvas.FillRect(rect);
+    canvas.TextOut(rect.Left + 4, rect.Top + 2, text);
+}

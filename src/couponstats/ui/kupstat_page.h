@@ -1,0 +1,109 @@
+#pragma once
+
+#include "couponstats/page_engine.h"
+#include "couponstats/page_rows.h"
+#include "couponstats/threshold_store.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QStringList>
+
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class TStringGrid;
+
+// An analysis page of the coupon statistics: the rows that survived the page before it, one
+// statistic over them, a proposal per row, and the commands to filter, clear, score, save, print
+// and pass the rows on. What differs between the kinds of page (grid, sort, the columns of the
+// statistic and the proposal, the engines) comes from the derived class; pages are kept in a list
+// of live pages in the order they were made, which is the order of their chains.
+class TKupstatPage : public QDialog
+{
+    Q_OBJECT
+public:
+    ~TKupstatPage() override;
+
+    virtual const tav::couponstats::TPageColumnSet &Columns() const = 0;
+
+    void InitPageGrid();
+    // Fills the page from the source fields (algorithm of the page's hand-over).
+    void CopyCheckedRows();
+    void SortPageGrid(int column, bool renumber);
+    // The data rows as the grid holds them, and the grid refilled from rows (Checks follows).
+    tav::couponstats::TPageRows Rows() const;
+    void SetRows(const tav::couponstats::TPageRows &rows);
+
+    void FormShow();
+    void BtnNextClick();
+    void BitBtn1Click();
+    void Timer1Timer();
+    void SpdBtnApplyClick();
+    void BBtnClearClick();
+    void BBtnCalcClick();
+    void BBtnSaveClick();
+    void BtnPrintClick();
+    void SGrdMouseUp(int col, int row);
+    bool SGrdSelectCell(int col, int row);
+    void WriteProposalFile(const QString &fileName);
+    void PrintPage(bool proposalsOnly, int fromRow, int toRow);
+
+    // Runs the kind's statistic over the freshly filled page; the label tells what filled it.
+    void RunStatistic(int kind, int n, const QString &label);
+
+    QWidget *Panel1;
+    QPushButton *BBtnBack;
+    QPushButton *BtnNext;
+    QPushButton *Button1;
+    QPushButton *BBtnSave;
+    QPushButton *BtnPrint;
+    QPushButton *BBtnClear;
+    QPushButton *BBtnCalc;
+    QPushButton *SpdBtnApply;
+    QLabel *LblFilter;
+    QLineEdit *EdtApo;
+    QLineEdit *EdtEos;
+    QLineEdit *EdtAp1;
+    QLineEdit *EdtAp2;
+    QLineEdit *EdtApX;
+    QGroupBox *GrpBoxKup;
+    TStringGrid *SGrd;
+    QFileDialog *SaveDialog1;
+    QTimer *Timer1;
+
+    int PageNo = 1;
+    QByteArray Checks;
+    const TStringGrid *SourceGrid = nullptr;
+    const tav::couponstats::TPageColumnSet *SourceColumns = nullptr;
+    QByteArray SourceChecks;
+    int RowFrom = 1;
+    int RowTo = 0;
+    tav::couponstats::TDifferenceBounds Bounds;
+    QString FilterCode;
+    QString CouponName;
+    QStringList Periods;
+    tav::couponstats::TThresholdTexts Params;
+
+protected:
+    explicit TKupstatPage(QWidget *parent);
+    // The page after this one in its chain, new.
+    virtual TKupstatPage *CreateSuccessor() = 0;
+    // The engine of the kind; none when the kind has none connected.
+    virtual tav::couponstats::TPageEngine EngineFor(int kind) const = 0;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void DrawCell(int col, int row, const TRect &rect, TCanvas &canvas);
+    tav::couponstats::TProposalThresholds Thresholds() const;
+};
+
+// The analysis pages alive now, in the order they were made.
+QList<TKupstatPage *> LiveKupstatPages();
+
+// Grid rows of a statistics grid, and the grid refilled with rows under its title row.
+tav::couponstats::TPageRows GridRows(const TStringGrid &grid, int colCount);
+void SetGridRows(TStringGrid &grid, const tav::couponstats::TPageRows &rows);
