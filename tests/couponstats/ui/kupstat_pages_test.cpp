@@ -1,0 +1,286 @@
+#include "couponstats/ui/kupstat_frm.h"
+#include "couponstats/ui/kupstat_next_frm.h"
+
+#include "coupons/kup_file.h"
+#include "coupons/kup_test_files.h"
+#include "coupons/proposal_file.h"
+#include "couponstats/ui/prn_options_frm.h"
+#include "couponstats/ui/stat_options_frm.h"
+#include "platform/core/message_recorder.h"
+#include "platform/core/paths.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/string_grid.h"
+#include "support/data_module_test_base.h"
+#include "support/pdf_text.h"
+#include "support/qstring_printer.h"
+#include "support/test_environment.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tav::couponstats;
+
+namespace {
+
+// A first-page row: code, competition, A/A and, when given, a loaded proposal with its difference.
+QStringList FirstRow(int n, const QString &diorg)
+{
+    QStringList row = BlankRow(FirstPageColumns());
+    row[0] = "1";
+    row[1] = QString::number(n);
+    row[2] = diorg;
+    row[3] = "06/03/2004";
+    row[5] = "A" + row[1];
+    row[6] = "B" + row[1];
+    row[7] = row[8] = row[9] = "2,00";
+    row[11] = QString::number(n);
+    return row;
+}
+
+// The test's stand-in for a statistic: the home value is the row's code, the away value 2, the
+// difference and the proposal as an engine writes them.
+void KnownValuesEngine(TPageRun &run)
+{
+    for (qsizetype r = 0; r < run.rows.size(); ++r) {
+        if (run.checks[r] != 1 || !run.step())
+            continue;
+        QStringList &row = run.rows[r];
+        const int home = row[1].toInt();
+        row[12] = QString::number(home);
+        row[13] = "2";
+        row[14] = QString::number(home - 2);
+        row[15] = ProposalFor(home - 2, ThresholdsFromTexts(run.thresholds));
+    }
+}
+
+class KupstatPagesTest : public ProgramDataModuleTest
+{
+protected:
+    void SetUp() override
+    {
+        ProgramDataModuleTest::SetUp();
+        SetSpecialEngine(0, KnownValuesEngine);
+    }
+    void TearDown() override
+    {
+        SetSpecialEngine(0, {});
+        Printer().SetOutputFileName(QString());
+        ProgramDataModuleTest::TearDown();
+    }
+
+    TKupstatFrm &FirstPage()
+    {
+        TKupstatFrm &page = *KupstatFrm();
+        page.InitGrid();
+        page.KupFileName = "12_20040305_20040308.kup";
+        page.SetRows({FirstRow(3, "ΑΓΓ"), FirstRow(1, "ΙΤΑ"), FirstRow(5, "ΑΓΓ")});
+        page.EdtApo->setText("1");
+        page.EdtEos->setText("3");
+        return page;
+    }
+
+    static int Choose(QDialog &dialog, int kind, const QString &n, bool all)
+    {
+        auto &options = dynamic_cast<TStatOptionsFrm &>(dialog);
+        options.SetItemIndex(kind);
+        options.EdtParam->setText(n);
+        options.ChkAll->setChecked(all);
+        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
+        return dialog.result();
+    }
+
+    static QStringList Column(const TKupstatPage &page, int col)
+    {
+        QStringList cells;
+        for (const QStringList &row : page.Rows())
+            cells.append(row[col]);
+        return cells;
+    }
+};
+
+TEST_F(KupstatPagesTest, ChainFillsPageOneAndReusesItsSuccessor)
+{
+    MessageRecorder messages;
+    TKupstatFrm &first = FirstPage();
+    first.EdtEos->setText("");
+    QStringList seen;
+    int successors = 0;
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        if (dynamic_cast<TStatOptionsFrm *>(&dialog)) {
+            const bool onFirst = seen.isEmpty();
+            return Choose(dialog, onFirst ? 0 : 5, "2", onFirst);
+        }
+        auto &page = dynamic_cast<TKupstatPage &>(dialog);
+        seen.append(page.objectName() + ":" + page.FilterCode);
+        if (page.PageNo == 1) {
+            EXPECT_EQ(page.LblFilter->text(), "ΒΑΘΜΟΛΟΓΙΑ   Πρόσφατοι Αγωνες 0");
+            EXPECT_EQ(Column(page, 2), QStringList({"ΑΓΓ", "ΑΓΓ", "ΙΤΑ"}));
+            EXPECT_EQ(Column(page, 15), QStringList({"1", "1", "X"}));
+            QTest::mouseClick(page.BtnNext, Qt::LeftButton);
+            page.BtnNextClick();
+            successors = int(page.findChildren<TKupstatPage *>().size());
+        } else {
+            EXPECT_EQ(Column(page, 12), QStringList(page.Rows().size()));
+        }
+        return int(mrOk);
+    });
+    QTest::mouseClick(first.BtnNext, Qt::LeftButton);
+    EXPECT_EQ(seen, QStringList({"KupStat_Nextfrm1:BA", "KupStat_Nextfrm2:EB2", "KupStat_Nextfrm2:EB2"}));
+    EXPECT_EQ(successors, 1);
+    EXPECT_TRUE(messages.Texts().value(0).contains("δεν είναι διαθέσιμη"));
+    EXPECT_EQ(LiveKupstatPages().size(), 2);
+}
+
+TEST_F(KupstatPagesTest, FirstPageWritesGreekCodeAndKindsWithoutStatisticLeaveColumnsEmpty)
+{
+    MessageRecorder messages;
+    TKupstatFrm &first = FirstPage();
+    int kind = 5;
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        if (dynamic_cast<TStatOptionsFrm *>(&dialog))
+            return Choose(dialog, kind, "2", false);
+        return int(mrOk);
+    });
+    first.BtnNextClick();
+    EXPECT_EQ(Kupstat_NextFrm()->FilterCode, "ΕΒ2");
+    kind = 11;
+    first.BtnNextClick();
+    EXPECT_EQ(Kupstat_NextFrm()->FilterCode, "ΕΒ2");
+    for (int col = 12; col <= 15; ++col)
+        EXPECT_EQ(Column(*Kupstat_NextFrm(), col), QStringList(3)) << col;
+}
+
+TEST_F(KupstatPagesTest, RangeThatIsNoNumberStopsTheStep)
+{
+    MessageRecorder messages;
+    TKupstatFrm &first = FirstPage();
+    first.EdtApo->setText("-");
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        if (dynamic_cast<TStatOptionsFrm *>(&dialog))
+            return Choose(dialog, 0, "2", false);
+        ADD_FAILURE() << "no page is shown";
+        return int(mrOk);
+    });
+    first.BtnNextClick();
+    ASSERT_EQ(messages.Texts().size(), 1);
+}
+
+TEST_F(KupstatPagesTest, TitleClickSortsDifferencesByAbsoluteValue)
+{
+    TKupstat_NextFrm &page = *Kupstat_NextFrm();
+    TPageRows rows;
+    for (const QString &d : {"-5", "3", "-1"}) {
+        QStringList row = BlankRow(SpecialPageColumns());
+        row[0] = "1";
+        row[14] = d;
+        rows.append(row);
+    }
+    page.SetRows(rows);
+    page.show();
+    const TRect title = page.SGrd->CellRect(14, 0);
+    QTest::mouseClick(page.SGrd->viewport(), Qt::LeftButton, {}, QPoint(title.Left + 3, title.Top + 3));
+    EXPECT_EQ(Column(page, 14), QStringList({"-1", "3", "-5"}));
+    EXPECT_EQ(Column(page, 11), QStringList({"1", "2", "3"}));
+}
+
+TEST_F(KupstatPagesTest, AutoListOfTwoStepsBuildsTwoPagesAndWaitsForTheEngine)
+{
+    TStatOptionsFrm &options = *StatOptionsFrm();
+    options.AutoSteps = {{0, 6}, {0, 3}};
+    options.AutoCursor = 0;
+    TKupstat_NextFrm &page1 = *Kupstat_NextFrm();
+    TPageRows rows;
+    for (const QStringList &row : {FirstRow(3, "ΑΓΓ"), FirstRow(4, "ΑΓΓ")}) {
+        QStringList pageRow = BlankRow(SpecialPageColumns());
+        for (int c = 0; c <= 11; ++c)
+            pageRow[c] = row[c];
+        rows.append(pageRow);
+    }
+    page1.SetRows(rows);
+    page1.EdtEos->setText("2");
+    int cursorDuringRun = -1;
+    SetSpecialEngine(0, [&](TPageRun &run) {
+        // The timer of the page being filled fires: the step has to wait.
+        LiveKupstatPages().last()->Timer1Timer();
+        cursorDuringRun = options.AutoCursor;
+        KnownValuesEngine(run);
+    });
+    QStringList built;
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        auto &page = dynamic_cast<TKupstatPage &>(dialog);
+        built.append(page.FilterCode + "/" + page.Rows().value(0).value(12));
+        page.Timer1Timer();
+        return int(mrOk);
+    });
+    page1.BitBtn1Click();
+    EXPECT_EQ(built, QStringList({"B6/3", "B3/3"}));
+    EXPECT_EQ(cursorDuringRun, 2);
+    EXPECT_FALSE(options.AutoMode);
+    EXPECT_EQ(runner.RunCount(), 2);
+}
+
+TEST_F(KupstatPagesTest, ProposalsPrintOnlyTheirRowsRenumbered)
+{
+    TKupstat_NextFrm &page = *Kupstat_NextFrm();
+    page.CouponName = "12_20040305_20040308.kup";
+    TPageRows rows;
+    for (int code : {41, 17, 29}) {
+        QStringList row = BlankRow(SpecialPageColumns());
+        row[0] = "1";
+        row[1] = QString::number(code);
+        row[11] = QString::number(100 + code);
+        row[15] = code == 17 ? "" : "X";
+        rows.append(row);
+    }
+    page.SetRows(rows);
+    const QString pdf = JoinPath(ProgramFolder(), "page.pdf");
+    Printer().SetOutputFileName(pdf);
+    ScriptedModalRunner runner([](QDialog &dialog) {
+        auto &options = dynamic_cast<TPrnOptionsfrm &>(dialog);
+        options.RadioButtons->button(1)->click();
+        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
+        return dialog.result();
+    });
+    QTest::mouseClick(page.BtnPrint, Qt::LeftButton);
+    const QList<PdfPage> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(PdfText(pdf).contains("ΚΟΥΠΟΝΙ"));
+    EXPECT_NE(FindWords(pages[0], {"29", "2", "X"}), -1);
+    EXPECT_NE(FindWords(pages[0], {"41", "3", "X"}), -1);
+    for (const PdfWord &word : pages[0].Words)
+        EXPECT_NE(word.Text, "17");
+}
+
+TEST_F(KupstatPagesTest, ProposalOfAnotherCouponLoadsNothing)
+{
+    MessageRecorder messages;
+    TKupstatFrm &first = FirstPage();
+    QDir().mkpath(tav::coupons::KouponiaFolder());
+    WriteBytes(JoinPath(tav::coupons::KouponiaFolder(), first.KupFileName), QByteArray(488, 0));
+    QDir().mkpath(tav::coupons::ProposalFolder());
+    const QString other = JoinPath(tav::coupons::ProposalFolder(), "99.txt");
+    tav::coupons::WriteProposalFile(other, {"99", {{"1", "1", {}}}});
+    first.LoadProposalFile(other);
+    EXPECT_TRUE(messages.Texts().value(0).startsWith("Η πρόταση αφορά το κουπόνι 99 και δεν συμφωνεί"));
+    EXPECT_EQ(Column(*Kupstat_NextFrm(), 12).join(""), "");
+    EXPECT_EQ(first.SGrd->Cells(12, 2), "");
+
+    const QString own = JoinPath(tav::coupons::ProposalFolder(), "12.txt");
+    tav::coupons::WriteProposalFile(own, {"12", {{"1", "2", {}}}});
+    first.LoadProposalFile(own);
+    EXPECT_EQ(first.SGrd->Cells(12, 2), "2");
+    EXPECT_EQ(first.SGrd->Cells(16, 2), "2");
+    QTest::mouseClick(first.ChkProt, Qt::LeftButton);
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("000100"));
+}
+
+} // namespace
