@@ -4,6 +4,8 @@
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
 
+#include <tuple>
+
 namespace tav::couponstats {
 
 namespace {

@@ -34,6 +34,8 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+#include <optional>
+
 using namespace tav::couponstats;
 
 namespace {

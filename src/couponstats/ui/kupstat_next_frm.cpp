@@ -27,5 +27,9 @@ TPageEngine TKupstat_NextFrm::EngineFor(int kind) const
 TKupstat_NextFrm *Kupstat_NextFrm()
 {
     static TKupstat_NextFrm *page = nullptr;
-    return LongLived(page, [] { return new TKupstat_NextFrm; });
+    return LongLived(page, [] {
+        auto *first = new TKupstat_NextFrm;
+        first->setObjectName(QStringLiteral("KupStat_Nextfrm1"));
+        return first;
+    });
 }

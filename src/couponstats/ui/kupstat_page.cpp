@@ -463,7 +463,17 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
     document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };
     document.BeforeRow = [] { QCoreApplication::processEvents(); };
     TGridPrintState state;
-    PrintGridPages(Printer(), document, state);
+    // The page's 18 columns take more than a portrait page's width.
+    TPrinter &printer = Printer();
+    const bool landscape = printer.Landscape();
+    printer.SetLandscape(true);
+    try {
+        PrintGridPages(printer, document, state);
+    } catch (...) {
+        printer.SetLandscape(landscape);
+        throw;
+    }
+    printer.SetLandscape(landscape);
 }
 
 void TKupstatPage::SGrdMouseUp(int col, int row)

@@ -3,6 +3,7 @@
 #include "couponstats/page_engine.h"
 #include "couponstats/page_rows.h"
 #include "couponstats/threshold_store.h"
+#include "platform/ui/canvas.h"
 
 #include <QByteArray>
 #include <QDialog>
