@@ -28,9 +28,8 @@ const char *const kFailed = "Η εξαγωγή στον πίνακα AnalKoup τ
 
 // The fields of the cells exported only when the cell is not empty, in their column order from
 // "Τελ. Φ." to "ΣΗΜ".
-const char *const kOptionalFields[] = {"DGGIP", "DGFIL", "Dan1", "Danx", "Dan2", "Dpr1", "Dprx",
-                                       "Dpr2",  "Dpl1",  "Dplx", "Dpl2", "D1",   "Dx",   "D2",
-                                       "Dsim"};
+const char *const kOptionalFields[] = {"DGGIP", "DGFIL", "Dan1", "Danx", "Dan2", "Dpr1", "Dprx", "Dpr2",
+                                       "Dpl1",  "Dplx",  "Dpl2", "D1",   "Dx",   "D2",   "Dsim"};
 // The fields of the cells exported always, from "ΚΩΔ OΠΑΠ" to "AΠ 2".
 const char *const kAlwaysFields[] = {"Dcode", "Dp1", "Dpx", "Dp2", "Dap1", "Dapx", "Dap2"};
 

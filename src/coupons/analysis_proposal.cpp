@@ -38,8 +38,9 @@ int GridProposalColumn(const QList<QStringList> &grid)
 // that fails leaves our own file, which the user asked for, as it is.
 void CopyToDrumlane(const QString &fileName)
 {
-    const QString drumlane = TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
-                                 .ReadString(QStringLiteral("Options"), QStringLiteral("Drumlane"), QString());
+    const QString drumlane =
+        TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
+            .ReadString(QStringLiteral("Options"), QStringLiteral("Drumlane"), QString());
     if (drumlane.trimmed().isEmpty())
         return;
     const QString dys = JoinPath(drumlane, QStringLiteral("Dys"));

@@ -38,7 +38,8 @@ QList<double> LineNumbers(const QStringList &lines, int index, int count, const 
         bool ok = at < fields.size();
         const double value = ok ? StrToFloatDef(fields[at], NAN) : NAN;
         if (!ok || std::isnan(value))
-            throw EConvertError(QString::fromUtf8(kBadWeights).arg(QDir::toNativeSeparators(path)).arg(index + 1));
+            throw EConvertError(
+                QString::fromUtf8(kBadWeights).arg(QDir::toNativeSeparators(path)).arg(index + 1));
         numbers.append(value);
     }
     return numbers;
@@ -88,7 +89,8 @@ TNeuralWeights ReadNeuralWeights(int fileNo)
     const QString path = WeightsPath(fileNo);
     const QStringList lines = ReadTextLines(path);
     if (lines.size() < kWeightLines)
-        throw EConvertError(QString::fromUtf8(kBadWeights).arg(QDir::toNativeSeparators(path)).arg(lines.size() + 1));
+        throw EConvertError(
+            QString::fromUtf8(kBadWeights).arg(QDir::toNativeSeparators(path)).arg(lines.size() + 1));
     TNeuralWeights weights;
     const QList<double> output = LineNumbers(lines, 0, 4, path);
     const QList<double> thresholds = LineNumbers(lines, 1, 3, path);
