@@ -13,15 +13,15 @@ const QColor kBlue(153, 241, 255);
 const QColor kOrange(247, 179, 105);
 const QColor kFavourite(22, 208, 79);
 
-QStringList RowCells(const TStringGrid &grid, int row)
+} // namespace
+
+QStringList AnalysisRowCells(const TStringGrid &grid, int row)
 {
     QStringList cells;
     for (int col = 0; col < grid.ColCount(); ++col)
         cells.append(grid.Cells(col, row));
     return cells;
 }
-
-} // namespace
 
 QColor AnalysisMarkColour(TAnalysisMark mark, const QColor &usual)
 {
@@ -55,7 +55,7 @@ void DrawAnalysisCell(const TStringGrid &grid, int col, int row, const TRect &re
 {
     if (row < 1)
         return;
-    const QStringList cells = RowCells(grid, row);
+    const QStringList cells = AnalysisRowCells(grid, row);
     if (!PrepareAnalysisCell(cells, col, canvas))
         return;
     canvas.FillRect(rect);
@@ -73,7 +73,7 @@ bool AnalysisGridMouseUp(TStringGrid &grid, Qt::MouseButton button, int x, int y
     const TWaitCursor hourglass;
     QList<QStringList> rows;
     for (int r = 0; r < grid.RowCount(); ++r)
-        rows.append(RowCells(grid, r));
+        rows.append(AnalysisRowCells(grid, r));
     SortAnalysisRows(rows, 1, *order, col, grid.RowCount() - 1);
     for (int r = 1; r < grid.RowCount(); ++r) {
         for (int c = 0; c < grid.ColCount(); ++c)

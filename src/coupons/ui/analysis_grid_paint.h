@@ -11,6 +11,9 @@ struct TRect;
 
 namespace tav::coupons {
 
+// The texts of one row of the grid, a cell per column.
+QStringList AnalysisRowCells(const TStringGrid &grid, int row);
+
 // The colour of a mark on screen and on paper; GridColour gives back the usual colour.
 QColor AnalysisMarkColour(TAnalysisMark mark, const QColor &usual);
 

@@ -19,14 +19,6 @@ const char *const kPrintedTitles[] = {
     "ΗΜ/ΝΙΑ", "ΩΡΑ", "ΔΙΟΡ.", "ΟΜΑΔΕΣ", "Τελ.Φ",     "Τελ.Γ", "ΑΝ 1", "ΑΝ Χ", "ΑΝ 2", "ΠΡ 1", "ΠΡ Χ", "ΠΡ 2",
     "1",      "Χ",   "2",     "ΣΗΜ",    "ΚΩΔ. ΟΠΑΠ", "Π1",    "ΠΧ",   "Π2",   "ΑΠ 1", "ΑΠ Χ", "ΑΠ 2", "Α/Α"};
 
-QStringList RowCells(const TStringGrid &grid, int row)
-{
-    QStringList cells;
-    for (int col = 0; col < grid.ColCount(); ++col)
-        cells.append(grid.Cells(col, row));
-    return cells;
-}
-
 } // namespace
 
 QList<int> AnalysisPrintedColumns()
@@ -63,7 +55,7 @@ TKupGridPrint AnalysisGridPrint(TStringGrid &grid, const QString &caption, TAnal
         // sets stays until the next page's titles.
         print.BeforeCell = [&grid](int col, int row, TCanvas &canvas) {
             canvas.Brush.Style = bsClear;
-            PrepareAnalysisCell(RowCells(grid, row), col, canvas);
+            PrepareAnalysisCell(AnalysisRowCells(grid, row), col, canvas);
         };
     }
     return print;
