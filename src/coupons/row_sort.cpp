@@ -97,17 +97,10 @@ bool ExchangeText(const QString &upper, const QString &lower, TExchangeOrder ord
     return order == TExchangeOrder::A ? compared > 0 : compared < 0;
 }
 
-bool ExchangeNumbers(QStringList &upper, QStringList &lower, int column, const TRowSortRule &rule)
+bool ExchangeNumbers(const QString &upper, const QString &lower, const TRowSortRule &rule)
 {
-    const double fill = NumberOf(rule.blankNumber).value_or(0.0);
-    for (QStringList *row : {&upper, &lower}) {
-        while (row->size() <= column)
-            row->append(QString());
-        if ((*row)[column].trimmed().isEmpty())
-            (*row)[column] = rule.blankNumber;
-    }
-    const double a = NumberOf(upper[column]).value_or(fill);
-    const double b = NumberOf(lower[column]).value_or(fill);
+    const double a = NumberOf(upper).value_or(rule.blankValue);
+    const double b = NumberOf(lower).value_or(rule.blankValue);
     return rule.order == TExchangeOrder::A ? a < b : a > b;
 }
 
@@ -121,7 +114,7 @@ void ExchangeSort(QList<QStringList> &rows, int column, const TRowSortRule &rule
             const qsizetype upper = text ? step : rows.size() - 2 - step;
             const bool swap =
                 text ? ExchangeText(rows[upper].value(column), rows[upper + 1].value(column), rule.order)
-                     : ExchangeNumbers(rows[upper], rows[upper + 1], column, rule);
+                     : ExchangeNumbers(rows[upper].value(column), rows[upper + 1].value(column), rule);
             if (swap) {
                 rows.swapItemsAt(upper, upper + 1);
                 exchanged = true;

@@ -17,7 +17,8 @@ enum class TRowSortMethod
     RandomPivot,
     // Passes of exchanges of adjacent rows until a pass exchanges nothing, so equal keys keep their
     // order. Text columns walk down the grid and leave a pair with a blank cell alone. Numeric
-    // columns walk up the grid and first write BlankNumber into a blank cell of either row.
+    // columns walk up the grid and take a blank cell, or one that is no number, as BlankValue; the
+    // cell itself stays as it was.
     AdjacentExchange,
 };
 
@@ -36,7 +37,7 @@ struct TRowSortRule
     bool absoluteValues = false; // RandomPivot: numbers compared without their sign
     QList<int> textColumns;      // AdjacentExchange: the columns compared as text
     TExchangeOrder order = TExchangeOrder::A;
-    QString blankNumber = QStringLiteral("1000");
+    double blankValue = 1000.0;
 };
 
 // The analysis pages: columns 7, 8, 9 and 11 to 14 by absolute value.

@@ -94,6 +94,12 @@ void PrintKupGrid(TStringGrid &grid, const TKupGridPrint &print, TGridPrintState
         return print.RowTest ? print.RowTest(row) : !grid.Cells(1, row).isEmpty();
     };
 
+    QList<int> columns = print.PrintedColumns;
+    if (columns.isEmpty()) {
+        for (int col = 0; col < print.Columns; ++col)
+            columns.append(col);
+    }
+
     TGridPageDescription document;
     document.Title = print.Caption;
     document.FirstHead = {print.Caption + QStringLiteral("    ") +
@@ -102,21 +108,28 @@ void PrintKupGrid(TStringGrid &grid, const TKupGridPrint &print, TGridPrintState
     document.LaterHead = document.FirstHead;
     document.Layout = print.Layout;
     TGridLine titles;
-    for (int col = 0; col < print.Columns; ++col)
-        titles.append({grid.Cells(col, 0), tenths(col)});
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        titles.append({i < print.Titles.size() ? print.Titles.at(i) : grid.Cells(columns.at(i), 0),
+                       tenths(columns.at(i))});
     document.Header = {titles};
     const int first = state.PrnFromRow < 0 ? 1 : state.PrnFromRow;
     for (int row = 1; row < grid.RowCount(); ++row) {
         if (row >= first && !rowTest(row))
             break;
         TGridLine cells;
-        for (int col = 0; col < print.Columns; ++col)
+        for (int col : std::as_const(columns))
             cells.append({cellText(col, row), tenths(col)});
         document.Rows.append(cells);
     }
     if (print.Window)
         document.EnableWindow = [window = print.Window](bool enabled) { window->setEnabled(enabled); };
     document.BeforeRow = [] { QCoreApplication::processEvents(); };
+    if (print.BeforeCell) {
+        // The document's rows are the grid's from row 1 on.
+        document.BeforeCell = [&](qsizetype row, qsizetype cell, TCanvas &canvas) {
+            print.BeforeCell(columns.at(cell), int(row) + 1, canvas);
+        };
+    }
 
     TGridPrintState rows = state;
     rows.PrnFromRow = first - 1;

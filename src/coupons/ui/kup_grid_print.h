@@ -2,7 +2,9 @@
 
 #include "platform/ui/paged_print.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,13 +19,15 @@ namespace tav::coupons {
 // collation, case-sensitive; the others as whole numbers.
 void SortGridRowsByText(TStringGrid &grid, int fromRow, int toRow, int column);
 
-// How a coupon grid goes on paper. The columns are printed from the first, each as wide as on the
+// How a coupon grid goes on paper. The columns are printed in order, each as wide as on the
 // screen times the width factor, in tenths of an inch; every page starts with the caption and
 // today's date, a credit line and the column titles.
 struct TKupGridPrint
 {
     QString Caption;
     int Columns = 0;            // how many columns are printed, from the first
+    QList<int> PrintedColumns;  // the grid columns printed, in order; none: the first Columns
+    QStringList Titles;         // the printed titles, one per printed column; none: the grid's
     double WidthFactor = 0.104; // tenths of an inch for a pixel of the screen
     TGridLayout Layout = glPlain;
     // The printout ends at the first row of the range that fails it; none: a row whose competition
@@ -31,6 +35,9 @@ struct TKupGridPrint
     std::function<bool(int row)> RowTest;
     // The text printed for a cell; none: the grid's own.
     std::function<QString(int col, int row)> CellText;
+    // Sets the printer's canvas for the cell (col, row) of the grid before it is printed; the
+    // brush comes back after each line, the type is left as set.
+    std::function<void(int col, int row, TCanvas &canvas)> BeforeCell;
     // Out of use while it prints.
     QWidget *Window = nullptr;
 };

@@ -257,7 +257,12 @@ void PrintGridJob(TPrinter &printer, const TGridPageDescription &document, TGrid
             break;
         if (document.BeforeRow)
             document.BeforeRow();
-        PrintColumns(printer, state, document.Layout, cells);
+        if (document.BeforeCell) {
+            PrintColumns(printer, state, document.Layout, cells,
+                         [&](qsizetype cell, TCanvas &canvas) { document.BeforeCell(row, cell, canvas); });
+        } else {
+            PrintColumns(printer, state, document.Layout, cells);
+        }
         if (PageFull(printer, state, document.Layout)) {
             state.PrnY = PageTop(document.Layout);
             printer.NewPage();
@@ -303,13 +308,18 @@ void PrintCentredLine(TPrinter &printer, TGridPrintState &state, const TGridPage
     canvas.Font = kept;
 }
 
-void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells)
+void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells,
+                  const std::function<void(qsizetype cell, TCanvas &canvas)> &beforeCell)
 {
     TCanvas &canvas = printer.Canvas();
+    const TBrush brush = canvas.Brush;
     const int top = state.PrnY;
     const int bottom = state.PrnY + state.PrnLineHeight;
     int x = 0;
-    for (const TGridCell &cell : cells) {
+    for (qsizetype index = 0; index < cells.size(); ++index) {
+        const TGridCell &cell = cells.at(index);
+        if (beforeCell)
+            beforeCell(index, canvas);
         const int right = x + Rounded(state.PrnPixelsX * (cell.Tenths * 0.1));
         canvas.TextRect({x, top, right, bottom}, x, top, FittingStart(canvas, cell.Text, right - x));
         if (layout == glCrossTable || layout == glRuledCells) {
@@ -318,6 +328,7 @@ void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout,
         }
         x = right;
     }
+    canvas.Brush = brush;
     if (layout != glPlain) {
         const int ruleY = state.PrnY + Rounded(state.PrnGap * 1.5);
         canvas.MoveTo(0, ruleY);

@@ -155,6 +155,10 @@ struct TGridPageDescription
     TGridLayout Layout = glPlain;
     // Takes the window out of use for the job and gives it back, on every way out.
     std::function<void(bool enabled)> EnableWindow;
+    // Sets the canvas for a cell of a row (both counted from 0) before the cell is filled with the
+    // brush and written; the brush comes back after each line, the type is left as set. None:
+    // every cell prints on the canvas's brush.
+    std::function<void(qsizetype row, qsizetype cell, TCanvas &canvas)> BeforeCell;
     // Runs once when the document has begun and before each row, so that the program keeps
     // answering during a long printout.
     std::function<void()> BeforeRow;
@@ -164,8 +168,10 @@ struct TGridPageDescription
 // the page is set smaller until it fits.
 void PrintCentredLine(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document,
                       const QString &text);
-// One line of cells in the canvas's type, each cut at its column's right edge.
-void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells);
+// One line of cells in the canvas's type, each cut at its column's right edge; beforeCell, when
+// given, sets the canvas for each cell (counted from 0), and the brush comes back after the line.
+void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout, const TGridLine &cells,
+                  const std::function<void(qsizetype cell, TCanvas &canvas)> &beforeCell = {});
 // The header lines, bold and underlined.
 void PrintColumnHeader(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document);
 
