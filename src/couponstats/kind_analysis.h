@@ -1,0 +1,12 @@
+#pragma once
+
+#include "couponstats/page_analysis.h"
+
+namespace tav::couponstats {
+
+// Runs the analysis of a kind of the statistic options on a page: the head-to-head signs for kind
+// 2, the head-to-head goals for kind 10, the special analysis for kinds 0, 1 and 3 to 9; the kinds
+// without an analysis (11, 12) touch nothing. False when progress stopped the run.
+bool RunKindAnalysis(TTavrolinDM &dm, TPageGrid grid, int Kind, int N, const TRowProgress &progress);
+
+} // namespace tav::couponstats
