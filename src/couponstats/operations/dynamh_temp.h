@@ -3,6 +3,8 @@
 #include "platform/db/database.h"
 #include "platform/db/sqlite_statement.h"
 
+#include <map>
+
 // The temporary table TADynamhTemp of the program's database: the points each side won in each
 // match of a competition, which the special analyses group by team.
 namespace tav::operations {
@@ -27,5 +29,18 @@ private:
     TransactionGuard transaction_;
     DbConnection::Lease insert_;
 };
+
+// The points a team won in the rows of TADynamhTemp: at home, away and in all.
+struct TDynamhTotals
+{
+    int Home = 0;
+    int Away = 0;
+    int Total = 0;
+};
+
+// Removes every row; a table that is not there yet is left so.
+void EmptyDynamhTemp(TDatabase &database);
+// The totals of every team of the rows, by team; empty when the table is not there.
+std::map<int, TDynamhTotals> ReadDynamhTotals(TDatabase &database);
 
 } // namespace tav::operations
