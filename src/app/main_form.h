@@ -90,6 +90,8 @@ public:
     void N50Click();
     void BetBrain1Click();
     void N67Click();
+    void N61Click();
+    void N63Click();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;

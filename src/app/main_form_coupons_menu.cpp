@@ -8,6 +8,8 @@
 #include "coupons/ui/opap_frm.h"
 #include "coupons/ui/prn_kup_frm.h"
 #include "coupons/ui/view_edit_kup_frm.h"
+#include "couponstats/ui/kupstat_forma_b_frm.h"
+#include "couponstats/ui/kupstat_frm.h"
 #include "platform/ui/modal_runner.h"
 
 // "Λήψη Κουπονιών από Internet": the coupon download, modal.
@@ -57,4 +59,18 @@ void TFrmMain::BetBrain1Click()
 void TFrmMain::N67Click()
 {
     RunModal(*MakeUserKupFrm());
+}
+
+// "Ειδική Ανάλυση": the first page of the special analysis, its grid made ready, modal.
+void TFrmMain::N61Click()
+{
+    KupstatFrm()->InitGrid();
+    RunModal(*KupstatFrm());
+}
+
+// "Ανάλυση Βαθμών Εντός,Εκτός": the first page of the points analysis, its grid made ready, modal.
+void TFrmMain::N63Click()
+{
+    KupstatFormaBFrm()->InitGrid();
+    RunModal(*KupstatFormaBFrm());
 }

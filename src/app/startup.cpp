@@ -36,7 +36,11 @@
 #include "coupons/ui/sel_period_frm.h"
 #include "coupons/ui/view_edit_kup_frm.h"
 #include "coupons/ui/view_edit_opt_dlg.h"
+#include "couponstats/kind_analysis.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
+#include "couponstats/ui/kupstat_forma_b_frm.h"
+#include "couponstats/ui/kupstat_frm.h"
+#include "couponstats/ui/kupstat_next_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
 #include "couponstats/ui/stat_options_frm.h"
@@ -125,11 +129,14 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"ViewEditKupFrm", Create<ViewEditKupFrm>},
         {"ViewEditOptDlg", Create<ViewEditOptDlg>},
+        {"KupstatFrm", Create<KupstatFrm>},
         {"StatOptionsFrm", Create<StatOptionsFrm>},
+        {"Kupstat_NextFrm", Create<Kupstat_NextFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},
         {"SelRoundsFrm", Create<SelRoundsFrm>},
         {"PrnOptionsfrm", Create<PrnOptionsfrm>},
         {"kup_StatParamFrm", Create<kup_StatParamFrm>},
+        {"KupstatFormaBFrm", Create<KupstatFormaBFrm>},
         {"ClearRangeDlg", Create<ClearRangeDlg>},
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
@@ -186,6 +193,7 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     // module goes; the windows made before the module still send events while they are destroyed.
     static const int guardedTables = 0;
     RecordLongLived(&guardedTables, [] { SetGuardedDataSets({}); });
+    tav::couponstats::ConnectKindEngines();
     SelOptDlg();
     auto main = std::make_unique<TFrmMain>();
     CreateAll(WindowsAfterMainWindow());

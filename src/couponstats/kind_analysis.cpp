@@ -2,6 +2,7 @@
 
 #include "couponstats/proistoria_analysis.h"
 #include "couponstats/special_analysis.h"
+#include "data/data_module.h"
 
 namespace tav::couponstats {
 
@@ -22,15 +23,15 @@ bool RunKindAnalysis(TTavrolinDM &dm, TPageGrid grid, int Kind, int N, const TRo
     return TSpecialAnalysis(dm, grid).RunSpecialAnalysis(Kind, N, progress);
 }
 
-void ConnectKindEngines(TTavrolinDM &dm)
+void ConnectKindEngines()
 {
     for (int kind = 0; kind <= kLastAnalysedKind; ++kind) {
-        SetSpecialEngine(kind, [&dm](TPageRun &run) {
+        SetSpecialEngine(kind, [](TPageRun &run) {
             // The analyses address data row r as Rows[r + 1], below the titles.
             QList<QStringList> rows = run.rows;
             rows.prepend(QStringList());
             TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
-            RunKindAnalysis(dm, grid, run.kind, run.n, run.step);
+            RunKindAnalysis(TavrolinDM(), grid, run.kind, run.n, run.step);
             rows.removeFirst();
             run.rows = rows;
         });

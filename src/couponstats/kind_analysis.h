@@ -10,7 +10,8 @@ namespace tav::couponstats {
 // without an analysis (11, 12) touch nothing. False when progress stopped the run.
 bool RunKindAnalysis(TTavrolinDM &dm, TPageGrid grid, int Kind, int N, const TRowProgress &progress);
 
-// Connects the analyses of kinds 0 to 10 to the special analysis pages, over the data module.
-void ConnectKindEngines(TTavrolinDM &dm);
+// Connects the analyses of kinds 0 to 10 to the special analysis pages, over the program's data
+// module as it is when a page runs.
+void ConnectKindEngines();
 
 } // namespace tav::couponstats

@@ -435,8 +435,8 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
                            "ListDeltiaFrm",        "GetKupDlg",      "ListDeltiaKFrm",   "EpilogesDlg",
                            "ConvertPRDlg",         "TipsDlg",        "PrintRangeDlg",    "PrnKupFrm",
                            "SportingEnhmFrm",      "DirOptionsDlg",  "CopyFromDiskDlg",  "DirOptions1Dlg",
-                           "ViewEditKupFrm",       "ViewEditOptDlg", "StatOptionsFrm",   "FilterKupFrm",
-                           "SelRoundsFrm",         "PrnOptionsfrm",  "kup_StatParamFrm", "ClearRangeDlg",
+                           "ViewEditKupFrm",       "ViewEditOptDlg", "KupstatFrm", "StatOptionsFrm", "Kupstat_NextFrm",   "FilterKupFrm",
+                           "SelRoundsFrm",         "PrnOptionsfrm",  "kup_StatParamFrm", "KupstatFormaBFrm", "ClearRangeDlg",
                            "CalcRangeDlg",         "SelPeriodFrm",   "MakeUserKupFrm",   "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{

@@ -110,6 +110,8 @@ const QStringList kBuiltHandlers = {"Tips1Click",
                                     "N60Click",
                                     "N50Click",
                                     "N67Click",
+                                    "N61Click",
+                                    "N63Click",
                                     "Backup1Click",
                                     "RestoreClick",
                                     "N58Click",
@@ -300,7 +302,7 @@ TEST_F(MainWindowTest, HandlerTableMatchesTheBuiltCommands)
 {
     for (const QString &handler : kBuiltHandlers)
         EXPECT_TRUE(TFrmMain::HandlerBuilt(handler)) << handler.toStdString();
-    for (const char *pending : {"AnalysiKupClick", "N61Click"})
+    for (const char *pending : {"AnalysiKupClick", "UnOv1Click"})
         EXPECT_FALSE(TFrmMain::HandlerBuilt(QString::fromUtf8(pending))) << pending;
 }
 
