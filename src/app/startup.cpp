@@ -20,6 +20,9 @@
 #include "app/splash_form.h"
 #include "app/tip_form.h"
 #include "app/window_links.h"
+#include "coupons/ui/betbrain_frm.h"
+#include "coupons/ui/betbrain_notes_dlg.h"
+#include "coupons/ui/betbrain_prot_range_dlg.h"
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
 #include "coupons/ui/epiloges_dlg.h"
@@ -123,9 +126,12 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"TipsDlg", Create<TipsDlg>},
         {"PrintRangeDlg", Create<PrintRangeDlg>},
         {"PrnKupFrm", Create<PrnKupFrm>},
+        {"BETBRAINFrm", Create<CreateBETBRAINFrm>},
         {"SportingEnhmFrm", Create<SportingEnhmFrm>},
         {"DirOptionsDlg", Create<DirOptionsDlg>},
+        {"NotesDlg", Create<NotesDlg>},
         {"CopyFromDiskDlg", Create<CopyFromDiskDlg>},
+        {"ProtRangeDlg", Create<ProtRangeDlg>},
         {"DirOptions1Dlg", Create<DirOptions1Dlg>},
         {"ViewEditKupFrm", Create<ViewEditKupFrm>},
         {"ViewEditOptDlg", Create<ViewEditOptDlg>},

@@ -5,12 +5,25 @@
 #include "data/data_module.h"
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
+#include "platform/db/database.h"
 
 #include <utility>
 
 namespace tav::coupons {
 
 namespace {
+
+const char kTeamSql[] = "SELECT TeamNo FROM Omades WHERE OPAPName = ?1 AND KratosNo = ?2 "
+                        "ORDER BY KratosNo, Name, EnName LIMIT 1";
+const char kEntrySql[] =
+    "SELECT RecNo FROM PerOmades WHERE DiorNo = ?1 AND TeamNo = ?2 ORDER BY rowid LIMIT 1";
+const char kPairSql[] =
+    "SELECT GameNo FROM Agvnes WHERE DiorgNo = ?1 AND Ghpedoyxos = ?2 AND Filojenoymenh = ?3 "
+    "ORDER BY GameNo LIMIT 1";
+const char kStoredSql[] = "SELECT TelGGoals, TelFGoals FROM Agvnes WHERE GameNo = ?1";
+// One statement per match: the row is stored whole or not at all.
+const char kWriteSql[] = "UPDATE Agvnes SET OPAPAr = ?1, \"Date\" = ?2, \"Time\" = ?3, AP1 = ?4, APX = ?5, "
+                         "AP2 = ?6, TelGGoals = ?7, TelFGoals = ?8 WHERE GameNo = ?9";
 
 QString ReplaceFirst(QString text, QChar from, QChar to)
 {
@@ -27,25 +40,21 @@ QString StoredOddsText(QString text)
     return text.replace(QLatin1Char('.'), separator).replace(QLatin1Char(','), separator);
 }
 
-QString ScoreText(const TField &home, const TField &away)
-{
-    return home.AsString() + QLatin1Char('-') + away.AsString();
-}
-
-// Leaves the matches as the window found them whatever way the update ends: a match in hand is
-// not left half written, the pair's range and the candidates are let go.
+// Leaves the tables as the window expects them whatever way the update ends: the candidates
+// let go, and the matches read again when the update wrote into them past their cursor.
 class TUpdateScope
 {
 public:
-    TUpdateScope(TTable &matches, TQuery &candidates) : matches_(matches), candidates_(candidates) {}
+    TUpdateScope(TTable &matches, TQuery &candidates, const bool &written)
+        : matches_(matches), candidates_(candidates), written_(written)
+    {
+    }
     ~TUpdateScope()
     {
         try {
-            if (matches_.State() == TDataSetState::dsEdit)
-                matches_.Cancel();
-            if (matches_.Active())
-                matches_.CancelRange();
             candidates_.Close();
+            if (written_ && matches_.Active())
+                matches_.Refresh();
         } catch (const std::exception &) {
             // Nothing more can be undone here; the error that brought us here is the one to tell.
         }
@@ -56,6 +65,7 @@ public:
 private:
     TTable &matches_;
     TQuery &candidates_;
+    const bool &written_;
 };
 
 } // namespace
@@ -141,7 +151,8 @@ TOpapResult TOpapUpdate::Run(QList<QStringList> &rows, const QStringList &season
     if (!seasonHoldsYear)
         return {TOpapOutcome::OtherSeason, {}};
 
-    TUpdateScope scope(dm_.Agvnes, QryRounds);
+    written_ = false;
+    TUpdateScope scope(dm_.Agvnes, QryRounds, written_);
     try {
         tav::data::OpenIfClosed(dm_.Omades);
         dm_.Omades.SetFilter(QString());
@@ -149,9 +160,6 @@ TOpapResult TOpapUpdate::Run(QList<QStringList> &rows, const QStringList &season
         tav::data::OpenIfClosed(dm_.Kathgories);
         tav::data::OpenIfClosed(dm_.Diorganvseis);
         tav::data::OpenIfClosed(dm_.POmades);
-        dm_.Agvnes.Close();
-        dm_.Agvnes.SetIndexFieldNames(QStringLiteral("DiorgNo;Ghpedoyxos;Filojenoymenh"));
-        dm_.Agvnes.Open();
 
         const QList<TOpapGroup> groups = OpapGroups(rows);
         if (callbacks_.started)
@@ -182,22 +190,32 @@ TOpapResult TOpapUpdate::Run(QList<QStringList> &rows, const QStringList &season
 
 bool TOpapUpdate::TeamKey(const QString &name, int &key)
 {
-    if (!dm_.Omades.Locate(QStringLiteral("OPAPName"), {name}))
+    // The clubs of the competition's country and its entries, as the competition's scroll
+    // narrows the two tables, read by key rather than by moving their cursors.
+    DbConnection &db = dm_.TavrolinDb.Connection();
+    DbConnection::Lease team = db.Statement(QString::fromUtf8(kTeamSql));
+    team->BindAll({name, dm_.Diorganvseis.FieldByName(QStringLiteral("KratosNo")).Value()});
+    if (!team->Step() || team->IsNull(0))
         return false;
-    const QVariant teamNo = dm_.Omades.FieldByName(QStringLiteral("TeamNo")).Value();
-    if (!dm_.POmades.Locate(QStringLiteral("TeamNo"), {teamNo}))
+    DbConnection::Lease entry = db.Statement(QString::fromUtf8(kEntrySql));
+    entry->BindAll({dm_.Diorganvseis.FieldByName(QStringLiteral("DNo")).Value(), qint64(team->Int64(0))});
+    if (!entry->Step() || entry->IsNull(0))
         return false;
-    key = dm_.POmades.FieldByName(QStringLiteral("RecNo")).AsInteger();
+    key = int(entry->Int64(0));
     return true;
 }
 
 void TOpapUpdate::UpdateCompetitionRows(QList<QStringList> &rows, int DNo, int first, int last)
 {
+    DbConnection &db = dm_.TavrolinDb.Connection();
     for (int i = first; i <= last; ++i) {
         QStringList &row = rows[i];
         const QString home = row.value(OpapHome).trimmed();
         const QString away = row.value(OpapAway).trimmed();
-        if (!dm_.Diorganvseis.Locate(QStringLiteral("DNo"), {DNo}))
+        // A chosen match or score may have moved the competitions; finding it again costs a
+        // scroll with its detail tables, so only then.
+        if (dm_.Diorganvseis.FieldByName(QStringLiteral("DNo")).AsInteger() != DNo &&
+            !dm_.Diorganvseis.Locate(QStringLiteral("DNo"), {DNo}))
             return;
         const int rounds = dm_.Diorganvseis.FieldByName(QStringLiteral("Rounds")).AsInteger();
         int homeKey = 0;
@@ -206,10 +224,12 @@ void TOpapUpdate::UpdateCompetitionRows(QList<QStringList> &rows, int DNo, int f
             continue;
         if (callbacks_.cancelled && callbacks_.cancelled())
             return;
-        // The pair's matches only, so that finding one never walks the whole table.
-        dm_.Agvnes.SetRange({DNo, homeKey, awayKey}, {DNo, homeKey, awayKey});
-        if (dm_.Agvnes.IsEmpty())
+        // The pair's first match in the order of the matches' key; none: the row is passed over.
+        DbConnection::Lease pair = db.Statement(QString::fromUtf8(kPairSql));
+        pair->BindAll({DNo, homeKey, awayKey});
+        if (!pair->Step())
             continue;
+        qint64 gameNo = pair->Int64(0);
         if (rounds >= 3) {
             bool asked = false;
             if (QueryCandidateMatches(row, DNo, homeKey, awayKey)) {
@@ -230,78 +250,103 @@ void TOpapUpdate::UpdateCompetitionRows(QList<QStringList> &rows, int DNo, int f
                     return;
                 }
             }
-            const QVariant gameNo = QryRounds.FieldByName(QStringLiteral("GameNo")).Value();
+            const QVariant chosen = QryRounds.FieldByName(QStringLiteral("GameNo")).Value();
             QryRounds.Close();
-            if (!dm_.Agvnes.Locate(QStringLiteral("GameNo"), {gameNo})) {
+            if (chosen.isNull()) {
                 if (asked)
                     return;
                 continue;
             }
+            gameNo = chosen.toLongLong();
         }
-        if (UpdateRow(row, rounds) == TRowEnd::EndGroup)
+        if (UpdateRow(row, rounds, gameNo) == TRowEnd::EndGroup)
             return;
     }
 }
 
-TOpapUpdate::TRowEnd TOpapUpdate::UpdateRow(QStringList &row, int rounds)
+TOpapUpdate::TRowEnd TOpapUpdate::UpdateRow(QStringList &row, int rounds, qint64 gameNo)
 {
-    dm_.Agvnes.Edit();
-    WriteFields(row);
-    const TRowEnd end =
-        SettleScore(row, rounds, row.value(OpapHome).trimmed(), row.value(OpapAway).trimmed());
-    if (dm_.Agvnes.State() == TDataSetState::dsEdit)
-        dm_.Agvnes.Post();
-    return end;
+    DbConnection &db = dm_.TavrolinDb.Connection();
+    QVariant storedHome;
+    QVariant storedAway;
+    {
+        DbConnection::Lease stored = db.Statement(QString::fromUtf8(kStoredSql));
+        stored->BindAll({gameNo});
+        if (!stored->Step())
+            return TRowEnd::NextRow;
+        storedHome = stored->IsNull(0) ? QVariant() : QVariant(qint64(stored->Int64(0)));
+        storedAway = stored->IsNull(1) ? QVariant() : QVariant(qint64(stored->Int64(1)));
+    }
+
+    // Every value is read before anything is written: a cell that is no date, time or number
+    // leaves the match as it was.
+    QVariantList values = CouponValues(row);
+    const std::optional<TOpapScore> score = ChosenScore(row, rounds, storedHome, storedAway);
+    if (!score)
+        return rounds >= 3 ? TRowEnd::NextRow : TRowEnd::EndGroup;
+    const bool keepsScore = score->home < 0;
+    values.append({keepsScore ? storedHome : QVariant(score->home),
+                   keepsScore ? storedAway : QVariant(score->away), gameNo});
+    DbConnection::Lease write = db.Statement(QString::fromUtf8(kWriteSql));
+    write->BindAll(values);
+    write->Execute();
+    written_ = true;
+    return TRowEnd::NextRow;
 }
 
-void TOpapUpdate::WriteFields(QStringList &row)
+TField &TOpapUpdate::Field(const QString &name) const
 {
-    TTable &matches = dm_.Agvnes;
-    matches.FieldByName(QStringLiteral("OPAPAr")).SetAsInteger(StrToInt(row.value(OpapCode).trimmed()));
-    matches.FieldByName(QStringLiteral("Date")).SetAsString(row.value(OpapDate));
-    matches.FieldByName(QStringLiteral("Time")).SetAsString(row.value(OpapTime));
+    return dm_.Agvnes.FieldByName(name);
+}
+
+QVariant TOpapUpdate::Stored(const QString &field, const QVariant &value) const
+{
+    const TField &target = Field(field);
+    return FieldValueToStorage(target.Convert(value), target.DataType());
+}
+
+QVariantList TOpapUpdate::CouponValues(QStringList &row) const
+{
+    QVariantList values = {Stored(QStringLiteral("OPAPAr"), StrToInt(row.value(OpapCode).trimmed())),
+                           Stored(QStringLiteral("Date"), StrToDate(row.value(OpapDate))),
+                           Stored(QStringLiteral("Time"), row.value(OpapTime))};
     const char *fields[] = {"AP1", "APX", "AP2"};
     for (int k = 0; k < 3; ++k) {
         QString &cell = row[OpapOdd1 + k];
         cell = StoredOddsText(cell);
-        matches.FieldByName(QLatin1String(fields[k])).SetAsFloat(StrToFloat(cell));
+        values.append(Stored(QLatin1String(fields[k]), StrToFloat(cell)));
     }
+    return values;
 }
 
-TOpapUpdate::TRowEnd TOpapUpdate::SettleScore(const QStringList &row, int rounds, const QString &home,
-                                              const QString &away)
+// The score to store: the coupon's, or {-1, -1} to keep the stored one; none when the user
+// cancelled the question.
+std::optional<TOpapScore> TOpapUpdate::ChosenScore(const QStringList &row, int rounds,
+                                                   const QVariant &storedHome, const QVariant &storedAway)
 {
-    TTable &matches = dm_.Agvnes;
+    constexpr TOpapScore keep{-1, -1};
     const std::optional<TOpapScore> coupon = ParseOpapScore(row.value(OpapScore));
     if (!coupon)
-        return TRowEnd::NextRow;
-    TField &storedHome = matches.FieldByName(QStringLiteral("TelGGoals"));
-    TField &storedAway = matches.FieldByName(QStringLiteral("TelFGoals"));
-    bool takeCoupon = true;
-    if (!storedHome.IsNull()) {
-        if (storedHome.AsInteger() == coupon->home && !storedAway.IsNull() &&
-            storedAway.AsInteger() == coupon->away)
-            return TRowEnd::NextRow;
-        TOpapScoreQuestion question;
-        question.coupon = QStringLiteral("ΣΚΟΡ ΟΠΑΠ -> ") + row.value(OpapScore);
-        question.stored = QStringLiteral("ΣΚΟΡ TAVROLIN -> ") + ScoreText(storedHome, storedAway);
-        question.match = row.value(OpapDiorg);
-        if (rounds >= 3)
-            question.match += QLatin1Char('-') + matches.FieldByName(QStringLiteral("Date")).AsString();
-        question.match += QStringLiteral("->") + home + QLatin1Char('-') + away;
-        const TOpapScoreAnswer answer =
-            callbacks_.chooseScore ? callbacks_.chooseScore(question) : TOpapScoreAnswer::Cancel;
-        if (answer == TOpapScoreAnswer::Cancel) {
-            matches.Cancel();
-            return rounds >= 3 ? TRowEnd::NextRow : TRowEnd::EndGroup;
-        }
-        takeCoupon = answer == TOpapScoreAnswer::Coupon;
-    }
-    if (takeCoupon) {
-        storedHome.SetAsInteger(coupon->home);
-        storedAway.SetAsInteger(coupon->away);
-    }
-    return TRowEnd::NextRow;
+        return keep;
+    if (storedHome.isNull())
+        return coupon;
+    if (storedHome.toInt() == coupon->home && !storedAway.isNull() && storedAway.toInt() == coupon->away)
+        return keep;
+    const QString home = row.value(OpapHome).trimmed();
+    const QString away = row.value(OpapAway).trimmed();
+    TOpapScoreQuestion question;
+    question.coupon = QStringLiteral("ΣΚΟΡ ΟΠΑΠ -> ") + row.value(OpapScore);
+    question.stored = QStringLiteral("ΣΚΟΡ TAVROLIN -> ") + storedHome.toString() + QLatin1Char('-') +
+                      storedAway.toString();
+    question.match = row.value(OpapDiorg);
+    if (rounds >= 3)
+        question.match += QLatin1Char('-') + DateToStr(StrToDate(row.value(OpapDate)));
+    question.match += QStringLiteral("->") + home + QLatin1Char('-') + away;
+    const TOpapScoreAnswer answer =
+        callbacks_.chooseScore ? callbacks_.chooseScore(question) : TOpapScoreAnswer::Cancel;
+    if (answer == TOpapScoreAnswer::Cancel)
+        return std::nullopt;
+    return answer == TOpapScoreAnswer::Coupon ? coupon : keep;
 }
 
 bool TOpapUpdate::QueryCandidateMatches(const QStringList &row, int DNo, int home, int away)

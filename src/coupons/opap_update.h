@@ -118,7 +118,9 @@ struct TOpapResult
 // Writes what a coupon says of each match into the matches: coupon number, date, time, odds and,
 // where given, the score. Competitions are found by their category's coupon code in the first
 // checked season (newest first) that has one, teams by their coupon name; unknown competitions,
-// teams and matches are passed over. The odds cells of the rows take the decimal separator.
+// teams and matches are passed over. The odds cells of the rows take the decimal separator. Each
+// match is written by its key in one statement, all its values converted first, so a bad cell
+// leaves it whole; the matches table is read again at the end.
 class TOpapUpdate
 {
 public:
@@ -140,13 +142,18 @@ private:
         NextRow,
         EndGroup,
     };
-    TRowEnd UpdateRow(QStringList &row, int rounds);
-    void WriteFields(QStringList &row);
-    TRowEnd SettleScore(const QStringList &row, int rounds, const QString &home, const QString &away);
+    TRowEnd UpdateRow(QStringList &row, int rounds, qint64 gameNo);
+    std::optional<TOpapScore> ChosenScore(const QStringList &row, int rounds, const QVariant &storedHome,
+                                          const QVariant &storedAway);
+    QVariantList CouponValues(QStringList &row) const;
+    TField &Field(const QString &name) const;
+    // A value as the matches' field would store it.
+    QVariant Stored(const QString &field, const QVariant &value) const;
     bool TeamKey(const QString &name, int &key);
 
     TTavrolinDM &dm_;
     TOpapCallbacks callbacks_;
+    bool written_ = false;
 };
 
 } // namespace tav::coupons
