@@ -298,6 +298,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N50Click"), {&TFrmMain::N50Click, !kReadsData}},
         {QStringLiteral("BetBrain1Click"), {&TFrmMain::BetBrain1Click, kReadsData}},
         {QStringLiteral("N67Click"), {&TFrmMain::N67Click, kReadsData}},
+        {QStringLiteral("AnalysiKupClick"), {&TFrmMain::AnalysiKupClick, kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},
         {QStringLiteral("Tavrolin1Click"), {&TFrmMain::Tavrolin1Click, !kReadsData}},

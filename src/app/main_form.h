@@ -90,6 +90,7 @@ public:
     void N50Click();
     void BetBrain1Click();
     void N67Click();
+    void AnalysiKupClick();
 
     QMenuBar *MainMenu1;
     QToolBar *ToolBar1;
