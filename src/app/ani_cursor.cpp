@@ -24,12 +24,6 @@ constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 constexpr quint32 kMaxChunks = 1024; // chunks of one list, so also frames and steps
 constexpr quint16 kMaxPictures = 64; // pictures of one icon file
 
-std::optional<QCursor> &RegisteredBusyCursor()
-{
-    static std::optional<QCursor> cursor;
-    return cursor;
-}
-
 [[noreturn]] void Malformed(const QString &why)
 {
     throw EAniCursorError(QStringLiteral("Μη έγκυρο αρχείο κέρσορα: ") + why);
@@ -326,16 +320,6 @@ std::optional<QCursor> LoadAniCursor(const QString &fileName)
     } catch (const Exception &) {
         return std::nullopt;
     }
-}
-
-void SetBusyCursor(const QCursor &cursor)
-{
-    RegisteredBusyCursor() = cursor;
-}
-
-QCursor BusyCursor()
-{
-    return RegisteredBusyCursor().value_or(QCursor(Qt::ArrowCursor));
 }
 
 QString BusyCursorFile()

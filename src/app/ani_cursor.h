@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/errors.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QByteArray>
 #include <QCursor>
@@ -15,7 +16,8 @@ namespace tav::app {
 // Animated cursors (RIFF "ACON" files, extension .ani) read by our own reader: the program shows
 // the first frame of its busy pointer, so only that frame is decoded into a picture.
 
-// The busy pointer's file in the program folder.
+// The busy pointer's file in the program folder; the pointer read from it is registered with
+// SetBusyCursor.
 inline constexpr const char *BusyCursorFileName = "varoApp2.ani";
 
 // A file that is no animated cursor or is cut short.
@@ -42,11 +44,6 @@ TAniFrame ReadAniCursor(const QString &fileName);
 
 // The cursor of the file, or nothing when the file is missing or no valid animated cursor.
 std::optional<QCursor> LoadAniCursor(const QString &fileName);
-
-// The program's busy pointer (screen cursor number 1): what the splash window registered, the
-// default arrow until then. Windows show it during long work.
-void SetBusyCursor(const QCursor &cursor);
-QCursor BusyCursor();
 
 // The busy pointer's file in the program folder.
 QString BusyCursorFile();

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "coupons/ui/agvn_kouponi_frm.h"
 #include "coupons/ui/betbrain_frm.h"
 #include "coupons/ui/copy_from_disk_dlg.h"
 #include "coupons/ui/dir_options_dlg.h"
@@ -10,6 +11,7 @@
 #include "coupons/ui/view_edit_kup_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
+#include "platform/ui/application.h"
 #include "platform/ui/modal_runner.h"
 
 // "Λήψη Κουπονιών από Internet": the coupon download, modal.
@@ -73,4 +75,13 @@ void TFrmMain::N63Click()
 {
     KupstatFormaBFrm()->InitGrid();
     RunModal(*KupstatFormaBFrm());
+}
+
+// "Ανάλυση Κουπονιού" of both menus: the coupon analysis screen, made on first use and shown
+// beside the main window; later uses bring back the same screen as it was left.
+void TFrmMain::AnalysiKupClick()
+{
+    TAgvnKouponiFrm &form = AgvnKouponiFrm();
+    AssignMainFont(&form);
+    form.ShowAnalysis();
 }

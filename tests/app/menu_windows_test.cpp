@@ -8,6 +8,7 @@
 #include "analysis/ui/agvn_analysis_frm.h"
 #include "analysis/ui/baum_form.h"
 #include "analysis/ui/plegma_a_form.h"
+#include "coupons/ui/agvn_kouponi_frm.h"
 #include "editors/ui/agvn_enhm_form.h"
 #include "editors/ui/agvn_save_form.h"
 #include "editors/ui/agvnes_form.h"
@@ -80,6 +81,10 @@ const TCommand kCommands[] = {
     {"N36", "N36Click", TOpening::Modeless, [] { return static_cast<QWidget *>(&AgvnAnalysisFrm()); }, false},
     {"ToolButton13", "N36Click", TOpening::Modeless,
      [] { return static_cast<QWidget *>(&AgvnAnalysisFrm()); }, false},
+    {"AnalysiKup", "AnalysiKupClick", TOpening::Modeless,
+     [] { return static_cast<QWidget *>(&AgvnKouponiFrm()); }, false},
+    {"N29", "AnalysiKupClick", TOpening::Modeless, [] { return static_cast<QWidget *>(&AgvnKouponiFrm()); },
+     false},
 };
 
 class MenuWindowsTest : public MainWindowTest
@@ -196,6 +201,19 @@ TEST_F(MenuWindowsTest, EveryCommandOpensItsWindowWithTheMainFont)
         EXPECT_TRUE(main->Panel1->isVisible()) << "closing brings the logo back";
     }
     EXPECT_EQ(messages.Count(), 0) << messages.Texts().join('\n').toStdString();
+}
+
+TEST_F(MenuWindowsTest, CouponAnalysisIsMadeOnceAndComesBackAsLeft)
+{
+    main->Item("AnalysiKup")->trigger();
+    TAgvnKouponiFrm *first = &AgvnKouponiFrm();
+    first->SGrd1->SetCell(27, 1, "2");
+    first->close();
+    EXPECT_FALSE(first->isVisible());
+    main->Item("N29")->trigger();
+    EXPECT_EQ(&AgvnKouponiFrm(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->SGrd1->Cells(27, 1), "2");
 }
 
 TEST_F(MenuWindowsTest, ResultsEntryComesUpMaximised)

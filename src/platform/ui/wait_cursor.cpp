@@ -2,9 +2,21 @@
 
 #include <QApplication>
 
-TWaitCursor::TWaitCursor()
+#include <optional>
+
+namespace {
+
+std::optional<QCursor> &RegisteredBusyCursor()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    static std::optional<QCursor> cursor;
+    return cursor;
+}
+
+} // namespace
+
+TWaitCursor::TWaitCursor(const QCursor &cursor)
+{
+    QApplication::setOverrideCursor(cursor);
 }
 
 TWaitCursor::~TWaitCursor()
@@ -18,4 +30,14 @@ void TWaitCursor::Restore()
         return;
     active_ = false;
     QApplication::restoreOverrideCursor();
+}
+
+void SetBusyCursor(const QCursor &cursor)
+{
+    RegisteredBusyCursor() = cursor;
+}
+
+QCursor BusyCursor()
+{
+    return RegisteredBusyCursor().value_or(QCursor(Qt::ArrowCursor));
 }

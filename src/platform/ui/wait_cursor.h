@@ -1,12 +1,14 @@
 #pragma once
 
-// Shows the hourglass over the whole application while it lives; the previous cursor comes back
-// on every way out of the scope, exceptions included. Restore() gives it back earlier, for a
-// message shown before the scope ends.
+#include <QCursor>
+
+// Shows a busy pointer over the whole application while it lives (the hourglass unless told
+// otherwise); the previous cursor comes back on every way out of the scope, exceptions included.
+// Restore() gives it back earlier, for a message shown before the scope ends.
 class TWaitCursor
 {
 public:
-    TWaitCursor();
+    explicit TWaitCursor(const QCursor &cursor = QCursor(Qt::WaitCursor));
     ~TWaitCursor();
     TWaitCursor(const TWaitCursor &) = delete;
     TWaitCursor &operator=(const TWaitCursor &) = delete;
@@ -16,3 +18,8 @@ public:
 private:
     bool active_ = true;
 };
+
+// The program's own busy pointer (screen cursor number 1): what start-up registered from the
+// program's cursor file, the default arrow until then. Long analyses show it.
+void SetBusyCursor(const QCursor &cursor);
+QCursor BusyCursor();
