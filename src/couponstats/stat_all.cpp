@@ -115,6 +115,24 @@ coupons::TRowSortRule StatAllSortRule(int colCount)
     return rule;
 }
 
+void SortStatAllRows(TPageRows &rows, int col, int colCount, const coupons::TPivotPicker &picker)
+{
+    const coupons::TRowSortRule rule = StatAllSortRule(colCount);
+    if (!rule.numericColumns.contains(col)) {
+        coupons::SortRows(rows, col, rule, picker);
+        return;
+    }
+    TPageRows numbers;
+    TPageRows others;
+    for (const QStringList &row : rows) {
+        bool ok = false;
+        Cell(row, col).trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        (ok ? numbers : others).append(row);
+    }
+    coupons::SortRows(numbers, col, rule, picker);
+    rows = numbers + others;
+}
+
 coupons::TProposalFile StatAllProposalFile(const QString &couponName, const TPageRows &rows)
 {
     coupons::TProposalFile file;

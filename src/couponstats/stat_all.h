@@ -44,6 +44,10 @@ void SetConsensusProposals(TPageRows &rows, const TProposalThresholds &threshold
 // Odds and "A/A" as signed numbers, every page column too; the rest as text.
 coupons::TRowSortRule StatAllSortRule(int colCount);
 
+// Sorts the rows ascending by the column with that rule. In a numeric column the rows whose cell is
+// blank or no number go after the others in their order, so that the numbers come out in order.
+void SortStatAllRows(TPageRows &rows, int col, int colCount, const coupons::TPivotPicker &picker = {});
+
 // The proposal file of the rows with a code and a proposal: two fields a line.
 coupons::TProposalFile StatAllProposalFile(const QString &couponName, const TPageRows &rows);
 

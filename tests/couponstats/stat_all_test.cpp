@@ -77,9 +77,15 @@ TEST(StatAll, SortRuleTakesOddsNumberAndEveryPageColumnAsNumbers)
     const tav::coupons::TRowSortRule rule = StatAllSortRule(17);
     EXPECT_EQ(rule.numericColumns, (QList<int>{7, 8, 9, 11, 15, 16}));
     EXPECT_FALSE(rule.absoluteValues);
-    TPageRows rows = {SummaryRow({"10"}), SummaryRow({"-3"}), SummaryRow({"2"})};
-    tav::coupons::SortRows(rows, 15, rule, [](int low, int) { return low; });
-    EXPECT_EQ((QStringList{rows[0][15], rows[1][15], rows[2][15]}), (QStringList{"-3", "2", "10"}));
+    for (int seed = 0; seed < 8; ++seed) {
+        TPageRows rows = {SummaryRow({"10"}), SummaryRow({""}),    SummaryRow({"-3"}),
+                          SummaryRow({"x"}),  SummaryRow({"2,5"}), SummaryRow({"2"})};
+        SortStatAllRows(rows, 15, 16, [&](int low, int high) { return low + seed % (high - low + 1); });
+        QStringList values;
+        for (const QStringList &row : rows)
+            values.append(row[15]);
+        EXPECT_EQ(values, (QStringList{"-3", "2", "2,5", "10", "", "x"})) << seed;
+    }
 }
 
 TEST(StatAll, ProposalFileKeepsRowsWithCodeAndProposal)

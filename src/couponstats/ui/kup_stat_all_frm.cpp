@@ -2,7 +2,6 @@
 
 #include "coupons/kup_file.h"
 #include "coupons/proposal_file.h"
-#include "coupons/ui/grid_row_sorter.h"
 #include "coupons/ui/print_range_dlg.h"
 #include "couponstats/operations/ui/protaseis_grid.h"
 #include "couponstats/stat_all.h"
@@ -21,6 +20,7 @@
 #include "platform/ui/printer.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -205,12 +205,14 @@ void TKupStatAllFrm::FillStatAllGrid()
 
 void TKupStatAllFrm::SortStatAllGrid(int col, bool renumber)
 {
-    tav::coupons::SortGridRows(*SGrd, col, StatAllSortRule(SGrd->ColCount()));
-    if (!renumber)
-        return;
+    const TWaitCursor hourglass;
     TPageRows rows = Rows();
-    Renumber(rows);
+    SortStatAllRows(rows, col, SGrd->ColCount());
+    if (renumber)
+        Renumber(rows);
     SetRows(rows);
+    if (SGrd->RowCount() > 1)
+        SGrd->SetRow(1);
 }
 
 void TKupStatAllFrm::SetConsensusProposals()
