@@ -52,6 +52,7 @@ const TPageColumnSet &SpecialPageColumns()
         s.carriedColumns = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 17};
         s.editableColumns = {15, 16};
         s.saveFields = {12, 13, 14};
+        s.summaryColumn = 14;
         return s;
     }();
     return set;

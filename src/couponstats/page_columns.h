@@ -29,6 +29,7 @@ struct TPageColumnSet
     QList<int> carriedColumns;  // copied from the page before; the others start blank
     QList<int> editableColumns; // the only cells that can become current
     QList<int> saveFields;      // written after the proposal in a proposal line
+    int summaryColumn = -1; // the value laid beside the other pages' in the summary; -1 keeps the page out
     double printFactor = 0.104; // tenths of an inch for a pixel of the screen
 };
 

@@ -6,6 +6,7 @@
 #include "coupons/ui/print_range_dlg.h"
 #include "couponstats/operations/ui/protaseis_grid.h"
 #include "couponstats/ui/key_press_filter.h"
+#include "couponstats/ui/kup_stat_all_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
@@ -111,6 +112,7 @@ TKupstatPage::TKupstatPage(QWidget *parent)
       BtnNext(new QPushButton(Text("&ΕΠΟΜΕΝΗ"), Panel1)), Button1(new QPushButton(Text("&AUTO"), Panel1)),
       BBtnSave(new QPushButton(Text("ΑΠΟΘΗΚΕΥΣΗ &ΠΡΟΤΑΣΗΣ"), Panel1)),
       BtnPrint(new QPushButton(Text("Ε&ΚΤΥΠΩΣΗ"), Panel1)),
+      BBtnStatAll(new QPushButton(Text("ΣΥΓΚΕΝΤΡΩΤΙΚΑ"), Panel1)),
       BBtnClear(new QPushButton(Text("&ΚΑΘΑΡΙΣΜΟΣ"), Panel1)),
       BBtnCalc(new QPushButton(Text("&ΥΠΟΛΟΓΙΣΜΟΣ"), Panel1)),
       SpdBtnApply(new QPushButton(Text("ΕΦΑΡΜΟΓΗ ΦΙΛΤΡΟΥ"), Panel1)), LblFilter(new QLabel(Panel1)),
@@ -122,8 +124,8 @@ TKupstatPage::TKupstatPage(QWidget *parent)
     setWindowTitle(Text("ΣΤΑΤΙΣΤIΚΗ ΚΟΥΠΟΝΙΟΥ"));
     SpdBtnApply->setToolTip(SpdBtnApply->text());
     auto *top = new QHBoxLayout(Panel1);
-    for (QWidget *w : std::initializer_list<QWidget *>{BBtnBack, BtnNext, Button1, BBtnSave, BtnPrint,
-                                                       BBtnClear, BBtnCalc, SpdBtnApply})
+    for (QWidget *w : std::initializer_list<QWidget *>{BBtnBack, BtnNext, Button1, BBtnSave, BBtnStatAll,
+                                                       BtnPrint, BBtnClear, BBtnCalc, SpdBtnApply})
         top->addWidget(w);
     const std::pair<const char *, QLineEdit *> edits[] = {{"ΑΠΟ ΓΡΑΜΜΗ ", EdtApo},
                                                           {"ΕΩΣ", EdtEos},
@@ -160,6 +162,7 @@ TKupstatPage::TKupstatPage(QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TKupstatPage::BitBtn1Click);
     connect(BBtnSave, &QPushButton::clicked, this, &TKupstatPage::BBtnSaveClick);
     connect(BtnPrint, &QPushButton::clicked, this, &TKupstatPage::BtnPrintClick);
+    connect(BBtnStatAll, &QPushButton::clicked, this, &TKupstatPage::BBtnStatAllClick);
     connect(BBtnClear, &QPushButton::clicked, this, &TKupstatPage::BBtnClearClick);
     connect(BBtnCalc, &QPushButton::clicked, this, &TKupstatPage::BBtnCalcClick);
     connect(SpdBtnApply, &QPushButton::clicked, this, &TKupstatPage::SpdBtnApplyClick);
@@ -244,6 +247,8 @@ void TKupstatPage::showEvent(QShowEvent *event)
 
 void TKupstatPage::FormShow()
 {
+    // Only the pages whose values the summary lays side by side offer it.
+    BBtnStatAll->setVisible(Columns().summaryColumn >= 0);
     TPageRows rows = Rows();
     Renumber(rows);
     SetRows(rows);
@@ -433,6 +438,14 @@ void TKupstatPage::BtnPrintClick()
         if (ExecutePrintDialog(this))
             PrintPage(proposalsOnly, from, to);
     });
+}
+
+void TKupstatPage::BBtnStatAllClick()
+{
+    TKupStatAllFrm &summary = *KupStatAllFrm();
+    summary.CouponName = CouponName;
+    summary.FillStatAllGrid();
+    RunModal(summary);
 }
 
 void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)

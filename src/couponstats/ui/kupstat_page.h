@@ -47,6 +47,8 @@ public:
     void BBtnCalcClick();
     void BBtnSaveClick();
     void BtnPrintClick();
+    // The summary of all pages for this page's coupon.
+    void BBtnStatAllClick();
     void SGrdMouseUp(int col, int row);
     bool SGrdSelectCell(int col, int row);
     void WriteProposalFile(const QString &fileName);
@@ -61,6 +63,7 @@ public:
     QPushButton *Button1;
     QPushButton *BBtnSave;
     QPushButton *BtnPrint;
+    QPushButton *BBtnStatAll;
     QPushButton *BBtnClear;
     QPushButton *BBtnCalc;
     QPushButton *SpdBtnApply;

@@ -1,0 +1,390 @@
+#include "couponstats/ui/kup_stat_all_frm.h"
+
+#include "coupons/kup_file.h"
+#include "coupons/proposal_file.h"
+#include "coupons/ui/print_range_dlg.h"
+#include "couponstats/operations/ui/protaseis_grid.h"
+#include "couponstats/stat_all.h"
+#include "couponstats/stat_all_export.h"
+#include "couponstats/ui/kupstat_next_frm.h"
+#include "couponstats/ui/prn_options_frm.h"
+#include "couponstats/ui/range_dlg.h"
+#include "platform/core/file_copy.h"
+#include "platform/core/format.h"
+#include "platform/core/long_lived.h"
+#include "platform/core/message_service.h"
+#include "platform/core/paths.h"
+#include "platform/core/registry.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/paged_print.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
+#include "platform/ui/wait_cursor.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace tav::couponstats;
+
+namespace {
+
+const char *const kCaption = "ΣΥΓΚΕΝΤΡΩΤΙΚΟΣ ΠΙΝΑΚΑΣ ΑΠΟΤΕΛΕΣΜΑΤΩΝ";
+const char *const kCredit = "Tavrolin - Στατιστική ανάλυση κουπονιών";
+const char *const kSaved = "Η αποθήκευση ολοκληρώθηκε!";
+const char *const kSaveFailed = "Παρουσιάστηκε σφάλμα στην αποθήκευση του ";
+const char *const kMismatch = "Η πρόταση αφορά το κουπόνι %1 και δεν συμφωνεί με αυτό που έχετε φορτώσει!"
+                              "Παρακαλώ κάντε ανάλυση στο κουπόνι %1 και μετά φορτώστε την πρόταση.";
+const char *const kMismatchCaption = "Ενημέρωση";
+const char *const kTextFiles = "Αρχεία Κειμένου (*.txt)";
+constexpr double kPrintFactor = 0.104;
+
+QString Text(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QFileDialog *TextFileDialog(QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(Text(kTextFiles));
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
+
+// The file the dialog was confirmed with, started in the proposal folder; empty when cancelled.
+QString ChosenFile(QFileDialog &dialog)
+{
+    const QString folder = tav::coupons::ProposalFolder();
+    QDir().mkpath(folder);
+    dialog.setDirectory(folder);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool SameFile(const QString &a, const QString &b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// The sister program's copy: a failure is told, our own file stays as saved.
+void CopyToDrumlane(const QString &fileName)
+{
+    const QString drumlane =
+        TRegIniFile(QStringLiteral("Software\\TAVROLIN\\Directories")).ReadString("Options", "Drumlane", "");
+    if (drumlane.trimmed().isEmpty())
+        return;
+    const FileCopyResult copy = CopyFiles(fileName, JoinPath(drumlane.trimmed(), QStringLiteral("Dys")));
+    for (const FileCopyFailure &failure : copy.failures)
+        MessageDlg(failure.reason, mtError, {mbOK});
+}
+
+} // namespace
+
+TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
+    : QDialog(parent), Panel1(new QWidget(this)),
+      BitBtn4(new QPushButton(Text("ΑΠΟΘΗΚΕΥΣΗ &ΠΡΟΤΑΣΗΣ"), Panel1)),
+      BtnOpen(new QPushButton(Text("&ΦΟΡΤΩΜΑ ΠΡΟΤΑΣΗΣ"), Panel1)),
+      BtnPrint(new QPushButton(Text("Ε&ΚΤΥΠΩΣΗ"), Panel1)), APSQL(new QPushButton(Text("ΑΠ. SQL"), Panel1)),
+      APACS(new QPushButton(Text("ΑΠ. ACS"), Panel1)),
+      BBtnCalc(new QPushButton(Text("&ΥΠΟΛΟΓΙΣΜΟΣ"), Panel1)),
+      BBtnBack(new QPushButton(Text("&ΕΠΙΣΤΡΟΦΗ"), Panel1)), GrpBoxKup(new QGroupBox(this)),
+      SGrd(new TStringGrid(GrpBoxKup)), OpenDialog1(TextFileDialog(this, QFileDialog::AcceptOpen)),
+      SaveDialog1(TextFileDialog(this, QFileDialog::AcceptSave))
+{
+    setWindowTitle(Text(kCaption));
+    setWindowState(Qt::WindowMaximized);
+    Panel1->setAutoFillBackground(true);
+    QPalette palette = Panel1->palette();
+    // The design's colour 9551284, a BGR value.
+    palette.setColor(QPalette::Window, QColor(0xB4, 0xBD, 0x91));
+    Panel1->setPalette(palette);
+    auto *top = new QHBoxLayout(Panel1);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{BitBtn4, BtnOpen, BtnPrint, APSQL, APACS, BBtnCalc, BBtnBack})
+        top->addWidget(w);
+    top->addStretch(1);
+    QFont bold = GrpBoxKup->font();
+    bold.setBold(true);
+    GrpBoxKup->setFont(bold);
+    SGrd->setFont(font());
+    auto *box = new QVBoxLayout(GrpBoxKup);
+    box->addWidget(SGrd);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addWidget(GrpBoxKup, 1);
+
+    SGrd->SetFixedCols(0);
+    SGrd->SetDefaultRowHeight(20);
+    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
+    SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
+        DrawCell(col, row, rect, canvas);
+    };
+    SGrd->viewport()->installEventFilter(this);
+
+    connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BitBtn4, &QPushButton::clicked, this, &TKupStatAllFrm::BitBtn4Click);
+    connect(BtnOpen, &QPushButton::clicked, this, &TKupStatAllFrm::BtnOpenClick);
+    connect(BtnPrint, &QPushButton::clicked, this, &TKupStatAllFrm::BtnPrintClick);
+    connect(BBtnCalc, &QPushButton::clicked, this, &TKupStatAllFrm::BBtnCalcClick);
+    connect(APACS, &QPushButton::clicked, this, &TKupStatAllFrm::APACSClick);
+    connect(APSQL, &QPushButton::clicked, this, &TKupStatAllFrm::APSQLClick);
+
+    Params = ReadThresholdTexts(kDefaultsA);
+}
+
+bool TKupStatAllFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        int col = -1;
+        int row = -1;
+        SGrd->MouseToCell(at.x(), at.y(), col, row);
+        if (col >= 0 && row >= 0)
+            SGrdMouseUp(col, row);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+TPageRows TKupStatAllFrm::Rows() const
+{
+    return GridRows(*SGrd, SGrd->ColCount());
+}
+
+void TKupStatAllFrm::SetRows(const TPageRows &rows)
+{
+    SetGridRows(*SGrd, rows);
+}
+
+QStringList TKupStatAllFrm::PageTitles() const
+{
+    QStringList titles;
+    for (int col = kStatAllFirstPageColumn; col < SGrd->ColCount(); ++col)
+        titles.append(SGrd->Cells(col, 0));
+    return titles;
+}
+
+void TKupStatAllFrm::FillStatAllGrid()
+{
+    GrpBoxKup->setTitle(CouponName);
+    QList<TStatAllPage> pages;
+    for (TKupstatPage *page : LiveKupstatPages()) {
+        if (page->isVisible() && page->Columns().summaryColumn >= 0)
+            pages.append({page->FilterCode, page->Rows(), &page->Columns()});
+    }
+    QList<TPageColumn> columns = StatAllBaseColumns();
+    for (const TStatAllPage &page : pages)
+        columns.append({page.title, kStatAllPageWidth});
+    SetGridRows(*SGrd, {});
+    SGrd->SetColCount(int(columns.size()));
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        SGrd->SetCell(int(c), 0, columns[c].title);
+        SGrd->SetColWidth(int(c), columns[c].width);
+    }
+    SetRows(StatAllRows(Kupstat_NextFrm()->Rows(), pages));
+    SGrd->SetRowCount(std::max(SGrd->RowCount(), 2));
+    SortStatAllGrid(kNumberColumn, true);
+    SetConsensusProposals();
+}
+
+void TKupStatAllFrm::SortStatAllGrid(int col, bool renumber)
+{
+    const TWaitCursor hourglass;
+    TPageRows rows = Rows();
+    SortStatAllRows(rows, col, SGrd->ColCount());
+    if (renumber)
+        Renumber(rows);
+    SetRows(rows);
+    if (SGrd->RowCount() > 1)
+        SGrd->SetRow(1);
+}
+
+void TKupStatAllFrm::SetConsensusProposals()
+{
+    ShowingErrors([&] {
+        TPageRows rows = Rows();
+        tav::couponstats::SetConsensusProposals(rows, ThresholdsFromTexts(Params));
+        SetRows(rows);
+    });
+}
+
+void TKupStatAllFrm::BitBtn4Click()
+{
+    SortStatAllGrid(kCodeColumn, false);
+    const QString fileName = ChosenFile(*SaveDialog1);
+    if (fileName.isEmpty() || !SaveProposal(fileName))
+        return;
+    CopyToDrumlane(fileName);
+    ShowMessage(Text(kSaved));
+}
+
+bool TKupStatAllFrm::SaveProposal(const QString &fileName)
+{
+    try {
+        tav::coupons::WriteProposalFile(fileName, StatAllProposalFile(CouponName, Rows()));
+        // A file saved in the proposal folder is already its own copy there.
+        const QString copy = JoinPath(tav::coupons::ProposalFolder(), QFileInfo(fileName).fileName());
+        if (!SameFile(fileName, copy)) {
+            const FileCopyResult result = CopyFiles(fileName, tav::coupons::ProposalFolder());
+            if (!result.failures.isEmpty())
+                throw EInOutError(result.failures.constFirst().reason);
+        }
+    } catch (const Exception &) {
+        ShowMessage(Text(kSaveFailed) + fileName);
+        return false;
+    }
+    return true;
+}
+
+void TKupStatAllFrm::BtnOpenClick()
+{
+    const QString fileName = ChosenFile(*OpenDialog1);
+    if (!fileName.isEmpty())
+        LoadStatAllProposal(fileName);
+}
+
+void TKupStatAllFrm::LoadStatAllProposal(const QString &fileName)
+{
+    ShowingErrors([&] {
+        const tav::coupons::TProposalFile file = tav::coupons::ReadProposalFile(fileName);
+        const QString found = tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), file.couponNumber);
+        if (found.isEmpty() || found != CouponName) {
+            ApplicationMessageBox(Text(kMismatch).arg(file.couponNumber), Text(kMismatchCaption), MB_OK);
+            return;
+        }
+        SGrd->SetRow(std::min(1, SGrd->RowCount() - 1));
+        TPageRows rows = Rows();
+        const tav::coupons::TProposalScore score = ApplyStatAllProposals(file, rows);
+        SetRows(rows);
+        ShowMessage(tav::coupons::ProposalScoreSummary(score));
+    });
+}
+
+void TKupStatAllFrm::BBtnCalcClick()
+{
+    TCalcRangeDlg &dialog = *CalcRangeDlg();
+    const int count = SGrd->RowCount() - 1;
+    dialog.Prepare(count);
+    if (RunModal(dialog) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        const auto [from, to] = dialog.Rows(count);
+        tav::operations::ScoreProtaseis(from, to, kStatAllProposalColumn, kSignColumn, kOdd1Column,
+                                        kOddXColumn, kOdd2Column, *SGrd);
+    });
+}
+
+void TKupStatAllFrm::APACSClick()
+{
+    ExportStatAllAcs(CouponName, PageTitles(), Rows());
+}
+
+void TKupStatAllFrm::APSQLClick()
+{
+    ExportStatAllSql(CouponName, PageTitles(), Rows());
+}
+
+void TKupStatAllFrm::BtnPrintClick()
+{
+    TPrnOptionsfrm &options = *PrnOptionsfrm();
+    if (RunModal(options) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        if (options.ItemIndex() == 1) {
+            SortStatAllGrid(kCodeColumn, true);
+            if (ExecutePrintDialog(this))
+                PrintStatAll(kStatAllProposalColumn, -1, -1);
+            return;
+        }
+        TPrintRangeDlg &range = *PrintRangeDlg();
+        range.Edit1->setText(QStringLiteral("1"));
+        range.Edit2->setText(QString::number(SGrd->RowCount()));
+        range.ChkAll->setChecked(false);
+        RunModal(range);
+        int from = -1;
+        int to = -1;
+        if (!range.ChkAll->isChecked()) {
+            from = StrToInt(range.Edit1->text());
+            to = StrToInt(range.Edit2->text());
+        }
+        if (ExecutePrintDialog(this))
+            PrintStatAll(kCodeColumn, from, to);
+    });
+}
+
+void TKupStatAllFrm::PrintStatAll(int keyColumn, int fromRow, int toRow)
+{
+    const auto tenths = [&](int col) { return int(std::lround(SGrd->ColWidths(col) * kPrintFactor)); };
+    TGridPageDescription document;
+    document.Title = windowTitle();
+    document.FirstHead = {windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
+                              FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
+                          GrpBoxKup->title(), Text(kCredit)};
+    document.LaterHead = document.FirstHead;
+    document.Layout = glRuledRows;
+    TGridLine titles;
+    for (int col = 0; col < SGrd->ColCount(); ++col)
+        titles.append({SGrd->Cells(col, 0), tenths(col)});
+    document.Header = {titles};
+    const int last = toRow < 0 ? SGrd->RowCount() - 1 : std::min(toRow, SGrd->RowCount() - 1);
+    for (int row = std::max(fromRow, 1); row <= last; ++row) {
+        if (SGrd->Cells(keyColumn, row).trimmed().isEmpty())
+            continue;
+        TGridLine cells;
+        for (int col = 0; col < SGrd->ColCount(); ++col)
+            cells.append({SGrd->Cells(col, row), tenths(col)});
+        document.Rows.append(cells);
+    }
+    document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };
+    document.BeforeRow = [] { QCoreApplication::processEvents(); };
+    TGridPrintState state;
+    PrintGridPages(Printer(), document, state);
+}
+
+void TKupStatAllFrm::SGrdMouseUp(int col, int row)
+{
+    if (row == 0)
+        SortStatAllGrid(col, true);
+}
+
+bool TKupStatAllFrm::SGrdSelectCell(int col, int)
+{
+    return col == kStatAllProp0Column || col == kStatAllProposalColumn;
+}
+
+void TKupStatAllFrm::DrawCell(int col, int row, const TRect &rect, TCanvas &canvas)
+{
+    const QString text = SGrd->Cells(col, row);
+    if (row == 0 || (col != kStatAllProp0Column && col != kStatAllProposalColumn) || text.trimmed().isEmpty())
+        return;
+    canvas.Font.Style = {fsBold};
+    const QString sign = SGrd->Cells(kSignColumn, row).trimmed();
+    if (text.trimmed() == sign)
+        canvas.Brush.Color = QColor(155, 241, 153);
+    else if (!sign.isEmpty())
+        canvas.Brush.Color = QColor(247, 179, 105);
+    canvas.FillRect(rect);
+    canvas.TextOut(rect.Left + 4, rect.Top + 2, text);
+}
+
+TKupStatAllFrm *KupStatAllFrm()
+{
+    static TKupStatAllFrm *window = nullptr;
+    return LongLived(window, [] { return new TKupStatAllFrm; });
+}
