@@ -40,6 +40,7 @@
 #include "coupons/ui/view_edit_kup_frm.h"
 #include "coupons/ui/view_edit_opt_dlg.h"
 #include "couponstats/kind_analysis.h"
+#include "couponstats/ui/kup_stat_all_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
@@ -140,6 +141,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"Kupstat_NextFrm", Create<Kupstat_NextFrm>},
         {"FilterKupFrm", Create<FilterKupFrm>},
         {"SelRoundsFrm", Create<SelRoundsFrm>},
+        {"KupStatAllFrm", Create<KupStatAllFrm>},
         {"PrnOptionsfrm", Create<PrnOptionsfrm>},
         {"kup_StatParamFrm", Create<kup_StatParamFrm>},
         {"KupstatFormaBFrm", Create<KupstatFormaBFrm>},
