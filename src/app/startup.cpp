@@ -44,9 +44,11 @@
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
+#include "couponstats/ui/kupstat_next_forma_b_frm.h"
 #include "couponstats/ui/kupstat_next_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
 #include "data/data_module.h"
 #include "editors/ui/agvn_enhm_form.h"
@@ -145,6 +147,8 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"PrnOptionsfrm", Create<PrnOptionsfrm>},
         {"kup_StatParamFrm", Create<kup_StatParamFrm>},
         {"KupstatFormaBFrm", Create<KupstatFormaBFrm>},
+        {"StatOptionsFormaBFrm", Create<StatOptionsFormaBFrm>},
+        {"Kupstat_NextFormaBFrm", Create<Kupstat_NextFormaBFrm>},
         {"ClearRangeDlg", Create<ClearRangeDlg>},
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},

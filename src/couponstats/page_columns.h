@@ -31,6 +31,7 @@ struct TPageColumnSet
     QList<int> saveFields;      // written after the proposal in a proposal line
     int summaryColumn = -1; // the value laid beside the other pages' in the summary; -1 keeps the page out
     double printFactor = 0.104; // tenths of an inch for a pixel of the screen
+    int firstPrintedColumn = 0; // the columns before it stay off paper
 };
 
 // Grid conventions every statistics grid shares.

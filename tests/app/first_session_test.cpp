@@ -430,16 +430,18 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
         return list;
     };
     EXPECT_EQ(names(WindowsBehindSplash()),
-              (QStringList{"AutoBaumForm",         "GetFilesFrm",      "ProgressDlg",    "AboutVantorilDlg",
-                           "AboutSecondSisterDlg", "OPAPFrm",          "EdtSCORDlg",     "ChkAgvnFrm",
-                           "ListDeltiaFrm",        "GetKupDlg",        "ListDeltiaKFrm", "EpilogesDlg",
-                           "ConvertPRDlg",         "TipsDlg",          "PrintRangeDlg",  "PrnKupFrm",
-                           "BETBRAINFrm",          "SportingEnhmFrm",  "DirOptionsDlg",  "NotesDlg",
-                           "CopyFromDiskDlg",      "ProtRangeDlg",     "DirOptions1Dlg", "ViewEditKupFrm",
-                           "ViewEditOptDlg",       "KupstatFrm",       "StatOptionsFrm", "Kupstat_NextFrm",
-                           "FilterKupFrm",         "SelRoundsFrm",     "KupStatAllFrm",  "PrnOptionsfrm",
-                           "kup_StatParamFrm",     "KupstatFormaBFrm", "ClearRangeDlg",  "CalcRangeDlg",
-                           "SelPeriodFrm",         "MakeUserKupFrm",   "BaumFormDate"}));
+              (QStringList{
+                  "AutoBaumForm",         "GetFilesFrm",      "ProgressDlg",          "AboutVantorilDlg",
+                  "AboutSecondSisterDlg", "OPAPFrm",          "EdtSCORDlg",           "ChkAgvnFrm",
+                  "ListDeltiaFrm",        "GetKupDlg",        "ListDeltiaKFrm",       "EpilogesDlg",
+                  "ConvertPRDlg",         "TipsDlg",          "PrintRangeDlg",        "PrnKupFrm",
+                  "BETBRAINFrm",          "SportingEnhmFrm",  "DirOptionsDlg",        "NotesDlg",
+                  "CopyFromDiskDlg",      "ProtRangeDlg",     "DirOptions1Dlg",       "ViewEditKupFrm",
+                  "ViewEditOptDlg",       "KupstatFrm",       "StatOptionsFrm",       "Kupstat_NextFrm",
+                  "FilterKupFrm",         "SelRoundsFrm",     "KupStatAllFrm",        "PrnOptionsfrm",
+                  "kup_StatParamFrm",     "KupstatFormaBFrm", "StatOptionsFormaBFrm", "Kupstat_NextFormaBFrm",
+                  "ClearRangeDlg",        "CalcRangeDlg",     "SelPeriodFrm",         "MakeUserKupFrm",
+                  "BaumFormDate"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{
                   "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",
