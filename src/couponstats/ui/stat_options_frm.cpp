@@ -1,5 +1,6 @@
 #include "couponstats/ui/stat_options_frm.h"
 
+#include "couponstats/ui/stat_options_layout.h"
 #include "platform/core/errors.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
@@ -76,27 +77,7 @@ TStatOptionsFrm::TStatOptionsFrm(QWidget *parent)
         RadioButtons->addButton(radio, kind);
         kinds->addWidget(radio, kind % 7, kind / 7);
     }
-    auto *param = new QHBoxLayout;
-    param->addWidget(Label1);
-    param->addWidget(EdtParam);
-    param->addWidget(ChkAll);
-    param->addStretch();
-    auto *filter = new QVBoxLayout(GroupBox1);
-    filter->addWidget(RadioGroup1);
-    filter->addLayout(param);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BBtnOK);
-    buttons->addWidget(BBtnCancel);
-    auto *form = new QVBoxLayout(this);
-    form->addWidget(GroupBox1);
-    form->addLayout(buttons);
-    form->setSizeConstraint(QLayout::SetFixedSize);
-
-    BBtnOK->setDefault(true);
-    connect(BBtnOK, &QPushButton::clicked, this, [this] { done(mrOk); });
-    connect(BBtnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    LayOutStatOptions(*this, {GroupBox1, RadioGroup1, Label1, EdtParam, ChkAll, BBtnOK, BBtnCancel});
     connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
     FormCreate();
 }
