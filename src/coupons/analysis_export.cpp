@@ -1,5 +1,6 @@
 #include "coupons/analysis_export.h"
 
+#include "coupons/analysis_database.h"
 #include "coupons/analysis_grid.h"
 #include "coupons/proposal_file.h"
 #include "platform/core/errors.h"
@@ -10,19 +11,13 @@
 #include "platform/db/sqlite_statement.h"
 #include "platform/db/table.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace tav::coupons {
 
 namespace {
 
-const char *const kAlias = "AccAnalKoup";
 const char *const kTable = "AnalKoup";
 const char *const kNoKey = "Δεν έχει επιλεγεί κουπόνι (ο τίτλος «%1» δεν δίνει αριθμό κουπονιού): "
                            "η εξαγωγή στη βάση AccAnalKoup δεν έγινε.";
-const char *const kNoFile = "Το αρχείο %1 της βάσης AccAnalKoup δεν υπάρχει.";
-const char *const kNoTable = "Η βάση AccAnalKoup δεν έχει πίνακα AnalKoup.";
 const char *const kFailed = "Η εξαγωγή στον πίνακα AnalKoup της βάσης AccAnalKoup δεν έγινε και οι "
                             "εγγραφές του κουπονιού έμειναν ως ήταν.\n%1";
 
@@ -60,15 +55,8 @@ void InsertRow(TTable &table, const QString &key, const QStringList &cells)
 
 void Export(const QString &key, const QList<QStringList> &grid)
 {
-    // The outside database is made by its own tools: opening a missing file would create an empty one.
-    const QString file = TDatabase::FileNameOfAlias(QString::fromLatin1(kAlias));
-    if (!QFileInfo(file).isFile())
-        throw EDatabaseError(QString::fromUtf8(kNoFile).arg(QDir::toNativeSeparators(file)));
     TDatabase database;
-    database.SetAliasName(QString::fromLatin1(kAlias));
-    database.Open();
-    if (!database.TableExists(QString::fromLatin1(kTable)))
-        throw EDatabaseError(QString::fromUtf8(kNoTable));
+    OpenAnalysisDatabase(database, QString::fromLatin1(kTable));
     TTable table;
     table.SetDatabase(&database);
     table.SetTableName(QString::fromLatin1(kTable));

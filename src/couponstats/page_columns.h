@@ -30,6 +30,7 @@ struct TPageColumnSet
     QList<int> editableColumns; // the only cells that can become current
     QList<int> saveFields;      // written after the proposal in a proposal line
     double printFactor = 0.104; // tenths of an inch for a pixel of the screen
+    int firstPrintedColumn = 0; // the columns before it stay off paper
 };
 
 // Grid conventions every statistics grid shares.

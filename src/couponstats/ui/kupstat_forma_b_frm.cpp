@@ -1,13 +1,61 @@
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 
+#include "coupons/ui/filter_kup_frm.h"
+#include "couponstats/points_columns.h"
+#include "couponstats/ui/kupstat_next_forma_b_frm.h"
+#include "couponstats/ui/stat_options_forma_b_frm.h"
+#include "data/data_module.h"
+#include "platform/core/format.h"
 #include "platform/core/long_lived.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
-TKupstatFormaBFrm::TKupstatFormaBFrm(QWidget *parent)
-    : TKupstatFirstPage(tav::couponstats::TFirstPageKind::Points, parent)
+using namespace tav::couponstats;
+
+namespace {
+
+bool Blank(const QString &text)
 {
-    BtnNext->setEnabled(false);
+    return text.trimmed().isEmpty();
+}
+
+} // namespace
+
+TKupstatFormaBFrm::TKupstatFormaBFrm(QWidget *parent) : TKupstatFirstPage(TFirstPageKind::Points, parent)
+{
+    connect(BtnNext, &QPushButton::clicked, this, &TKupstatFormaBFrm::BtnNextClick);
+}
+
+void TKupstatFormaBFrm::BtnNextClick()
+{
+    ShowingErrors([&] {
+        TTavrolinDM &dm = TavrolinDM();
+        if (!dm.Agvnes.Active())
+            dm.Agvnes.Open();
+        SortPageGrid(kDiorgColumn, false);
+        TKupstat_NextFormaBFrm &page = *Kupstat_NextFormaBFrm();
+        page.Periods = FilterKupFrm()->Periods;
+        int n = 0;
+        if (!TKupstat_NextFormaBFrm::AskOptions(n))
+            return;
+        const int rowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text());
+        const int rowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text());
+        page.SourceChecks = Checks;
+        page.SourceGrid = SGrd;
+        // The bounds test of the fill reads ΔB and the proposal where the points pages keep them;
+        // this page leaves those columns blank.
+        page.SourceColumns = &PointsPageColumns();
+        page.CouponName = KupFileName;
+        page.RowFrom = rowFrom;
+        page.RowTo = rowTo;
+        page.Bounds = {QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("0")};
+        page.CopyCheckedRows();
+        page.PageNo = 1;
+        page.RunAndShow(*StatOptionsFormaBFrm(), n);
+    });
 }
 
 TKupstatFormaBFrm *KupstatFormaBFrm()

@@ -3,12 +3,15 @@
 #include "couponstats/ui/kupstat_first_page.h"
 
 // The first page of the points analysis at home and away: the coupon's rows with the goals of
-// their scores. Its next-page button stays out of use until the points analysis pages exist.
+// their scores; its next page is page 1 of the points analysis.
 class TKupstatFormaBFrm : public TKupstatFirstPage
 {
     Q_OBJECT
 public:
     explicit TKupstatFormaBFrm(QWidget *parent = nullptr);
+
+    // Hands the checked rows to page 1 of the points analysis, runs the analysis on it and shows it.
+    void BtnNextClick();
 };
 
 // The first page of the points analysis, created on first use; it lives to the end of the program.

@@ -249,15 +249,35 @@ void TKupstatPage::FormShow()
     SetRows(rows);
 }
 
-void TKupstatPage::BtnNextClick()
+TKupstatPage *TKupstatPage::Successor(const QString &name)
 {
-    const QString name = QStringLiteral("KupStat_Nextfrm") + QString::number(PageNo + 1);
     auto *next = findChild<TKupstatPage *>(name, Qt::FindDirectChildrenOnly);
     if (!next) {
         next = CreateSuccessor();
         next->setObjectName(name);
         next->PageNo = PageNo + 1;
     }
+    return next;
+}
+
+void TKupstatPage::HandOver(TKupstatPage &next)
+{
+    const int rowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text());
+    const int rowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text());
+    next.SourceChecks = Checks;
+    next.SourceGrid = SGrd;
+    next.SourceColumns = &Columns();
+    next.CouponName = CouponName;
+    next.Periods = Periods;
+    next.RowFrom = rowFrom;
+    next.RowTo = rowTo;
+    next.Bounds = {EdtAp1->text(), EdtAp2->text(), EdtApX->text()};
+    next.CopyCheckedRows();
+}
+
+void TKupstatPage::BtnNextClick()
+{
+    TKupstatPage *next = Successor(QStringLiteral("KupStat_Nextfrm") + QString::number(PageNo + 1));
     ShowingErrors([&] {
         SortPageGrid(kDiorgColumn, false);
         TStatOptionsFrm &options = *StatOptionsFrm();
@@ -267,15 +287,7 @@ void TKupstatPage::BtnNextClick()
         if (KindHasStatistic(kind))
             next->FilterCode =
                 FilterCodeFor(kind, options.EdtParam->text(), options.ChkAll->isChecked(), false);
-        next->SourceChecks = Checks;
-        next->SourceGrid = SGrd;
-        next->SourceColumns = &Columns();
-        next->CouponName = CouponName;
-        next->Periods = Periods;
-        next->RowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text());
-        next->RowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text());
-        next->Bounds = {EdtAp1->text(), EdtAp2->text(), EdtApX->text()};
-        next->CopyCheckedRows();
+        HandOver(*next);
         if (KindHasStatistic(kind)) {
             const QString n =
                 options.EdtParam->text() == QStringLiteral("0") ? Text("ΟΛΟΙ") : options.EdtParam->text();
@@ -447,7 +459,7 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
     document.LaterHead = document.FirstHead;
     document.Layout = glRuledRows;
     TGridLine titles;
-    for (int col = 0; col < SGrd->ColCount(); ++col)
+    for (int col = set.firstPrintedColumn; col < SGrd->ColCount(); ++col)
         titles.append({SGrd->Cells(col, 0), tenths(col)});
     document.Header = {titles};
     const int last = toRow < 0 ? SGrd->RowCount() - 1 : std::min(toRow, SGrd->RowCount() - 1);
@@ -456,7 +468,7 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
         if (SGrd->Cells(tested, row).isEmpty())
             continue;
         TGridLine cells;
-        for (int col = 0; col < SGrd->ColCount(); ++col)
+        for (int col = set.firstPrintedColumn; col < SGrd->ColCount(); ++col)
             cells.append({SGrd->Cells(col, row), tenths(col)});
         document.Rows.append(cells);
     }

@@ -39,7 +39,7 @@ public:
     void SetRows(const tav::couponstats::TPageRows &rows);
 
     void FormShow();
-    void BtnNextClick();
+    virtual void BtnNextClick();
     void BitBtn1Click();
     void Timer1Timer();
     void SpdBtnApplyClick();
@@ -94,6 +94,11 @@ protected:
     virtual TKupstatPage *CreateSuccessor() = 0;
     // The engine of the kind; none when the kind has none connected.
     virtual tav::couponstats::TPageEngine EngineFor(int kind) const = 0;
+    // The successor of that name among this page's children, made when there is none.
+    TKupstatPage *Successor(const QString &name);
+    // Gives the successor this page's checked rows, coupon, seasons, row range and bounds, and
+    // fills it. A range that is no number raises EConvertError before the successor changes.
+    void HandOver(TKupstatPage &next);
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,0 +1,108 @@
+#include "couponstats/ui/stat_options_forma_b_frm.h"
+
+#include "platform/core/long_lived.h"
+#include "platform/core/modal_result.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kCaption = "ΕΠΙΛΕΞΤΕ";
+const char *const kFilter = "ΦΙΛΤΡΟ";
+const char *const kHomeAway = "ΑΓΩΝΕΣ ΕΝΤΟΣ,ΕΚΤΟΣ";
+const char *const kRecent = "Πρόσφατοι Αγωνες";
+const char *const kAll = "ΟΛΟΙ ΟΙ ΑΓΩΝΕΣ";
+const char *const kOk = "OK";
+const char *const kCancel = "&ΑΚΥΡΟ";
+const char *const kDefaultParam = "6";
+
+} // namespace
+
+TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(QWidget *parent)
+    : QDialog(parent), GroupBox1(new QGroupBox(kFilter, this)), RadioGroup1(new QGroupBox(GroupBox1)),
+      RadioButtons(new QButtonGroup(this)), Label1(new QLabel(kRecent, GroupBox1)),
+      EdtParam(new QLineEdit(kDefaultParam, GroupBox1)), ChkAll(new QCheckBox(kAll, GroupBox1)),
+      BBtnOK(new QPushButton(kOk, this)), BBtnCancel(new QPushButton(kCancel, this))
+{
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *radio = new QRadioButton(kHomeAway, RadioGroup1);
+    RadioButtons->addButton(radio, 0);
+    radio->setChecked(true);
+    auto *kinds = new QVBoxLayout(RadioGroup1);
+    kinds->addWidget(radio);
+    auto *param = new QHBoxLayout;
+    param->addWidget(Label1);
+    param->addWidget(EdtParam);
+    param->addWidget(ChkAll);
+    param->addStretch();
+    auto *filter = new QVBoxLayout(GroupBox1);
+    filter->addWidget(RadioGroup1);
+    filter->addLayout(param);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BBtnOK);
+    buttons->addWidget(BBtnCancel);
+    auto *form = new QVBoxLayout(this);
+    form->addWidget(GroupBox1);
+    form->addLayout(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+
+    BBtnOK->setDefault(true);
+    connect(BBtnOK, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BBtnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+}
+
+void TStatOptionsFormaBFrm::RadioGroup1Click()
+{
+    Label1->setText(kRecent);
+    Label1->setVisible(true);
+    EdtParam->setText(kDefaultParam);
+    EdtParam->setVisible(true);
+    ChkAll->setVisible(true);
+    ChkAll->setChecked(false);
+}
+
+void TStatOptionsFormaBFrm::FormClose()
+{
+    if (ChkAll->isChecked())
+        EdtParam->setText(QStringLiteral("0"));
+}
+
+int TStatOptionsFormaBFrm::ItemIndex() const
+{
+    return RadioButtons->checkedId();
+}
+
+QString TStatOptionsFormaBFrm::ItemCaption() const
+{
+    return RadioButtons->checkedButton()->text();
+}
+
+void TStatOptionsFormaBFrm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TStatOptionsFormaBFrm::reject()
+{
+    done(mrCancel);
+}
+
+TStatOptionsFormaBFrm *StatOptionsFormaBFrm()
+{
+    static TStatOptionsFormaBFrm *dialog = nullptr;
+    return LongLived(dialog, [] { return new TStatOptionsFormaBFrm; });
+}
