@@ -31,10 +31,11 @@ double OddValue(const QString &odd)
     return odd.trimmed().isEmpty() ? 1.0 : StrToFloat(odd.trimmed());
 }
 
-bool Withdrawn(const coupons::TKupRow &row)
+bool Withdrawn(const coupons::TKupRow &row, TFirstPageKind kind)
 {
-    return row.Odd1.trimmed() == QStringLiteral("1,01") || row.OddX.trimmed() == QStringLiteral("1,00") ||
-           row.Odd2.trimmed() == QStringLiteral("1,00");
+    const QString none = QStringLiteral("1,00");
+    const QString odd1 = kind == TFirstPageKind::OverUnder ? none : QStringLiteral("1,01");
+    return row.Odd1.trimmed() == odd1 || row.OddX.trimmed() == none || row.Odd2.trimmed() == none;
 }
 
 bool Taken(const coupons::TKupRow &row, const TKupLoadFilter &filter)
@@ -66,7 +67,7 @@ std::pair<QString, QString> ScoreParts(const QString &score)
 
 QStringList GridRow(const coupons::TKupRow &row, int number, TFirstPageKind kind)
 {
-    const bool points = kind == TFirstPageKind::Points;
+    const bool points = kind != TFirstPageKind::Special;
     QStringList cells(points ? kHalfTimeColumn + 1 : FirstPageColumns().columns.size());
     cells[kCheckColumn] = QStringLiteral("1");
     cells[kCodeColumn] = row.Code;
@@ -106,7 +107,7 @@ TKupLoadResult LoadKupRows(const QString &path, const TKupLoadFilter *filter, TF
         row.OddX = CommaOdd(row.OddX);
         row.Odd2 = CommaOdd(row.Odd2);
         try {
-            if (Withdrawn(row) || (filter && !Taken(row, *filter)))
+            if (Withdrawn(row, kind) || (filter && !Taken(row, *filter)))
                 continue;
         } catch (const EConvertError &) {
             // A code or an odd that is no number: the file is not a coupon to its end.

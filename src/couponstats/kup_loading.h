@@ -29,6 +29,9 @@ enum class TFirstPageKind
 {
     Special, // the score in column 17
     Points,  // the score's goals in columns 42 and 43, the half-time home goals beyond the grid in 44
+    // As Points, the half-time home goals in the grid's column 44; a match with any odd of 1,00 is
+    // withdrawn.
+    OverUnder,
 };
 
 struct TKupLoadResult
@@ -39,8 +42,8 @@ struct TKupLoadResult
 
 // The rows of a coupon file, numbered 1..n and checked. A blank competition or time takes the one
 // of the nearest record above; odds are written with the decimal comma and "1" when blank; the
-// matches the betting organisation withdrew (odds 1,01 for 1, or 1,00 for X or 2) are never loaded;
-// with a filter only the matches it takes.
+// matches the betting organisation withdrew (odds 1,01 for 1, or 1,00 for X or 2; for the over/under
+// page 1,00 for any sign) are never loaded; with a filter only the matches it takes.
 TKupLoadResult LoadKupRows(const QString &path, const TKupLoadFilter *filter, TFirstPageKind kind);
 
 // Puts a proposal file's lines into the rows of their codes: the sign into the proposal column and

@@ -121,7 +121,15 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
 
 const TPageColumnSet &TKupstatFirstPage::Columns() const
 {
-    return kind_ == TFirstPageKind::Points ? PointsFirstPageColumns() : FirstPageColumns();
+    switch (kind_) {
+    case TFirstPageKind::Points:
+        return PointsFirstPageColumns();
+    case TFirstPageKind::OverUnder:
+        return OverUnderFirstPageColumns();
+    case TFirstPageKind::Special:
+        break;
+    }
+    return FirstPageColumns();
 }
 
 bool TKupstatFirstPage::eventFilter(QObject *watched, QEvent *event)
@@ -250,7 +258,8 @@ void TKupstatFirstPage::LoadKupFile(bool filtered)
             FilterKupFrm()->KupFileName = KupFileName;
         }
         const TKupLoadResult loaded = LoadKupRows(path, filter ? &*filter : nullptr, kind_);
-        SetRows(loaded.rows);
+        // A filter that takes nothing leaves the one blank, unchecked row of an empty grid.
+        SetRows(loaded.rows.isEmpty() ? TPageRows{BlankRow(Columns())} : loaded.rows);
         EdtApo->setText(QStringLiteral("1"));
         EdtEos->setText(QString::number(loaded.rows.size()));
         if (loaded.failed)
@@ -273,7 +282,9 @@ void TKupstatFirstPage::LoadProposalFile(const QString &path)
     ShowingErrors([&] {
         const tav::coupons::TProposalFile proposal = tav::coupons::ReadProposalFile(path);
         const QString number = proposal.couponNumber;
-        if (tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), number) != KupFileName) {
+        // Some pages write the number with the "_" that follows it in the coupon's name.
+        const QString bare = number.endsWith(QChar('_')) ? number.chopped(1) : number;
+        if (tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), bare) != KupFileName) {
             ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι ") + number +
                                       Text(" και δεν συμφωνεί με αυτό που έχετε φορτώσει!Παρακαλώ κάντε "
                                            "ανάλυση στο κουπόνι ") +

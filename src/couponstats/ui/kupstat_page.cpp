@@ -16,6 +16,7 @@
 #include "platform/core/message_service.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
+#include "platform/core/rounding.h"
 #include "platform/ui/modal_runner.h"
 #include "platform/ui/paged_print.h"
 #include "platform/ui/printer.h"
@@ -37,8 +38,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 using namespace tav::couponstats;
 
@@ -208,10 +207,11 @@ void TKupstatPage::InitPageGrid()
 
 void TKupstatPage::CopyCheckedRows()
 {
-    InitPageGrid();
+    // Rows read first: a number or bound that is no number leaves the page as it was.
     const TPageRows source = GridRows(*SourceGrid, SourceGrid->ColCount());
     const TPageRows rows = tav::couponstats::CopyCheckedRows(source, SourceChecks, RowFrom, RowTo, Bounds,
                                                              *SourceColumns, Columns());
+    InitPageGrid();
     SetRows(rows);
     RowFrom = 1;
     RowTo = int(rows.size());
@@ -368,9 +368,19 @@ void TKupstatPage::SpdBtnApplyClick()
         const TDifferenceBounds bounds{EdtAp1->text(), EdtAp2->text(), EdtApX->text()};
         TPageRows rows = FilterRows(Rows(), Checks, bounds, Columns());
         SetRows(rows);
-        ProposeRows(rows, Thresholds(), Columns());
+        ProposeKeptRows(rows);
         SetRows(rows);
     });
+}
+
+void TKupstatPage::ProposeKeptRows(TPageRows &rows) const
+{
+    ProposeRows(rows, Thresholds(), Columns());
+}
+
+tav::coupons::TProposalFile TKupstatPage::PageProposalFile() const
+{
+    return ProposalFileOf(CouponName, Rows(), Columns());
 }
 
 void TKupstatPage::BBtnClearClick()
@@ -414,13 +424,20 @@ void TKupstatPage::BBtnSaveClick()
 
 void TKupstatPage::WriteProposalFile(const QString &fileName)
 {
-    tav::coupons::WriteProposalFile(fileName, ProposalFileOf(CouponName, Rows(), Columns()));
+    tav::coupons::WriteProposalFile(fileName, PageProposalFile());
     const QString drumlane =
         TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories")).ReadString("Options", "Drumlane", "");
     if (!Blank(drumlane)) {
-        const FileCopyResult copy = CopyFiles(fileName, JoinPath(drumlane.trimmed(), QStringLiteral("Dys")));
-        for (const FileCopyFailure &failure : copy.failures)
-            MessageDlg(failure.reason, mtError, {mbOK});
+        const QString folder = JoinPath(drumlane.trimmed(), QStringLiteral("Dys"));
+        const FileCopyResult copy = CopyFiles(fileName, folder);
+        if (!copy.failures.isEmpty()) {
+            const FileCopyFailure &failure = copy.failures.constFirst();
+            MessageDlg(Text("Η πρόταση %1 δεν αντιγράφηκε στον φάκελο %2: %3")
+                           .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(folder),
+                                failure.reason),
+                       mtError, {mbOK});
+            return;
+        }
     }
     ShowMessage(Text("Η αποθήκευση ολοκληρώθηκε!"));
 }
@@ -439,9 +456,10 @@ void TKupstatPage::BtnPrintClick()
         } else {
             TPrintRangeDlg &range = *PrintRangeDlg();
             range.Edit1->setText(QStringLiteral("1"));
-            range.Edit2->setText(QString::number(SGrd->RowCount()));
+            range.Edit2->setText(QString::number(SGrd->RowCount() - 1));
             range.ChkAll->setChecked(false);
-            RunModal(range);
+            if (RunModal(range) == mrCancel)
+                return;
             if (!range.ChkAll->isChecked()) {
                 from = StrToInt(range.Edit1->text());
                 to = StrToInt(range.Edit2->text());
@@ -463,14 +481,15 @@ void TKupstatPage::BBtnStatAllClick()
 void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
 {
     const TPageColumnSet &set = Columns();
-    const auto tenths = [&](int col) { return int(std::lround(SGrd->ColWidths(col) * set.printFactor)); };
+    const auto tenths = [&](int col) { return int(Round(SGrd->ColWidths(col) * set.printFactor)); };
     TGridPageDescription document;
     document.Title = windowTitle();
     document.FirstHead = {windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
                               FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
                           GrpBoxKup->title(), Text(kCredit)};
     document.LaterHead = document.FirstHead;
-    document.Layout = glRuledRows;
+    // Rows at least a line apart, so that the cells of one row never run into the next.
+    document.Layout = glRuledRowsClear;
     TGridLine titles;
     for (int col = set.firstPrintedColumn; col < SGrd->ColCount(); ++col)
         titles.append({SGrd->Cells(col, 0), tenths(col)});

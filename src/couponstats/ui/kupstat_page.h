@@ -97,6 +97,12 @@ protected:
     virtual TKupstatPage *CreateSuccessor() = 0;
     // The engine of the kind; none when the kind has none connected.
     virtual tav::couponstats::TPageEngine EngineFor(int kind) const = 0;
+    // The proposals of the kept rows after the bounds were applied again: by default the
+    // difference of the set's home and away values, a row whose values are no numbers stopping
+    // the pass.
+    virtual void ProposeKeptRows(tav::couponstats::TPageRows &rows) const;
+    // What the page's proposal file holds: by default the coupon number without its "_".
+    virtual tav::coupons::TProposalFile PageProposalFile() const;
     // The successor of that name among this page's children, made when there is none.
     TKupstatPage *Successor(const QString &name);
     // Gives the successor this page's checked rows, coupon, seasons, row range and bounds, and

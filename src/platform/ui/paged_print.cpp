@@ -334,7 +334,12 @@ void PrintColumns(TPrinter &printer, TGridPrintState &state, TGridLayout layout,
         canvas.MoveTo(0, ruleY);
         canvas.LineTo(x, ruleY);
     }
-    state.PrnY += layout == glCrossTable ? Rounded(state.PrnGap * 2.5) : 2 * state.PrnGap;
+    if (layout == glCrossTable)
+        state.PrnY += Rounded(state.PrnGap * 2.5);
+    else if (layout == glRuledRowsClear)
+        state.PrnY += std::max(state.PrnLineHeight, 2 * state.PrnGap);
+    else
+        state.PrnY += 2 * state.PrnGap;
 }
 
 void PrintColumnHeader(TPrinter &printer, TGridPrintState &state, const TGridPageDescription &document)

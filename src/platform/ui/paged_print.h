@@ -129,11 +129,13 @@ int ScreenWidthTenths(int screenPixels);
 // How the lines of cells are spaced and ruled.
 enum TGridLayout
 {
-    glPlain,      // a fifth of an inch from line to line
-    glRuledRows,  // each line ruled off beneath, a fifth of an inch apart
-    glRuledCells, // each cell ruled on its left and each line beneath, a fifth of an inch apart
-    glCrossTable  // each cell ruled on its left and each line beneath, a quarter of an inch apart,
-                  // title lines closer together and pages filled further down
+    glPlain,          // a fifth of an inch from line to line
+    glRuledRows,      // each line ruled off beneath, a fifth of an inch apart
+    glRuledRowsClear, // as glRuledRows, but never less apart than a line is high, so that large
+                      // type does not run into the next line
+    glRuledCells,     // each cell ruled on its left and each line beneath, a fifth of an inch apart
+    glCrossTable      // each cell ruled on its left and each line beneath, a quarter of an inch apart,
+                      // title lines closer together and pages filled further down
 };
 
 struct TGridPageDescription

@@ -1,0 +1,171 @@
+#include "couponstats/ui/kupstat_next_forma_o_frm.h"
+
+#include "couponstats/ui/stat_options_forma_b_frm.h"
+#include "platform/core/format.h"
+#include "platform/core/long_lived.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/progress_dialog.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace tav::couponstats;
+
+namespace {
+
+const char *const kCaption = "ΑΝΑΛΥΣΗ Over-Under ΚΟΥΠΟΝΙΟΥ";
+const char *const kExport = "Σωσιμο σε Acs1";
+const char *const kWait = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ";
+const char *const kWaitResults = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ...";
+const char *const kAllMatches = "ΟΛΟΙ";
+const char *const kSuccessorName = "KupStat_NextFormaOfrm";
+
+struct TOverUnderPages
+{
+    TPageColumnSet columns;
+    TPageEngine engine;
+};
+
+TOverUnderPages &Connected()
+{
+    static TOverUnderPages pages;
+    return pages;
+}
+
+bool Blank(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+} // namespace
+
+void ConnectOverUnderPages(const TPageColumnSet &columns, TPageEngine engine)
+{
+    Connected() = {columns, std::move(engine)};
+}
+
+TKupstat_NextFormaOFrm::TKupstat_NextFormaOFrm(QWidget *parent)
+    : TKupstatPage(parent), BitBtn2(new QPushButton(QString::fromUtf8(kExport), Panel1))
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    static_cast<QBoxLayout *>(Panel1->layout())
+        ->insertWidget(Panel1->layout()->indexOf(SpdBtnApply) + 1, BitBtn2);
+    BitBtn2->setEnabled(false);
+    Button1->hide();
+    Timer1->stop();
+    Params = ReadThresholdTexts(kDefaultsB);
+    InitPageGrid();
+}
+
+const TPageColumnSet &TKupstat_NextFormaOFrm::Columns() const
+{
+    return Connected().columns;
+}
+
+TKupstatPage *TKupstat_NextFormaOFrm::CreateSuccessor()
+{
+    return new TKupstat_NextFormaOFrm(this);
+}
+
+TPageEngine TKupstat_NextFormaOFrm::EngineFor(int) const
+{
+    return Connected().engine;
+}
+
+void TKupstat_NextFormaOFrm::CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits)
+{
+    for (const QLineEdit *edit : edits) {
+        if (!Blank(edit->text()))
+            StrToInt(edit->text().trimmed());
+    }
+}
+
+bool TKupstat_NextFormaOFrm::AskOptions(int &N)
+{
+    TStatOptionsFormaBFrm &options = *StatOptionsFormaBFrm();
+    if (RunModal(options) == mrCancel)
+        return false;
+    N = StrToInt(options.EdtParam->text());
+    return true;
+}
+
+void TKupstat_NextFormaOFrm::BtnNextClick()
+{
+    ShowingErrors([&] {
+        CheckWholeNumbers({EdtApo, EdtEos, EdtAp1, EdtAp2, EdtApX});
+        SortPageGrid(kDiorgColumn, false);
+        int n = 0;
+        if (!AskOptions(n))
+            return;
+        // Every page names its successor after page 1, so the chain reuses one successor per page.
+        auto *next = static_cast<TKupstat_NextFormaOFrm *>(
+            Successor(QString::fromUtf8(kSuccessorName) + QString::number(PageNo + 1)));
+        HandOver(*next);
+        next->PageNo = 1;
+        next->RunAndShow(*StatOptionsFormaBFrm(), n);
+    });
+}
+
+void TKupstat_NextFormaOFrm::RunAndShow(const TStatOptionsFormaBFrm &options, int N)
+{
+    const QString param = options.EdtParam->text();
+    FilterCode = options.ChkAll->isChecked() ? QStringLiteral("BA") : QStringLiteral("B") + param;
+    TProgressDlg &progress = *ProgressDlg();
+    progress.hide();
+    progress.SetModalResult(mrNone);
+    progress.setWindowTitle(QString::fromUtf8(kWait));
+    progress.Label1->setText(QString::fromUtf8(kWaitResults));
+    progress.ProgBar->SetMin(0);
+    progress.ProgBar->SetMax(SGrd->RowCount());
+    progress.ProgBar->SetPosition(0);
+    progress.show();
+    const QString nText = param == QStringLiteral("0") ? QString::fromUtf8(kAllMatches) : param;
+    RunStatistic(0, N,
+                 options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
+                     QStringLiteral(" ") + nText);
+    RunModal(*this);
+}
+
+void TKupstat_NextFormaOFrm::ProposeKeptRows(TPageRows &rows) const
+{
+    const TPageColumnSet &set = Columns();
+    const TProposalThresholds thresholds = ThresholdsFromTexts(Params);
+    for (QStringList &row : rows) {
+        int home = 0;
+        int away = 0;
+        if (!TryStrToInt(row[set.homeColumn].trimmed(), home) ||
+            !TryStrToInt(row[set.awayColumn].trimmed(), away))
+            continue;
+        row[set.proposalColumn] = ProposalFor(home - away, thresholds);
+    }
+}
+
+tav::coupons::TProposalFile TKupstat_NextFormaOFrm::PageProposalFile() const
+{
+    tav::coupons::TProposalFile file = TKupstatPage::PageProposalFile();
+    const qsizetype underscore = CouponName.indexOf(QChar('_'));
+    file.couponNumber = underscore < 0 ? QString() : CouponName.left(underscore + 1);
+    return file;
+}
+
+void TKupstat_NextFormaOFrm::showEvent(QShowEvent *event)
+{
+    SortPageGrid(kAwayMatches, true);
+    TKupstatPage::showEvent(event);
+}
+
+TKupstat_NextFormaOFrm *Kupstat_NextFormaOFrm()
+{
+    static TKupstat_NextFormaOFrm *page = nullptr;
+    return LongLived(page, [] {
+        auto *first = new TKupstat_NextFormaOFrm;
+        first->setObjectName(QStringLiteral("Kupstat_NextFormaOFrm"));
+        return first;
+    });
+}
