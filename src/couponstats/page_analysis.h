@@ -17,7 +17,7 @@ class TTavrolinDM;
 namespace tav::couponstats {
 
 // The columns of an analysis page's grid (18 in all) that the analyses read and write.
-enum TPageColumn
+enum TAnalysisColumn
 {
     PgCheck = 0,
     PgCode = 1,  // the match's code on the coupon
