@@ -214,6 +214,11 @@ void PrintComparison()
         const auto s = Filled().find(sql);
         if (e == Filled().end() || s == Filled().end())
             continue;
+        // Equal rows prove nothing unless the matches were found and analysed.
+        if (e->second.value(1).value(OuHomeMatches).isEmpty()) {
+            std::fprintf(stderr, "%s analysed no row\n", engine.c_str());
+            std::exit(1);
+        }
         if (e->second != s->second) {
             std::fprintf(stderr, "%s fills other cells than the statements\n", engine.c_str());
             std::exit(1);
