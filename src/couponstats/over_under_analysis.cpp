@@ -60,7 +60,7 @@ void SetShare(QStringList &row, int column, std::optional<int> share)
     SetCell(row, column, share ? IntToStr(*share) : QString());
 }
 
-// The three shares of 1, X and 2 as the home record sees them, then as the away record does.
+// The shares of the coming match's 1, X and 2 that one record gives, in per cent.
 struct TShares
 {
     std::optional<int> One;

@@ -296,4 +296,20 @@ TEST_F(OverUnderAnalysisTest, ThePageEngineFillsTheRunsRows)
     EXPECT_EQ(params, ThresholdTextsOf(kDefaultsB));
 }
 
+TEST_F(OverUnderAnalysisTest, ThePageKeepsTheRowsDoneWhenALaterRowEndsTheRun)
+{
+    StoreRecord(kHome, true, 1, 0, 0);
+    AddCouponMatch(kHome, kAway, kCode);
+    AddOuRow(kCode);
+    AddOuRow(kCode);
+    TPageRows pageRows = rows.mid(1);
+    pageRows[1][PgDate] = "32/13/2005";
+    TThresholdTexts params;
+    TPageRun run{pageRows, checks, periods, params, 0, 0, [] { return true; }};
+    EXPECT_THROW(RunPageEngine(OverUnderEngine(), run), EConvertError);
+    ASSERT_EQ(pageRows.size(), 2);
+    EXPECT_EQ(pageRows[0][13], "3");
+    EXPECT_EQ(pageRows[1][13], "9");
+}
+
 } // namespace
