@@ -4,130 +4,20 @@
 // the head-to-head points, each beside the simplest direct way of filling the same cells (the
 // same look-ups and counts as SQL statements through the SQLite C API) in the same run. Cells that
 // differ end the program.
+#include "coupon_leagues.h"
 #include "couponstats/kind_analysis.h"
-#include "data/data_module.h"
 #include "platform/core/format.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
-#include "scores.h"
 #include "wall_timer.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
-#include <optional>
 #include <string>
-#include <vector>
 
 using namespace tav::couponstats;
+using namespace coupon_leagues;
 
 namespace {
-
-constexpr int SeasonCount = 6;
-constexpr int LeagueCount = 60;
-constexpr int FirstYear = 2000;
-// The coupon's matches: the first match of this matchday of every league of the last season.
-constexpr int CouponMatchday = 30;
-
-int TeamsOf(int league)
-{
-    return league % 2 == 0 ? 20 : 18;
-}
-
-QString Code(int league)
-{
-    return QStringLiteral("L%1").arg(league, 2, 10, QLatin1Char('0'));
-}
-
-QString Season(int s)
-{
-    return QString::number(FirstYear + s);
-}
-
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-QDate MatchDate(int season, int day, int match)
-{
-    return QDate(FirstYear + season, 8, 22).addDays(7 * day - 2 + match % 4);
-}
-
-QDate CouponDate()
-{
-    return MatchDate(SeasonCount - 1, CouponMatchday, 0);
-}
-
-// Every match played but the coupon's, a double round of each league; a club keeps its team
-// number from season to season, so that its meetings with another club span the seasons.
-void Store(sqlite3 *db)
-{
-    TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP) "
-                                                "VALUES (?1, ?2, 1, 0, ?3)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
-                           "TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo, OPAPAr) "
-                           "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9, ?10)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), Code(league)});
-    for (int s = 0; s < SeasonCount; ++s) {
-        Run(season, {Season(s)});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = TeamsOf(league);
-            Run(competition, {DNo, league, Season(s), teams});
-            std::vector<int> circle;
-            for (int i = 1; i <= teams; ++i)
-                circle.push_back(i);
-            for (int day = 1; day <= 2 * (teams - 1); ++day) {
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const bool coupon = s == SeasonCount - 1 && day == CouponMatchday && k == 0;
-                    const int g = scores.Next();
-                    const int f = scores.Next() % 3;
-                    Run(match, {DNo, day, DNo * 100 + home, DNo * 100 + away, coupon ? QVariant() : g,
-                                coupon ? QVariant() : f, MatchDate(s, day, k).toString(Qt::ISODate),
-                                league * 100 + home, league * 100 + away, coupon ? QVariant(league) : k + 1});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
-}
-
-TTavrolinDM &Bench()
-{
-    static QTemporaryDir folder;
-    static TTavrolinDM *dm = [] {
-        UseBenchProgramFolder(folder.path());
-        // The thresholds are read from settings of the folder's own, never the user's.
-        qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toLocal8Bit());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
-        return made;
-    }();
-    return *dm;
-}
 
 // The page as the chain hands it over: the titles, then one checked row per coupon match.
 QList<QStringList> FreshRows()
@@ -144,12 +34,6 @@ QList<QStringList> FreshRows()
         rows.append(row);
     }
     return rows;
-}
-
-const QStringList &Periods()
-{
-    static const QStringList periods{Season(SeasonCount - 1), Season(SeasonCount - 2)};
-    return periods;
 }
 
 // The filled rows of each run, which the engine and the statements must agree on.
@@ -174,59 +58,6 @@ void BM_Engine(benchmark::State &state, int kind, int n, const std::string &name
     }
     Filled()[name] = rows;
 }
-
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-}
-
-// A prepared statement of the direct runs, finalized when it goes.
-class Statement
-{
-public:
-    Statement(sqlite3 *db, const char *sql) : db_(db)
-    {
-        Check(db, sqlite3_prepare_v2(db, sql, -1, &s_, nullptr));
-    }
-    ~Statement() { sqlite3_finalize(s_); }
-    Statement(const Statement &) = delete;
-    Statement &operator=(const Statement &) = delete;
-
-    // The first row's integers (a null as nullopt), the values bound; none without a row.
-    std::optional<std::vector<std::optional<qint64>>> Row(const std::vector<QVariant> &values)
-    {
-        for (int i = 0; i < int(values.size()); ++i) {
-            if (values[i].typeId() == QMetaType::QString)
-                sqlite3_bind_text(s_, i + 1, values[i].toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
-            else
-                sqlite3_bind_int64(s_, i + 1, values[i].toLongLong());
-        }
-        std::optional<std::vector<std::optional<qint64>>> row;
-        const int rc = sqlite3_step(s_);
-        Check(db_, rc);
-        if (rc == SQLITE_ROW) {
-            row.emplace();
-            for (int c = 0; c < sqlite3_column_count(s_); ++c)
-                row->push_back(sqlite3_column_type(s_, c) == SQLITE_NULL
-                                   ? std::nullopt
-                                   : std::optional<qint64>(sqlite3_column_int64(s_, c)));
-        }
-        sqlite3_reset(s_);
-        return row;
-    }
-
-private:
-    sqlite3 *db_;
-    sqlite3_stmt *s_ = nullptr;
-};
-
-const char kMatchSql[] =
-    "SELECT a.DiorgNo, a.Ghpedoyxos, a.Filojenoymenh, a.GTeamNo, a.FTeamNo FROM Kathgories k"
-    " JOIN Diorganvseis d ON d.KatNo = k.KatNo JOIN Agvnes a ON a.DiorgNo = d.DNo"
-    " WHERE k.OPAP = ?1 AND d.Periodos IN (?2, ?3) AND a.\"Date\" = ?4 AND a.OPAPAr = ?5";
 
 // Points (3 a win, 1 a draw) and matches of the team's latest N matches (all when N is -1).
 const char kPointsSql[] =

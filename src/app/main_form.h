@@ -92,6 +92,7 @@ public:
     void N67Click();
     void N61Click();
     void N63Click();
+    void UnOv1Click();
     void AnalysiKupClick();
 
     QMenuBar *MainMenu1;

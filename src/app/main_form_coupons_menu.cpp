@@ -10,6 +10,7 @@
 #include "coupons/ui/prn_kup_frm.h"
 #include "coupons/ui/view_edit_kup_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
+#include "couponstats/ui/kupstat_forma_o_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
 #include "platform/ui/application.h"
 #include "platform/ui/modal_runner.h"
@@ -75,6 +76,13 @@ void TFrmMain::N63Click()
 {
     KupstatFormaBFrm()->InitGrid();
     RunModal(*KupstatFormaBFrm());
+}
+
+// "ΑΝΑΛΥΣΗ Un-Ov": the first page of the over/under analysis, its grid made ready, modal.
+void TFrmMain::UnOv1Click()
+{
+    KupstatFormaOFrm()->InitGrid();
+    RunModal(*KupstatFormaOFrm());
 }
 
 // "Ανάλυση Κουπονιού" of both menus: the coupon analysis screen, made on first use and shown

@@ -40,11 +40,15 @@
 #include "coupons/ui/view_edit_kup_frm.h"
 #include "coupons/ui/view_edit_opt_dlg.h"
 #include "couponstats/kind_analysis.h"
+#include "couponstats/over_under_analysis.h"
+#include "couponstats/over_under_columns.h"
 #include "couponstats/ui/kup_stat_all_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
+#include "couponstats/ui/kupstat_forma_o_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
 #include "couponstats/ui/kupstat_next_forma_b_frm.h"
+#include "couponstats/ui/kupstat_next_forma_o_frm.h"
 #include "couponstats/ui/kupstat_next_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
@@ -154,6 +158,8 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"SelPeriodFrm", Create<SelPeriodFrm>},
         {"MakeUserKupFrm", Create<MakeUserKupFrm>},
         {"BaumFormDate", CreateBaumFormDate},
+        {"Kupstat_NextFormaOFrm", Create<Kupstat_NextFormaOFrm>},
+        {"KupstatFormaOFrm", Create<KupstatFormaOFrm>},
     };
     return windows;
 }
@@ -195,6 +201,8 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     InstallBusyCursorFile();
     InstallHelpPages();
     auto *splash = new TSplash;
+    // The over/under pages take their columns and engine when they are made.
+    ConnectOverUnderPages(tav::couponstats::OverUnderPageColumns(), tav::couponstats::OverUnderEngine());
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
     // What an interrupted restore left beside the data goes before anything opens the data.

@@ -87,15 +87,4 @@ const TPageColumnSet &PointsFirstPageColumns()
     return set;
 }
 
-const TPageColumnSet &OverUnderFirstPageColumns()
-{
-    static const TPageColumnSet set = [] {
-        TPageColumnSet s = PointsFirstPageColumns();
-        s.columns.append({QStringLiteral("Ahm"), 30});
-        s.editableColumns = {16};
-        return s;
-    }();
-    return set;
-}
-
 } // namespace tav::couponstats

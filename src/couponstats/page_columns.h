@@ -50,8 +50,5 @@ const TPageColumnSet &SpecialPageColumns();
 const TPageColumnSet &FirstPageColumns();
 // The first page of the points analysis: 44 columns, the score's goals in 42 and 43.
 const TPageColumnSet &PointsFirstPageColumns();
-// The first page of the over/under analysis: 45 columns, the goals of the score in 42 and 43, the
-// half-time home goals in 44; only the copy of the loaded proposal (16) can be edited.
-const TPageColumnSet &OverUnderFirstPageColumns();
 
 } // namespace tav::couponstats

@@ -8,6 +8,7 @@
 #include "coupons/ui/list_deltia_k_frm.h"
 #include "coupons/ui/sel_period_frm.h"
 #include "couponstats/operations/ui/protaseis_grid.h"
+#include "couponstats/over_under_columns.h"
 #include "couponstats/ui/key_press_filter.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_page.h"
