@@ -1,3 +1,5 @@
+#include "couponstats/over_under_analysis.h"
+#include "couponstats/over_under_columns.h"
 #include "couponstats/ui/kupstat_forma_o_frm.h"
 #include "couponstats/ui/kupstat_next_forma_o_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
@@ -209,6 +211,30 @@ TEST_F(OverUnderPagesTest, NextTwiceRefillsOneSuccessor)
     const QString expected = "KupStat_NextFormaOfrm2:BA:ΑΓΩΝΕΣ ΕΝΤΟΣ,ΕΚΤΟΣ   Πρόσφατοι Αγωνες ΟΛΟΙ";
     EXPECT_EQ(shown, QStringList({expected, expected}));
     EXPECT_EQ(page.findChildren<TKupstatPage *>(Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+// The program's own 108 columns and engine, as start-up connects them: the successor gets their
+// titles, and a row whose match is not stored keeps what it carried.
+TEST_F(OverUnderPagesTest, TheProgramsColumnsAndEngineMakeTheSuccessor)
+{
+    ConnectOverUnderPages(OverUnderPageColumns(), OverUnderEngine());
+    Kupstat_NextFormaOFrm()->InitPageGrid();
+    TKupstat_NextFormaOFrm &page = Page({PageRow(7, "", "")});
+    int pages = 0;
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
+            return Choose(dialog, "6");
+        auto &next = dynamic_cast<TKupstatPage &>(dialog);
+        ++pages;
+        EXPECT_EQ(next.SGrd->ColCount(), kColumns);
+        for (int col = 0; col < kColumns; ++col)
+            EXPECT_EQ(next.SGrd->Cells(col, 0), OverUnderPageColumns().columns[col].title) << col;
+        EXPECT_EQ(Column(next, 1), QStringList({"7"}));
+        EXPECT_EQ(Column(next, 13), QStringList({""}));
+        return int(mrOk);
+    });
+    QTest::mouseClick(page.BtnNext, Qt::LeftButton);
+    EXPECT_EQ(pages, 1);
 }
 
 TEST_F(OverUnderPagesTest, TextThatIsNoNumberStopsTheStepAndChangesNothing)
