@@ -7,6 +7,7 @@
 #include "couponstats/stat_all.h"
 #include "couponstats/stat_all_export.h"
 #include "couponstats/ui/kupstat_next_frm.h"
+#include "couponstats/ui/kupstat_page.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
 #include "platform/core/file_copy.h"
@@ -151,14 +152,10 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
 
 bool TKupStatAllFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-        int col = -1;
-        int row = -1;
-        SGrd->MouseToCell(at.x(), at.y(), col, row);
-        if (col >= 0 && row >= 0)
-            SGrdMouseUp(col, row);
-    }
+    int col = -1;
+    int row = -1;
+    if (ReleasedOverCell(*SGrd, watched, event, col, row))
+        SGrdMouseUp(col, row);
     return QDialog::eventFilter(watched, event);
 }
 

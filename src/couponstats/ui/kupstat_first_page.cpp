@@ -135,14 +135,10 @@ const TPageColumnSet &TKupstatFirstPage::Columns() const
 
 bool TKupstatFirstPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-        int col = -1;
-        int row = -1;
-        SGrd->MouseToCell(at.x(), at.y(), col, row);
-        if (col >= 0 && row >= 0)
-            SGrdMouseUp(col, row);
-    }
+    int col = -1;
+    int row = -1;
+    if (ReleasedOverCell(*SGrd, watched, event, col, row))
+        SGrdMouseUp(col, row);
     return QDialog::eventFilter(watched, event);
 }
 

@@ -83,6 +83,18 @@ QList<TKupstatPage *> LiveKupstatPages()
     return Pages();
 }
 
+bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
+                      int &row)
+{
+    if (watched != grid.viewport() || event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const QPoint at = static_cast<const QMouseEvent *>(event)->position().toPoint();
+    col = -1;
+    row = -1;
+    grid.MouseToCell(at.x(), at.y(), col, row);
+    return col >= 0 && row >= 0;
+}
+
 TPageRows GridRows(const TStringGrid &grid, int colCount)
 {
     TPageRows rows;
@@ -180,14 +192,10 @@ TKupstatPage::~TKupstatPage()
 
 bool TKupstatPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SGrd->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-        int col = -1;
-        int row = -1;
-        SGrd->MouseToCell(at.x(), at.y(), col, row);
-        if (col >= 0 && row >= 0)
-            SGrdMouseUp(col, row);
-    }
+    int col = -1;
+    int row = -1;
+    if (ReleasedOverCell(*SGrd, watched, event, col, row))
+        SGrdMouseUp(col, row);
     return QDialog::eventFilter(watched, event);
 }
 

@@ -122,3 +122,7 @@ QList<TKupstatPage *> LiveKupstatPages();
 // Grid rows of a statistics grid, and the grid refilled with rows under its title row.
 tav::couponstats::TPageRows GridRows(const TStringGrid &grid, int colCount);
 void SetGridRows(TStringGrid &grid, const tav::couponstats::TPageRows &rows);
+// For a window's event filter: the cell a mouse button was released over in the grid's viewport;
+// false for any other event or a release beside the cells.
+bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
+                      int &row);
