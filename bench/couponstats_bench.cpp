@@ -6,9 +6,9 @@
 // differ end the program.
 #include "couponstats/kind_analysis.h"
 #include "data/data_module.h"
+#include "direct_sql.h"
+#include "league_database.h"
 #include "platform/core/format.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -29,103 +28,46 @@ using namespace tav::couponstats;
 
 namespace {
 
-constexpr int SeasonCount = 6;
-constexpr int LeagueCount = 60;
-constexpr int FirstYear = 2000;
+const TLeagueShape kLeagues{.seasons = 6, .leagues = 60};
 // The coupon's matches: the first match of this matchday of every league of the last season.
 constexpr int CouponMatchday = 30;
-
-int TeamsOf(int league)
-{
-    return league % 2 == 0 ? 20 : 18;
-}
 
 QString Code(int league)
 {
     return QStringLiteral("L%1").arg(league, 2, 10, QLatin1Char('0'));
 }
 
-QString Season(int s)
-{
-    return QString::number(FirstYear + s);
-}
-
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-QDate MatchDate(int season, int day, int match)
-{
-    return QDate(FirstYear + season, 8, 22).addDays(7 * day - 2 + match % 4);
-}
-
 QDate CouponDate()
 {
-    return MatchDate(SeasonCount - 1, CouponMatchday, 0);
+    return kLeagues.MatchDate(kLeagues.seasons - 1, CouponMatchday, 0);
 }
 
-// Every match played but the coupon's, a double round of each league; a club keeps its team
-// number from season to season, so that its meetings with another club span the seasons.
+// Every match played but the coupon's, each numbered on the coupon by its place in its matchday
+// and the coupon's by its league.
 void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP) "
-                                                "VALUES (?1, ?2, 1, 0, ?3)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
-                           "TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo, OPAPAr) "
-                           "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9, ?10)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), Code(league)});
-    for (int s = 0; s < SeasonCount; ++s) {
-        Run(season, {Season(s)});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = TeamsOf(league);
-            Run(competition, {DNo, league, Season(s), teams});
-            std::vector<int> circle;
-            for (int i = 1; i <= teams; ++i)
-                circle.push_back(i);
-            for (int day = 1; day <= 2 * (teams - 1); ++day) {
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const bool coupon = s == SeasonCount - 1 && day == CouponMatchday && k == 0;
-                    const int g = scores.Next();
-                    const int f = scores.Next() % 3;
-                    Run(match, {DNo, day, DNo * 100 + home, DNo * 100 + away, coupon ? QVariant() : g,
-                                coupon ? QVariant() : f, MatchDate(s, day, k).toString(Qt::ISODate),
-                                league * 100 + home, league * 100 + away, coupon ? QVariant(league) : k + 1});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues,
+                 {.categoryCode = [](int league) { return QVariant(Code(league)); },
+                  .match =
+                      [&](const TFixture &f) {
+                          TMatchRow row = PlayedMatch(kLeagues, f, scores);
+                          row.homeClub = f.HomeClub();
+                          row.awayClub = f.AwayClub();
+                          row.code = f.slot + 1;
+                          if (f.season == kLeagues.seasons - 1 && f.day == CouponMatchday && f.slot == 0)
+                              row = {.date = row.date,
+                                     .homeClub = row.homeClub,
+                                     .awayClub = row.awayClub,
+                                     .code = f.league};
+                          return row;
+                      }});
 }
 
 TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
-    static TTavrolinDM *dm = [] {
-        UseBenchProgramFolder(folder.path());
-        // The thresholds are read from settings of the folder's own, never the user's.
-        qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toLocal8Bit());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
-        return made;
-    }();
+    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
     return *dm;
 }
 
@@ -133,7 +75,7 @@ TTavrolinDM &Bench()
 QList<QStringList> FreshRows()
 {
     QList<QStringList> rows{QStringList(kPageColumns, QStringLiteral("τίτλος"))};
-    for (int league = 1; league <= LeagueCount; ++league) {
+    for (int league = 1; league <= kLeagues.leagues; ++league) {
         QStringList row(kPageColumns);
         row[PgCheck] = QStringLiteral("1");
         row[PgCode] = QString::number(league);
@@ -148,7 +90,8 @@ QList<QStringList> FreshRows()
 
 const QStringList &Periods()
 {
-    static const QStringList periods{Season(SeasonCount - 1), Season(SeasonCount - 2)};
+    static const QStringList periods{kLeagues.SeasonName(kLeagues.seasons - 1),
+                                     kLeagues.SeasonName(kLeagues.seasons - 2)};
     return periods;
 }
 
@@ -162,7 +105,7 @@ std::map<std::string, QList<QStringList>> &Filled()
 void BM_Engine(benchmark::State &state, int kind, int n, const std::string &name)
 {
     TTavrolinDM &dm = Bench();
-    const QByteArray checks(LeagueCount, 1);
+    const QByteArray checks(kLeagues.leagues, 1);
     QList<QStringList> rows;
     {
         WallTimer timer(state, name);
@@ -173,14 +116,6 @@ void BM_Engine(benchmark::State &state, int kind, int n, const std::string &name
         }
     }
     Filled()[name] = rows;
-}
-
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
 }
 
 // A prepared statement of the direct runs, finalized when it goes.
