@@ -1,11 +1,9 @@
 // Comparing a 60-match coupon with 100,000 stored averages of the odds service (2,000 teams): the
 // comparison engine's keyed look-ups of teams and averages, set against the direct keyed SELECTs
 // of the same rows in the same run. A different number of found matches ends the program.
-#include "bench_support.h"
 #include "coupons/betbrain_compare.h"
 #include "data/data_module.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
+#include "league_database.h"
 #include "wall_timer.h"
 
 #include <QTemporaryDir>
@@ -67,12 +65,7 @@ void Store(sqlite3 *db)
 TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
-    static TTavrolinDM *dm = [] {
-        UseBenchProgramFolder(folder.path());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
-        return made;
-    }();
+    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
     return *dm;
 }
 
@@ -163,19 +156,13 @@ BENCHMARK(BM_CompareCoupon)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void PrintComparison()
 {
-    const std::map<std::string, double> &times = WallTimes();
-    const auto e = times.find("compare coupon");
-    const auto s = times.find("keyed SELECTs");
-    if (e == times.end() || s == times.end())
-        return;
-    if (Found()["compare coupon"] != Found()["keyed SELECTs"]) {
+    if (Found().contains("compare coupon") && Found().contains("keyed SELECTs") &&
+        Found()["compare coupon"] != Found()["keyed SELECTs"]) {
         std::fprintf(stderr, "the comparison found %d matches, the SELECTs %d\n", Found()["compare coupon"],
                      Found()["keyed SELECTs"]);
         std::exit(1);
     }
-    std::printf("\n%-24s %12s %12s %9s\n", "60-row coupon", "engine ms", "SQL ms", "ratio");
-    std::printf("%-24s %12.3f %12.3f %8.2fx (at most 3x)\n", "compare coupon", e->second / 1e6,
-                s->second / 1e6, e->second / s->second);
+    PrintEngineBesideSql("60-row coupon", {{"compare coupon", "keyed SELECTs"}});
 }
 
 } // namespace

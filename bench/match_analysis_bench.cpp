@@ -4,126 +4,55 @@
 // codes, and the home and away history of its teams) run through the SQLite C API, in the same run.
 #include "analysis/match_analysis.h"
 #include "data/data_module.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
+#include "direct_sql.h"
+#include "league_database.h"
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace tav::analysis;
 
 namespace {
 
-constexpr int SeasonCount = 6;
-constexpr int LeagueCount = 250;
-constexpr int FirstYear = 2000;
-
-int TeamsOf(int league)
-{
-    return league % 2 == 0 ? 20 : 18;
-}
-
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-// The Sunday of a matchday; the matches of a matchday spread from the Friday to the Monday.
-QDate MatchDate(int season, int day, int match)
-{
-    return QDate(FirstYear + season, 8, 22).addDays(7 * day - 2 + match % 4);
-}
+const TLeagueShape kLeagues{.seasons = 6, .leagues = 250, .spanSeasonNames = true};
 
 // The last season stops before this matchday: its weekend is the one analysed.
 constexpr int WindowMatchday = 33;
 
 QDate WindowFriday()
 {
-    return MatchDate(SeasonCount - 1, WindowMatchday, 0);
+    return kLeagues.MatchDate(kLeagues.seasons - 1, WindowMatchday, 0);
 }
 
+// Every match numbered on the coupon by its place in its matchday.
 void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(
-        db, QStringLiteral(
-                "INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP) VALUES (?1, ?2, 1, 0, ?3)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement club(db,
-                         QStringLiteral("INSERT INTO Omades (KratosNo, Name, TeamNo) VALUES (1, ?1, ?2)"));
-    SqliteStatement team(db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName) "
-                                            "VALUES (?1, ?2, ?3, ?4)"));
-    SqliteStatement match(
-        db,
-        QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
-                       "TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo, \"Time\", OPAPAr, AP1, APX, AP2) "
-                       "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9, '20:00:00', ?10, 1.9, 3.2, 4.1)"));
-    for (int league = 1; league <= LeagueCount; ++league) {
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), QString::number(league)});
-        for (int i = 1; i <= TeamsOf(league); ++i)
-            Run(club, {QStringLiteral("Ομάδα %1-%2").arg(league).arg(i), league * 100 + i});
-    }
-    for (int s = 0; s < SeasonCount; ++s) {
-        const QString text = QString::number(FirstYear + s) + QLatin1Char('-') +
-                             QStringLiteral("%1").arg(1 + s, 2, 10, QLatin1Char('0'));
-        Run(season, {text});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = TeamsOf(league);
-            Run(competition, {DNo, league, text, teams});
-            std::vector<int> circle;
-            for (int i = 0; i < teams; ++i) {
-                const int recNo = DNo * 100 + i + 1;
-                Run(team, {recNo, league * 100 + i + 1, DNo, QStringLiteral("Ομάδα %1").arg(i + 1)});
-                circle.push_back(i + 1);
-            }
-            const int matchdays = 2 * (teams - 1);
-            for (int day = 1; day <= matchdays; ++day) {
-                const bool played = s < SeasonCount - 1 || day < WindowMatchday;
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const QVariant homeGoals = played ? QVariant(scores.Next()) : QVariant();
-                    const QVariant awayGoals = played ? QVariant(scores.Next() % 3) : QVariant();
-                    Run(match, {DNo, day, DNo * 100 + home, DNo * 100 + away, homeGoals, awayGoals,
-                                MatchDate(s, day, k).toString(Qt::ISODate), league * 100 + home,
-                                league * 100 + away, k + 1});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues,
+                 {.categoryCode = [](int league) { return QVariant(QString::number(league)); },
+                  .club = NumberedClub,
+                  .entries = TEntryColumns::Names,
+                  .match =
+                      [&](const TFixture &f) {
+                          TMatchRow row = WeekendMatch(
+                              kLeagues, f, f.season < kLeagues.seasons - 1 || f.day < WindowMatchday, scores);
+                          row.code = f.slot + 1;
+                          return row;
+                      }});
 }
 
 TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
-    static TTavrolinDM *dm = [] {
-        const QString data = UseBenchProgramFolder(folder.path());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
-        return made;
-    }();
+    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
     return *dm;
 }
 
@@ -142,14 +71,6 @@ void BM_RunMatchAnalysis(benchmark::State &state)
             rows = RunMatchAnalysis(dm, Weekend()).Rows.size();
     }
     state.counters["matches"] = double(rows);
-}
-
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
 }
 
 // Steps a statement to its end, reading every column as the analysis does; the team numbers of
@@ -202,12 +123,9 @@ void BM_SqliteQueries(benchmark::State &state)
     sqlite3 *db = Bench().TavrolinDb.Handle();
     const std::string from = WindowFriday().toString(Qt::ISODate).toStdString();
     const std::string to = WindowFriday().addDays(3).toString(Qt::ISODate).toStdString();
-    sqlite3_stmt *window = nullptr;
-    sqlite3_stmt *home = nullptr;
-    sqlite3_stmt *away = nullptr;
-    Check(db, sqlite3_prepare_v2(db, kWindow, -1, &window, nullptr));
-    Check(db, sqlite3_prepare_v2(db, kHomeHistory, -1, &home, nullptr));
-    Check(db, sqlite3_prepare_v2(db, kAwayHistory, -1, &away, nullptr));
+    sqlite3_stmt *window = Prepare(db, kWindow);
+    sqlite3_stmt *home = Prepare(db, kHomeHistory);
+    sqlite3_stmt *away = Prepare(db, kAwayHistory);
     {
         WallTimer timer(state, "SQLite C API queries");
         for (auto _ : state) {

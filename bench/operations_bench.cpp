@@ -5,9 +5,9 @@
 #include "couponstats/operations/match_odds.h"
 #include "couponstats/operations/team_history.h"
 #include "data/data_module.h"
+#include "direct_sql.h"
+#include "league_database.h"
 #include "platform/core/format.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -16,7 +16,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -29,79 +28,29 @@ namespace {
 
 constexpr int SeasonCount = 6;
 constexpr int LeagueCount = 60;
-constexpr int FirstYear = 2000;
 // The competition counted: a league of 20 clubs of the last season, up to this matchday.
 constexpr int Competition = (SeasonCount - 1) * LeagueCount + 2;
 constexpr int CountedMatchday = 30;
 
-int TeamsOf(int league)
-{
-    return league % 2 == 0 ? 20 : 18;
-}
+const TLeagueShape kLeagues{.seasons = SeasonCount, .leagues = LeagueCount};
 
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-QDate MatchDate(int season, int day, int match)
-{
-    return QDate(FirstYear + season, 8, 22).addDays(7 * day - 2 + match % 4);
-}
-
-// Every match played, a double round of each league.
+// Every match played.
 void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(
-        db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (?1, ?2, 1, 0)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
-                           "Omilos, TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo) "
-                           "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?3, ?4)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league)});
-    for (int s = 0; s < SeasonCount; ++s) {
-        const QString text = QString::number(FirstYear + s);
-        Run(season, {text});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = TeamsOf(league);
-            Run(competition, {DNo, league, text, teams});
-            std::vector<int> circle;
-            for (int i = 1; i <= teams; ++i)
-                circle.push_back(i);
-            for (int day = 1; day <= 2 * (teams - 1); ++day) {
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    Run(match, {DNo, day, DNo * 100 + home, DNo * 100 + away, scores.Next(),
-                                scores.Next() % 3, MatchDate(s, day, k).toString(Qt::ISODate)});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues, {.match = [&](const TFixture &f) {
+                     TMatchRow row = PlayedMatch(kLeagues, f, scores);
+                     row.homeClub = f.HomeEntry();
+                     row.awayClub = f.AwayEntry();
+                     return row;
+                 }});
 }
 
 TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        UseBenchProgramFolder(folder.path());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
+        TTavrolinDM *made = NewFilledDataModule(folder.path(), Store);
         made->Diorganvseis.Open();
         made->Diorganvseis.Locate(QStringLiteral("DNo"), {Competition});
         return made;
@@ -111,7 +60,7 @@ TTavrolinDM &Bench()
 
 QDate CountedDate()
 {
-    return MatchDate(SeasonCount - 1, CountedMatchday, 0);
+    return kLeagues.MatchDate(SeasonCount - 1, CountedMatchday, 0);
 }
 
 std::vector<int> Teams()
@@ -134,14 +83,6 @@ void Keep(const std::string &name, std::vector<std::vector<qint64>> counts)
     Counts()[name] = std::move(counts);
 }
 
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-}
-
 // The first row of a prepared statement with the values bound, as integers.
 std::vector<qint64> Row(sqlite3 *db, sqlite3_stmt *statement, const std::vector<QVariant> &values)
 {
@@ -160,13 +101,6 @@ std::vector<qint64> Row(sqlite3 *db, sqlite3_stmt *statement, const std::vector<
     Check(db, rc);
     sqlite3_reset(statement);
     return row;
-}
-
-sqlite3_stmt *Prepare(sqlite3 *db, const char *sql)
-{
-    sqlite3_stmt *statement = nullptr;
-    Check(db, sqlite3_prepare_v2(db, sql, -1, &statement, nullptr));
-    return statement;
 }
 
 // Wins, draws, matches and goals scored of the team's latest N matches (all when N is -1).
@@ -383,25 +317,18 @@ BENCHMARK(BM_EstimateMatchOdds)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void PrintComparison()
 {
-    const std::pair<const char *, const char *> pairs[] = {
+    const std::vector<std::pair<std::string, std::string>> pairs = {
         {"GetTeamRecord N=6", "SQL team record N=6"},   {"GetTeamRecord N=0", "SQL team record N=0"},
         {"GetTeamSpecialPoints", "SQL special points"}, {"FillDynamhTemp", "SQL fill"},
         {"EstimateMatchOdds", "SQL odds counts"},
     };
-    const std::map<std::string, double> &times = WallTimes();
-    std::printf("\n%-24s %12s %12s %9s\n", "one competition", "engine ms", "SQL ms", "ratio");
     for (const auto &[engine, sql] : pairs) {
-        const auto e = times.find(engine);
-        const auto s = times.find(sql);
-        if (e == times.end() || s == times.end())
-            continue;
-        if (Counts()[engine] != Counts()[sql]) {
-            std::fprintf(stderr, "%s counts differ from the SQL statement's\n", engine);
+        if (Counts().contains(engine) && Counts().contains(sql) && Counts()[engine] != Counts()[sql]) {
+            std::fprintf(stderr, "%s counts differ from the SQL statement's\n", engine.c_str());
             std::exit(1);
         }
-        std::printf("%-24s %12.3f %12.3f %8.2fx (at most 3x)\n", engine, e->second / 1e6, s->second / 1e6,
-                    e->second / s->second);
     }
+    PrintEngineBesideSql("one competition", pairs);
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include "couponstats/points_analysis.h"
 #include "couponstats/points_columns.h"
 #include "data/data_module.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
+#include "direct_sql.h"
+#include "league_database.h"
 #include "scores.h"
 #include "wall_timer.h"
 
@@ -16,7 +16,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -25,103 +24,52 @@ using namespace tav::couponstats;
 
 namespace {
 
-constexpr int SeasonCount = 6;
-constexpr int LeagueCount = 60;
-constexpr int FirstYear = 2000;
+const TLeagueShape kLeagues{.seasons = 6, .leagues = 60};
 constexpr int CouponMatchday = 30;
 constexpr int N = 6;
 
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-QDate MatchDate(int season, int day, int match)
-{
-    return QDate(FirstYear + season, 8, 22).addDays(7 * day - 2 + match % 4);
-}
-
 QDate CouponDate()
 {
-    return MatchDate(SeasonCount - 1, CouponMatchday, 0);
+    return kLeagues.MatchDate(kLeagues.seasons - 1, CouponMatchday, 0);
 }
 
-// Every match played, a double round of each league; the first match of matchday 30 of each
-// league of the last season is on the coupon, numbered as its league.
+// Every match played; the first match of matchday 30 of each league of the last season is on the
+// coupon, numbered as its league.
 void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP) "
-                                                "VALUES (?1, ?2, 1, 0, ?3)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
-                           "TelGGoals, TelFGoals, \"Date\", GTeamNo, FTeamNo, OPAPAr) "
-                           "VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?3, ?4, ?8)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category,
-            {league, QStringLiteral("Κατηγορία %1").arg(league), QStringLiteral("C%1").arg(league)});
-    for (int s = 0; s < SeasonCount; ++s) {
-        const QString text = QString::number(FirstYear + s);
-        Run(season, {text});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = league % 2 == 0 ? 20 : 18;
-            Run(competition, {DNo, league, text, teams});
-            std::vector<int> circle;
-            for (int i = 1; i <= teams; ++i)
-                circle.push_back(i);
-            for (int day = 1; day <= 2 * (teams - 1); ++day) {
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const bool onCoupon = s == SeasonCount - 1 && day == CouponMatchday && k == 0;
-                    Run(match, {DNo, day, DNo * 100 + home, DNo * 100 + away, scores.Next(),
-                                scores.Next() % 3, MatchDate(s, day, k).toString(Qt::ISODate),
-                                onCoupon ? QVariant(league) : QVariant()});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues,
+                 {.categoryCode = [](int league) { return QVariant(QStringLiteral("C%1").arg(league)); },
+                  .match =
+                      [&](const TFixture &f) {
+                          TMatchRow row = PlayedMatch(kLeagues, f, scores);
+                          row.homeClub = f.HomeEntry();
+                          row.awayClub = f.AwayEntry();
+                          if (f.season == kLeagues.seasons - 1 && f.day == CouponMatchday && f.slot == 0)
+                              row.code = f.league;
+                          return row;
+                      }});
 }
 
 TTavrolinDM &Bench()
 {
     static QTemporaryDir folder;
-    static TTavrolinDM *dm = [] {
-        // The thresholds are read from this run's own settings.
-        qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-        UseBenchProgramFolder(folder.path());
-        auto *made = new TTavrolinDM;
-        Store(made->TavrolinDb.Handle());
-        return made;
-    }();
+    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
     return *dm;
 }
 
 QStringList Seasons()
 {
     QStringList seasons;
-    for (int s = 0; s < SeasonCount; ++s)
-        seasons.append(QString::number(FirstYear + s));
+    for (int s = 0; s < kLeagues.seasons; ++s)
+        seasons.append(kLeagues.SeasonName(s));
     return seasons;
 }
 
 TPageRows Page()
 {
     TPageRows rows;
-    for (int league = 1; league <= LeagueCount; ++league) {
+    for (int league = 1; league <= kLeagues.leagues; ++league) {
         QStringList row(PtColumnCount);
         row[0] = QStringLiteral("1");
         row[1] = QString::number(league);
@@ -143,7 +91,7 @@ void BM_RunPointsAnalysis(benchmark::State &state)
 {
     TTavrolinDM &dm = Bench();
     const QStringList periods = Seasons();
-    const QByteArray checks(LeagueCount, 1);
+    const QByteArray checks(kLeagues.leagues, 1);
     TThresholdTexts thresholds;
     TPageRows rows;
     {
@@ -157,21 +105,6 @@ void BM_RunPointsAnalysis(benchmark::State &state)
     Differences(true).clear();
     for (const QStringList &row : rows)
         Differences(true).push_back(row[PtDifference].toInt());
-}
-
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-}
-
-sqlite3_stmt *Prepare(sqlite3 *db, const char *sql)
-{
-    sqlite3_stmt *statement = nullptr;
-    Check(db, sqlite3_prepare_v2(db, sql, -1, &statement, nullptr));
-    return statement;
 }
 
 // The coupon's match, once a season holds the competition of its category.
@@ -193,13 +126,13 @@ void BM_PointsSql(benchmark::State &state)
     sqlite3_stmt *match = Prepare(db, kMatchSql);
     sqlite3_stmt *points = Prepare(db, kPointsSql);
     const QByteArray date = CouponDate().toString(Qt::ISODate).toUtf8();
-    const QByteArray season = QByteArray::number(FirstYear);
+    const QByteArray season = kLeagues.SeasonName(0).toUtf8();
     std::vector<int> differences;
     {
         WallTimer timer(state, "SQL points");
         for (auto _ : state) {
             differences.clear();
-            for (int league = 1; league <= LeagueCount; ++league) {
+            for (int league = 1; league <= kLeagues.leagues; ++league) {
                 const QByteArray opap = "C" + QByteArray::number(league);
                 sqlite3_bind_text(match, 1, opap.constData(), -1, SQLITE_TRANSIENT);
                 sqlite3_bind_text(match, 2, season.constData(), -1, SQLITE_STATIC);

@@ -7,19 +7,17 @@
 #include "analysis/standings_store.h"
 #include "analysis/team_stat_update.h"
 #include "data/data_module.h"
-#include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
+#include "direct_sql.h"
+#include "league_database.h"
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -28,70 +26,19 @@ using namespace tav::analysis;
 
 namespace {
 
-constexpr int SeasonCount = 30;
-constexpr int LeagueCount = 50;
+const TLeagueShape kLeagues{.seasons = 30, .leagues = 50, .firstYear = 1990, .spanSeasonNames = true};
 
-int TeamsOf(int league)
-{
-    return league % 2 == 0 ? 20 : 18;
-}
-
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-// Every league of every season, each a double round of the circle method, all played.
-void Store(sqlite3 *db, QStringList &categories, QStringList &seasons)
+// Every league of every season, all played, each matchday's matches on its Friday.
+void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(
-        db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (?1, ?2, 1, 0)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement team(db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName, EnName, "
-                                            "Timvria, Isxys) VALUES (?1, ?2, ?3, ?4, ?4, 0, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, Omilos, "
-                           "TelGGoals, TelFGoals, Date) VALUES (?1, ?2, ?3, ?4, 0, ?5, ?6, ?7)"));
-    for (int league = 1; league <= LeagueCount; ++league) {
-        categories.append(QStringLiteral("Κατηγορία %1").arg(league));
-        Run(category, {league, categories.back()});
-    }
-    for (int s = 0; s < SeasonCount; ++s) {
-        seasons.prepend(QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2));
-        Run(season, {seasons.front()});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            const int teams = TeamsOf(league);
-            Run(competition, {DNo, league, seasons.front(), teams});
-            std::vector<int> circle;
-            for (int i = 0; i < teams; ++i) {
-                const int recNo = DNo * 100 + i + 1;
-                Run(team, {recNo, league * 100 + i + 1, DNo, QStringLiteral("Ομάδα %1").arg(i + 1)});
-                circle.push_back(recNo);
-            }
-            const int matchdays = 2 * (teams - 1);
-            for (int day = 1; day <= matchdays; ++day) {
-                const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
-                for (int k = 0; k < teams / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[teams - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues, {.entries = TEntryColumns::Rated, .match = [&](const TFixture &f) {
+                                    const int g = scores.Next();
+                                    const int a = scores.Next() % 3;
+                                    return TMatchRow{.homeGoals = g,
+                                                     .awayGoals = a,
+                                                     .date = kLeagues.Friday(f.season, f.day)};
+                                }});
 }
 
 struct TBench
@@ -108,11 +55,13 @@ TBench &Bench()
 {
     static QTemporaryDir folder;
     static TBench bench = [] {
-        const QString data = UseBenchProgramFolder(folder.path());
         TBench made;
-        made.dm = new TTavrolinDM;
-        Store(made.dm->TavrolinDb.Handle(), made.categories, made.seasons);
-        for (int DNo = 1; DNo <= SeasonCount * LeagueCount; ++DNo) {
+        made.dm = NewFilledDataModule(folder.path(), Store);
+        for (int league = 1; league <= kLeagues.leagues; ++league)
+            made.categories.append(kLeagues.CategoryName(league));
+        for (int s = 0; s < kLeagues.seasons; ++s)
+            made.seasons.prepend(kLeagues.SeasonName(s));
+        for (int DNo = 1; DNo <= kLeagues.seasons * kLeagues.leagues; ++DNo) {
             TStandingsEngine engine;
             LoadStandingsEngine(engine, *made.dm, DNo);
             std::vector<TTeamStatRow> rows;
@@ -194,26 +143,15 @@ void BM_UpdateAllStored(benchmark::State &state)
     SetCounters(state, bench.matchdays);
 }
 
-void Check(sqlite3 *db, int rc)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE)
-        return;
-    std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-}
-
 // The same rows, one transaction per competition, through the SQLite C API.
 void BM_SqliteInsert(benchmark::State &state)
 {
     TBench &bench = Bench();
     sqlite3 *db = bench.dm->TavrolinDb.Handle();
-    sqlite3_stmt *insert = nullptr;
-    Check(db, sqlite3_prepare_v2(
-                  db,
-                  "INSERT INTO TeamStat (TeamNo, Agvnistikh, NikesIn, IsopIn, HttesIn, NikesOut, "
-                  "IsopOut, HttesOut, GoalYpIn, GoalKaIn, GoalYpOut, GoalKaOut, Position, "
-                  "PositionEntos, PositionEktos) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                  -1, &insert, nullptr));
+    sqlite3_stmt *insert =
+        Prepare(db, "INSERT INTO TeamStat (TeamNo, Agvnistikh, NikesIn, IsopIn, HttesIn, NikesOut, "
+                    "IsopOut, HttesOut, GoalYpIn, GoalKaIn, GoalYpOut, GoalKaOut, Position, "
+                    "PositionEntos, PositionEktos) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     {
         WorkTimer timer(state, "SQLite C API inserts");
         for (auto _ : state) {

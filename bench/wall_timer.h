@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Nanoseconds per iteration, by the name each benchmark timed itself under.
@@ -60,6 +61,25 @@ inline void PrintBesideSql(const char *title, const std::string &sql, std::vecto
                         timed->second / direct->second);
     }
     std::printf("%-22s %12.3f\n", sql.c_str(), direct->second / 1e6);
+}
+
+// Prints each engine run beside its direct SQL run, in milliseconds, and their ratio, which is to
+// stay within 3x; the pairs not both timed are left out, and the title with them when none was.
+inline void PrintEngineBesideSql(const char *title,
+                                 const std::vector<std::pair<std::string, std::string>> &pairs)
+{
+    bool titled = false;
+    for (const auto &[engine, sql] : pairs) {
+        const auto e = WallTimes().find(engine);
+        const auto s = WallTimes().find(sql);
+        if (e == WallTimes().end() || s == WallTimes().end())
+            continue;
+        if (!titled)
+            std::printf("\n%-24s %12s %12s %9s\n", title, "engine ms", "SQL ms", "ratio");
+        titled = true;
+        std::printf("%-24s %12.3f %12.3f %8.2fx (at most 3x)\n", engine.c_str(), e->second / 1e6,
+                    s->second / 1e6, e->second / s->second);
+    }
 }
 
 // A benchmark program's main: runs the benchmarks asked for, then prints the program's summary.
