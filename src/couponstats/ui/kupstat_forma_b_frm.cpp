@@ -1,6 +1,7 @@
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 
 #include "coupons/ui/filter_kup_frm.h"
+#include "couponstats/final_score_update.h"
 #include "couponstats/points_columns.h"
 #include "couponstats/ui/kupstat_next_forma_b_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
 
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,8 +26,12 @@ bool Blank(const QString &text)
 
 } // namespace
 
-TKupstatFormaBFrm::TKupstatFormaBFrm(QWidget *parent) : TKupstatFirstPage(TFirstPageKind::Points, parent)
+TKupstatFormaBFrm::TKupstatFormaBFrm(QWidget *parent)
+    : TKupstatFirstPage(TFirstPageKind::Points, parent),
+      BitBtn2(new QPushButton(QStringLiteral("UPDATE"), Panel1))
 {
+    Panel1->layout()->addWidget(BitBtn2);
+    connect(BitBtn2, &QPushButton::clicked, this, &TKupstatFormaBFrm::BitBtn2Click);
     connect(BtnNext, &QPushButton::clicked, this, &TKupstatFormaBFrm::BtnNextClick);
 }
 
@@ -56,6 +62,11 @@ void TKupstatFormaBFrm::BtnNextClick()
         page.PageNo = 1;
         page.RunAndShow(*StatOptionsFormaBFrm(), n);
     });
+}
+
+void TKupstatFormaBFrm::BitBtn2Click()
+{
+    UpdateFinalScores(TScoreUpdateTarget::Points, KupFileName, Rows());
 }
 
 TKupstatFormaBFrm *KupstatFormaBFrm()

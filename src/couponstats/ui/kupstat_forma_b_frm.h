@@ -12,6 +12,10 @@ public:
 
     // Hands the checked rows to page 1 of the points analysis, runs the analysis on it and shows it.
     void BtnNextClick();
+    // Writes the loaded coupon's final scores into its records of the points analysis table.
+    void BitBtn2Click();
+
+    QPushButton *BitBtn2;
 };
 
 // The first page of the points analysis, created on first use; it lives to the end of the program.

@@ -1,6 +1,7 @@
 #include "couponstats/ui/kupstat_forma_o_frm.h"
 
 #include "coupons/ui/filter_kup_frm.h"
+#include "couponstats/final_score_update.h"
 #include "couponstats/ui/kupstat_next_forma_o_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "data/data_module.h"
@@ -32,8 +33,8 @@ TKupstatFormaOFrm::TKupstatFormaOFrm(QWidget *parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     Panel1->layout()->addWidget(BitBtn2);
-    BitBtn2->setEnabled(false);
     connect(BtnNext, &QPushButton::clicked, this, &TKupstatFormaOFrm::BtnNextClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &TKupstatFormaOFrm::BitBtn2Click);
 }
 
 void TKupstatFormaOFrm::BtnNextClick()
@@ -62,6 +63,11 @@ void TKupstatFormaOFrm::BtnNextClick()
         page.PageNo = 1;
         page.RunAndShow(*StatOptionsFormaBFrm(), n);
     });
+}
+
+void TKupstatFormaOFrm::BitBtn2Click()
+{
+    UpdateFinalScores(TScoreUpdateTarget::OverUnder, KupFileName, Rows());
 }
 
 TKupstatFormaOFrm *KupstatFormaOFrm()

@@ -15,7 +15,9 @@ public:
     // range or N that is no number shows the conversion message and changes nothing.
     void BtnNextClick();
 
-    // The final scores' update of the outside analysis tables; out of use for now.
+    // Writes the loaded coupon's final scores into its records of the over/under tables.
+    void BitBtn2Click();
+
     QPushButton *BitBtn2;
 };
 

@@ -1,5 +1,6 @@
 #include "couponstats/ui/kupstat_next_forma_o_frm.h"
 
+#include "couponstats/over_under_export.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
@@ -56,7 +57,7 @@ TKupstat_NextFormaOFrm::TKupstat_NextFormaOFrm(QWidget *parent)
     setWindowTitle(QString::fromUtf8(kCaption));
     static_cast<QBoxLayout *>(Panel1->layout())
         ->insertWidget(Panel1->layout()->indexOf(SpdBtnApply) + 1, BitBtn2);
-    BitBtn2->setEnabled(false);
+    connect(BitBtn2, &QPushButton::clicked, this, &TKupstat_NextFormaOFrm::BitBtn2Click);
     Button1->hide();
     Timer1->stop();
     Params = ReadThresholdTexts(kDefaultsB);
@@ -144,6 +145,11 @@ void TKupstat_NextFormaOFrm::ProposeKeptRows(TPageRows &rows) const
             continue;
         row[set.proposalColumn] = ProposalFor(home - away, thresholds);
     }
+}
+
+void TKupstat_NextFormaOFrm::BitBtn2Click()
+{
+    ExportOverUnderRows(CouponName, FilterCode, Rows());
 }
 
 tav::coupons::TProposalFile TKupstat_NextFormaOFrm::PageProposalFile() const

@@ -35,7 +35,10 @@ public:
     // Raises EConvertError when one of the edits holds text that is no whole number; blank passes.
     static void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits);
 
-    // The export into the outside analysis database; out of use for now.
+    // Stores the page's rows in the over/under table of its own number of recent matches ("B6":
+    // Anal_va_koup6, "BA": Anal_va_koup0) of the outside database "AccOver_Under".
+    void BitBtn2Click();
+
     QPushButton *BitBtn2;
 
 protected:
