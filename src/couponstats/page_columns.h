@@ -32,6 +32,12 @@ struct TPageColumnSet
     int summaryColumn = -1; // the value laid beside the other pages' in the summary; -1 keeps the page out
     double printFactor = 0.104; // tenths of an inch for a pixel of the screen
     int firstPrintedColumn = 0; // the columns before it stay off paper
+    // Where the grid keeps the row's running number ("A/A"), its code and its competition.
+    int numberColumn = 11;
+    int codeColumn = 1;
+    int diorgColumn = 2;
+    // The cell a row needs to be printed in the proposals layout; -1: the proposal.
+    int printedRowColumn = -1;
 };
 
 // Grid conventions every statistics grid shares.

@@ -55,7 +55,7 @@ TPageRows CopyCheckedRows(const TPageRows &source, const QByteArray &sourceCheck
         if (sourceChecks[r] != 1)
             continue;
         const QStringList &from = source[r];
-        const int number = StrToInt(Cell(from, kNumberColumn).trimmed());
+        const int number = StrToInt(Cell(from, sourceSet.numberColumn).trimmed());
         if (number < rowFrom || number > rowTo || BoundsDrop(from, sourceSet, bounds))
             continue;
         QStringList row = BlankRow(set);
@@ -110,10 +110,10 @@ TDifferenceBand DifferenceBandOf(const QString &cell, const TProposalThresholds 
     return TDifferenceBand::Other;
 }
 
-void Renumber(TPageRows &rows)
+void Renumber(TPageRows &rows, int column)
 {
     for (qsizetype r = 0; r < rows.size(); ++r)
-        rows[r][kNumberColumn] = QString::number(r + 1);
+        rows[r][column] = QString::number(r + 1);
 }
 
 coupons::TProposalFile ProposalFileOf(const QString &couponName, const TPageRows &rows,
@@ -123,9 +123,9 @@ coupons::TProposalFile ProposalFileOf(const QString &couponName, const TPageRows
     file.couponNumber = coupons::CouponNumberOf(couponName);
     for (const QStringList &row : rows) {
         const QString proposal = Cell(row, set.proposalColumn).trimmed();
-        if (proposal.isEmpty() || Blank(Cell(row, kCodeColumn)))
+        if (proposal.isEmpty() || Blank(Cell(row, set.codeColumn)))
             continue;
-        coupons::TProposalLine line{Cell(row, kCodeColumn), proposal, {}};
+        coupons::TProposalLine line{Cell(row, set.codeColumn), proposal, {}};
         for (int col : set.saveFields)
             line.extra.append(Cell(row, col));
         file.lines.append(line);

@@ -61,8 +61,8 @@ enum class TDifferenceBand
 };
 TDifferenceBand DifferenceBandOf(const QString &cell, const TProposalThresholds &thresholds);
 
-// Column "A/A" rewritten 1..n.
-void Renumber(TPageRows &rows);
+// Column "A/A" (by default where the 18-column grids keep it) rewritten 1..n.
+void Renumber(TPageRows &rows, int column = kNumberColumn);
 
 // The proposal file of the rows with a code and a proposal: the coupon number, then per row the
 // untouched code, the trimmed proposal and the set's save fields.

@@ -243,7 +243,7 @@ void TKupstatPage::SortPageGrid(int column, bool renumber)
     tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
     TPageRows rows = Rows();
     if (renumber)
-        Renumber(rows);
+        Renumber(rows, Columns().numberColumn);
     SetRows(rows);
 }
 
@@ -258,7 +258,7 @@ void TKupstatPage::FormShow()
     // Only the pages whose values the summary lays side by side offer it.
     BBtnStatAll->setVisible(Columns().summaryColumn >= 0);
     TPageRows rows = Rows();
-    Renumber(rows);
+    Renumber(rows, Columns().numberColumn);
     SetRows(rows);
 }
 
@@ -421,7 +421,7 @@ void TKupstatPage::BBtnCalcClick()
 
 void TKupstatPage::BBtnSaveClick()
 {
-    SortPageGrid(kCodeColumn, false);
+    SortPageGrid(Columns().codeColumn, false);
     const QString folder = tav::coupons::ProposalFolder();
     QDir().mkpath(folder);
     SaveDialog1->setDirectory(folder);
@@ -460,7 +460,7 @@ void TKupstatPage::BtnPrintClick()
         int to = -1;
         const bool proposalsOnly = options.ItemIndex() == 1;
         if (proposalsOnly) {
-            SortPageGrid(kCodeColumn, true);
+            SortPageGrid(Columns().codeColumn, true);
         } else {
             TPrintRangeDlg &range = *PrintRangeDlg();
             range.Edit1->setText(QStringLiteral("1"));
@@ -499,17 +499,22 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
     // Rows at least a line apart, so that the cells of one row never run into the next.
     document.Layout = glRuledRowsClear;
     TGridLine titles;
+    // A column of no width keeps a row's data off screen and off paper.
     for (int col = set.firstPrintedColumn; col < SGrd->ColCount(); ++col)
-        titles.append({SGrd->Cells(col, 0), tenths(col)});
+        if (SGrd->ColWidths(col) > 0)
+            titles.append({SGrd->Cells(col, 0), tenths(col)});
     document.Header = {titles};
     const int last = toRow < 0 ? SGrd->RowCount() - 1 : std::min(toRow, SGrd->RowCount() - 1);
     for (int row = std::max(fromRow, 1); row <= last; ++row) {
-        const int tested = proposalsOnly ? set.proposalColumn : kCodeColumn;
+        const int tested = !proposalsOnly              ? kCodeColumn
+                           : set.printedRowColumn >= 0 ? set.printedRowColumn
+                                                       : set.proposalColumn;
         if (SGrd->Cells(tested, row).isEmpty())
             continue;
         TGridLine cells;
         for (int col = set.firstPrintedColumn; col < SGrd->ColCount(); ++col)
-            cells.append({SGrd->Cells(col, row), tenths(col)});
+            if (SGrd->ColWidths(col) > 0)
+                cells.append({SGrd->Cells(col, row), tenths(col)});
         document.Rows.append(cells);
     }
     document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };

@@ -44,7 +44,7 @@ public:
     void Timer1Timer();
     void SpdBtnApplyClick();
     void BBtnClearClick();
-    void BBtnCalcClick();
+    virtual void BBtnCalcClick();
     void BBtnSaveClick();
     void BtnPrintClick();
     // The summary of all pages for this page's coupon.

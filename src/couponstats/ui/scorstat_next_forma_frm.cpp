@@ -1,0 +1,217 @@
+#include "couponstats/ui/scorstat_next_forma_frm.h"
+
+#include "couponstats/score_proposal.h"
+#include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/scor_options_frm.h"
+#include "platform/core/format.h"
+#include "platform/core/long_lived.h"
+#include "platform/core/message_service.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/progress_dialog.h"
+#include "platform/ui/showing_errors.h"
+#include "platform/ui/string_grid.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace tav::couponstats;
+
+namespace {
+
+const char *const kCaption = "ΑΝΑΛΥΣΗ ΣΚΟΡ ΚΟΥΠΟΝΙΟΥ";
+const char *const kExport = "Σωσιμο σε Acs";
+const char *const kWait = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ";
+const char *const kWaitResults = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ...";
+const char *const kAllMatches = "ΟΛΟΙ";
+const char *const kSuccessorName = "Scorstat_NextFormaFrm";
+
+struct TScorePages
+{
+    TPageColumnSet columns;
+    TPageEngine engine;
+};
+
+TScorePages &Connected()
+{
+    static TScorePages pages;
+    return pages;
+}
+
+bool Blank(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits)
+{
+    for (const QLineEdit *edit : edits) {
+        if (!Blank(edit->text()))
+            StrToInt(edit->text().trimmed());
+    }
+}
+
+} // namespace
+
+void ConnectScorePages(const TPageColumnSet &columns, TPageEngine engine)
+{
+    TPageColumnSet set = columns;
+    // The grid's design: the running number before the code and the competition, the first
+    // page's number in a column of no width after the visible ones, carried from page to page.
+    set.numberColumn = kScoreNumberColumn;
+    set.codeColumn = kScoreCodeColumn;
+    set.diorgColumn = kScoreDiorgColumn;
+    set.printedRowColumn = kScoreHomeDifferenceColumn;
+    set.proposalColumn = kScoreProposalColumn;
+    set.summaryColumn = -1;
+    while (set.columns.size() < kScoreFirstNumberColumn)
+        set.columns.append({QString(), 0});
+    set.columns.append({QString(), 0});
+    if (!set.carriedColumns.contains(kScoreFirstNumberColumn))
+        set.carriedColumns.append(kScoreFirstNumberColumn);
+    Connected() = {set, std::move(engine)};
+}
+
+TScorstat_NextFormaFrm::TScorstat_NextFormaFrm(QWidget *parent)
+    : TKupstatPage(parent), BitBtn2(new QPushButton(QString::fromUtf8(kExport), Panel1))
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    static_cast<QBoxLayout *>(Panel1->layout())
+        ->insertWidget(Panel1->layout()->indexOf(SpdBtnApply) + 1, BitBtn2);
+    BitBtn2->setEnabled(false);
+    Button1->hide();
+    Timer1->stop();
+    InitPageGrid();
+}
+
+const TPageColumnSet &TScorstat_NextFormaFrm::Columns() const
+{
+    return Connected().columns;
+}
+
+TKupstatPage *TScorstat_NextFormaFrm::CreateSuccessor()
+{
+    return new TScorstat_NextFormaFrm(this);
+}
+
+TPageEngine TScorstat_NextFormaFrm::EngineFor(int) const
+{
+    return Connected().engine;
+}
+
+void TScorstat_NextFormaFrm::TakeOverRows()
+{
+    CopyCheckedRows();
+    KeepFirstNumbers();
+}
+
+void TScorstat_NextFormaFrm::KeepFirstNumbers()
+{
+    // Until the page is shown, "A/A" is still the source's: on the first page that is the number
+    // the proposal file names the row by.
+    TPageRows rows = Rows();
+    for (QStringList &row : rows) {
+        if (Blank(row[kScoreFirstNumberColumn]))
+            row[kScoreFirstNumberColumn] = row[kScoreNumberColumn].trimmed();
+    }
+    SetRows(rows);
+}
+
+bool TScorstat_NextFormaFrm::AskOptions(int &N)
+{
+    TScorOptionsFrm &options = *ScorOptionsFrm();
+    if (RunModal(options) == mrCancel)
+        return false;
+    N = StrToInt(options.EdtParam->text());
+    return true;
+}
+
+void TScorstat_NextFormaFrm::BtnNextClick()
+{
+    ShowingErrors([&] {
+        CheckWholeNumbers({EdtApo, EdtEos, EdtAp1, EdtAp2, EdtApX});
+        // Every page names its successor after page 1, so the chain reuses one successor per page.
+        auto *next = static_cast<TScorstat_NextFormaFrm *>(
+            Successor(QString::fromUtf8(kSuccessorName) + QString::number(PageNo + 1)));
+        SortPageGrid(kScoreDiorgColumn, false);
+        int n = 0;
+        if (!AskOptions(n))
+            return;
+        HandOver(*next);
+        next->KeepFirstNumbers();
+        next->PageNo = 1;
+        next->RunAndShow(*ScorOptionsFrm());
+    });
+}
+
+void TScorstat_NextFormaFrm::RunAndShow(const TScorOptionsFrm &options)
+{
+    const QString param = options.EdtParam->text();
+    TProgressDlg &progress = *ProgressDlg();
+    progress.hide();
+    progress.SetModalResult(mrNone);
+    progress.setWindowTitle(QString::fromUtf8(kWait));
+    progress.Label1->setText(QString::fromUtf8(kWaitResults));
+    progress.ProgBar->SetMin(0);
+    progress.ProgBar->SetMax(SGrd->RowCount());
+    progress.ProgBar->SetPosition(0);
+    progress.show();
+    const QString nText = param == QStringLiteral("0") ? QString::fromUtf8(kAllMatches) : param;
+    const QString label =
+        options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() + QStringLiteral(" ") + nText;
+    const int item = options.ItemIndex();
+    if (item == 0 || item == 1) {
+        RunStatistic(item, StrToInt(param), label);
+    } else {
+        LblFilter->setText(label);
+        progress.hide();
+    }
+    RunModal(*this);
+}
+
+void TScorstat_NextFormaFrm::BBtnCalcClick()
+{
+    TCalcRangeDlg &dialog = *CalcRangeDlg();
+    const int count = SGrd->RowCount() - 1;
+    dialog.Prepare(count);
+    if (RunModal(dialog) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        const auto [from, to] = dialog.Rows(count);
+        ShowScoreSummary(from, to);
+    });
+}
+
+void TScorstat_NextFormaFrm::ShowScoreSummary(int fromRow, int toRow)
+{
+    const TPageRows rows = Rows();
+    QList<int> proposed;
+    for (int r = std::max(fromRow, 1); r <= toRow && r <= rows.size(); ++r) {
+        if (!Blank(rows[r - 1].value(kScoreProposalColumn)))
+            proposed.append(r - 1);
+    }
+    ShowMessage(ScoreSummaryText(TallyScoreRows(rows, proposed, kScoreProposalColumn)));
+}
+
+void TScorstat_NextFormaFrm::SaveScoreProposal(const QString &fileName)
+{
+    WriteProposalFile(fileName);
+}
+
+tav::coupons::TProposalFile TScorstat_NextFormaFrm::PageProposalFile() const
+{
+    return ScoreProposalFile(CouponName, Rows());
+}
+
+TScorstat_NextFormaFrm *Scorstat_NextFormaFrm()
+{
+    static TScorstat_NextFormaFrm *page = nullptr;
+    return LongLived(page, [] {
+        auto *first = new TScorstat_NextFormaFrm;
+        first->setObjectName(QStringLiteral("Scorstat_NextFormaFrm"));
+        return first;
+    });
+}
