@@ -42,6 +42,8 @@
 #include "couponstats/kind_analysis.h"
 #include "couponstats/over_under_analysis.h"
 #include "couponstats/over_under_columns.h"
+#include "couponstats/score_analysis.h"
+#include "couponstats/score_columns.h"
 #include "couponstats/ui/kup_stat_all_frm.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_forma_b_frm.h"
@@ -52,6 +54,8 @@
 #include "couponstats/ui/kupstat_next_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/scor_options_frm.h"
+#include "couponstats/ui/scorstat_next_forma_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
 #include "data/data_module.h"
@@ -156,6 +160,8 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"ClearRangeDlg", Create<ClearRangeDlg>},
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
+        {"ScorOptionsFrm", Create<ScorOptionsFrm>},
+        {"Scorstat_NextFormaFrm", Create<Scorstat_NextFormaFrm>},
         {"MakeUserKupFrm", Create<MakeUserKupFrm>},
         {"BaumFormDate", CreateBaumFormDate},
         {"Kupstat_NextFormaOFrm", Create<Kupstat_NextFormaOFrm>},
@@ -203,6 +209,7 @@ std::unique_ptr<TFrmMain> StartTavrolin()
     auto *splash = new TSplash;
     // The over/under pages take their columns and engine when they are made.
     ConnectOverUnderPages(tav::couponstats::OverUnderPageColumns(), tav::couponstats::OverUnderEngine());
+    ConnectScorePages(tav::couponstats::ScorePageColumns(), tav::couponstats::ScoreEngine());
     CreateAll(WindowsBehindSplash());
     RunSplash(splash);
     // What an interrupted restore left beside the data goes before anything opens the data.

@@ -429,28 +429,21 @@ TEST_F(FirstSessionTest, StartUpCreatesTheLongLivedWindowsHiddenInTheirOrder)
             list.append(QString::fromUtf8(window.name));
         return list;
     };
-    EXPECT_EQ(names(WindowsBehindSplash()), (QStringList{"AutoBaumForm",         "GetFilesFrm",
-                                                         "ProgressDlg",          "AboutVantorilDlg",
-                                                         "AboutSecondSisterDlg", "OPAPFrm",
-                                                         "EdtSCORDlg",           "ChkAgvnFrm",
-                                                         "ListDeltiaFrm",        "GetKupDlg",
-                                                         "ListDeltiaKFrm",       "EpilogesDlg",
-                                                         "ConvertPRDlg",         "TipsDlg",
-                                                         "PrintRangeDlg",        "PrnKupFrm",
-                                                         "BETBRAINFrm",          "SportingEnhmFrm",
-                                                         "DirOptionsDlg",        "NotesDlg",
-                                                         "CopyFromDiskDlg",      "ProtRangeDlg",
-                                                         "DirOptions1Dlg",       "ViewEditKupFrm",
-                                                         "ViewEditOptDlg",       "KupstatFrm",
-                                                         "StatOptionsFrm",       "Kupstat_NextFrm",
-                                                         "FilterKupFrm",         "SelRoundsFrm",
-                                                         "KupStatAllFrm",        "PrnOptionsfrm",
-                                                         "kup_StatParamFrm",     "KupstatFormaBFrm",
-                                                         "StatOptionsFormaBFrm", "Kupstat_NextFormaBFrm",
-                                                         "ClearRangeDlg",        "CalcRangeDlg",
-                                                         "SelPeriodFrm",         "MakeUserKupFrm",
-                                                         "BaumFormDate",         "Kupstat_NextFormaOFrm",
-                                                         "KupstatFormaOFrm"}));
+    EXPECT_EQ(
+        names(WindowsBehindSplash()),
+        (QStringList{
+            "AutoBaumForm",          "GetFilesFrm",      "ProgressDlg",          "AboutVantorilDlg",
+            "AboutSecondSisterDlg",  "OPAPFrm",          "EdtSCORDlg",           "ChkAgvnFrm",
+            "ListDeltiaFrm",         "GetKupDlg",        "ListDeltiaKFrm",       "EpilogesDlg",
+            "ConvertPRDlg",          "TipsDlg",          "PrintRangeDlg",        "PrnKupFrm",
+            "BETBRAINFrm",           "SportingEnhmFrm",  "DirOptionsDlg",        "NotesDlg",
+            "CopyFromDiskDlg",       "ProtRangeDlg",     "DirOptions1Dlg",       "ViewEditKupFrm",
+            "ViewEditOptDlg",        "KupstatFrm",       "StatOptionsFrm",       "Kupstat_NextFrm",
+            "FilterKupFrm",          "SelRoundsFrm",     "KupStatAllFrm",        "PrnOptionsfrm",
+            "kup_StatParamFrm",      "KupstatFormaBFrm", "StatOptionsFormaBFrm", "Kupstat_NextFormaBFrm",
+            "ClearRangeDlg",         "CalcRangeDlg",     "SelPeriodFrm",         "ScorOptionsFrm",
+            "Scorstat_NextFormaFrm", "MakeUserKupFrm",   "BaumFormDate",         "Kupstat_NextFormaOFrm",
+            "KupstatFormaOFrm"}));
     EXPECT_EQ(names(WindowsAfterMainWindow()),
               (QStringList{
                   "PeriodForm",   "KatEditForm",    "KrathForm",    "OmadesForm",         "AgvnesForm1",
