@@ -1,45 +1,16 @@
 #pragma once
 
-#include <QDialog>
-
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "couponstats/ui/stat_options_forma_b_frm.h"
 
 // "ΕΠΙΛΕΞΤΕ" of the score prediction: how the goals are counted (item 0: the home matches of the
 // home team and the away matches of the away team; item 1: all matches of both) and over how many
-// recent matches (N, "0" for all). It keeps its values between uses; callers show it modally and
-// read its controls back.
-class TScorOptionsFrm : public QDialog
+// recent matches (N, "0" for all), in the look of the points analysis options. It keeps its values
+// between uses; callers show it modally and read its controls back.
+class TScorOptionsFrm : public TStatOptionsFormaBFrm
 {
     Q_OBJECT
 public:
     explicit TScorOptionsFrm(QWidget *parent = nullptr);
-
-    // Sets the caption of N, N and the all-matches box for the statistic.
-    void RadioGroup1Click();
-    // All matches checked sends N = 0.
-    void FormClose();
-
-    int ItemIndex() const;
-    QString ItemCaption() const;
-
-    QGroupBox *GroupBox1;
-    QGroupBox *RadioGroup1;
-    QButtonGroup *RadioButtons;
-    QLabel *Label1;
-    QLineEdit *EdtParam;
-    QCheckBox *ChkAll;
-    QPushButton *BBtnOK;
-    QPushButton *BBtnCancel;
-
-public slots:
-    // Every way of closing passes through FormClose; Escape and the close box answer 2.
-    void done(int result) override;
-    void reject() override;
 };
 
 // The score prediction's options, created on first use; it lives to the end of the

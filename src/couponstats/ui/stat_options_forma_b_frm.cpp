@@ -28,6 +28,11 @@ const char *const kDefaultParam = "6";
 } // namespace
 
 TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(QWidget *parent)
+    : TStatOptionsFormaBFrm({QString::fromUtf8(kHomeAway)}, parent)
+{
+}
+
+TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(const QStringList &items, QWidget *parent)
     : QDialog(parent), GroupBox1(new QGroupBox(kFilter, this)), RadioGroup1(new QGroupBox(GroupBox1)),
       RadioButtons(new QButtonGroup(this)), Label1(new QLabel(kRecent, GroupBox1)),
       EdtParam(new QLineEdit(kDefaultParam, GroupBox1)), ChkAll(new QCheckBox(kAll, GroupBox1)),
@@ -36,11 +41,13 @@ TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(QWidget *parent)
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto *radio = new QRadioButton(kHomeAway, RadioGroup1);
-    RadioButtons->addButton(radio, 0);
-    radio->setChecked(true);
     auto *kinds = new QVBoxLayout(RadioGroup1);
-    kinds->addWidget(radio);
+    for (int item = 0; item < items.size(); ++item) {
+        auto *radio = new QRadioButton(items[item], RadioGroup1);
+        RadioButtons->addButton(radio, item);
+        kinds->addWidget(radio);
+    }
+    RadioButtons->button(0)->setChecked(true);
     LayOutStatOptions(*this, {GroupBox1, RadioGroup1, Label1, EdtParam, ChkAll, BBtnOK, BBtnCancel});
     connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
 }

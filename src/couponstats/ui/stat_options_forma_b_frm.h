@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class QButtonGroup;
 class QCheckBox;
@@ -39,6 +40,10 @@ public slots:
     // Every way of closing passes through FormClose; Escape and the close box answer 2.
     void done(int result) override;
     void reject() override;
+
+protected:
+    // A dialog of the same look whose kinds are these captions, the first one chosen.
+    TStatOptionsFormaBFrm(const QStringList &items, QWidget *parent);
 };
 
 // The points analysis options of the program, created on first use; it lives to the end of the
