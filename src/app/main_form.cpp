@@ -301,6 +301,7 @@ const std::map<QString, TFrmMain::TCommand> &TFrmMain::Handlers()
         {QStringLiteral("N61Click"), {&TFrmMain::N61Click, kReadsData}},
         {QStringLiteral("N63Click"), {&TFrmMain::N63Click, kReadsData}},
         {QStringLiteral("UnOv1Click"), {&TFrmMain::UnOv1Click, kReadsData}},
+        {QStringLiteral("N65Click"), {&TFrmMain::N65Click, kReadsData}},
         {QStringLiteral("AnalysiKupClick"), {&TFrmMain::AnalysiKupClick, kReadsData}},
         {QStringLiteral("N35Click"), {&TFrmMain::N35Click, !kReadsData}},
         {QStringLiteral("ToolButton16Click"), {&TFrmMain::ToolButton16Click, !kReadsData}},

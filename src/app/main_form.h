@@ -93,6 +93,7 @@ public:
     void N61Click();
     void N63Click();
     void UnOv1Click();
+    void N65Click();
     void AnalysiKupClick();
 
     QMenuBar *MainMenu1;

@@ -12,6 +12,7 @@
 #include "couponstats/ui/kupstat_forma_b_frm.h"
 #include "couponstats/ui/kupstat_forma_o_frm.h"
 #include "couponstats/ui/kupstat_frm.h"
+#include "couponstats/ui/scorstat_forma_frm.h"
 #include "platform/ui/application.h"
 #include "platform/ui/modal_runner.h"
 
@@ -83,6 +84,12 @@ void TFrmMain::UnOv1Click()
 {
     KupstatFormaOFrm()->InitGrid();
     RunModal(*KupstatFormaOFrm());
+}
+
+void TFrmMain::N65Click()
+{
+    ScorStatFormaFrm()->InitGrid();
+    RunModal(*ScorStatFormaFrm());
 }
 
 // "Ανάλυση Κουπονιού" of both menus: the coupon analysis screen, made on first use and shown

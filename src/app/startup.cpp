@@ -55,6 +55,7 @@
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
 #include "couponstats/ui/scor_options_frm.h"
+#include "couponstats/ui/scorstat_forma_frm.h"
 #include "couponstats/ui/scorstat_next_forma_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
@@ -161,6 +162,7 @@ const std::vector<TStartupWindow> &WindowsBehindSplash()
         {"CalcRangeDlg", Create<CalcRangeDlg>},
         {"SelPeriodFrm", Create<SelPeriodFrm>},
         {"ScorOptionsFrm", Create<ScorOptionsFrm>},
+        {"ScorStatFormaFrm", Create<ScorStatFormaFrm>},
         {"Scorstat_NextFormaFrm", Create<Scorstat_NextFormaFrm>},
         {"MakeUserKupFrm", Create<MakeUserKupFrm>},
         {"BaumFormDate", CreateBaumFormDate},

@@ -1,6 +1,7 @@
 #include "couponstats/kup_loading.h"
 
 #include "coupons/kup_file.h"
+#include "couponstats/score_columns.h"
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
 
@@ -34,7 +35,8 @@ double OddValue(const QString &odd)
 bool Withdrawn(const coupons::TKupRow &row, TFirstPageKind kind)
 {
     const QString none = QStringLiteral("1,00");
-    const QString odd1 = kind == TFirstPageKind::OverUnder ? none : QStringLiteral("1,01");
+    const bool anyNone = kind == TFirstPageKind::OverUnder || kind == TFirstPageKind::Score;
+    const QString odd1 = anyNone ? none : QStringLiteral("1,01");
     return row.Odd1.trimmed() == odd1 || row.OddX.trimmed() == none || row.Odd2.trimmed() == none;
 }
 
@@ -65,8 +67,28 @@ std::pair<QString, QString> ScoreParts(const QString &score)
     return {score.left(dash), score.mid(dash + 1)};
 }
 
+QStringList ScoreGridRow(const coupons::TKupRow &row, int number)
+{
+    QStringList cells(kScoreFirstPageColumns);
+    cells[kCheckColumn] = QStringLiteral("1");
+    cells[ScNumber] = QString::number(number);
+    cells[ScCode] = row.Code;
+    cells[ScDiorg] = row.Diorg;
+    cells[ScDate] = FormatDateTime(QStringLiteral("dd/mm/yyyy"), row.MatchDate);
+    cells[ScHomeTeam] = row.Home;
+    cells[ScAwayTeam] = row.Away;
+    cells[kOdd1Column] = OddCell(row.Odd1);
+    cells[kOddXColumn] = OddCell(row.OddX);
+    cells[kOdd2Column] = OddCell(row.Odd2);
+    cells[ScSign] = row.Sign;
+    cells[ScScore] = row.Score;
+    return cells;
+}
+
 QStringList GridRow(const coupons::TKupRow &row, int number, TFirstPageKind kind)
 {
+    if (kind == TFirstPageKind::Score)
+        return ScoreGridRow(row, number);
     const bool points = kind != TFirstPageKind::Special;
     QStringList cells(points ? kHalfTimeColumn + 1 : FirstPageColumns().columns.size());
     cells[kCheckColumn] = QStringLiteral("1");

@@ -32,6 +32,9 @@ enum class TFirstPageKind
     // As Points, the half-time home goals in the grid's column 44; a match with any odd of 1,00 is
     // withdrawn.
     OverUnder,
+    // The score prediction's own order: the running number in 1, code 2, competition 3, date 4,
+    // the score in 11; like OverUnder, a match with any odd of 1,00 is withdrawn.
+    Score,
 };
 
 struct TKupLoadResult

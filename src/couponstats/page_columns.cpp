@@ -82,7 +82,10 @@ const TPageColumnSet &PointsFirstPageColumns()
             columns.append({QString(), 30});
         columns.append({QStringLiteral("Ggip"), 30});
         columns.append({QStringLiteral("Gfil"), 30});
-        return FirstPageSet(columns);
+        TPageColumnSet s = FirstPageSet(columns);
+        // Only the second proposal column takes the user's own sign.
+        s.editableColumns = {16};
+        return s;
     }();
     return set;
 }

@@ -94,6 +94,9 @@ const TPageColumnSet &ScoreFirstPageColumns()
         s.sortRule.absoluteValues = true;
         s.proposalColumn = kScoreFirstPageProposal;
         s.carriedColumns = Range(0, kScoreFirstPageColumns - 1);
+        s.numberColumn = ScNumber;
+        s.codeColumn = ScCode;
+        s.diorgColumn = ScDiorg;
         return s;
     }();
     return set;

@@ -9,6 +9,7 @@
 #include "coupons/ui/sel_period_frm.h"
 #include "couponstats/operations/ui/protaseis_grid.h"
 #include "couponstats/over_under_columns.h"
+#include "couponstats/score_columns.h"
 #include "couponstats/ui/key_press_filter.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_page.h"
@@ -127,6 +128,8 @@ const TPageColumnSet &TKupstatFirstPage::Columns() const
         return PointsFirstPageColumns();
     case TFirstPageKind::OverUnder:
         return OverUnderFirstPageColumns();
+    case TFirstPageKind::Score:
+        return ScoreFirstPageColumns();
     case TFirstPageKind::Special:
         break;
     }
@@ -167,9 +170,7 @@ void TKupstatFirstPage::InitGrid()
 
 TPageRows TKupstatFirstPage::Rows() const
 {
-    // The half-time goals of the points page lie beyond the grid's columns.
-    const int width = kind_ == TFirstPageKind::Points ? SGrd->ColCount() + 1 : SGrd->ColCount();
-    return GridRows(*SGrd, width);
+    return GridRows(*SGrd, SGrd->ColCount());
 }
 
 void TKupstatFirstPage::SetRows(const TPageRows &rows)
@@ -201,7 +202,7 @@ void TKupstatFirstPage::BBtnOpenClick()
     if (!ChooseCoupon())
         return;
     LoadKupFile(false);
-    SortPageGrid(kCodeColumn, true);
+    SortPageGrid(Columns().codeColumn, true);
     TFilterKupFrm &filter = *FilterKupFrm();
     filter.FromMyKouponia = ListDeltiaKFrm()->PageControl1->currentIndex() == 1;
     TSelPeriodFrm &periods = *SelPeriodFrm();
@@ -278,17 +279,8 @@ void TKupstatFirstPage::LoadProposalFile(const QString &path)
 {
     ShowingErrors([&] {
         const tav::coupons::TProposalFile proposal = tav::coupons::ReadProposalFile(path);
-        const QString number = proposal.couponNumber;
-        // Some pages write the number with the "_" that follows it in the coupon's name.
-        const QString bare = number.endsWith(QChar('_')) ? number.chopped(1) : number;
-        if (tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), bare) != KupFileName) {
-            ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι ") + number +
-                                      Text(" και δεν συμφωνεί με αυτό που έχετε φορτώσει!Παρακαλώ κάντε "
-                                           "ανάλυση στο κουπόνι ") +
-                                      number + Text(" και μετά φορτώστε την πρόταση."),
-                                  Text("Ενημέρωση"), MB_OK);
+        if (!ProposalOfLoadedCoupon(proposal.couponNumber))
             return;
-        }
         TPageRows rows = Rows();
         LoadProposalRows(rows, proposal);
         SetRows(rows);
@@ -296,6 +288,25 @@ void TKupstatFirstPage::LoadProposalFile(const QString &path)
         tav::operations::ScoreProtaseis(1, SGrd->RowCount() - 1, 12, kSignColumn, kOdd1Column, kOddXColumn,
                                         kOdd2Column, *SGrd);
     });
+}
+
+bool TKupstatFirstPage::ProposalOfLoadedCoupon(const QString &number) const
+{
+    // Some pages write the number with the "_" that follows it in the coupon's name. A file
+    // without a number names no coupon: "_*.kup" would match whatever happens to start so.
+    const QString bare = number.endsWith(QChar('_')) ? number.chopped(1) : number;
+    if (!bare.trimmed().isEmpty() && !KupFileName.isEmpty()) {
+        for (const QString &folder : {tav::coupons::KouponiaFolder(), tav::coupons::MyKouponiaFolder()}) {
+            if (tav::coupons::FindCouponFile(folder, bare) == KupFileName)
+                return true;
+        }
+    }
+    ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι ") + number +
+                              Text(" και δεν συμφωνεί με αυτό που έχετε φορτώσει!Παρακαλώ κάντε ανάλυση "
+                                   "στο κουπόνι ") +
+                              number + Text(" και μετά φορτώστε την πρόταση."),
+                          Text("Ενημέρωση"), MB_OK);
+    return false;
 }
 
 void TKupstatFirstPage::BitBtn1Click()
@@ -316,7 +327,7 @@ void TKupstatFirstPage::SortPageGrid(int column, bool renumber)
     tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
     TPageRows rows = Rows();
     if (renumber)
-        Renumber(rows);
+        Renumber(rows, Columns().numberColumn);
     SetRows(rows);
 }
 

@@ -16,7 +16,8 @@ class TStringGrid;
 
 // The first page of a coupon statistics analysis: the user picks a coupon, narrows its matches
 // with the match filter, may load a saved proposal to score it, and starts the chain of analysis
-// pages. The special and the points analysis differ in their grid and their next page.
+// pages. The special, points, over/under and score analyses differ in their grid and their next
+// page.
 class TKupstatFirstPage : public QDialog
 {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
     void LoadKupFile(bool filtered);
     // Loads the proposal file into the rows of its codes and scores it; a proposal of another
     // coupon than the loaded one shows the mismatch and loads nothing.
-    void LoadProposalFile(const QString &path);
+    virtual void LoadProposalFile(const QString &path);
     void BtnOpenClick();
     void BitBtn1Click();
     void ChkProtClick();
@@ -66,6 +67,9 @@ public:
 protected:
     TKupstatFirstPage(tav::couponstats::TFirstPageKind kind, QWidget *parent);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Whether a proposal file's coupon number names the loaded coupon, the first coupon of that
+    // number in the coupon folders; shows the mismatch when not. An empty number names none.
+    bool ProposalOfLoadedCoupon(const QString &number) const;
 
 private:
     tav::couponstats::TKupLoadFilter FilterOfDialog() const;

@@ -38,6 +38,9 @@ TKupstatFormaBFrm::TKupstatFormaBFrm(QWidget *parent)
 void TKupstatFormaBFrm::BtnNextClick()
 {
     ShowingErrors([&] {
+        // The range is read before anything changes: one that is no number leaves both pages.
+        const int rowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text().trimmed());
+        const int rowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text().trimmed());
         TTavrolinDM &dm = TavrolinDM();
         if (!dm.Agvnes.Active())
             dm.Agvnes.Open();
@@ -47,8 +50,6 @@ void TKupstatFormaBFrm::BtnNextClick()
         int n = 0;
         if (!TKupstat_NextFormaBFrm::AskOptions(n))
             return;
-        const int rowFrom = Blank(EdtApo->text()) ? 1 : StrToInt(EdtApo->text());
-        const int rowTo = Blank(EdtEos->text()) ? SGrd->RowCount() - 1 : StrToInt(EdtEos->text());
         page.SourceChecks = Checks;
         page.SourceGrid = SGrd;
         // The bounds test of the fill reads ΔB and the proposal where the points pages keep them;

@@ -2,10 +2,13 @@
 #include "couponstats/ui/kupstat_next_forma_b_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 
+#include "coupons/kup_file.h"
+#include "coupons/kup_test_files.h"
 #include "coupons/proposal_file.h"
 #include "coupons/ui/filter_kup_frm.h"
 #include "couponstats/operations/history_fixture.h"
 #include "couponstats/points_columns.h"
+#include "platform/core/codepage.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/modal_runner.h"
@@ -14,6 +17,7 @@
 #include "support/qstring_printer.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,6 +201,98 @@ TEST_F(PointsPagesTest, OptionsOfferTheirDesignValuesAndAllMatchesSendsZero)
     });
     EXPECT_EQ(RunModal(options), int(mrCancel));
     EXPECT_EQ(options.EdtParam->text(), "0");
+}
+
+class PointsFirstPageTest : public PointsPagesTest
+{
+protected:
+    static TKupstatFormaBFrm &FirstPage()
+    {
+        TKupstatFormaBFrm &first = *KupstatFormaBFrm();
+        first.InitGrid();
+        first.KupFileName = "12_20050305_20050306.kup";
+        QStringList nine = FirstRow(9, 1, "BBB");
+        nine[7] = "10";
+        QStringList seven = FirstRow(7, 2, "AAA");
+        seven[7] = "1,5";
+        QStringList twelve = FirstRow(12, 3, "CCC");
+        twelve[7] = "2";
+        first.SetRows({nine, seven, twelve});
+        return first;
+    }
+
+    static void ClickCell(TKupstatFormaBFrm &first, int col, int row)
+    {
+        const TRect cell = first.SGrd->CellRect(col, row);
+        QTest::mouseClick(first.SGrd->viewport(), Qt::LeftButton, {}, QPoint(cell.Left + 3, cell.Top + 3));
+    }
+
+    static QStringList GridColumn(const TKupstatFormaBFrm &first, int col)
+    {
+        QStringList cells;
+        for (const QStringList &row : first.Rows())
+            cells.append(row[col]);
+        return cells;
+    }
+};
+
+TEST_F(PointsFirstPageTest, TitleClicksTickAndSortWhileNextKeepsTheNumbers)
+{
+    TKupstatFormaBFrm &first = FirstPage();
+    first.show();
+    ClickCell(first, 0, 0);
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("000000"));
+    EXPECT_EQ(GridColumn(first, 0), QStringList({"0", "0", "0"}));
+    ClickCell(first, 0, 0);
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("010101"));
+    ClickCell(first, 0, 2);
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("010001"));
+
+    // "ΑΠ1" orders by number: 1,5 before 2 before 10; "A/A" is written again.
+    ClickCell(first, 7, 0);
+    EXPECT_EQ(GridColumn(first, 7), QStringList({"1,5", "2", "10"}));
+    EXPECT_EQ(GridColumn(first, 1), QStringList({"7", "12", "9"}));
+    EXPECT_EQ(GridColumn(first, 11), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("000101"));
+
+    QList<int> selectable;
+    for (int col = 0; col < first.SGrd->ColCount(); ++col) {
+        if (first.SGrd->CanSelect(col, 1))
+            selectable.append(col);
+    }
+    EXPECT_EQ(selectable, QList<int>({16}));
+
+    // "ΕΠΟΜΕΝΗ" orders by competition before it asks and keeps the numbers.
+    ScriptedModalRunner runner([](QDialog &dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+    QTest::mouseClick(first.BtnNext, Qt::LeftButton);
+    EXPECT_EQ(GridColumn(first, 2), QStringList({"AAA", "BBB", "CCC"}));
+    EXPECT_EQ(GridColumn(first, 11), QStringList({"1", "3", "2"}));
+    first.hide();
+}
+
+TEST_F(PointsFirstPageTest, ProposalFillsTheRowsOfItsCodesAndTicksThem)
+{
+    MessageRecorder messages;
+    TKupstatFormaBFrm &first = FirstPage();
+    QDir().mkpath(tav::coupons::KouponiaFolder());
+    WriteBytes(JoinPath(tav::coupons::KouponiaFolder(), first.KupFileName), QByteArray(488, 0));
+    QDir().mkpath(tav::coupons::ProposalFolder());
+    const QString path = JoinPath(tav::coupons::ProposalFolder(), "points.txt");
+    WriteBytes(path, ToCodePage("12_\r\n12,1\r\n9,2,5,3,2\r\n#3 ΣΥΣΤΗΜΑ\r\n", CodePage::Windows1253));
+    first.LoadProposalFile(path);
+    const TPageRows rows = first.Rows();
+    EXPECT_EQ(rows[2].mid(12, 5), QStringList({"1", "", "", "", "1"}));
+    EXPECT_EQ(rows[0].mid(12, 5), QStringList({"2", "5", "3", "2", "2"}));
+    EXPECT_EQ(rows[1].mid(12, 5), QStringList(5));
+    EXPECT_EQ(messages.Count(), 1); // the score of the proposals
+
+    first.ChkProt->setChecked(false);
+    QTest::mouseClick(first.ChkProt, Qt::LeftButton);
+    EXPECT_EQ(first.Checks, QByteArray::fromHex("010001"));
+    EXPECT_EQ(GridColumn(first, 0), QStringList({"1", "0", "1"}));
 }
 
 } // namespace
