@@ -39,4 +39,16 @@ void SetKeyPress(QLineEdit *edit, std::function<void(QChar &key)> handler)
     edit->installEventFilter(new KeyPressFilter(edit, std::move(handler)));
 }
 
+QLineEdit *NewRangeEdit(QWidget *parent, const QString &text)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setMaximumWidth(50);
+    SetKeyPress(edit, [](QChar &key) {
+        if (!(key.isDigit() || key == QChar('-') || key == QChar('\b') || key == QChar('\t') ||
+              key == QChar('\r')))
+            key = QChar();
+    });
+    return edit;
+}
+
 } // namespace tav::couponstats

@@ -124,20 +124,13 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
     bold.setBold(true);
     GrpBoxKup->setFont(bold);
     SGrd->setFont(font());
-    auto *box = new QVBoxLayout(GrpBoxKup);
-    box->addWidget(SGrd);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addWidget(GrpBoxKup, 1);
+    LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
-    SGrd->SetFixedCols(0);
-    SGrd->SetDefaultRowHeight(20);
-    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SetUpStatGrid(*SGrd, *this);
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
     };
-    SGrd->viewport()->installEventFilter(this);
 
     connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(BitBtn4, &QPushButton::clicked, this, &TKupStatAllFrm::BitBtn4Click);

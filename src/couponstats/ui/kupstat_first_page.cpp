@@ -13,6 +13,7 @@
 #include "couponstats/ui/key_press_filter.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/kupstat_page.h"
+#include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
@@ -47,18 +48,6 @@ QString Text(const char *text)
     return QString::fromUtf8(text);
 }
 
-QLineEdit *RangeEdit(QWidget *parent, const char *text)
-{
-    auto *edit = new QLineEdit(Text(text), parent);
-    edit->setMaximumWidth(50);
-    SetKeyPress(edit, [](QChar &key) {
-        if (!(key.isDigit() || key == QChar('-') || key == QChar('\b') || key == QChar('\t') ||
-              key == QChar('\r')))
-            key = QChar();
-    });
-    return edit;
-}
-
 bool AskYes(const QString &question)
 {
     return ApplicationMessageBox(question, Text("Ενημέρωση"), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
@@ -71,8 +60,9 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
     : QDialog(parent), Panel1(new QWidget(this)),
       BBtnOpen(new QPushButton(Text("ΕΠΙΛΟΓΗ ΚΟΥΠΟΝΙΟΥ"), Panel1)),
       BBtnBack(new QPushButton(Text("Ε&ΞΟΔΟΣ"), Panel1)), BtnNext(new QPushButton(Text("&ΕΠΟΜΕΝΗ"), Panel1)),
-      EdtApo(RangeEdit(Panel1, "1")), EdtEos(RangeEdit(Panel1, "2")), EdtAp1(RangeEdit(Panel1, "0")),
-      EdtAp2(RangeEdit(Panel1, "-1")), EdtApX(RangeEdit(Panel1, "0")),
+      EdtApo(NewRangeEdit(Panel1, QStringLiteral("1"))), EdtEos(NewRangeEdit(Panel1, QStringLiteral("2"))),
+      EdtAp1(NewRangeEdit(Panel1, QStringLiteral("0"))), EdtAp2(NewRangeEdit(Panel1, QStringLiteral("-1"))),
+      EdtApX(NewRangeEdit(Panel1, QStringLiteral("0"))),
       BitBtn1(new QPushButton(Text("&ΠΑΡΑΜΕΤΡΟΙ"), Panel1)),
       BtnOpen(new QPushButton(Text("&ΦΟΡΤΩΜΑ ΠΡΟΤΑΣΗΣ"), Panel1)),
       ChkProt(new QCheckBox(Text("ΠΡΟΤΑΣΕΙΣ ΟΝ"), Panel1)), GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)),
@@ -92,19 +82,13 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
     }
     for (QWidget *w : std::initializer_list<QWidget *>{BitBtn1, BtnOpen, ChkProt})
         top->addWidget(w);
-    auto *box = new QVBoxLayout(GrpBoxKup);
-    box->addWidget(SGrd);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addWidget(GrpBoxKup, 1);
+    LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
-    SGrd->SetFixedCols(0);
-    SGrd->SetDefaultRowHeight(20);
-    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SetUpStatGrid(*SGrd, *this);
     SGrd->OnSelectCell = [this](int col, int) { return Columns().editableColumns.contains(col); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         if (col == kCheckColumn && row > 0) {
@@ -112,7 +96,6 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
             tav::coupons::DrawCheckCell(canvas, rect, SGrd->Cells(col, row));
         }
     };
-    SGrd->viewport()->installEventFilter(this);
 
     connect(BBtnOpen, &QPushButton::clicked, this, &TKupstatFirstPage::BBtnOpenClick);
     connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
@@ -307,6 +290,30 @@ bool TKupstatFirstPage::ProposalOfLoadedCoupon(const QString &number) const
                               number + Text(" και μετά φορτώστε την πρόταση."),
                           Text("Ενημέρωση"), MB_OK);
     return false;
+}
+
+bool TKupstatFirstPage::PreparePageOne(TKupstatPage &page, TStatOptionsFormaBFrm &options, int &N,
+                                       const TPageColumnSet &sourceColumns)
+{
+    CheckWholeNumbers({EdtApo, EdtEos});
+    TTavrolinDM &dm = TavrolinDM();
+    if (!dm.Agvnes.Active())
+        dm.Agvnes.Open();
+    SortPageGrid(Columns().diorgColumn, false);
+    page.Periods = FilterKupFrm()->Periods;
+    if (!options.Ask(N))
+        return false;
+    page.SourceChecks = Checks;
+    page.SourceGrid = SGrd;
+    page.SourceColumns = &sourceColumns;
+    page.CouponName = KupFileName;
+    const QString from = EdtApo->text().trimmed();
+    const QString to = EdtEos->text().trimmed();
+    page.RowFrom = from.isEmpty() ? 1 : StrToInt(from);
+    page.RowTo = to.isEmpty() ? SGrd->RowCount() - 1 : StrToInt(to);
+    page.Bounds = {QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("0")};
+    page.PageNo = 1;
+    return true;
 }
 
 void TKupstatFirstPage::BitBtn1Click()

@@ -12,6 +12,8 @@ class QFileDialog;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class TKupstatPage;
+class TStatOptionsFormaBFrm;
 class TStringGrid;
 
 // The first page of a coupon statistics analysis: the user picks a coupon, narrows its matches
@@ -67,6 +69,13 @@ public:
 protected:
     TKupstatFirstPage(tav::couponstats::TFirstPageKind kind, QWidget *parent);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // "ΕΠΟΜΕΝΗ" up to the run: the row range read before anything changes (one that is no number
+    // raises EConvertError), the matches opened, the rows ordered by competition keeping their
+    // numbers, page 1 given the filter's seasons, the options asked; then page 1 is told which
+    // checked rows of the range to take, the transfer bounds wide open, and made page 1. Its
+    // caller fills it. false when the options were cancelled.
+    bool PreparePageOne(TKupstatPage &page, TStatOptionsFormaBFrm &options, int &N,
+                        const tav::couponstats::TPageColumnSet &sourceColumns);
     // Whether a proposal file's coupon number names the loaded coupon, the first coupon of that
     // number in the coupon folders; shows the mismatch when not. An empty number names none.
     bool ProposalOfLoadedCoupon(const QString &number) const;

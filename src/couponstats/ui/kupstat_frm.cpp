@@ -7,7 +7,6 @@
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/progress_dialog.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
 
@@ -64,23 +63,9 @@ void TKupstatFrm::BtnNextClick()
         page.CopyCheckedRows();
         page.PageNo = 1;
 
-        TProgressDlg &progress = *ProgressDlg();
-        progress.hide();
-        progress.SetModalResult(mrNone);
-        progress.setWindowTitle(Text("ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ"));
-        progress.Label1->setText(Text("ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ..."));
-        progress.ProgBar->SetMin(0);
-        progress.ProgBar->SetMax(page.SGrd->RowCount());
-        progress.ProgBar->SetPosition(0);
-        progress.show();
         if (KindHasStatistic(kind)) {
-            const QString n =
-                options.EdtParam->text() == QStringLiteral("0") ? Text("ΟΛΟΙ") : options.EdtParam->text();
-            page.RunStatistic(kind, StrToInt(options.EdtParam->text()),
-                              options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
-                                  QStringLiteral(" ") + n);
-        } else {
-            progress.hide();
+            page.ShowRunProgress();
+            page.RunStatistic(kind, StrToInt(options.EdtParam->text()), OptionsLabel(options));
         }
         RunModal(page);
     });

@@ -4,10 +4,7 @@
 #include "couponstats/points_columns.h"
 #include "couponstats/points_export.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
-#include "platform/core/format.h"
 #include "platform/core/long_lived.h"
-#include "platform/ui/modal_runner.h"
-#include "platform/ui/progress_dialog.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/wait_cursor.h"
@@ -26,9 +23,6 @@ namespace {
 const char *const kCaption = "ΑΝΑΛΥΣΗ ΒΑΘΜΟΛΟΓΙΩΝ ΚΟΥΠΟΝΙΟΥ";
 const char *const kExport = "Σωσιμο σε Acs";
 const char *const kExportHint = "Σωσιμο των αποτελεσματω σε ACS";
-const char *const kWait = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ";
-const char *const kWaitResults = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ...";
-const char *const kAllMatches = "ΟΛΟΙ";
 
 } // namespace
 
@@ -61,15 +55,6 @@ TPageEngine TKupstat_NextFormaBFrm::EngineFor(int) const
     return PointsEngine();
 }
 
-bool TKupstat_NextFormaBFrm::AskOptions(int &N)
-{
-    TStatOptionsFormaBFrm &options = *StatOptionsFormaBFrm();
-    if (RunModal(options) == mrCancel)
-        return false;
-    N = StrToInt(options.EdtParam->text());
-    return true;
-}
-
 void TKupstat_NextFormaBFrm::BtnNextClick()
 {
     auto *next = static_cast<TKupstat_NextFormaBFrm *>(
@@ -77,7 +62,7 @@ void TKupstat_NextFormaBFrm::BtnNextClick()
     ShowingErrors([&] {
         SortPageGrid(kDiorgColumn, false);
         int n = 0;
-        if (!AskOptions(n))
+        if (!StatOptionsFormaBFrm()->Ask(n))
             return;
         HandOver(*next);
         next->RunAndShow(*StatOptionsFormaBFrm(), n);
@@ -86,27 +71,8 @@ void TKupstat_NextFormaBFrm::BtnNextClick()
 
 void TKupstat_NextFormaBFrm::RunAndShow(const TStatOptionsFormaBFrm &options, int N)
 {
-    const QString param = options.EdtParam->text();
-    FilterCode = options.ChkAll->isChecked() ? QStringLiteral("BA") : QStringLiteral("B") + param;
-    TProgressDlg &progress = *ProgressDlg();
-    progress.hide();
-    progress.SetModalResult(mrNone);
-    progress.setWindowTitle(kWait);
-    progress.Label1->setText(kWaitResults);
-    progress.ProgBar->SetMin(0);
-    progress.ProgBar->SetMax(SGrd->RowCount());
-    progress.ProgBar->SetPosition(0);
-    progress.show();
-    const QString nText = param == QStringLiteral("0") ? QString::fromUtf8(kAllMatches) : param;
-    LblFilter->setText(options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
-                       QStringLiteral(" ") + nText);
-    RunPointsAnalysis(N);
-    RunModal(*this);
-}
-
-void TKupstat_NextFormaBFrm::RunPointsAnalysis(int N)
-{
-    RunStatistic(0, N, LblFilter->text());
+    FilterCode = options.FilterCode();
+    RunAndShowPage(0, N, options);
 }
 
 void TKupstat_NextFormaBFrm::BitBtn1Click()

@@ -18,17 +18,11 @@ public:
 
     // Fills the successor with the rows this page keeps, runs the analysis on it and shows it.
     void BtnNextClick() override;
-    // Computes every checked row over the latest N matches of each side (0: all).
-    void RunPointsAnalysis(int N);
     // Runs the analysis with the options' N over the page just filled, the progress window
     // shown, and shows the page.
     void RunAndShow(const TStatOptionsFormaBFrm &options, int N);
     // Stores the page's rows in the outside analysis table (this page's AUTO button is hidden).
     void BitBtn1Click();
-
-    // Shows the options; false when cancelled. N is read from them: one that is no number raises
-    // EConvertError.
-    static bool AskOptions(int &N);
 
     QPushButton *BitBtn1;
 

@@ -4,8 +4,6 @@
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
-#include "platform/ui/modal_runner.h"
-#include "platform/ui/progress_dialog.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
 
@@ -22,26 +20,12 @@ namespace {
 
 const char *const kCaption = "ΑΝΑΛΥΣΗ Over-Under ΚΟΥΠΟΝΙΟΥ";
 const char *const kExport = "Σωσιμο σε Acs1";
-const char *const kWait = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ";
-const char *const kWaitResults = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ...";
-const char *const kAllMatches = "ΟΛΟΙ";
 const char *const kSuccessorName = "KupStat_NextFormaOfrm";
 
-struct TOverUnderPages
+TPageConnection &Connected()
 {
-    TPageColumnSet columns;
-    TPageEngine engine;
-};
-
-TOverUnderPages &Connected()
-{
-    static TOverUnderPages pages;
+    static TPageConnection pages;
     return pages;
-}
-
-bool Blank(const QString &text)
-{
-    return text.trimmed().isEmpty();
 }
 
 } // namespace
@@ -79,58 +63,21 @@ TPageEngine TKupstat_NextFormaOFrm::EngineFor(int) const
     return Connected().engine;
 }
 
-void TKupstat_NextFormaOFrm::CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits)
-{
-    for (const QLineEdit *edit : edits) {
-        if (!Blank(edit->text()))
-            StrToInt(edit->text().trimmed());
-    }
-}
-
-bool TKupstat_NextFormaOFrm::AskOptions(int &N)
-{
-    TStatOptionsFormaBFrm &options = *StatOptionsFormaBFrm();
-    if (RunModal(options) == mrCancel)
-        return false;
-    N = StrToInt(options.EdtParam->text());
-    return true;
-}
-
 void TKupstat_NextFormaOFrm::BtnNextClick()
 {
     ShowingErrors([&] {
-        CheckWholeNumbers({EdtApo, EdtEos, EdtAp1, EdtAp2, EdtApX});
-        SortPageGrid(kDiorgColumn, false);
+        TStatOptionsFormaBFrm &options = *StatOptionsFormaBFrm();
         int n = 0;
-        if (!AskOptions(n))
-            return;
-        // Every page names its successor after page 1, so the chain reuses one successor per page.
-        auto *next = static_cast<TKupstat_NextFormaOFrm *>(
-            Successor(QString::fromUtf8(kSuccessorName) + QString::number(PageNo + 1)));
-        HandOver(*next);
-        next->PageNo = 1;
-        next->RunAndShow(*StatOptionsFormaBFrm(), n);
+        if (auto *next = static_cast<TKupstat_NextFormaOFrm *>(
+                FillSuccessor(QString::fromUtf8(kSuccessorName), options, n)))
+            next->RunAndShow(options, n);
     });
 }
 
 void TKupstat_NextFormaOFrm::RunAndShow(const TStatOptionsFormaBFrm &options, int N)
 {
-    const QString param = options.EdtParam->text();
-    FilterCode = options.ChkAll->isChecked() ? QStringLiteral("BA") : QStringLiteral("B") + param;
-    TProgressDlg &progress = *ProgressDlg();
-    progress.hide();
-    progress.SetModalResult(mrNone);
-    progress.setWindowTitle(QString::fromUtf8(kWait));
-    progress.Label1->setText(QString::fromUtf8(kWaitResults));
-    progress.ProgBar->SetMin(0);
-    progress.ProgBar->SetMax(SGrd->RowCount());
-    progress.ProgBar->SetPosition(0);
-    progress.show();
-    const QString nText = param == QStringLiteral("0") ? QString::fromUtf8(kAllMatches) : param;
-    RunStatistic(0, N,
-                 options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
-                     QStringLiteral(" ") + nText);
-    RunModal(*this);
+    FilterCode = options.FilterCode();
+    RunAndShowPage(0, N, options);
 }
 
 void TKupstat_NextFormaOFrm::ProposeKeptRows(TPageRows &rows) const

@@ -2,8 +2,6 @@
 
 #include "couponstats/ui/kupstat_page.h"
 
-#include <initializer_list>
-
 class TStatOptionsFormaBFrm;
 
 // A page of the over/under analysis of a coupon: for each checked match the home team's record in
@@ -28,12 +26,6 @@ public:
     // Runs the analysis over the page just filled with the options' N (0: all matches), the
     // progress window shown, and shows the page.
     void RunAndShow(const TStatOptionsFormaBFrm &options, int N);
-
-    // Shows the options; false when cancelled. N is read from them: one that is no number raises
-    // EConvertError.
-    static bool AskOptions(int &N);
-    // Raises EConvertError when one of the edits holds text that is no whole number; blank passes.
-    static void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits);
 
     // Stores the page's rows in the over/under table of its own number of recent matches ("B6":
     // Anal_va_koup6, "BA": Anal_va_koup0) of the outside database "AccOver_Under".

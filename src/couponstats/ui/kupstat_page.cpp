@@ -10,6 +10,7 @@
 #include "couponstats/ui/kup_stat_param_frm.h"
 #include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
+#include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
 #include "platform/core/file_copy.h"
 #include "platform/core/format.h"
@@ -64,18 +65,6 @@ bool Blank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
-QLineEdit *RangeEdit(QWidget *parent, const char *text)
-{
-    auto *edit = new QLineEdit(Text(text), parent);
-    edit->setMaximumWidth(50);
-    SetKeyPress(edit, [](QChar &key) {
-        if (!(key.isDigit() || key == QChar('-') || key == QChar('\b') || key == QChar('\t') ||
-              key == QChar('\r')))
-            key = QChar();
-    });
-    return edit;
-}
-
 } // namespace
 
 QList<TKupstatPage *> LiveKupstatPages()
@@ -93,6 +82,37 @@ bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEv
     row = -1;
     grid.MouseToCell(at.x(), at.y(), col, row);
     return col >= 0 && row >= 0;
+}
+
+QString OptionsLabel(const QString &item, const QString &caption, const QString &n)
+{
+    return item + QStringLiteral("   ") + caption + QStringLiteral(" ") +
+           (n == QStringLiteral("0") ? Text("ΟΛΟΙ") : n);
+}
+
+void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits)
+{
+    for (const QLineEdit *edit : edits) {
+        if (!Blank(edit->text()))
+            StrToInt(edit->text().trimmed());
+    }
+}
+
+void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TStringGrid &grid)
+{
+    auto *box = new QVBoxLayout(&group);
+    box->addWidget(&grid);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(&panel);
+    layout->addWidget(&group, 1);
+}
+
+void SetUpStatGrid(TStringGrid &grid, QObject &window)
+{
+    grid.SetFixedCols(0);
+    grid.SetDefaultRowHeight(20);
+    grid.SetOptions({goVertLine, goHorzLine, goEditing});
+    grid.viewport()->installEventFilter(&window);
 }
 
 TPageRows GridRows(const TStringGrid &grid, int colCount)
@@ -127,10 +147,10 @@ TKupstatPage::TKupstatPage(QWidget *parent)
       BBtnClear(new QPushButton(Text("&ΚΑΘΑΡΙΣΜΟΣ"), Panel1)),
       BBtnCalc(new QPushButton(Text("&ΥΠΟΛΟΓΙΣΜΟΣ"), Panel1)),
       SpdBtnApply(new QPushButton(Text("ΕΦΑΡΜΟΓΗ ΦΙΛΤΡΟΥ"), Panel1)), LblFilter(new QLabel(Panel1)),
-      EdtApo(RangeEdit(Panel1, "1")), EdtEos(RangeEdit(Panel1, "2")), EdtAp1(RangeEdit(Panel1, "0")),
-      EdtAp2(RangeEdit(Panel1, "-1")), EdtApX(RangeEdit(Panel1, "0")),
-      GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)), SGrd(new TStringGrid(GrpBoxKup)),
-      SaveDialog1(new QFileDialog(this)), Timer1(new QTimer(this))
+      EdtApo(NewRangeEdit(Panel1, QStringLiteral("1"))), EdtEos(NewRangeEdit(Panel1, QStringLiteral("2"))),
+      EdtAp1(NewRangeEdit(Panel1, QStringLiteral("0"))), EdtAp2(NewRangeEdit(Panel1, QStringLiteral("-1"))),
+      EdtApX(NewRangeEdit(Panel1, QStringLiteral("0"))), GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)),
+      SGrd(new TStringGrid(GrpBoxKup)), SaveDialog1(new QFileDialog(this)), Timer1(new QTimer(this))
 {
     setWindowTitle(Text("ΣΤΑΤΙΣΤIΚΗ ΚΟΥΠΟΝΙΟΥ"));
     SpdBtnApply->setToolTip(SpdBtnApply->text());
@@ -148,25 +168,18 @@ TKupstatPage::TKupstatPage(QWidget *parent)
         top->addWidget(edit);
     }
     top->addWidget(LblFilter, 1);
-    auto *box = new QVBoxLayout(GrpBoxKup);
-    box->addWidget(SGrd);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addWidget(GrpBoxKup, 1);
+    LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
     SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
-    SGrd->SetFixedCols(0);
-    SGrd->SetDefaultRowHeight(20);
-    SGrd->SetOptions({goVertLine, goHorzLine, goEditing});
+    SetUpStatGrid(*SGrd, *this);
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
     };
-    SGrd->viewport()->installEventFilter(this);
 
     connect(BBtnBack, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(BtnNext, &QPushButton::clicked, this, &TKupstatPage::BtnNextClick);
@@ -288,6 +301,19 @@ void TKupstatPage::HandOver(TKupstatPage &next)
     next.CopyCheckedRows();
 }
 
+TKupstatPage *TKupstatPage::FillSuccessor(const QString &baseName, TStatOptionsFormaBFrm &options, int &N)
+{
+    CheckWholeNumbers({EdtApo, EdtEos, EdtAp1, EdtAp2, EdtApX});
+    SortPageGrid(Columns().diorgColumn, false);
+    if (!options.Ask(N))
+        return nullptr;
+    // Every page names its successor after page 1, so the chain reuses one successor per page.
+    TKupstatPage *next = Successor(baseName + QString::number(PageNo + 1));
+    HandOver(*next);
+    next->PageNo = 1;
+    return next;
+}
+
 void TKupstatPage::BtnNextClick()
 {
     TKupstatPage *next = Successor(QStringLiteral("KupStat_Nextfrm") + QString::number(PageNo + 1));
@@ -301,15 +327,30 @@ void TKupstatPage::BtnNextClick()
             next->FilterCode =
                 FilterCodeFor(kind, options.EdtParam->text(), options.ChkAll->isChecked(), false);
         HandOver(*next);
-        if (KindHasStatistic(kind)) {
-            const QString n =
-                options.EdtParam->text() == QStringLiteral("0") ? Text("ΟΛΟΙ") : options.EdtParam->text();
-            next->RunStatistic(kind, StrToInt(options.EdtParam->text()),
-                               options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() +
-                                   QStringLiteral(" ") + n);
-        }
+        if (KindHasStatistic(kind))
+            next->RunStatistic(kind, StrToInt(options.EdtParam->text()), OptionsLabel(options));
         RunModal(*next);
     });
+}
+
+void TKupstatPage::ShowRunProgress()
+{
+    TProgressDlg &progress = *ProgressDlg();
+    progress.hide();
+    progress.SetModalResult(mrNone);
+    progress.setWindowTitle(Text("ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ"));
+    progress.Label1->setText(Text("ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ..."));
+    progress.ProgBar->SetMin(0);
+    progress.ProgBar->SetMax(SGrd->RowCount());
+    progress.ProgBar->SetPosition(0);
+    progress.show();
+}
+
+void TKupstatPage::RunAndShowPage(int kind, int N, const TStatOptionsFormaBFrm &options)
+{
+    ShowRunProgress();
+    RunStatistic(kind, N, OptionsLabel(options));
+    RunModal(*this);
 }
 
 void TKupstatPage::RunStatistic(int kind, int n, const QString &label)

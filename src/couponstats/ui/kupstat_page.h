@@ -9,7 +9,10 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <initializer_list>
+
 class QFileDialog;
+class TStatOptionsFormaBFrm;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +25,14 @@ class TStringGrid;
 // and pass the rows on. What differs between the kinds of page (grid, sort, the columns of the
 // statistic and the proposal, the engines) comes from the derived class; pages are kept in a list
 // of live pages in the order they were made, which is the order of their chains.
+// What a kind of page is made of when the program connects it at start-up: its columns and the
+// engine that fills them.
+struct TPageConnection
+{
+    tav::couponstats::TPageColumnSet columns;
+    tav::couponstats::TPageEngine engine;
+};
+
 class TKupstatPage : public QDialog
 {
     Q_OBJECT
@@ -56,6 +67,11 @@ public:
 
     // Runs the kind's statistic over the freshly filled page; the label tells what filled it.
     void RunStatistic(int kind, int n, const QString &label);
+    // Shows the progress window, reset, over the page's rows, without waiting.
+    void ShowRunProgress();
+    // Runs the kind's statistic over the page just filled with N and the label of the options,
+    // the progress window shown, and shows the page.
+    void RunAndShowPage(int kind, int N, const TStatOptionsFormaBFrm &options);
 
     QWidget *Panel1;
     QPushButton *BBtnBack;
@@ -108,6 +124,11 @@ protected:
     // Gives the successor this page's checked rows, coupon, seasons, row range and bounds, and
     // fills it. A range that is no number raises EConvertError before the successor changes.
     void HandOver(TKupstatPage &next);
+    // "ΕΠΟΜΕΝΗ" up to the run, for the chains that name every successor after page 1: the row
+    // range and the bounds read before anything changes (one that is no number raises
+    // EConvertError), the rows ordered by competition, the options asked, and the successor of
+    // that base name filled and made page 1. nullptr when the options were cancelled.
+    TKupstatPage *FillSuccessor(const QString &baseName, TStatOptionsFormaBFrm &options, int &N);
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -118,6 +139,23 @@ private:
 
 // The analysis pages alive now, in the order they were made.
 QList<TKupstatPage *> LiveKupstatPages();
+
+// What a page's label says filled it: the options' item, three blanks, the caption of N and N,
+// "ΟΛΟΙ" for 0.
+QString OptionsLabel(const QString &item, const QString &caption, const QString &n);
+template <class Options> QString OptionsLabel(const Options &options)
+{
+    return OptionsLabel(options.ItemCaption(), options.Label1->text(), options.EdtParam->text());
+}
+
+// Raises EConvertError when one of the edits holds text that is no whole number; blank passes.
+void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits);
+
+// A statistics window's layout: the button panel above the group box that holds the grid.
+void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TStringGrid &grid);
+// A statistics grid: no fixed column, rows of 20 pixels, lines and editing; the window watches
+// its mouse releases through its event filter (see ReleasedOverCell).
+void SetUpStatGrid(TStringGrid &grid, QObject &window);
 
 // Grid rows of a statistics grid, and the grid refilled with rows under its title row.
 tav::couponstats::TPageRows GridRows(const TStringGrid &grid, int colCount);

@@ -1,13 +1,10 @@
 #include "couponstats/ui/scorstat_forma_frm.h"
 
 #include "coupons/proposal_file.h"
-#include "coupons/ui/filter_kup_frm.h"
 #include "couponstats/score_columns.h"
 #include "couponstats/score_proposal.h"
 #include "couponstats/ui/scor_options_frm.h"
 #include "couponstats/ui/scorstat_next_forma_frm.h"
-#include "data/data_module.h"
-#include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/ui/showing_errors.h"
@@ -23,12 +20,6 @@ namespace {
 
 const char *const kCaption = "ΠΡΟΒΛΕΨΗ ΣΚΟΡ ΑΓΩΝΩΝ ΚΟΥΠΟΝΙΟΥ";
 
-int RangeValue(const QLineEdit &edit, int blankValue)
-{
-    const QString text = edit.text().trimmed();
-    return text.isEmpty() ? blankValue : StrToInt(text);
-}
-
 } // namespace
 
 TScorStatFormaFrm::TScorStatFormaFrm(QWidget *parent) : TKupstatFirstPage(TFirstPageKind::Score, parent)
@@ -42,28 +33,13 @@ TScorStatFormaFrm::TScorStatFormaFrm(QWidget *parent) : TKupstatFirstPage(TFirst
 void TScorStatFormaFrm::BtnNextClick()
 {
     ShowingErrors([&] {
-        // The range is read before anything changes: one that is no number leaves both pages.
-        const int rowFrom = RangeValue(*EdtApo, 1);
-        const int rowTo = RangeValue(*EdtEos, SGrd->RowCount() - 1);
-        TTavrolinDM &dm = TavrolinDM();
-        if (!dm.Agvnes.Active())
-            dm.Agvnes.Open();
-        SortPageGrid(ScDiorg, false);
         TScorstat_NextFormaFrm &page = *Scorstat_NextFormaFrm();
-        page.Periods = FilterKupFrm()->Periods;
+        TScorOptionsFrm &options = *ScorOptionsFrm();
         int n = 0;
-        if (!TScorstat_NextFormaFrm::AskOptions(n))
+        if (!PreparePageOne(page, options, n, Columns()))
             return;
-        page.SourceChecks = Checks;
-        page.SourceGrid = SGrd;
-        page.SourceColumns = &Columns();
-        page.CouponName = KupFileName;
-        page.RowFrom = rowFrom;
-        page.RowTo = rowTo;
-        page.Bounds = {QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("0")};
         page.TakeOverRows();
-        page.PageNo = 1;
-        page.RunAndShow(*ScorOptionsFrm());
+        page.RunAndShow(options);
     });
 }
 

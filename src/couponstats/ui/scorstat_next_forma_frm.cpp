@@ -7,7 +7,6 @@
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/progress_dialog.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/string_grid.h"
 
@@ -24,34 +23,17 @@ namespace {
 
 const char *const kCaption = "ΑΝΑΛΥΣΗ ΣΚΟΡ ΚΟΥΠΟΝΙΟΥ";
 const char *const kExport = "Σωσιμο σε Acs";
-const char *const kWait = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ";
-const char *const kWaitResults = "ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ...";
-const char *const kAllMatches = "ΟΛΟΙ";
 const char *const kSuccessorName = "Scorstat_NextFormaFrm";
 
-struct TScorePages
+TPageConnection &Connected()
 {
-    TPageColumnSet columns;
-    TPageEngine engine;
-};
-
-TScorePages &Connected()
-{
-    static TScorePages pages;
+    static TPageConnection pages;
     return pages;
 }
 
 bool Blank(const QString &text)
 {
     return text.trimmed().isEmpty();
-}
-
-void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits)
-{
-    for (const QLineEdit *edit : edits) {
-        if (!Blank(edit->text()))
-            StrToInt(edit->text().trimmed());
-    }
 }
 
 } // namespace
@@ -120,55 +102,27 @@ void TScorstat_NextFormaFrm::KeepFirstNumbers()
     SetRows(rows);
 }
 
-bool TScorstat_NextFormaFrm::AskOptions(int &N)
-{
-    TScorOptionsFrm &options = *ScorOptionsFrm();
-    if (RunModal(options) == mrCancel)
-        return false;
-    N = StrToInt(options.EdtParam->text());
-    return true;
-}
-
 void TScorstat_NextFormaFrm::BtnNextClick()
 {
     ShowingErrors([&] {
-        CheckWholeNumbers({EdtApo, EdtEos, EdtAp1, EdtAp2, EdtApX});
-        // Every page names its successor after page 1, so the chain reuses one successor per page.
-        auto *next = static_cast<TScorstat_NextFormaFrm *>(
-            Successor(QString::fromUtf8(kSuccessorName) + QString::number(PageNo + 1)));
-        SortPageGrid(kScoreDiorgColumn, false);
+        TScorOptionsFrm &options = *ScorOptionsFrm();
         int n = 0;
-        if (!AskOptions(n))
-            return;
-        HandOver(*next);
-        next->KeepFirstNumbers();
-        next->PageNo = 1;
-        next->RunAndShow(*ScorOptionsFrm());
+        if (auto *next = static_cast<TScorstat_NextFormaFrm *>(
+                FillSuccessor(QString::fromUtf8(kSuccessorName), options, n))) {
+            next->KeepFirstNumbers();
+            next->RunAndShow(options);
+        }
     });
 }
 
 void TScorstat_NextFormaFrm::RunAndShow(const TScorOptionsFrm &options)
 {
-    const QString param = options.EdtParam->text();
-    TProgressDlg &progress = *ProgressDlg();
-    progress.hide();
-    progress.SetModalResult(mrNone);
-    progress.setWindowTitle(QString::fromUtf8(kWait));
-    progress.Label1->setText(QString::fromUtf8(kWaitResults));
-    progress.ProgBar->SetMin(0);
-    progress.ProgBar->SetMax(SGrd->RowCount());
-    progress.ProgBar->SetPosition(0);
-    progress.show();
-    const QString nText = param == QStringLiteral("0") ? QString::fromUtf8(kAllMatches) : param;
-    const QString label =
-        options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() + QStringLiteral(" ") + nText;
     const int item = options.ItemIndex();
     if (item == 0 || item == 1) {
-        RunStatistic(item, StrToInt(param), label);
-    } else {
-        LblFilter->setText(label);
-        progress.hide();
+        RunAndShowPage(item, StrToInt(options.EdtParam->text()), options);
+        return;
     }
+    LblFilter->setText(OptionsLabel(options));
     RunModal(*this);
 }
 

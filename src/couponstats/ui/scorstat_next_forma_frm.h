@@ -33,10 +33,6 @@ public:
     // Writes the page's proposal file and copies it to the sister program's folder.
     void SaveScoreProposal(const QString &fileName);
 
-    // Shows the options; false when cancelled. N is read from them: one that is no number raises
-    // EConvertError.
-    static bool AskOptions(int &N);
-
     // The export into the outside analysis database; out of use for now.
     QPushButton *BitBtn2;
 

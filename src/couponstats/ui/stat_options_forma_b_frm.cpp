@@ -1,8 +1,10 @@
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 
 #include "couponstats/ui/stat_options_layout.h"
+#include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
+#include "platform/ui/modal_runner.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -76,6 +78,19 @@ int TStatOptionsFormaBFrm::ItemIndex() const
 QString TStatOptionsFormaBFrm::ItemCaption() const
 {
     return RadioButtons->checkedButton()->text();
+}
+
+QString TStatOptionsFormaBFrm::FilterCode() const
+{
+    return ChkAll->isChecked() ? QStringLiteral("BA") : QStringLiteral("B") + EdtParam->text();
+}
+
+bool TStatOptionsFormaBFrm::Ask(int &N)
+{
+    if (RunModal(*this) == mrCancel)
+        return false;
+    N = StrToInt(EdtParam->text());
+    return true;
 }
 
 void TStatOptionsFormaBFrm::done(int result)

@@ -26,6 +26,11 @@ public:
 
     int ItemIndex() const;
     QString ItemCaption() const;
+    // Shows the dialog modally; false when cancelled. N is read from it: one that is no number
+    // raises EConvertError.
+    bool Ask(int &N);
+    // The filter code of the page it fills: "BA" for all matches, else "B" and N.
+    QString FilterCode() const;
 
     QGroupBox *GroupBox1;
     QGroupBox *RadioGroup1;
