@@ -268,13 +268,7 @@ void TKupStatAllFrm::LoadStatAllProposal(const QString &fileName)
 
 void TKupStatAllFrm::BBtnCalcClick()
 {
-    TCalcRangeDlg &dialog = *CalcRangeDlg();
-    const int count = SGrd->RowCount() - 1;
-    dialog.Prepare(count);
-    if (RunModal(dialog) == mrCancel)
-        return;
-    ShowingErrors([&] {
-        const auto [from, to] = dialog.Rows(count);
+    CalcRangeDlg()->RunOverRows(SGrd->RowCount() - 1, [this](int from, int to) {
         tav::operations::ScoreProtaseis(from, to, kStatAllProposalColumn, kSignColumn, kOdd1Column,
                                         kOddXColumn, kOdd2Column, *SGrd);
     });

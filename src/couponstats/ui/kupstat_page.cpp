@@ -434,13 +434,8 @@ tav::coupons::TProposalFile TKupstatPage::PageProposalFile() const
 
 void TKupstatPage::BBtnClearClick()
 {
-    TClearRangeDlg &dialog = *ClearRangeDlg();
     const int count = SGrd->RowCount() - 1;
-    dialog.Prepare(count);
-    if (RunModal(dialog) == mrCancel)
-        return;
-    ShowingErrors([&] {
-        const auto [from, to] = dialog.Rows(count);
+    ClearRangeDlg()->RunOverRows(count, [&](int from, int to) {
         for (int r = std::max(from, 1); r <= to && r <= count; ++r)
             SGrd->SetCell(Columns().proposalColumn, r, QString());
     });
@@ -448,13 +443,7 @@ void TKupstatPage::BBtnClearClick()
 
 void TKupstatPage::BBtnCalcClick()
 {
-    TCalcRangeDlg &dialog = *CalcRangeDlg();
-    const int count = SGrd->RowCount() - 1;
-    dialog.Prepare(count);
-    if (RunModal(dialog) == mrCancel)
-        return;
-    ShowingErrors([&] {
-        const auto [from, to] = dialog.Rows(count);
+    CalcRangeDlg()->RunOverRows(SGrd->RowCount() - 1, [&](int from, int to) {
         tav::operations::ScoreProtaseis(from, to, Columns().proposalColumn, kSignColumn, kOdd1Column,
                                         kOddXColumn, kOdd2Column, *SGrd);
     });

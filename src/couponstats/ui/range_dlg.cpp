@@ -4,6 +4,8 @@
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
+#include "platform/ui/modal_runner.h"
+#include "platform/ui/showing_errors.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -67,6 +69,17 @@ std::pair<int, int> TRangeDlg::Rows(int rowCount) const
     if (ChkAll->isChecked())
         return {1, rowCount};
     return {StrToInt(Edit1->text()), StrToInt(Edit2->text())};
+}
+
+void TRangeDlg::RunOverRows(int rowCount, const std::function<void(int fromRow, int toRow)> &command)
+{
+    Prepare(rowCount);
+    if (RunModal(*this) == mrCancel)
+        return;
+    ShowingErrors([&] {
+        const auto [from, to] = Rows(rowCount);
+        command(from, to);
+    });
 }
 
 void TRangeDlg::reject()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <utility>
 
 class QCheckBox;
@@ -23,6 +24,9 @@ public:
     // The rows chosen: 1 to rowCount when all rows are checked, else the two edits; an edit that
     // holds no whole number raises EConvertError.
     std::pair<int, int> Rows(int rowCount) const;
+    // Offers rows 1 to rowCount and, unless cancelled, hands the chosen rows to the command; a
+    // bound that is no whole number shows the conversion message instead.
+    void RunOverRows(int rowCount, const std::function<void(int fromRow, int toRow)> &command);
 
     QLabel *Label1;
     QLineEdit *Edit1;

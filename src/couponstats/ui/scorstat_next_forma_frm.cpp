@@ -128,15 +128,8 @@ void TScorstat_NextFormaFrm::RunAndShow(const TScorOptionsFrm &options)
 
 void TScorstat_NextFormaFrm::BBtnCalcClick()
 {
-    TCalcRangeDlg &dialog = *CalcRangeDlg();
-    const int count = SGrd->RowCount() - 1;
-    dialog.Prepare(count);
-    if (RunModal(dialog) == mrCancel)
-        return;
-    ShowingErrors([&] {
-        const auto [from, to] = dialog.Rows(count);
-        ShowScoreSummary(from, to);
-    });
+    CalcRangeDlg()->RunOverRows(SGrd->RowCount() - 1,
+                                [this](int from, int to) { ShowScoreSummary(from, to); });
 }
 
 void TScorstat_NextFormaFrm::ShowScoreSummary(int fromRow, int toRow)
