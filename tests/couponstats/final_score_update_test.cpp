@@ -89,12 +89,8 @@ TEST_F(FinalScoreUpdateTest, MissingTableNamesItAndChangesNothing)
 
 TEST_F(FinalScoreUpdateTest, PointsTableTakesTheGoalsAndTheSign)
 {
-    const QString file = CurrentTestFolders().Root() + "/outside/analkoup.sqlite";
-    AliasStore().Add({"AccAnalKoup", "SQLITE", AliasParamEntry("DATABASE NAME", file)});
     TDatabase points;
-    points.SetAliasName("AccAnalKoup");
-    points.Connection().Execute("CREATE TABLE Anal_va_koup (DArKup INTEGER, Dcode INTEGER, Dsim VARCHAR(2), "
-                                "Dendf INTEGER, Dendg INTEGER)");
+    RegisterPointsScoreDatabase(points);
     points.Connection().Execute("INSERT INTO Anal_va_koup VALUES (1234, 7, NULL, NULL, NULL), "
                                 "(1234, 8, NULL, NULL, NULL)");
     // The points first page keeps no half-time column in the grid: only 42 and 43 are read.

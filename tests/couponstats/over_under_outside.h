@@ -30,3 +30,15 @@ inline void CreateOverUnderTable(TDatabase &database, int n)
     }
     database.Connection().Execute(QString("CREATE TABLE Anal_va_koup%1 (%2)").arg(n).arg(fields.join(", ")));
 }
+
+// The outside database "AccAnalKoup" with only the fields the final-score update writes.
+inline void RegisterPointsScoreDatabase(TDatabase &database)
+{
+    const QString file = CurrentTestFolders().Root() + "/outside/analkoup.sqlite";
+    QDir().mkpath(CurrentTestFolders().Root() + "/outside");
+    AliasStore().Add({"AccAnalKoup", "SQLITE", AliasParamEntry("DATABASE NAME", file)});
+    database.SetAliasName("AccAnalKoup");
+    database.Connection().Execute(
+        "CREATE TABLE Anal_va_koup (DArKup INTEGER, Dcode INTEGER, Dsim VARCHAR(2), "
+        "Dendf INTEGER, Dendg INTEGER)");
+}

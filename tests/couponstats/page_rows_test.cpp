@@ -159,8 +159,8 @@ TEST_F(KupLoading, FilterTakesTheLastDayAndItsRanges)
 {
     const QString path = Write({Row("1", day, "ΑΓΓ"), Row("2", day.addDays(2), "ΑΓΓ"),
                                 Row("3", day.addDays(3), "ΑΓΓ"), Row("4", day, "ΙΤΑ")});
-    TKupLoadFilter filter{day, day.addDays(2), 1, 10, 1, 10, 1, 10, 1, 10};
-    filter.competitionTaken = [](const QString &diorg) { return diorg == "ΑΓΓ"; };
+    TKupLoadFilter filter{
+        day, day.addDays(2), 1, 10, 1, 10, 1, 10, 1, 10, [](const QString &diorg) { return diorg == "ΑΓΓ"; }};
     const TKupLoadResult loaded = LoadKupRows(path, &filter, TFirstPageKind::Special);
     ASSERT_EQ(loaded.rows.size(), 2);
     EXPECT_EQ(loaded.rows[1][1], "2");

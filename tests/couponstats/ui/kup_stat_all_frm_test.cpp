@@ -112,7 +112,7 @@ protected:
         page.FilterCode = "B2";
         page.SetRows(rows);
         TKupStatAllFrm &summary = *KupStatAllFrm();
-        ScriptedModalRunner runner([&](QDialog &dialog) {
+        ScriptedModalRunner runner([&](QDialog &) {
             summary.CouponName = kCoupon;
             summary.FillStatAllGrid();
             return int(mrOk);

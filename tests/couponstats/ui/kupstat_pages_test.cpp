@@ -198,7 +198,7 @@ TEST_F(KupstatPagesTest, TitleClickSortsDifferencesByAbsoluteValue)
 {
     TKupstat_NextFrm &page = *Kupstat_NextFrm();
     TPageRows rows;
-    for (const QString &d : {"-5", "3", "-1"}) {
+    for (const char *d : {"-5", "3", "-1"}) {
         QStringList row = BlankRow(SpecialPageColumns());
         row[0] = "1";
         row[14] = d;

@@ -85,12 +85,8 @@ TEST_F(OutsideButtonsTest, FirstPagesUpdateTheFinalScores)
     EXPECT_EQ(::Rows(overUnder, "SELECT DGgip, DGfil, Dsim FROM Anal_va_koup6"),
               (QList<QVariantList>{{2, 1, "1"}}));
 
-    const QString file = CurrentTestFolders().Root() + "/outside/analkoup.sqlite";
-    AliasStore().Add({"AccAnalKoup", "SQLITE", AliasParamEntry("DATABASE NAME", file)});
     TDatabase points;
-    points.SetAliasName("AccAnalKoup");
-    points.Connection().Execute("CREATE TABLE Anal_va_koup (DArKup INTEGER, Dcode INTEGER, Dsim VARCHAR(2), "
-                                "Dendf INTEGER, Dendg INTEGER)");
+    RegisterPointsScoreDatabase(points);
     points.Connection().Execute("INSERT INTO Anal_va_koup VALUES (1234, 7, NULL, NULL, NULL)");
     TKupstatFormaBFrm &pointsFirst = *KupstatFormaBFrm();
     pointsFirst.InitGrid();

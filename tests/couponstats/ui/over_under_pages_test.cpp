@@ -239,7 +239,7 @@ TEST_F(OverUnderPagesTest, TheProgramsColumnsAndEngineMakeTheSuccessor)
 
 TEST_F(OverUnderPagesTest, TextThatIsNoNumberStopsTheStepAndChangesNothing)
 {
-    for (const QString &bad : {"ap1", "param"}) {
+    for (const QString bad : {"ap1", "param"}) {
         MessageRecorder messages;
         TKupstat_NextFormaOFrm &page = Page({PageRow(9, "", ""), PageRow(3, "", "")});
         if (bad == "ap1")
@@ -252,8 +252,9 @@ TEST_F(OverUnderPagesTest, TextThatIsNoNumberStopsTheStepAndChangesNothing)
         });
         page.BtnNextClick();
         EXPECT_EQ(messages.Count(), 1) << bad.toStdString();
-        if (bad == "ap1")
+        if (bad == "ap1") {
             EXPECT_EQ(Column(page, 1), QStringList({"9", "3"}));
+        }
     }
 }
 
@@ -534,8 +535,9 @@ TEST_F(OverUnderFirstPageTest, ChainRunsThroughClicksFromTheFirstPage)
         if (seen.size() == 1) {
             EXPECT_EQ(page.GrpBoxKup->title(), "ΚΟΥΠΟΝΙ  123_20050101.kup");
             for (const QStringList &row : page.Rows()) {
-                if (row[1] == "5")
+                if (row[1] == "5") {
                     EXPECT_EQ(row.mid(42, 3), QStringList({"3", "0", "2"}));
+                }
             }
             QTest::mouseClick(page.BtnNext, Qt::LeftButton);
         }
@@ -600,8 +602,9 @@ TEST_F(OverUnderPagesTest, PrintoutHeadsEveryPageAndKeepsScreenWidths)
     ASSERT_GE(codes.size(), 2);
     std::sort(codes.begin(), codes.end(), [](const QRectF &a, const QRectF &b) { return a.top() < b.top(); });
     for (qsizetype i = 1; i < codes.size(); ++i) {
-        if (std::abs(codes[i].top() - codes[i - 1].top()) > 0.5)
+        if (std::abs(codes[i].top() - codes[i - 1].top()) > 0.5) {
             EXPECT_GE(codes[i].top(), codes[i - 1].bottom());
+        }
     }
 }
 
