@@ -1,26 +1,20 @@
 #include "couponstats/ui/kup_stat_all_frm.h"
 
-#include "coupons/kup_file.h"
 #include "coupons/proposal_file.h"
 #include "couponstats/stat_all.h"
 #include "couponstats/ui/kupstat_frm.h"
 #include "couponstats/ui/kupstat_next_frm.h"
-#include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/printer.h"
 #include "platform/ui/string_grid.h"
 #include "support/data_module_test_base.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -35,37 +29,20 @@ namespace {
 
 const QString kCoupon = "12_20040305_20040308.kup";
 
-QStringList FirstRow(int code, const QString &diorg, int number, const QString &sign)
+// The odds, sign and score the summary shows and scores a row by.
+QStringList Played(QStringList row, const QString &sign)
 {
-    QStringList row = BlankRow(FirstPageColumns());
-    row[0] = "1";
-    row[1] = QString::number(code);
-    row[2] = diorg;
-    row[3] = "06/03/2004";
-    row[5] = "A" + row[1];
-    row[6] = "B" + row[1];
     row[7] = "1,50";
     row[8] = "3,00";
     row[9] = "6,00";
     row[10] = sign;
-    row[11] = QString::number(number);
     row[17] = "2-1";
     return row;
 }
 
-// The statistic of the test: the row's code less 2 as the difference.
-void CodeLessTwoEngine(TPageRun &run)
+QStringList FirstRow(int code, const QString &diorg, int number, const QString &sign)
 {
-    for (qsizetype r = 0; r < run.rows.size(); ++r) {
-        if (run.checks[r] != 1 || !run.step())
-            continue;
-        QStringList &row = run.rows[r];
-        const int home = row[1].toInt();
-        row[12] = QString::number(home);
-        row[13] = "2";
-        row[14] = QString::number(home - 2);
-        row[15] = ProposalFor(home - 2, ThresholdsFromTexts(run.thresholds));
-    }
+    return Played(FirstPageRow(FirstPageColumns(), code, diorg, "06/03/2004", number), sign);
 }
 
 // Cells of a column of the summary by code.
@@ -83,25 +60,14 @@ protected:
     void SetUp() override
     {
         ProgramDataModuleTest::SetUp();
-        SetSpecialEngine(0, CodeLessTwoEngine);
-        SetSpecialEngine(5, CodeLessTwoEngine);
+        SetSpecialEngine(0, SpecialCodeLessTwoEngine);
+        SetSpecialEngine(5, SpecialCodeLessTwoEngine);
     }
     void TearDown() override
     {
         SetSpecialEngine(0, {});
         SetSpecialEngine(5, {});
-        Printer().SetOutputFileName(QString());
         ProgramDataModuleTest::TearDown();
-    }
-
-    static int Choose(QDialog &dialog, int kind)
-    {
-        auto &options = dynamic_cast<TStatOptionsFrm &>(dialog);
-        options.SetItemIndex(kind);
-        options.EdtParam->setText("2");
-        options.ChkAll->setChecked(false);
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
     }
 
     // The summary of page 1 alone, as its button fills it.
@@ -126,24 +92,18 @@ protected:
         QStringList row = BlankRow(SpecialPageColumns());
         row[0] = "1";
         row[1] = QString::number(code);
-        row[7] = "1,50";
-        row[8] = "3,00";
-        row[9] = "6,00";
-        row[10] = sign;
         row[11] = QString::number(number);
         row[14] = value;
-        row[17] = "2-1";
-        return row;
+        return Played(row, sign);
     }
 };
 
 TEST_F(KupStatAllFrmTest, ButtonOfAPageInAChainLaysEveryOpenPageSideBySide)
 {
     MessageRecorder messages;
-    TKupstatFrm &first = *KupstatFrm();
-    first.InitGrid();
-    first.KupFileName = kCoupon;
-    first.SetRows({FirstRow(3, "ΑΓΓ", 1, "1"), FirstRow(1, "ΙΤΑ", 2, "X"), FirstRow(5, "ΑΓΓ", 3, "")});
+    TKupstatFrm &first =
+        FirstPageOf(*KupstatFrm(), kCoupon,
+                    {FirstRow(3, "ΑΓΓ", 1, "1"), FirstRow(1, "ΙΤΑ", 2, "X"), FirstRow(5, "ΑΓΓ", 3, "")});
     first.EdtApo->setText("1");
     first.EdtEos->setText("3");
     int options = 0;
@@ -152,7 +112,7 @@ TEST_F(KupStatAllFrmTest, ButtonOfAPageInAChainLaysEveryOpenPageSideBySide)
     QMap<QString, QString> secondPage;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFrm *>(&dialog))
-            return Choose(dialog, options++ == 0 ? 0 : 5);
+            return ChooseKind(dialog, options++ == 0 ? 0 : 5, "2", false);
         if (auto *summary = dynamic_cast<TKupStatAllFrm *>(&dialog)) {
             EXPECT_EQ(summary->GrpBoxKup->title(), kCoupon);
             for (int col = 0; col < summary->SGrd->ColCount(); ++col)
@@ -182,8 +142,7 @@ TEST_F(KupStatAllFrmTest, TitleClickSortsAndRenumbersAndOnlyProposalCellsAreSele
     TKupStatAllFrm &summary = SummaryOfPageOne({PageRow(41, 1, "-7", "2"), PageRow(17, 2, "12", "1"),
                                                 PageRow(29, 3, "3", ""), PageRow(8, 4, "", "X")});
     summary.show();
-    const TRect title = summary.SGrd->CellRect(kStatAllFirstPageColumn, 0);
-    QTest::mouseClick(summary.SGrd->viewport(), Qt::LeftButton, {}, QPoint(title.Left + 3, title.Top + 3));
+    ClickCell(*summary.SGrd, kStatAllFirstPageColumn, 0);
 
     QStringList values;
     QStringList numbers;
@@ -223,11 +182,8 @@ TEST_F(KupStatAllFrmTest, SavedFileInTheProposalFolderIsWrittenOnceAndLoadsBack)
               "171412");
 
     // Another coupon's file changes nothing; the coupon's own loads and is scored.
-    QDir().mkpath(tav::coupons::KouponiaFolder());
-    QFile kup(JoinPath(tav::coupons::KouponiaFolder(), kCoupon));
-    ASSERT_TRUE(kup.open(QIODevice::WriteOnly));
-    kup.close();
-    const QString other = JoinPath(tav::coupons::ProposalFolder(), "99.txt");
+    WriteBytes(CouponFile(kCoupon), {});
+    const QString other = ProposalFile("99.txt");
     tav::coupons::WriteProposalFile(other, {"99", {{"41", "1", {}}}});
     tav::coupons::WriteProposalFile(file, {"12", {{"41", "2", {}}, {"17", "2", {}}}});
     messages.Clear();
@@ -243,16 +199,10 @@ TEST_F(KupStatAllFrmTest, SavedFileInTheProposalFolderIsWrittenOnceAndLoadsBack)
 TEST_F(KupStatAllFrmTest, PrintingProposalsPrintsOnlyRowsWithOne)
 {
     TKupStatAllFrm &summary = SummaryOfPageOne({PageRow(41, 1, "-7", "2"), PageRow(93, 2, "", "1")});
-    const QString pdf = JoinPath(ProgramFolder(), "summary.pdf");
-    Printer().SetOutputFileName(pdf);
-    ScriptedModalRunner runner([](QDialog &dialog) {
-        auto &options = dynamic_cast<TPrnOptionsfrm &>(dialog);
-        options.RadioButtons->button(1)->click();
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
-    });
+    const PdfPrintout pdf("summary.pdf");
+    ScriptedModalRunner runner([](QDialog &dialog) { return ChoosePrintout(dialog, 1); });
     QTest::mouseClick(summary.BtnPrint, Qt::LeftButton);
-    const QString text = PdfText(pdf);
+    const QString text = PdfText(pdf.path);
     EXPECT_TRUE(text.contains("ΣΥΓΚΕΝΤΡΩΤΙΚΟΣ")) << text.toStdString();
     EXPECT_TRUE(text.contains("41"));
     EXPECT_FALSE(text.contains("93"));

@@ -1,25 +1,18 @@
 #include "couponstats/ui/kupstat_frm.h"
 #include "couponstats/ui/kupstat_next_frm.h"
 
-#include "coupons/kup_file.h"
-#include "coupons/kup_test_files.h"
 #include "coupons/proposal_file.h"
-#include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
-#include "platform/core/paths.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/printer.h"
 #include "platform/ui/string_grid.h"
 #include "support/data_module_test_base.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 #include "support/test_environment.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,32 +27,7 @@ namespace {
 // A first-page row: code, competition and A/A.
 QStringList FirstRow(int n, const QString &diorg, int number)
 {
-    QStringList row = BlankRow(FirstPageColumns());
-    row[0] = "1";
-    row[1] = QString::number(n);
-    row[2] = diorg;
-    row[3] = "06/03/2004";
-    row[5] = "A" + row[1];
-    row[6] = "B" + row[1];
-    row[7] = row[8] = row[9] = "2,00";
-    row[11] = QString::number(number);
-    return row;
-}
-
-// The test's stand-in for a statistic: the home value is the row's code, the away value 2, the
-// difference and the proposal as an engine writes them.
-void KnownValuesEngine(TPageRun &run)
-{
-    for (qsizetype r = 0; r < run.rows.size(); ++r) {
-        if (run.checks[r] != 1 || !run.step())
-            continue;
-        QStringList &row = run.rows[r];
-        const int home = row[1].toInt();
-        row[12] = QString::number(home);
-        row[13] = "2";
-        row[14] = QString::number(home - 2);
-        row[15] = ProposalFor(home - 2, ThresholdsFromTexts(run.thresholds));
-    }
+    return FirstPageRow(FirstPageColumns(), n, diorg, "06/03/2004", number);
 }
 
 // The words printed on the line of the word, left to right.
@@ -88,42 +56,22 @@ protected:
     void SetUp() override
     {
         ProgramDataModuleTest::SetUp();
-        SetSpecialEngine(0, KnownValuesEngine);
+        SetSpecialEngine(0, SpecialCodeLessTwoEngine);
     }
     void TearDown() override
     {
         SetSpecialEngine(0, {});
-        Printer().SetOutputFileName(QString());
         ProgramDataModuleTest::TearDown();
     }
 
     TKupstatFrm &FirstPage()
     {
-        TKupstatFrm &page = *KupstatFrm();
-        page.InitGrid();
-        page.KupFileName = "12_20040305_20040308.kup";
-        page.SetRows({FirstRow(3, "ΑΓΓ", 1), FirstRow(1, "ΙΤΑ", 2), FirstRow(5, "ΑΓΓ", 3)});
+        TKupstatFrm &page =
+            FirstPageOf(*KupstatFrm(), "12_20040305_20040308.kup",
+                        {FirstRow(3, "ΑΓΓ", 1), FirstRow(1, "ΙΤΑ", 2), FirstRow(5, "ΑΓΓ", 3)});
         page.EdtApo->setText("1");
         page.EdtEos->setText("3");
         return page;
-    }
-
-    static int Choose(QDialog &dialog, int kind, const QString &n, bool all)
-    {
-        auto &options = dynamic_cast<TStatOptionsFrm &>(dialog);
-        options.SetItemIndex(kind);
-        options.EdtParam->setText(n);
-        options.ChkAll->setChecked(all);
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
-    }
-
-    static QStringList Column(const TKupstatPage &page, int col)
-    {
-        QStringList cells;
-        for (const QStringList &row : page.Rows())
-            cells.append(row[col]);
-        return cells;
     }
 };
 
@@ -137,7 +85,7 @@ TEST_F(KupstatPagesTest, ChainFillsPageOneAndReusesItsSuccessor)
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFrm *>(&dialog)) {
             const bool onFirst = seen.isEmpty();
-            return Choose(dialog, onFirst ? 0 : 5, "2", onFirst);
+            return ChooseKind(dialog, onFirst ? 0 : 5, "2", onFirst);
         }
         auto &page = dynamic_cast<TKupstatPage &>(dialog);
         seen.append(page.objectName() + ":" + page.FilterCode);
@@ -167,7 +115,7 @@ TEST_F(KupstatPagesTest, FirstPageWritesGreekCodeAndKindsWithoutStatisticLeaveCo
     int kind = 5;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFrm *>(&dialog))
-            return Choose(dialog, kind, "2", false);
+            return ChooseKind(dialog, kind, "2", false);
         return int(mrOk);
     });
     first.BtnNextClick();
@@ -186,7 +134,7 @@ TEST_F(KupstatPagesTest, RangeThatIsNoNumberStopsTheStep)
     first.EdtApo->setText("-");
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFrm *>(&dialog))
-            return Choose(dialog, 0, "2", false);
+            return ChooseKind(dialog, 0, "2", false);
         ADD_FAILURE() << "no page is shown";
         return int(mrOk);
     });
@@ -206,8 +154,7 @@ TEST_F(KupstatPagesTest, TitleClickSortsDifferencesByAbsoluteValue)
     }
     page.SetRows(rows);
     page.show();
-    const TRect title = page.SGrd->CellRect(14, 0);
-    QTest::mouseClick(page.SGrd->viewport(), Qt::LeftButton, {}, QPoint(title.Left + 3, title.Top + 3));
+    ClickCell(*page.SGrd, 14, 0);
     EXPECT_EQ(Column(page, 14), QStringList({"-1", "3", "-5"}));
     EXPECT_EQ(Column(page, 11), QStringList({"1", "2", "3"}));
 }
@@ -233,7 +180,7 @@ TEST_F(KupstatPagesTest, AutoListOfTwoStepsBuildsTwoPagesAndWaitsForTheEngine)
         // The timer of the page being filled fires: the step has to wait.
         LiveKupstatPages().last()->Timer1Timer();
         cursorsDuringRuns.append(options.AutoCursor);
-        KnownValuesEngine(run);
+        SpecialCodeLessTwoEngine(run);
     });
     QStringList built;
     ScriptedModalRunner runner([&](QDialog &dialog) {
@@ -263,18 +210,12 @@ TEST_F(KupstatPagesTest, ProposalsPrintOnlyTheirRowsRenumbered)
         rows.append(row);
     }
     page.SetRows(rows);
-    const QString pdf = JoinPath(ProgramFolder(), "page.pdf");
-    Printer().SetOutputFileName(pdf);
-    ScriptedModalRunner runner([](QDialog &dialog) {
-        auto &options = dynamic_cast<TPrnOptionsfrm &>(dialog);
-        options.RadioButtons->button(1)->click();
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
-    });
+    const PdfPrintout pdf("page.pdf");
+    ScriptedModalRunner runner([](QDialog &dialog) { return ChoosePrintout(dialog, 1); });
     QTest::mouseClick(page.BtnPrint, Qt::LeftButton);
-    const QList<PdfPage> pages = PdfPages(pdf);
+    const QList<PdfPage> pages = PdfPages(pdf.path);
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(PdfText(pdf).contains("ΚΟΥΠΟΝΙ"));
+    EXPECT_TRUE(PdfText(pdf.path).contains("ΚΟΥΠΟΝΙ"));
     EXPECT_EQ(LineOf(pages[0], "29"), QStringList({"1", "29", "2", "X"}));
     EXPECT_EQ(LineOf(pages[0], "41"), QStringList({"1", "41", "3", "X"}));
     for (const PdfWord &word : pages[0].Words)
@@ -285,16 +226,14 @@ TEST_F(KupstatPagesTest, ProposalOfAnotherCouponLoadsNothing)
 {
     MessageRecorder messages;
     TKupstatFrm &first = FirstPage();
-    QDir().mkpath(tav::coupons::KouponiaFolder());
-    WriteBytes(JoinPath(tav::coupons::KouponiaFolder(), first.KupFileName), QByteArray(488, 0));
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString other = JoinPath(tav::coupons::ProposalFolder(), "99.txt");
+    WriteBlankCoupon(first.KupFileName);
+    const QString other = ProposalFile("99.txt");
     tav::coupons::WriteProposalFile(other, {"99", {{"1", "1", {}}}});
     first.LoadProposalFile(other);
     EXPECT_TRUE(messages.Texts().value(0).startsWith("Η πρόταση αφορά το κουπόνι 99 και δεν συμφωνεί"));
     EXPECT_EQ(first.SGrd->Cells(12, 2), "");
 
-    const QString own = JoinPath(tav::coupons::ProposalFolder(), "12.txt");
+    const QString own = ProposalFile("12.txt");
     tav::coupons::WriteProposalFile(own, {"12", {{"1", "2", {}}}});
     first.LoadProposalFile(own);
     EXPECT_EQ(first.SGrd->Cells(12, 2), "2");

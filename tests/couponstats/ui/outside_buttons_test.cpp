@@ -5,6 +5,7 @@
 
 #include "../over_under_outside.h"
 #include "couponstats/points_columns.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
 #include "platform/ui/string_grid.h"
 #include "support/data_module_test_base.h"
@@ -77,10 +78,8 @@ TEST_F(OutsideButtonsTest, FirstPagesUpdateTheFinalScores)
     for (int n : {0, 3, 4, 5})
         CreateOverUnderTable(overUnder, n);
     overUnder.Connection().Execute("INSERT INTO Anal_va_koup6 (DArKup, Dcode) VALUES (1234, 7)");
-    TKupstatFormaOFrm &overUnderFirst = *KupstatFormaOFrm();
-    overUnderFirst.InitGrid();
-    overUnderFirst.KupFileName = kCoupon;
-    overUnderFirst.SetRows({FirstRow(OverUnderFirstPageColumns(), "7", "1", "2", "1")});
+    TKupstatFormaOFrm &overUnderFirst = FirstPageOf(
+        *KupstatFormaOFrm(), kCoupon, {FirstRow(OverUnderFirstPageColumns(), "7", "1", "2", "1")});
     QTest::mouseClick(overUnderFirst.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(::Rows(overUnder, "SELECT DGgip, DGfil, Dsim FROM Anal_va_koup6"),
               (QList<QVariantList>{{2, 1, "1"}}));
@@ -88,10 +87,8 @@ TEST_F(OutsideButtonsTest, FirstPagesUpdateTheFinalScores)
     TDatabase points;
     RegisterPointsScoreDatabase(points);
     points.Connection().Execute("INSERT INTO Anal_va_koup VALUES (1234, 7, NULL, NULL, NULL)");
-    TKupstatFormaBFrm &pointsFirst = *KupstatFormaBFrm();
-    pointsFirst.InitGrid();
-    pointsFirst.KupFileName = kCoupon;
-    pointsFirst.SetRows({FirstRow(PointsFirstPageColumns(), "7", "2", "0", "3")});
+    TKupstatFormaBFrm &pointsFirst =
+        FirstPageOf(*KupstatFormaBFrm(), kCoupon, {FirstRow(PointsFirstPageColumns(), "7", "2", "0", "3")});
     QTest::mouseClick(pointsFirst.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(::Rows(points, "SELECT Dsim, Dendf, Dendg FROM Anal_va_koup"),
               (QList<QVariantList>{{"2", 0, 3}}));

@@ -4,33 +4,25 @@
 #include "couponstats/ui/kupstat_next_forma_o_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 
-#include "coupons/kup_file.h"
-#include "coupons/kup_test_files.h"
 #include "coupons/proposal_file.h"
 #include "coupons/ui/filter_kup_frm.h"
 #include "coupons/ui/list_deltia_k_frm.h"
 #include "coupons/ui/print_range_dlg.h"
 #include "couponstats/ui/kup_stat_param_frm.h"
-#include "couponstats/ui/prn_options_frm.h"
-#include "platform/core/codepage.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/format.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
-#include "platform/core/registry.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/printer.h"
 #include "platform/ui/string_grid.h"
 #include "support/data_module_test_base.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,6 +36,7 @@ using namespace tav::couponstats;
 
 namespace {
 
+const QString kCoupon = "123_20050101.kup";
 constexpr int kColumns = 108;
 constexpr int kDifference = 27;
 constexpr int kProposal = 28;
@@ -53,10 +46,8 @@ constexpr int kProposal = 28;
 const TPageColumnSet &TestColumns()
 {
     static const TPageColumnSet set = [] {
-        TPageColumnSet s;
-        for (int c = 0; c < kColumns; ++c)
-            s.columns.append({QStringLiteral("T%1").arg(c), c == 5 ? 125 : 30});
-        s.sortRule.absoluteValues = true;
+        TPageColumnSet s = CarriedColumnSet("T", kColumns);
+        s.columns[5].width = 125;
         for (int c = 7; c <= 41; ++c) {
             if (c != 10 && c != kProposal)
                 s.sortRule.numericColumns.append(c);
@@ -65,12 +56,8 @@ const TPageColumnSet &TestColumns()
         s.awayColumn = 20;
         s.differenceColumn = kDifference;
         s.proposalColumn = kProposal;
-        for (int c = 0; c < kColumns; ++c)
-            s.carriedColumns.append(c);
         s.editableColumns = {kProposal, 32};
         s.saveFields = {13, 20, kDifference};
-        s.printFactor = 0.1;
-        s.firstPrintedColumn = 1;
         return s;
     }();
     return set;
@@ -79,51 +66,12 @@ const TPageColumnSet &TestColumns()
 // The engine stand-in: home points are the code, away points 2, ΔB and the proposal from them.
 void KnownPointsEngine(TPageRun &run)
 {
-    for (qsizetype r = 0; r < run.rows.size(); ++r) {
-        if (run.checks[r] != 1 || !run.step())
-            continue;
-        QStringList &row = run.rows[r];
-        const int home = row[1].toInt();
-        row[13] = QString::number(home);
-        row[20] = "2";
-        row[kDifference] = QString::number(home - 2);
-        row[kProposal] = ProposalFor(home - 2, ThresholdsFromTexts(run.thresholds));
-    }
+    CodeLessTwo(run, 13, 20, kDifference, kProposal);
 }
 
 QStringList PageRow(int code, const QString &difference, const QString &proposal, int number = 0)
 {
-    QStringList row = BlankRow(TestColumns());
-    row[0] = "1";
-    row[1] = QString::number(code);
-    row[2] = "C" + row[1];
-    row[3] = "01/01/2005";
-    row[11] = QString::number(number ? number : code);
-    row[kDifference] = difference;
-    row[kProposal] = proposal;
-    return row;
-}
-
-QStringList Column(const TKupstatPage &page, int col)
-{
-    QStringList cells;
-    for (const QStringList &row : page.Rows())
-        cells.append(row[col]);
-    return cells;
-}
-
-int Choose(QDialog &dialog, const QString &n, bool all = false)
-{
-    auto &options = dynamic_cast<TStatOptionsFormaBFrm &>(dialog);
-    options.EdtParam->setText(n);
-    options.ChkAll->setChecked(all);
-    QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-    return dialog.result();
-}
-
-QByteArray Cp1253(const QString &text)
-{
-    return ToCodePage(text, CodePage::Windows1253);
+    return PageRowOf(TestColumns(), code, "01/01/2005", number ? number : code, difference, proposal);
 }
 
 class OverUnderPagesTest : public ProgramDataModuleTest
@@ -135,17 +83,12 @@ protected:
         ConnectOverUnderPages(TestColumns(), KnownPointsEngine);
         Kupstat_NextFormaOFrm()->InitPageGrid();
     }
-    void TearDown() override
-    {
-        Printer().SetOutputFileName(QString());
-        ProgramDataModuleTest::TearDown();
-    }
 
     // Page 1 holding the rows, their transfer range wide open.
     TKupstat_NextFormaOFrm &Page(const TPageRows &rows)
     {
         TKupstat_NextFormaOFrm &page = *Kupstat_NextFormaOFrm();
-        page.CouponName = "123_20050101.kup";
+        page.CouponName = kCoupon;
         page.SetRows(rows);
         page.EdtApo->setText("1");
         page.EdtEos->setText("400");
@@ -161,19 +104,13 @@ protected:
         QStringList codes;
         ScriptedModalRunner runner([&](QDialog &dialog) {
             if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-                return Choose(dialog, "6");
+                return ChooseN(dialog, "6");
             codes = Column(dynamic_cast<TKupstatPage &>(dialog), 1);
             return int(mrOk);
         });
         page.BtnNextClick();
         codes.sort();
         return codes;
-    }
-
-    static QString CouponPath(const QString &name)
-    {
-        QDir().mkpath(tav::coupons::KouponiaFolder());
-        return JoinPath(tav::coupons::KouponiaFolder(), name);
     }
 };
 
@@ -197,7 +134,7 @@ TEST_F(OverUnderPagesTest, NextTwiceRefillsOneSuccessor)
     QStringList shown;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, "0", true);
+            return ChooseN(dialog, "0", true);
         auto &next = dynamic_cast<TKupstatPage &>(dialog);
         shown.append(next.objectName() + ":" + next.FilterCode + ":" + next.LblFilter->text());
         EXPECT_EQ(next.SGrd->ColCount(), kColumns);
@@ -223,7 +160,7 @@ TEST_F(OverUnderPagesTest, TheProgramsColumnsAndEngineMakeTheSuccessor)
     int pages = 0;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, "6");
+            return ChooseN(dialog, "6");
         auto &next = dynamic_cast<TKupstatPage &>(dialog);
         ++pages;
         EXPECT_EQ(next.SGrd->ColCount(), kColumns);
@@ -246,7 +183,7 @@ TEST_F(OverUnderPagesTest, TextThatIsNoNumberStopsTheStepAndChangesNothing)
             page.EdtAp1->setText("-");
         ScriptedModalRunner runner([&](QDialog &dialog) {
             if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-                return Choose(dialog, "x");
+                return ChooseN(dialog, "x");
             ADD_FAILURE() << "no page is shown";
             return int(mrOk);
         });
@@ -345,16 +282,9 @@ TEST_F(OverUnderPagesTest, SavedProposalKeepsTheUnderscoreAndItsCopyInDys)
     second[20] = "5";
     TKupstat_NextFormaOFrm &page = Page({second, first, PageRow(8, "0", ""), PageRow(9, "1", "X")});
     page.SGrd->SetCell(1, 4, "  ");
-    const QString drumlane = JoinPath(ProgramFolder(), "Drumlane");
-    TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
-        .WriteString("Options", "Drumlane", drumlane);
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString path = JoinPath(tav::coupons::ProposalFolder(), "prot.txt");
-    ScriptedModalRunner runner([&](QDialog &dialog) {
-        auto &save = dynamic_cast<QFileDialog &>(dialog);
-        save.selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    const QString drumlane = RegisterDrumlane();
+    const QString path = ProposalFile("prot.txt");
+    ScriptedModalRunner runner([&](QDialog &dialog) { return ChooseFile(dialog, path); });
     QTest::mouseClick(page.BBtnSave, Qt::LeftButton);
     // By code as text, as the save orders them.
     const QByteArray expected = Cp1253("123_\r\n12,2,4,5,-1\r\n5,1,9,3,6\r\n#3 ΣΥΣΤΗΜΑ\r\n#3 ΕΠΙΤΥΧΙΕΣ\r\n");
@@ -368,10 +298,7 @@ TEST_F(OverUnderPagesTest, FailedCopyIsNamedAndNotReportedAsDone)
     MessageRecorder messages;
     TKupstat_NextFormaOFrm &page = Page({PageRow(5, "6", "1")});
     // Drumlane names a file, so no Dys folder can be made under it.
-    const QString drumlane = JoinPath(ProgramFolder(), "Drumlane");
-    WriteBytes(drumlane, "x");
-    TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
-        .WriteString("Options", "Drumlane", drumlane);
+    WriteBytes(RegisterDrumlane(), "x");
     const QString path = JoinPath(ProgramFolder(), "prot.txt");
     page.WriteProposalFile(path);
     ASSERT_EQ(messages.Texts().size(), 1);
@@ -382,47 +309,40 @@ TEST_F(OverUnderPagesTest, FailedCopyIsNamedAndNotReportedAsDone)
 class OverUnderFirstPageTest : public OverUnderPagesTest
 {
 protected:
-    // A coupon of four matches: one withdrawn with 1,00, one with 1.00, two kept.
-    QString WriteCoupon(const QString &name)
+    // A coupon of five matches: one withdrawn with 1,00, one with 1.00, three kept.
+    static void WriteCoupon(const QString &name)
     {
-        const QDate day(2005, 1, 1);
-        QByteArray bytes;
-        const auto add = [&](const QString &code, const QString &odd, const QString &score,
-                             const QString &ht) {
-            tav::coupons::TKupRow row = KupRow(code, day, "20:00", "ΑΓΓ", "A" + code, "B" + code);
-            row.Odd1 = "1,50";
-            row.OddX = odd;
-            row.Odd2 = "4,00";
-            row.Score = score;
-            row.HT = ht;
-            row.Sign = "1";
-            bytes += KupBytes(row, bytes.isEmpty() ? 38353.0 : 0.0, bytes.isEmpty() ? 38356.0 : 0.0);
-        };
-        add("1", "3,20", "2-1", "1-0");
-        add("2", "1,00", "0-0", "0-0");
-        add("3", "1.00", "1-1", "0-1");
-        add("4", "3.10", "", "");
-        add("5", "3,30", "3-0", "2-0");
-        const QString path = CouponPath(name);
-        WriteBytes(path, bytes);
-        return path;
+        WriteCouponFile(CouponFile(name),
+                        {{"1", "ΑΓΓ", "3,20", "2-1", "1-0"},
+                         {"2", "ΑΓΓ", "1,00", "0-0", "0-0"},
+                         {"3", "ΑΓΓ", "1.00", "1-1", "0-1"},
+                         {"4", "ΑΓΓ", "3.10", "", ""},
+                         {"5", "ΑΓΓ", "3,30", "3-0", "2-0"}},
+                        38356.0);
     }
 
-    TKupstatFormaOFrm &FirstPage(const QString &name)
+    static TKupstatFormaOFrm &FirstPage()
     {
         TKupstatFormaOFrm &first = *KupstatFormaOFrm();
         first.InitGrid();
-        first.KupFileName = name;
+        first.KupFileName = kCoupon;
         ListDeltiaKFrm()->KupDir = tav::coupons::KouponiaFolder() + QDir::separator();
+        return first;
+    }
+
+    // The first page with the coupon written and loaded.
+    static TKupstatFormaOFrm &LoadedFirstPage()
+    {
+        WriteCoupon(kCoupon);
+        TKupstatFormaOFrm &first = FirstPage();
+        first.LoadKupFile(false);
         return first;
     }
 };
 
 TEST_F(OverUnderFirstPageTest, LoadsGoalsAndNeverTheWithdrawnMatches)
 {
-    WriteCoupon("123_20050101.kup");
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
-    first.LoadKupFile(false);
+    TKupstatFormaOFrm &first = LoadedFirstPage();
     EXPECT_EQ(first.SGrd->ColCount(), 45);
     EXPECT_EQ(first.SGrd->Cells(44, 0), "Ahm");
     const TPageRows rows = first.Rows();
@@ -432,28 +352,21 @@ TEST_F(OverUnderFirstPageTest, LoadsGoalsAndNeverTheWithdrawnMatches)
     EXPECT_EQ(rows[1][1], "4");
     EXPECT_EQ(rows[1].mid(42, 3), QStringList({"", "", ""}));
     EXPECT_EQ(first.Checks, QByteArray::fromHex("010101"));
-    QList<int> selectable;
-    for (int col = 0; col < 45; ++col) {
-        if (first.SGrd->CanSelect(col, 1))
-            selectable.append(col);
-    }
-    EXPECT_EQ(selectable, QList<int>({16}));
+    EXPECT_EQ(SelectableColumns(*first.SGrd, 1), QList<int>({16}));
 }
 
 TEST_F(OverUnderFirstPageTest, UnreadableCouponIsNamed)
 {
     MessageRecorder messages;
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
+    TKupstatFormaOFrm &first = FirstPage();
     first.LoadKupFile(false);
-    const QString path = CouponPath("123_20050101.kup");
+    const QString path = CouponFile(kCoupon);
     EXPECT_EQ(messages.Texts(), QStringList({"Σφάλμα στην ανάγνωση του αρχείου " + path}));
 }
 
 TEST_F(OverUnderFirstPageTest, FilterThatTakesNothingLeavesOneEmptyRow)
 {
-    WriteCoupon("123_20050101.kup");
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
-    first.LoadKupFile(false);
+    TKupstatFormaOFrm &first = LoadedFirstPage();
     TFilterKupFrm &filter = *FilterKupFrm();
     filter.DateFrom->setDate(QDate(2000, 1, 1));
     filter.DateTo->setDate(QDate(2000, 1, 1));
@@ -470,15 +383,12 @@ TEST_F(OverUnderFirstPageTest, FilterThatTakesNothingLeavesOneEmptyRow)
 TEST_F(OverUnderFirstPageTest, SavedProposalLoadsIntoTheFirstPageAndTicksItsRows)
 {
     MessageRecorder messages;
-    WriteCoupon("123_20050101.kup");
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
-    first.LoadKupFile(false);
+    TKupstatFormaOFrm &first = LoadedFirstPage();
     QStringList row = PageRow(4, "-1", "2");
     row[13] = "4";
     row[20] = "5";
     TKupstat_NextFormaOFrm &page = Page({row});
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString path = JoinPath(tav::coupons::ProposalFolder(), "prot.txt");
+    const QString path = ProposalFile("prot.txt");
     page.WriteProposalFile(path);
     WriteBytes(path, ReadBytes(path) + Cp1253("1,X\r\n"));
     messages.Clear();
@@ -498,17 +408,14 @@ TEST_F(OverUnderFirstPageTest, SavedProposalLoadsIntoTheFirstPageAndTicksItsRows
 TEST_F(OverUnderFirstPageTest, ProposalOfAnotherCouponOrUnreadableChangesNothing)
 {
     MessageRecorder messages;
-    WriteCoupon("123_20050101.kup");
+    TKupstatFormaOFrm &first = LoadedFirstPage();
     WriteCoupon("1234_20050101.kup");
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
-    first.LoadKupFile(false);
     const TPageRows before = first.Rows();
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString other = JoinPath(tav::coupons::ProposalFolder(), "other.txt");
+    const QString other = ProposalFile("other.txt");
     WriteBytes(other, Cp1253("1234_\r\n1,2\r\n"));
     first.LoadProposalFile(other);
     EXPECT_TRUE(messages.Texts().value(0).startsWith("Η πρόταση αφορά το κουπόνι 1234_ και δεν συμφωνεί"));
-    const QString missing = JoinPath(tav::coupons::ProposalFolder(), "missing.txt");
+    const QString missing = ProposalFile("missing.txt");
     first.LoadProposalFile(missing);
     EXPECT_TRUE(messages.Texts().value(1).contains(QDir::toNativeSeparators(missing)));
     EXPECT_EQ(first.Rows(), before);
@@ -517,15 +424,13 @@ TEST_F(OverUnderFirstPageTest, ProposalOfAnotherCouponOrUnreadableChangesNothing
 TEST_F(OverUnderFirstPageTest, ChainRunsThroughClicksFromTheFirstPage)
 {
     MessageRecorder messages;
-    WriteCoupon("123_20050101.kup");
-    TKupstatFormaOFrm &first = FirstPage("123_20050101.kup");
-    first.LoadKupFile(false);
+    TKupstatFormaOFrm &first = LoadedFirstPage();
     first.EdtEos->setText("");
     EXPECT_TRUE(first.BitBtn2->isEnabled());
     QStringList seen;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, seen.isEmpty() ? "0" : "6");
+            return ChooseN(dialog, seen.isEmpty() ? "0" : "6");
         auto &page = dynamic_cast<TKupstat_NextFormaOFrm &>(dialog);
         QStringList proposals = Column(page, kProposal);
         proposals.sort();
@@ -533,7 +438,7 @@ TEST_F(OverUnderFirstPageTest, ChainRunsThroughClicksFromTheFirstPage)
         EXPECT_TRUE(page.BitBtn2->isEnabled());
         EXPECT_TRUE(page.Button1->isHidden());
         if (seen.size() == 1) {
-            EXPECT_EQ(page.GrpBoxKup->title(), "ΚΟΥΠΟΝΙ  123_20050101.kup");
+            EXPECT_EQ(page.GrpBoxKup->title(), "ΚΟΥΠΟΝΙ  " + kCoupon);
             for (const QStringList &row : page.Rows()) {
                 if (row[1] == "5") {
                     EXPECT_EQ(row.mid(42, 3), QStringList({"3", "0", "2"}));
@@ -554,8 +459,7 @@ TEST_F(OverUnderPagesTest, PrintoutHeadsEveryPageAndKeepsScreenWidths)
     for (int code = 1; code <= 70; ++code)
         rows.append(PageRow(code, "", code % 2 ? "1" : ""));
     TKupstat_NextFormaOFrm &page = Page(rows);
-    const QString pdf = JoinPath(ProgramFolder(), "ou.pdf");
-    Printer().SetOutputFileName(pdf);
+    const PdfPrintout pdf("ou.pdf");
     bool cancelled = true;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (auto *range = dynamic_cast<TPrintRangeDlg *>(&dialog)) {
@@ -563,16 +467,13 @@ TEST_F(OverUnderPagesTest, PrintoutHeadsEveryPageAndKeepsScreenWidths)
             range->ChkAll->setChecked(true);
             return int(cancelled ? mrCancel : mrOk);
         }
-        auto &options = dynamic_cast<TPrnOptionsfrm &>(dialog);
-        options.RadioButtons->button(0)->click();
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
+        return ChoosePrintout(dialog, 0);
     });
     QTest::mouseClick(page.BtnPrint, Qt::LeftButton);
-    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(QFileInfo::exists(pdf.path));
     cancelled = false;
     QTest::mouseClick(page.BtnPrint, Qt::LeftButton);
-    const QList<PdfPage> pages = PdfPages(pdf);
+    const QList<PdfPage> pages = PdfPages(pdf.path);
     ASSERT_GE(pages.size(), 2);
     const QString date = FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate());
     for (const PdfPage &sheet : pages) {

@@ -2,13 +2,11 @@
 #include "couponstats/ui/kupstat_next_forma_b_frm.h"
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 
-#include "coupons/kup_file.h"
-#include "coupons/kup_test_files.h"
 #include "coupons/proposal_file.h"
 #include "coupons/ui/filter_kup_frm.h"
 #include "couponstats/operations/history_fixture.h"
 #include "couponstats/points_columns.h"
-#include "platform/core/codepage.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/modal_runner.h"
@@ -17,7 +15,6 @@
 #include "support/qstring_printer.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,47 +30,13 @@ namespace {
 // A row of the points first page: the coupon's match with the code on the fixture's day.
 QStringList FirstRow(int code, int number, const QString &diorg)
 {
-    QStringList row = BlankRow(PointsFirstPageColumns());
-    row[0] = "1";
-    row[1] = QString::number(code);
-    row[2] = diorg;
-    row[3] = "05/03/2005";
-    row[5] = "A" + row[1];
-    row[6] = "B" + row[1];
-    row[7] = row[8] = row[9] = "2,00";
-    row[11] = QString::number(number);
-    return row;
+    return FirstPageRow(PointsFirstPageColumns(), code, diorg, "05/03/2005", number);
 }
 
 // A points page row with ΔB and its proposal, of a competition the program does not hold.
 QStringList PageRow(int code, const QString &difference, const QString &proposal)
 {
-    QStringList row = BlankRow(PointsPageColumns());
-    row[0] = "1";
-    row[1] = QString::number(code);
-    row[2] = "C" + row[1];
-    row[3] = "05/03/2005";
-    row[11] = QString::number(code);
-    row[PtDifference] = difference;
-    row[PtProposal] = proposal;
-    return row;
-}
-
-QStringList Column(const TKupstatPage &page, int col)
-{
-    QStringList cells;
-    for (const QStringList &row : page.Rows())
-        cells.append(row[col]);
-    return cells;
-}
-
-int Choose(QDialog &dialog, const QString &n)
-{
-    auto &options = dynamic_cast<TStatOptionsFormaBFrm &>(dialog);
-    options.EdtParam->setText(n);
-    options.ChkAll->setChecked(false);
-    QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-    return dialog.result();
+    return PageRowOf(PointsPageColumns(), code, "05/03/2005", code, difference, proposal);
 }
 
 class PointsPagesTest : public TeamHistoryTest
@@ -95,15 +58,13 @@ protected:
 TEST_F(PointsPagesTest, ChainFromTheFirstPageThroughClicks)
 {
     MessageRecorder messages;
-    TKupstatFormaBFrm &first = *KupstatFormaBFrm();
-    first.InitGrid();
-    first.KupFileName = "12_20050305_20050306.kup";
-    first.SetRows({FirstRow(9, 1, "AAA"), FirstRow(7, 2, "GR1")});
+    TKupstatFormaBFrm &first = FirstPageOf(*KupstatFormaBFrm(), "12_20050305_20050306.kup",
+                                           {FirstRow(9, 1, "AAA"), FirstRow(7, 2, "GR1")});
     first.EdtEos->setText("");
     QStringList seen;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, seen.isEmpty() ? "0" : "6");
+            return ChooseN(dialog, seen.isEmpty() ? "0" : "6");
         auto &page = dynamic_cast<TKupstat_NextFormaBFrm &>(dialog);
         seen.append(page.objectName() + ":" + page.LblFilter->text());
         EXPECT_FALSE(ProgressDlg()->isVisible());
@@ -140,7 +101,7 @@ TEST_F(PointsPagesTest, DifferenceBoundDropsOnlyTheSignItGuards)
     TPageRows next;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, "6");
+            return ChooseN(dialog, "6");
         next = dynamic_cast<TKupstatPage &>(dialog).Rows();
         return int(mrOk);
     });
@@ -158,7 +119,7 @@ TEST_F(PointsPagesTest, NThatIsNoNumberStopsBeforeAnythingChanges)
     page.SetRows({PageRow(1, "1", "1")});
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return Choose(dialog, "x");
+            return ChooseN(dialog, "x");
         ADD_FAILURE() << "no page is shown";
         return int(mrOk);
     });
@@ -208,31 +169,13 @@ class PointsFirstPageTest : public PointsPagesTest
 protected:
     static TKupstatFormaBFrm &FirstPage()
     {
-        TKupstatFormaBFrm &first = *KupstatFormaBFrm();
-        first.InitGrid();
-        first.KupFileName = "12_20050305_20050306.kup";
         QStringList nine = FirstRow(9, 1, "BBB");
         nine[7] = "10";
         QStringList seven = FirstRow(7, 2, "AAA");
         seven[7] = "1,5";
         QStringList twelve = FirstRow(12, 3, "CCC");
         twelve[7] = "2";
-        first.SetRows({nine, seven, twelve});
-        return first;
-    }
-
-    static void ClickCell(TKupstatFormaBFrm &first, int col, int row)
-    {
-        const TRect cell = first.SGrd->CellRect(col, row);
-        QTest::mouseClick(first.SGrd->viewport(), Qt::LeftButton, {}, QPoint(cell.Left + 3, cell.Top + 3));
-    }
-
-    static QStringList GridColumn(const TKupstatFormaBFrm &first, int col)
-    {
-        QStringList cells;
-        for (const QStringList &row : first.Rows())
-            cells.append(row[col]);
-        return cells;
+        return FirstPageOf(*KupstatFormaBFrm(), "12_20050305_20050306.kup", {nine, seven, twelve});
     }
 };
 
@@ -240,27 +183,22 @@ TEST_F(PointsFirstPageTest, TitleClicksTickAndSortWhileNextKeepsTheNumbers)
 {
     TKupstatFormaBFrm &first = FirstPage();
     first.show();
-    ClickCell(first, 0, 0);
+    ClickCell(*first.SGrd, 0, 0);
     EXPECT_EQ(first.Checks, QByteArray::fromHex("000000"));
-    EXPECT_EQ(GridColumn(first, 0), QStringList({"0", "0", "0"}));
-    ClickCell(first, 0, 0);
+    EXPECT_EQ(Column(first, 0), QStringList({"0", "0", "0"}));
+    ClickCell(*first.SGrd, 0, 0);
     EXPECT_EQ(first.Checks, QByteArray::fromHex("010101"));
-    ClickCell(first, 0, 2);
+    ClickCell(*first.SGrd, 0, 2);
     EXPECT_EQ(first.Checks, QByteArray::fromHex("010001"));
 
     // "ΑΠ1" orders by number: 1,5 before 2 before 10; "A/A" is written again.
-    ClickCell(first, 7, 0);
-    EXPECT_EQ(GridColumn(first, 7), QStringList({"1,5", "2", "10"}));
-    EXPECT_EQ(GridColumn(first, 1), QStringList({"7", "12", "9"}));
-    EXPECT_EQ(GridColumn(first, 11), QStringList({"1", "2", "3"}));
+    ClickCell(*first.SGrd, 7, 0);
+    EXPECT_EQ(Column(first, 7), QStringList({"1,5", "2", "10"}));
+    EXPECT_EQ(Column(first, 1), QStringList({"7", "12", "9"}));
+    EXPECT_EQ(Column(first, 11), QStringList({"1", "2", "3"}));
     EXPECT_EQ(first.Checks, QByteArray::fromHex("000101"));
 
-    QList<int> selectable;
-    for (int col = 0; col < first.SGrd->ColCount(); ++col) {
-        if (first.SGrd->CanSelect(col, 1))
-            selectable.append(col);
-    }
-    EXPECT_EQ(selectable, QList<int>({16}));
+    EXPECT_EQ(SelectableColumns(*first.SGrd, 1), QList<int>({16}));
 
     // "ΕΠΟΜΕΝΗ" orders by competition before it asks and keeps the numbers.
     ScriptedModalRunner runner([](QDialog &dialog) {
@@ -268,8 +206,8 @@ TEST_F(PointsFirstPageTest, TitleClicksTickAndSortWhileNextKeepsTheNumbers)
         return dialog.result();
     });
     QTest::mouseClick(first.BtnNext, Qt::LeftButton);
-    EXPECT_EQ(GridColumn(first, 2), QStringList({"AAA", "BBB", "CCC"}));
-    EXPECT_EQ(GridColumn(first, 11), QStringList({"1", "3", "2"}));
+    EXPECT_EQ(Column(first, 2), QStringList({"AAA", "BBB", "CCC"}));
+    EXPECT_EQ(Column(first, 11), QStringList({"1", "3", "2"}));
     first.hide();
 }
 
@@ -277,11 +215,9 @@ TEST_F(PointsFirstPageTest, ProposalFillsTheRowsOfItsCodesAndTicksThem)
 {
     MessageRecorder messages;
     TKupstatFormaBFrm &first = FirstPage();
-    QDir().mkpath(tav::coupons::KouponiaFolder());
-    WriteBytes(JoinPath(tav::coupons::KouponiaFolder(), first.KupFileName), QByteArray(488, 0));
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString path = JoinPath(tav::coupons::ProposalFolder(), "points.txt");
-    WriteBytes(path, ToCodePage("12_\r\n12,1\r\n9,2,5,3,2\r\n#3 ΣΥΣΤΗΜΑ\r\n", CodePage::Windows1253));
+    WriteBlankCoupon(first.KupFileName);
+    const QString path = ProposalFile("points.txt");
+    WriteBytes(path, Cp1253("12_\r\n12,1\r\n9,2,5,3,2\r\n#3 ΣΥΣΤΗΜΑ\r\n"));
     first.LoadProposalFile(path);
     const TPageRows rows = first.Rows();
     EXPECT_EQ(rows[2].mid(12, 5), QStringList({"1", "", "", "", "1"}));
@@ -292,7 +228,7 @@ TEST_F(PointsFirstPageTest, ProposalFillsTheRowsOfItsCodesAndTicksThem)
     first.ChkProt->setChecked(false);
     QTest::mouseClick(first.ChkProt, Qt::LeftButton);
     EXPECT_EQ(first.Checks, QByteArray::fromHex("010001"));
-    EXPECT_EQ(GridColumn(first, 0), QStringList({"1", "0", "1"}));
+    EXPECT_EQ(Column(first, 0), QStringList({"1", "0", "1"}));
 }
 
 } // namespace

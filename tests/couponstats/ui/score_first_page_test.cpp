@@ -5,10 +5,9 @@
 #include "couponstats/ui/scorstat_next_forma_frm.h"
 
 #include "coupons/kup_file.h"
-#include "coupons/kup_test_files.h"
 #include "coupons/proposal_file.h"
 #include "coupons/ui/list_deltia_k_frm.h"
-#include "platform/core/codepage.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
 #include "platform/ui/modal_runner.h"
@@ -16,7 +15,6 @@
 #include "support/data_module_test_base.h"
 #include "support/qstring_printer.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -32,23 +30,16 @@ namespace {
 
 const QString kCoupon = "123_20050101.kup";
 
-QByteArray Cp1253(const QString &text)
-{
-    return ToCodePage(text, CodePage::Windows1253);
-}
-
 // The engine stand-in: every checked row is analysed; ΔΤ-Γ takes its code, the proposal "1".
 void CodeEngine(TPageRun &run)
 {
-    for (qsizetype r = 0; r < run.rows.size(); ++r) {
-        if (run.checks[r] != 1 || !run.step())
-            continue;
-        run.rows[r][ScHomeDifference] = run.rows[r][ScCode];
-        run.rows[r][ScProposal] = "1";
-    }
+    ForEachAnalysedRow(run, [](QStringList &row) {
+        row[ScHomeDifference] = row[ScCode];
+        row[ScProposal] = "1";
+    });
 }
 
-QStringList Column(const TStringGrid &grid, int col)
+QStringList GridColumn(const TStringGrid &grid, int col)
 {
     QStringList cells;
     for (int row = 1; row < grid.RowCount(); ++row)
@@ -66,28 +57,18 @@ protected:
         Scorstat_NextFormaFrm()->InitPageGrid();
     }
 
-    // A coupon of five matches, each won by the home side: codes 2 and 3 withdrawn (X odds 1,00
-    // and 1.00), the others kept; code 4 without a competition.
+    // A coupon of five matches without half-time scores, each won by the home side: codes 2 and 3
+    // withdrawn (X odds 1,00 and 1.00), the others kept; code 4 without a competition.
     static void WriteCoupon(const QString &folder, const QString &name)
     {
-        QByteArray bytes;
-        const auto add = [&](const QString &code, const QString &diorg, const QString &oddX) {
-            tav::coupons::TKupRow row =
-                KupRow(code, QDate(2005, 1, 1), "20:00", diorg, "A" + code, "B" + code);
-            row.Odd1 = "1,50";
-            row.OddX = oddX;
-            row.Odd2 = "4,00";
-            row.Score = "2-1";
-            row.Sign = "1";
-            bytes += KupBytes(row, bytes.isEmpty() ? 38353.0 : 0.0, bytes.isEmpty() ? 38353.0 : 0.0);
-        };
-        add("1", "ΑΓΓ", "3,20");
-        add("2", "ΑΓΓ", "1,00");
-        add("3", "ΑΓΓ", "1.00");
-        add("4", "", "3.10");
-        add("5", "ΙΤΑ", "3,30");
         QDir().mkpath(folder);
-        WriteBytes(JoinPath(folder, name), bytes);
+        WriteCouponFile(JoinPath(folder, name),
+                        {{"1", "ΑΓΓ", "3,20", "2-1", ""},
+                         {"2", "ΑΓΓ", "1,00", "2-1", ""},
+                         {"3", "ΑΓΓ", "1.00", "2-1", ""},
+                         {"4", "", "3.10", "2-1", ""},
+                         {"5", "ΙΤΑ", "3,30", "2-1", ""}},
+                        38353.0);
     }
 
     static TScorStatFormaFrm &LoadedFirstPage(const QString &folder = tav::coupons::KouponiaFolder())
@@ -103,8 +84,7 @@ protected:
 
     static QString WriteProposal(const QString &text)
     {
-        QDir().mkpath(tav::coupons::ProposalFolder());
-        const QString path = JoinPath(tav::coupons::ProposalFolder(), "prot.txt");
+        const QString path = ProposalFile("prot.txt");
         WriteBytes(path, Cp1253(text));
         return path;
     }
@@ -158,7 +138,7 @@ TEST_F(ScoreFirstPageTest, ProposalOfNoOrAnotherCouponOrUnreadableChangesNothing
     first.KupFileName = "_20050101.kup";
     first.LoadScoreProposal(WriteProposal("\r\n1,2\r\n"));
     first.KupFileName = kCoupon;
-    const QString missing = JoinPath(tav::coupons::ProposalFolder(), "missing.txt");
+    const QString missing = ProposalFile("missing.txt");
     first.LoadScoreProposal(missing);
     ASSERT_EQ(messages.Texts().size(), 3);
     EXPECT_EQ(messages.Texts()[0], "Η πρόταση αφορά το κουπόνι 1234 και δεν συμφωνεί με αυτό που έχετε "
@@ -196,26 +176,19 @@ TEST_F(ScoreFirstPageTest, ChainRunsThroughClicksFromTheMenuPageToItsSuccessor)
     first.EdtEos->clear();
     first.show();
     // The title of the check column inverts every tick; a click on row 2's tick brings it back.
-    const TRect title = first.SGrd->CellRect(0, 0);
-    QTest::mouseClick(first.SGrd->viewport(), Qt::LeftButton, {}, QPoint(title.Left + 3, title.Top + 3));
-    const TRect tick = first.SGrd->CellRect(0, 2);
-    QTest::mouseClick(first.SGrd->viewport(), Qt::LeftButton, {}, QPoint(tick.Left + 3, tick.Top + 3));
+    ClickCell(*first.SGrd, 0, 0);
+    ClickCell(*first.SGrd, 0, 2);
     ASSERT_EQ(first.Checks, QByteArray::fromHex("000100"));
     first.SGrdMouseUp(0, 3);
 
     QStringList seen;
     ScriptedModalRunner runner([&](QDialog &dialog) {
-        if (auto *options = dynamic_cast<TScorOptionsFrm *>(&dialog)) {
-            options->RadioButtons->button(seen.isEmpty() ? 1 : 0)->click();
-            options->EdtParam->setText("6");
-            options->ChkAll->setChecked(false);
-            QTest::mouseClick(options->BBtnOK, Qt::LeftButton);
-            return dialog.result();
-        }
+        if (dynamic_cast<TScorOptionsFrm *>(&dialog))
+            return ChooseScore(dialog, seen.isEmpty() ? 1 : 0, "6", false);
         auto &page = dynamic_cast<TScorstat_NextFormaFrm &>(dialog);
-        seen.append(page.objectName() + ":" + Column(*page.SGrd, ScCode).join("/") + ":" +
-                    Column(*page.SGrd, kScoreFirstNumberColumn).join("/") + ":" +
-                    Column(*page.SGrd, ScHomeMatches).join("/") + ":" + page.LblFilter->text());
+        seen.append(page.objectName() + ":" + GridColumn(*page.SGrd, ScCode).join("/") + ":" +
+                    GridColumn(*page.SGrd, kScoreFirstNumberColumn).join("/") + ":" +
+                    GridColumn(*page.SGrd, ScHomeMatches).join("/") + ":" + page.LblFilter->text());
         if (seen.size() == 1) {
             EXPECT_EQ(page.windowTitle(), "ΑΝΑΛΥΣΗ ΣΚΟΡ ΚΟΥΠΟΝΙΟΥ");
             QTest::mouseClick(page.BtnNext, Qt::LeftButton);

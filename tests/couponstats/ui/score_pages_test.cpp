@@ -4,29 +4,20 @@
 
 #include "coupons/proposal_file.h"
 #include "coupons/ui/print_range_dlg.h"
-#include "couponstats/ui/prn_options_frm.h"
 #include "couponstats/ui/range_dlg.h"
-#include "platform/core/codepage.h"
+#include "couponstats/ui/stat_page_fixture.h"
 #include "platform/core/message_recorder.h"
 #include "platform/core/paths.h"
-#include "platform/core/registry.h"
 #include "platform/ui/modal_runner.h"
-#include "platform/ui/printer.h"
 #include "platform/ui/string_grid.h"
 #include "support/data_module_test_base.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -42,20 +33,13 @@ constexpr int kColumns = 47;
 const TPageColumnSet &TestColumns()
 {
     static const TPageColumnSet set = [] {
-        TPageColumnSet s;
-        for (int c = 0; c < kColumns; ++c)
-            s.columns.append({QStringLiteral("S%1").arg(c), 30});
-        s.sortRule.absoluteValues = true;
+        TPageColumnSet s = CarriedColumnSet("S", kColumns);
         s.sortRule.numericColumns = {1, 7, 8, 9, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
         s.homeColumn = 15;
         s.awayColumn = 18;
         s.differenceColumn = 19;
         s.proposalColumn = kScoreProposalColumn;
-        for (int c = 0; c < kColumns; ++c)
-            s.carriedColumns.append(c);
         s.editableColumns = {kScoreProposalColumn};
-        s.printFactor = 0.1;
-        s.firstPrintedColumn = 1;
         return s;
     }();
     return set;
@@ -64,17 +48,14 @@ const TPageColumnSet &TestColumns()
 // The engine stand-in: rows with an even code are analysed: ΓΥ 4, ΓG 7, ΔΤ-Γ the code, proposal X.
 void KnownEngine(TPageRun &run)
 {
-    for (qsizetype r = 0; r < run.rows.size(); ++r) {
-        if (run.checks[r] != 1 || !run.step())
-            continue;
-        QStringList &row = run.rows[r];
+    ForEachAnalysedRow(run, [](QStringList &row) {
         if (row[kScoreCodeColumn].toInt() % 2)
-            continue;
+            return;
         row[kScoreHomeScoredColumn] = "4";
         row[kScoreHomeSumColumn] = "7";
         row[kScoreHomeDifferenceColumn] = row[kScoreCodeColumn];
         row[kScoreProposalColumn] = "X";
-    }
+    });
 }
 
 // A first-page row (13 cells): its number, code and result.
@@ -93,22 +74,6 @@ QStringList FirstRow(int number, int code, const QString &sign = QString())
     return row;
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int Choose(QDialog &dialog, const QString &n, bool all)
-{
-    auto &options = dynamic_cast<TScorOptionsFrm &>(dialog);
-    options.RadioButtons->button(0)->click();
-    options.EdtParam->setText(n);
-    options.ChkAll->setChecked(all);
-    QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-    return dialog.result();
-}
-
 class ScorePagesTest : public ProgramDataModuleTest
 {
 protected:
@@ -118,11 +83,6 @@ protected:
         ConnectScorePages(TestColumns(), KnownEngine);
         Scorstat_NextFormaFrm()->InitPageGrid();
         source_.SetColCount(13);
-    }
-    void TearDown() override
-    {
-        Printer().SetOutputFileName(QString());
-        ProgramDataModuleTest::TearDown();
     }
 
     // Page 1 filled from a first page of the rows, the range cleared.
@@ -155,7 +115,7 @@ TEST_F(ScorePagesTest, NextTwiceRefillsOneSuccessorLabelledByItsOptions)
     bool all = false;
     ScriptedModalRunner runner([&](QDialog &dialog) {
         if (dynamic_cast<TScorOptionsFrm *>(&dialog))
-            return Choose(dialog, "6", all);
+            return ChooseScore(dialog, 0, "6", all);
         auto &next = dynamic_cast<TScorstat_NextFormaFrm &>(dialog);
         labels.append(next.LblFilter->text());
         codes.append(QString::number(next.SGrd->RowCount() - 1));
@@ -186,21 +146,14 @@ TEST_F(ScorePagesTest, SavedProposalNamesRowsByTheirFirstPageNumber)
     TScorstat_NextFormaFrm &page = Page({FirstRow(3, 8), FirstRow(1, 2), FirstRow(2, 5)});
     page.RunStatistic(0, 6, QString());
     page.FormShow(); // renumbers the page's own "A/A"
-    const QString drumlane = JoinPath(ProgramFolder(), "Drumlane");
-    TRegIniFile(QStringLiteral("Software\\Tavrolin\\Directories"))
-        .WriteString("Options", "Drumlane", drumlane);
-    QDir().mkpath(tav::coupons::ProposalFolder());
-    const QString path = JoinPath(tav::coupons::ProposalFolder(), "prot.txt");
-    ScriptedModalRunner runner([&](QDialog &dialog) {
-        dynamic_cast<QFileDialog &>(dialog).selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    const QString drumlane = RegisterDrumlane();
+    const QString path = ProposalFile("prot.txt");
+    ScriptedModalRunner runner([&](QDialog &dialog) { return ChooseFile(dialog, path); });
     QTest::mouseClick(page.BBtnSave, Qt::LeftButton);
     // By code: code 2 was row 1 on the first page, code 8 row 3.
-    const QByteArray expected =
-        ToCodePage("123\r\n1,X,4,7,\r\n3,X,4,7,\r\n#3 ΣΥΣΤΗΜΑ\r\n#3 ΕΠΙΤΥΧΙΕΣ\r\n", CodePage::Windows1253);
-    EXPECT_EQ(ReadAll(path), expected);
-    EXPECT_EQ(ReadAll(JoinPath(JoinPath(drumlane, "Dys"), "prot.txt")), expected);
+    const QByteArray expected = Cp1253("123\r\n1,X,4,7,\r\n3,X,4,7,\r\n#3 ΣΥΣΤΗΜΑ\r\n#3 ΕΠΙΤΥΧΙΕΣ\r\n");
+    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadBytes(JoinPath(JoinPath(drumlane, "Dys"), "prot.txt")), expected);
     EXPECT_EQ(messages.Texts(), QStringList({"Η αποθήκευση ολοκληρώθηκε!"}));
 }
 
@@ -223,16 +176,10 @@ TEST_F(ScorePagesTest, ProposalsPrintoutHoldsOnlyAnalysedRows)
     TScorstat_NextFormaFrm &page = Page({FirstRow(1, 2), FirstRow(2, 5), FirstRow(3, 8)});
     page.RunStatistic(0, 6, QString());
     page.SGrd->SetCell(kScoreProposalColumn, 2, "1"); // typed on a row never analysed
-    const QString pdf = JoinPath(ProgramFolder(), "score.pdf");
-    Printer().SetOutputFileName(pdf);
-    ScriptedModalRunner runner([&](QDialog &dialog) {
-        auto &options = dynamic_cast<TPrnOptionsfrm &>(dialog);
-        options.RadioButtons->button(1)->click();
-        QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
-        return dialog.result();
-    });
+    const PdfPrintout pdf("score.pdf");
+    ScriptedModalRunner runner([](QDialog &dialog) { return ChoosePrintout(dialog, 1); });
     QTest::mouseClick(page.BtnPrint, Qt::LeftButton);
-    const QList<PdfPage> pages = PdfPages(pdf);
+    const QList<PdfPage> pages = PdfPages(pdf.path);
     ASSERT_EQ(pages.size(), 1);
     QStringList codes;
     for (const PdfWord &w : pages[0].Words) {
