@@ -211,13 +211,36 @@ template <typename Condition> bool WaitFor(Condition condition)
     return condition();
 }
 
-// Closes the modal box that the next statement opens, as a user pressing Escape would.
-void CloseNextModal(bool accept = false)
+// Hands the modal window that the next statement opens (nullptr: none) to the look, then closes
+// it as a user pressing Escape would.
+template <typename Look> void LookAtNextModal(Look look)
 {
-    QTimer::singleShot(0, [accept] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            accept ? dialog->accept() : dialog->reject();
+    QTimer::singleShot(0, [look] {
+        QWidget *opened = QApplication::activeModalWidget();
+        look(opened);
+        if (auto *dialog = qobject_cast<QDialog *>(opened))
+            dialog->reject();
     });
+}
+
+void CloseNextModal()
+{
+    LookAtNextModal([](QWidget *) {});
+}
+
+// Answers the question of a backup and then the one of leaving, and closes the main window;
+// whether it closed.
+bool CloseAnswering(MessageRecorder &messages, TFrmMain &main, int backup, int leave)
+{
+    messages.QueueAnswer(backup);
+    messages.QueueAnswer(leave);
+    return main.close();
+}
+
+void ExpectActive(const std::vector<TDataSet *> &dataSets, bool active)
+{
+    for (TDataSet *dataSet : dataSets)
+        EXPECT_EQ(dataSet->Active(), active) << dataSet->DisplayTableName().toStdString();
 }
 
 TRegIniFile General()
@@ -337,12 +360,7 @@ TEST_F(MainWindowTest, TipTimerShowsTheTipOnlyWhenWantedAndMarksTheRun)
         General().WriteBool("Tips", "EndFlag", c.endFlag);
         main->Timer1->start();
         bool tipShown = false;
-        QTimer::singleShot(0, [&tipShown] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                tipShown = dialog == TipsDlg();
-                dialog->reject();
-            }
-        });
+        LookAtNextModal([&tipShown](QWidget *opened) { tipShown = opened && opened == TipsDlg(); });
         main->Timer1Timer();
         EXPECT_EQ(tipShown, c.shown);
         EXPECT_FALSE(main->Timer1->isActive());
@@ -355,12 +373,9 @@ TEST_F(MainWindowTest, CloseWithNoAndNoKeepsEveryDatasetOpenAndTheProgramRunning
 {
     OpenSharedDatasets();
     General().WriteBool("Tips", "EndFlag", true);
-    messages.QueueAnswer(IDNO);
-    messages.QueueAnswer(mrNo);
-    EXPECT_FALSE(main->close());
+    EXPECT_FALSE(CloseAnswering(messages, *main, IDNO, mrNo));
     EXPECT_TRUE(main->isVisible());
-    for (TDataSet *dataSet : SharedDatasets())
-        EXPECT_TRUE(dataSet->Active());
+    ExpectActive(SharedDatasets(), true);
     EXPECT_TRUE(General().ReadBool("Tips", "EndFlag", false)) << "FormClose did not run";
 
     ASSERT_EQ(messages.Count(), 2);
@@ -383,12 +398,9 @@ TEST_F(MainWindowTest, CloseWithYesAndNoClosesTheDatasetsAndWritesTheBackupFolde
     OpenSharedDatasets();
     const QString proposed = ProposedBackupFolder(QDate::currentDate());
     AnswerFolder(proposed);
-    messages.QueueAnswer(IDYES);
-    messages.QueueAnswer(mrNo);
-    EXPECT_FALSE(main->close());
+    EXPECT_FALSE(CloseAnswering(messages, *main, IDYES, mrNo));
     EXPECT_TRUE(main->isVisible());
-    for (TDataSet *dataSet : SharedDatasets())
-        EXPECT_FALSE(dataSet->Active());
+    ExpectActive(SharedDatasets(), false);
     EXPECT_EQ(chooserStarts, QStringList{proposed});
     EXPECT_TRUE(QFileInfo(proposed + "/tavrolin.sqlite").isFile());
     EXPECT_TRUE(FolderHoldsDatabase(proposed, "tavrolin.sqlite"));
@@ -399,20 +411,15 @@ TEST_F(MainWindowTest, CloseWithYesAndCancelledFolderCopiesNothingButLeavesDatas
 {
     OpenSharedDatasets();
     AnswerFolder(QString());
-    messages.QueueAnswer(IDYES);
-    messages.QueueAnswer(mrNo);
-    EXPECT_FALSE(main->close());
-    for (TDataSet *dataSet : SharedDatasets())
-        EXPECT_FALSE(dataSet->Active());
+    EXPECT_FALSE(CloseAnswering(messages, *main, IDYES, mrNo));
+    ExpectActive(SharedDatasets(), false);
     EXPECT_TRUE(QDir(ProposedBackupFolder(QDate::currentDate())).isEmpty());
 }
 
 TEST_F(MainWindowTest, CloseWithNoAndYesEndsTheRunAndResetsTheTipFlag)
 {
     General().WriteBool("Tips", "EndFlag", true);
-    messages.QueueAnswer(IDNO);
-    messages.QueueAnswer(mrYes);
-    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(CloseAnswering(messages, *main, IDNO, mrYes));
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(General().ReadBool("Tips", "EndFlag", true));
 }
@@ -466,11 +473,7 @@ TEST_F(MainWindowTest, AboutAndFolderOptionItemsOpenTheirDialogs)
     for (const char *item : {"N30", "Vantoril1", "SecondSisterAbout1", "N58", "ToolButton17"}) {
         SCOPED_TRACE(item);
         QWidget *opened = nullptr;
-        QTimer::singleShot(0, [&opened] {
-            opened = QApplication::activeModalWidget();
-            if (auto *dialog = qobject_cast<QDialog *>(opened))
-                dialog->reject();
-        });
+        LookAtNextModal([&opened](QWidget *modal) { opened = modal; });
         main->Item(item)->trigger();
         EXPECT_NE(opened, nullptr);
     }
@@ -480,13 +483,11 @@ TEST_F(MainWindowTest, ScorePredictionItemOpensItsFirstPageReset)
 {
     QString title;
     QString groupTitle;
-    QTimer::singleShot(0, [&] {
-        QWidget *opened = QApplication::activeModalWidget();
+    LookAtNextModal([&](QWidget *opened) {
         ASSERT_NE(opened, nullptr);
         title = opened->windowTitle();
         if (auto *group = opened->findChild<QGroupBox *>())
             groupTitle = group->title();
-        qobject_cast<QDialog *>(opened)->reject();
     });
     main->Item("N65")->trigger();
     EXPECT_EQ(title, "ΠΡΟΒΛΕΨΗ ΣΚΟΡ ΑΓΩΝΩΝ ΚΟΥΠΟΝΙΟΥ");
