@@ -6,8 +6,6 @@
 #include "league_database.h"
 #include "wall_timer.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -64,9 +62,7 @@ void Store(sqlite3 *db)
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
-    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
-    return *dm;
+    return FilledDataModule(Store);
 }
 
 // The coupon: every 1,000th stored match a day later than stored, every tenth row unknown.

@@ -8,10 +8,7 @@
 #include "data/data_module.h"
 #include "direct_sql.h"
 #include "league_database.h"
-#include "scores.h"
 #include "wall_timer.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -36,26 +33,16 @@ QDate WindowFriday()
 // the first 60 leagues is on the coupon, numbered as its league.
 void Store(sqlite3 *db)
 {
-    TScores scores;
-    StoreLeagues(db, kLeagues,
-                 {.categoryCode = [](int league) { return QVariant(QString::number(league)); },
-                  .club = NumberedClub,
-                  .entries = TEntryColumns::Names,
-                  .match =
-                      [&](const TFixture &f) {
-                          const bool last = f.season == kLeagues.seasons - 1;
-                          TMatchRow row = WeekendMatch(kLeagues, f, !last || f.day < WindowMatchday, scores);
-                          if (last && f.day == WindowMatchday && f.league <= CouponMatches && f.slot == 0)
-                              row.code = f.league;
-                          return row;
-                      }});
+    StoreWeekendLeagues(db, kLeagues, WindowMatchday, [](const TFixture &f) {
+        const bool coupon = f.season == kLeagues.seasons - 1 && f.day == WindowMatchday &&
+                            f.league <= CouponMatches && f.slot == 0;
+        return coupon ? QVariant(f.league) : QVariant();
+    });
 }
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
-    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
-    return *dm;
+    return FilledDataModule(Store);
 }
 
 TCouponAnalysisInput Coupon()

@@ -4,59 +4,24 @@
 // the head-to-head points, each beside the simplest direct way of filling the same cells (the
 // same look-ups and counts as SQL statements through the SQLite C API) in the same run. Cells that
 // differ end the program.
-#include "coupon_leagues.h"
+#include "coupon_page.h"
 #include "couponstats/kind_analysis.h"
 #include "platform/core/format.h"
-#include "wall_timer.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 using namespace tav::couponstats;
-using namespace coupon_leagues;
+using namespace coupon_page;
 
 namespace {
 
-// The page as the chain hands it over: the titles, then one checked row per coupon match.
-QList<QStringList> FreshRows()
-{
-    QList<QStringList> rows{QStringList(kPageColumns, QStringLiteral("τίτλος"))};
-    for (int league = 1; league <= LeagueCount; ++league) {
-        QStringList row(kPageColumns);
-        row[PgCheck] = QStringLiteral("1");
-        row[PgCode] = QString::number(league);
-        row[PgDiorg] = Code(league);
-        row[PgDate] = DateToStr(CouponDate());
-        row[PgHomeTeam] = QStringLiteral("Γηπεδούχος %1").arg(league);
-        row[PgAwayTeam] = QStringLiteral("Φιλοξενούμενη %1").arg(league);
-        rows.append(row);
-    }
-    return rows;
-}
-
-// The filled rows of each run, which the engine and the statements must agree on.
-std::map<std::string, QList<QStringList>> &Filled()
-{
-    static std::map<std::string, QList<QStringList>> filled;
-    return filled;
-}
-
 void BM_Engine(benchmark::State &state, int kind, int n, const std::string &name)
 {
-    TTavrolinDM &dm = Bench();
-    const QByteArray checks(LeagueCount, 1);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            TThresholdTexts thresholds;
-            RunKindAnalysis(dm, {rows, checks, Periods(), thresholds}, kind, n, [] { return true; });
-        }
-    }
-    Filled()[name] = rows;
+    RunAnalysis(state, name, {}, [&](TTavrolinDM &dm, TPageGrid grid) {
+        RunKindAnalysis(dm, grid, kind, n, [] { return true; });
+    });
 }
 
 // Points (3 a win, 1 a draw) and matches of the team's latest N matches (all when N is -1).
@@ -94,32 +59,10 @@ void WriteValues(QStringList &row, qint64 home, qint64 away, const TProposalThre
     row[PgProposal] = ProposalFor(double(home - away), thresholds);
 }
 
-// Fills each row through the statements the way the kind computes it.
-template <typename Fill> void BM_Direct(benchmark::State &state, const std::string &name, Fill fill)
-{
-    sqlite3 *db = Bench().TavrolinDb.Handle();
-    Statement match(db, kMatchSql);
-    const QString date = CouponDate().toString(Qt::ISODate);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            for (int r = 1; r < rows.size(); ++r) {
-                const auto found =
-                    match.Row({rows[r][PgDiorg], Periods()[0], Periods()[1], date, rows[r][PgCode].toInt()});
-                if (found)
-                    fill(db, *found, date, rows[r]);
-            }
-        }
-    }
-    Filled()[name] = rows;
-}
-
 void BM_PointsSql(benchmark::State &state, int n, const std::string &name)
 {
     Statement points(Bench().TavrolinDb.Handle(), kPointsSql);
-    BM_Direct(state, name, [&](sqlite3 *, const auto &m, const QString &date, QStringList &row) {
+    RunDirect(state, name, {}, [&](const auto &m, const QString &date, QStringList &row) {
         const auto home = points.Row({*m[0], *m[1], date, n > 0 ? n : -1});
         const auto away = points.Row({*m[0], *m[2], date, n > 0 ? n : -1});
         if ((*home)[1] != (*away)[1] || *(*home)[1] == 0)
@@ -134,7 +77,7 @@ void BM_PositionsSql(benchmark::State &state, const std::string &name)
     // After the engine's run, which made the table.
     Statement fillTable(db, kFillDynamhSql);
     Statement positions(db, kPositionsSql);
-    BM_Direct(state, name, [&](sqlite3 *, const auto &m, const QString &, QStringList &row) {
+    RunDirect(state, name, {}, [&](const auto &m, const QString &, QStringList &row) {
         Check(db, sqlite3_exec(db, kEmptyDynamhSql, nullptr, nullptr, nullptr));
         fillTable.Row({*m[0], CouponDate().addDays(-2).toString(Qt::ISODate)});
         const auto p = positions.Row({*m[1], *m[2]});
@@ -145,7 +88,7 @@ void BM_PositionsSql(benchmark::State &state, const std::string &name)
 void BM_MeetingsSql(benchmark::State &state, int n, const std::string &name)
 {
     Statement meetings(Bench().TavrolinDb.Handle(), kMeetingsSql);
-    BM_Direct(state, name, [&](sqlite3 *, const auto &m, const QString &date, QStringList &row) {
+    RunDirect(state, name, {}, [&](const auto &m, const QString &date, QStringList &row) {
         const auto c = meetings.Row({*m[3], *m[4], date, n});
         if (*(*c)[3] != n)
             return;
@@ -164,23 +107,12 @@ BENCHMARK_CAPTURE(BM_Engine, k2, 2, 5, "kind 2 N=5")->Unit(benchmark::kMilliseco
 
 void PrintComparison()
 {
-    const std::pair<std::string, std::string> pairs[] = {
+    CheckThenPrintBesideSql({
         {"kind 0 N=6", "SQL kind 0 N=6"},
         {"kind 0 N=0", "SQL kind 0 N=0"},
         {"kind 6", "SQL kind 6"},
         {"kind 2 N=5", "SQL kind 2 N=5"},
-    };
-    for (const auto &[engine, sql] : pairs) {
-        const auto e = Filled().find(engine);
-        const auto s = Filled().find(sql);
-        if (e == Filled().end() || s == Filled().end())
-            continue;
-        if (e->second != s->second) {
-            std::fprintf(stderr, "%s fills other cells than the statements\n", engine.c_str());
-            std::exit(1);
-        }
-        PrintBesideSql("60 coupon rows", sql, {engine});
-    }
+    });
 }
 
 } // namespace

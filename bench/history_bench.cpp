@@ -4,18 +4,15 @@
 // runs read a real database file and are timed on the wall clock.
 #include "analysis/history_engine.h"
 #include "data/data_module.h"
+#include "league_database.h"
 #include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -24,66 +21,23 @@ using namespace tav::analysis;
 
 namespace {
 
-constexpr int SeasonCount = 30;
-constexpr int LeagueCount = 55;
 constexpr int TeamCount = 18;
-constexpr int Matchdays = 2 * (TeamCount - 1);
+const TLeagueShape kLeagues{.seasons = 30,
+                            .leagues = 55,
+                            .firstYear = 1990,
+                            .teamsOf = [](int) { return TeamCount; },
+                            .spanSeasonNames = true};
 // The matchday whose history is asked for: league 1 of the last season.
-constexpr int ListedDNo = (SeasonCount - 1) * LeagueCount + 1;
+const int ListedDNo = kLeagues.CompetitionOf(kLeagues.seasons - 1, 1);
 constexpr int ListedMatchday = 20;
 
-void Run(SqliteStatement &statement, const QVariantList &values)
-{
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-// Every league of every season, its clubs keeping their numbers across seasons, so that every
-// listed pair has met about once a season each way.
+// Every league of every season, all played, so that every listed pair has met about once a season
+// each way.
 void Store(sqlite3 *db)
 {
     TScores scores;
-    TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(
-        db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos) VALUES (?1, ?2, 1, 0)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
-                           "Omilos, TelGGoals, TelFGoals, Date, GTeamNo, FTeamNo) VALUES "
-                           "(?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league)});
-    for (int s = 0; s < SeasonCount; ++s) {
-        const QString seasonName =
-            QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2);
-        Run(season, {seasonName});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            Run(competition, {DNo, league, seasonName, TeamCount});
-            std::vector<int> circle;
-            for (int i = 0; i < TeamCount; ++i)
-                circle.push_back(DNo * 100 + i + 1);
-            // Circle method: every pairing once per round, home and away alternating.
-            for (int day = 1; day <= Matchdays; ++day) {
-                for (int k = 0; k < TeamCount / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[TeamCount - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
-                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date,
-                                league * 100 + home % 100, league * 100 + away % 100});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
-    transaction.Commit();
+    StoreLeagues(db, kLeagues,
+                 {.match = [&](const TFixture &f) { return FridayMatch(kLeagues, f, scores); }});
 }
 
 struct TBench
@@ -94,12 +48,9 @@ struct TBench
 
 TBench &Bench()
 {
-    static QTemporaryDir folder;
     static TBench bench = [] {
-        const QString data = UseBenchProgramFolder(folder.path());
         TBench made;
-        made.dm = new TTavrolinDM;
-        Store(made.dm->TavrolinDb.Handle());
+        made.dm = &FilledDataModule(Store);
         SqliteStatement games(made.dm->TavrolinDb.Handle(),
                               QStringLiteral("SELECT DiorgNo, GTeamNo, FTeamNo, Date FROM Agvnes "
                                              "WHERE DiorgNo = ?1 AND Agvnistikh = ?2 ORDER BY GameNo"));

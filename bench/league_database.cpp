@@ -3,6 +3,8 @@
 #include "data/data_module.h"
 #include "program_folder.h"
 
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <vector>
 
@@ -45,6 +47,18 @@ TMatchRow PlayedMatch(const TLeagueShape &shape, const TFixture &f, TScores &sco
             .date = shape.MatchDate(f.season, f.day, f.slot)};
 }
 
+TMatchRow FridayMatch(const TLeagueShape &shape, const TFixture &f, TScores &scores)
+{
+    TMatchRow row = PlayedMatch(shape, f, scores);
+    row.date = shape.Friday(f.season, f.day);
+    row.homeClub = f.HomeClub();
+    row.awayClub = f.AwayClub();
+    return row;
+}
+
+namespace {
+
+// A match of the weekends the analyses read; its goals are drawn when played.
 TMatchRow WeekendMatch(const TLeagueShape &shape, const TFixture &f, bool played, TScores &scores)
 {
     TMatchRow row =
@@ -58,12 +72,11 @@ TMatchRow WeekendMatch(const TLeagueShape &shape, const TFixture &f, bool played
     return row;
 }
 
+// "Ομάδα 3-7": the seventh club of the third league.
 TClubNames NumberedClub(int league, int club)
 {
     return {QStringLiteral("Ομάδα %1-%2").arg(league).arg(club)};
 }
-
-namespace {
 
 // The statements of every table the database is made of.
 class TLeagueWriter
@@ -72,8 +85,8 @@ public:
     TLeagueWriter(sqlite3 *db, const TLeagueShape &shape, const TLeagueRows &rows)
         : shape_(shape), rows_(rows),
           country_(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (?1, ?2)")),
-          category_(db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP) "
-                                       "VALUES (?1, ?2, ?3, 0, ?4)")),
+          category_(db, QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, OPAP, Isxys) "
+                                       "VALUES (?1, ?2, ?3, 0, ?4, ?5)")),
           club_(db, QStringLiteral("INSERT INTO Omades (KratosNo, Name, EnName, TeamNo, OPAPName) "
                                    "VALUES (?1, ?2, ?3, ?4, ?5)")),
           season_(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)")),
@@ -111,7 +124,8 @@ private:
         if (shape_.countryPerLeague)
             Run(country_, {league, QStringLiteral("Χώρα %1").arg(league)});
         Run(category_, {league, shape_.CategoryName(league), CountryOf(league),
-                        rows_.categoryCode ? rows_.categoryCode(league) : QVariant()});
+                        rows_.categoryCode ? rows_.categoryCode(league) : QVariant(),
+                        rows_.categoryStrength ? rows_.categoryStrength(league) : QVariant()});
         if (!rows_.club)
             return;
         for (int i = 1; i <= shape_.teamsOf(league); ++i) {
@@ -132,7 +146,7 @@ private:
             if (rows_.entries == TEntryColumns::Rated) {
                 values[4] = values[3];
                 values[5] = 0;
-                values[6] = 1;
+                values[6] = rows_.entryStrength ? rows_.entryStrength(i) : 1;
             }
             Run(entry_, values);
         }
@@ -182,11 +196,32 @@ void StoreLeagues(sqlite3 *db, const TLeagueShape &shape, const TLeagueRows &row
     transaction.Commit();
 }
 
-TTavrolinDM *NewFilledDataModule(const QString &folder, const std::function<void(sqlite3 *)> &fill)
+void StoreWeekendLeagues(sqlite3 *db, const TLeagueShape &shape, int stopMatchday,
+                         const std::function<QVariant(const TFixture &)> &code)
 {
-    UseBenchProgramFolder(folder);
-    qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/config")).toLocal8Bit());
-    auto *dm = new TTavrolinDM;
-    fill(dm->TavrolinDb.Handle());
-    return dm;
+    TScores scores;
+    StoreLeagues(db, shape,
+                 {.categoryCode = [](int league) { return QVariant(QString::number(league)); },
+                  .club = NumberedClub,
+                  .entries = TEntryColumns::Names,
+                  .match =
+                      [&](const TFixture &f) {
+                          const bool played = f.season < shape.seasons - 1 || f.day < stopMatchday;
+                          TMatchRow row = WeekendMatch(shape, f, played, scores);
+                          row.code = code(f);
+                          return row;
+                      }});
+}
+
+TTavrolinDM &FilledDataModule(const std::function<void(sqlite3 *)> &fill)
+{
+    static QTemporaryDir folder;
+    static TTavrolinDM *dm = [&] {
+        UseBenchProgramFolder(folder.path());
+        qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toLocal8Bit());
+        auto *made = new TTavrolinDM;
+        fill(made->TavrolinDb.Handle());
+        return made;
+    }();
+    return *dm;
 }

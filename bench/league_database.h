@@ -83,9 +83,9 @@ struct TMatchRow
 // A played match on its day of the matchday's spread, its goals drawn from scores.
 TMatchRow PlayedMatch(const TLeagueShape &shape, const TFixture &f, TScores &scores);
 
-// A match of the weekends the analyses read: on its day of the matchday's spread, at 20:00 with
-// odds 1.9, 3.2 and 4.1, between the clubs' team numbers; its goals are drawn when played.
-TMatchRow WeekendMatch(const TLeagueShape &shape, const TFixture &f, bool played, TScores &scores);
+// A played match on its matchday's Friday between the clubs' team numbers, its goals drawn from
+// scores.
+TMatchRow FridayMatch(const TLeagueShape &shape, const TFixture &f, TScores &scores);
 
 struct TClubNames
 {
@@ -104,16 +104,17 @@ enum class TEntryColumns
     Rated,
 };
 
-// "Ομάδα 3-7": the seventh club of the third league.
-TClubNames NumberedClub(int league, int club);
-
 struct TLeagueRows
 {
     // The category's coupon code; none when empty.
     std::function<QVariant(int league)> categoryCode{};
+    // The category's strength (Isxys); none when empty.
+    std::function<QVariant(int league)> categoryStrength{};
     // The league's clubs; none when empty.
     std::function<TClubNames(int league, int club)> club{};
     TEntryColumns entries = TEntryColumns::None;
+    // The strength (Isxys) of a rated entry by its club's place in the league; 1 when empty.
+    std::function<int(int club)> entryStrength{};
     // Called for every match in the order of the schedule.
     std::function<TMatchRow(const TFixture &)> match{};
 };
@@ -121,6 +122,14 @@ struct TLeagueRows
 // Stores the whole database in one transaction.
 void StoreLeagues(sqlite3 *db, const TLeagueShape &shape, const TLeagueRows &rows);
 
-// The data module over a program folder of the run's own (its settings there too), its database
-// filled by fill.
-TTavrolinDM *NewFilledDataModule(const QString &folder, const std::function<void(sqlite3 *)> &fill);
+// The database of the weekend analyses: the categories coded by their league's number, the clubs
+// named by league and place ("Ομάδα 3-7"), the competitions' entries by place, and every match on
+// its day of the matchday's spread at 20:00 with odds 1.9, 3.2 and 4.1, between the clubs' team
+// numbers, played but those of the last season from its matchday stopMatchday on; code numbers
+// each match on the coupon (none when null).
+void StoreWeekendLeagues(sqlite3 *db, const TLeagueShape &shape, int stopMatchday,
+                         const std::function<QVariant(const TFixture &)> &code);
+
+// The program's data module over a program folder of the run's own (its settings there too), made
+// on the first call, which fills its database by fill; later calls return it as it is.
+TTavrolinDM &FilledDataModule(const std::function<void(sqlite3 *)> &fill);

@@ -6,10 +6,7 @@
 #include "data/data_module.h"
 #include "direct_sql.h"
 #include "league_database.h"
-#include "scores.h"
 #include "wall_timer.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -35,25 +32,12 @@ QDate WindowFriday()
 // Every match numbered on the coupon by its place in its matchday.
 void Store(sqlite3 *db)
 {
-    TScores scores;
-    StoreLeagues(db, kLeagues,
-                 {.categoryCode = [](int league) { return QVariant(QString::number(league)); },
-                  .club = NumberedClub,
-                  .entries = TEntryColumns::Names,
-                  .match =
-                      [&](const TFixture &f) {
-                          TMatchRow row = WeekendMatch(
-                              kLeagues, f, f.season < kLeagues.seasons - 1 || f.day < WindowMatchday, scores);
-                          row.code = f.slot + 1;
-                          return row;
-                      }});
+    StoreWeekendLeagues(db, kLeagues, WindowMatchday, [](const TFixture &f) { return QVariant(f.slot + 1); });
 }
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
-    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
-    return *dm;
+    return FilledDataModule(Store);
 }
 
 TMatchAnalysisRequest Weekend()

@@ -6,8 +6,6 @@
 #include "league_database.h"
 #include "wall_timer.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -67,9 +65,8 @@ void Store(sqlite3 *db)
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        TTavrolinDM *made = NewFilledDataModule(folder.path(), Store);
+        TTavrolinDM *made = &FilledDataModule(Store);
         for (TDataSet *table : made->Tables())
             table->Open();
         return made;

@@ -11,8 +11,6 @@
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -48,9 +46,8 @@ void Store(sqlite3 *db)
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
     static TTavrolinDM *dm = [] {
-        TTavrolinDM *made = NewFilledDataModule(folder.path(), Store);
+        TTavrolinDM *made = &FilledDataModule(Store);
         made->Diorganvseis.Open();
         made->Diorganvseis.Locate(QStringLiteral("DNo"), {Competition});
         return made;

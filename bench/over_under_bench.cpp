@@ -3,60 +3,28 @@
 // each beside the simplest direct way of filling the same cells (the match look-up and one
 // aggregate statement per side through the SQLite C API) in the same run. Cells that differ end
 // the program.
-#include "coupon_leagues.h"
+#include "coupon_page.h"
 #include "couponstats/over_under_analysis.h"
 #include "couponstats/over_under_columns.h"
 #include "platform/core/format.h"
 #include "platform/core/rounding.h"
-#include "wall_timer.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 using namespace tav::couponstats;
-using namespace coupon_leagues;
+using namespace coupon_page;
 
 namespace {
 
-// The page as the chain hands it over: the titles, then one checked row per coupon match.
-QList<QStringList> FreshRows()
-{
-    QList<QStringList> rows{QStringList(kOverUnderColumns, QStringLiteral("τίτλος"))};
-    for (int league = 1; league <= LeagueCount; ++league) {
-        QStringList row(kOverUnderColumns);
-        row[PgCheck] = QStringLiteral("1");
-        row[PgCode] = QString::number(league);
-        row[PgDiorg] = Code(league);
-        row[PgDate] = DateToStr(CouponDate());
-        row[PgHomeTeam] = QStringLiteral("Γηπεδούχος %1").arg(league);
-        row[PgAwayTeam] = QStringLiteral("Φιλοξενούμενη %1").arg(league);
-        rows.append(row);
-    }
-    return rows;
-}
-
-std::map<std::string, QList<QStringList>> &Filled()
-{
-    static std::map<std::string, QList<QStringList>> filled;
-    return filled;
-}
+const TPageLayout kPage{.columns = kOverUnderColumns};
 
 void BM_Engine(benchmark::State &state, int n, const std::string &name)
 {
-    TTavrolinDM &dm = Bench();
-    const QByteArray checks(LeagueCount, 1);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            TThresholdTexts thresholds;
-            RunOverUnderAnalysis(dm, {rows, checks, Periods(), thresholds}, n, [] { return true; });
-        }
-    }
-    Filled()[name] = rows;
+    RunAnalysis(state, name, kPage, [&](TTavrolinDM &dm, TPageGrid grid) {
+        RunOverUnderAnalysis(dm, grid, n, [] { return true; });
+    });
 }
 
 // One side's counters over its latest N matches (all when N is -1), the side named by team, o its
@@ -175,27 +143,13 @@ void Write(QStringList &row, const TCounters &h, const TCounters &a)
 void BM_Direct(benchmark::State &state, int n, const std::string &name)
 {
     sqlite3 *db = Bench().TavrolinDb.Handle();
-    Statement match(db, kMatchSql);
     Statement home(db, SideSql("Ghpedoyxos", "o", "x").c_str());
     Statement away(db, SideSql("Filojenoymenh", "x", "o").c_str());
-    const QString date = CouponDate().toString(Qt::ISODate);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            for (int r = 1; r < rows.size(); ++r) {
-                const auto m =
-                    match.Row({rows[r][PgDiorg], Periods()[0], Periods()[1], date, rows[r][PgCode].toInt()});
-                if (!m)
-                    continue;
-                const auto h = home.Row({*(*m)[0], *(*m)[1], date, n > 0 ? n : -1});
-                const auto a = away.Row({*(*m)[0], *(*m)[2], date, n > 0 ? n : -1});
-                Write(rows[r], Counters(*h, n), Counters(*a, n));
-            }
-        }
-    }
-    Filled()[name] = rows;
+    RunDirect(state, name, kPage, [&](const auto &m, const QString &date, QStringList &row) {
+        const auto h = home.Row({*m[0], *m[1], date, n > 0 ? n : -1});
+        const auto a = away.Row({*m[0], *m[2], date, n > 0 ? n : -1});
+        Write(row, Counters(*h, n), Counters(*a, n));
+    });
 }
 
 BENCHMARK_CAPTURE(BM_Direct, n6, 6, "SQL N=6")->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -205,26 +159,7 @@ BENCHMARK_CAPTURE(BM_Engine, n0, 0, "over/under N=0")->Unit(benchmark::kMillisec
 
 void PrintComparison()
 {
-    const std::pair<std::string, std::string> pairs[] = {
-        {"over/under N=6", "SQL N=6"},
-        {"over/under N=0", "SQL N=0"},
-    };
-    for (const auto &[engine, sql] : pairs) {
-        const auto e = Filled().find(engine);
-        const auto s = Filled().find(sql);
-        if (e == Filled().end() || s == Filled().end())
-            continue;
-        // Equal rows prove nothing unless the matches were found and analysed.
-        if (e->second.value(1).value(OuHomeMatches).isEmpty()) {
-            std::fprintf(stderr, "%s analysed no row\n", engine.c_str());
-            std::exit(1);
-        }
-        if (e->second != s->second) {
-            std::fprintf(stderr, "%s fills other cells than the statements\n", engine.c_str());
-            std::exit(1);
-        }
-        PrintBesideSql("60 coupon rows", sql, {engine});
-    }
+    CheckThenPrintBesideSql({{"over/under N=6", "SQL N=6"}, {"over/under N=0", "SQL N=0"}}, OuHomeMatches);
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -53,9 +51,7 @@ void Store(sqlite3 *db)
 
 TTavrolinDM &Bench()
 {
-    static QTemporaryDir folder;
-    static TTavrolinDM *dm = NewFilledDataModule(folder.path(), Store);
-    return *dm;
+    return FilledDataModule(Store);
 }
 
 QStringList Seasons()

@@ -6,18 +6,15 @@
 #include "analysis/prediction_runs.h"
 #include "analysis/prediction_store.h"
 #include "data/data_module.h"
+#include "league_database.h"
 #include "platform/db/sqlite_statement.h"
-#include "program_folder.h"
 #include "scores.h"
 #include "wall_timer.h"
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -26,81 +23,46 @@ using namespace tav::analysis;
 
 namespace {
 
-constexpr int SeasonCount = 30;
-constexpr int LeagueCount = 55;
 constexpr int TeamCount = 18;
 constexpr int Matchdays = 2 * (TeamCount - 1);
+const TLeagueShape kLeagues{.seasons = 30,
+                            .leagues = 55,
+                            .firstYear = 1990,
+                            .teamsOf = [](int) { return TeamCount; },
+                            .spanSeasonNames = true};
 constexpr int Recent = 9;
 // The predicted matchday: league 1 of the last season.
-constexpr int PredictedDNo = (SeasonCount - 1) * LeagueCount + 1;
+const int PredictedDNo = kLeagues.CompetitionOf(kLeagues.seasons - 1, 1);
 constexpr int PredictedMatchday = 20;
 
-void Run(SqliteStatement &statement, const QVariantList &values)
+// A statistics row for every matchday of every competition team of league 1, season by season.
+void StoreTeamStats(sqlite3 *db)
 {
-    statement.BindAll(values);
-    statement.Execute();
-    statement.Reset();
-}
-
-// Every league of every season, its clubs keeping their numbers across seasons; the predicted
-// league's competition teams have a statistics row for every matchday.
-void Store(sqlite3 *db)
-{
-    TScores scores;
     TransactionGuard transaction(db);
-    ExecSql(db, QStringLiteral("INSERT INTO Krath (RecNo, Name) VALUES (1, 'Ελλάδα')"));
-    SqliteStatement category(db,
-                             QStringLiteral("INSERT INTO Kathgories (KatNo, GrName, Kratos, Typos, Isxys) "
-                                            "VALUES (?1, ?2, 1, 0, ?3)"));
-    SqliteStatement season(db, QStringLiteral("INSERT INTO Periodos (Periodos) VALUES (?1)"));
-    SqliteStatement competition(
-        db, QStringLiteral("INSERT INTO Diorganvseis (DNo, KatNo, Periodos, Omades, Nikh, Isop, Htta, Typos, "
-                           "Rounds, KratosNo) VALUES (?1, ?2, ?3, ?4, 3, 1, 0, 0, 2, 1)"));
-    SqliteStatement team(db, QStringLiteral("INSERT INTO PerOmades (RecNo, TeamNo, DiorNo, GrName, EnName, "
-                                            "Timvria, Isxys) VALUES (?1, ?2, ?3, ?4, ?4, 0, ?5)"));
-    SqliteStatement match(
-        db, QStringLiteral("INSERT INTO Agvnes (DiorgNo, Agvnistikh, Ghpedoyxos, Filojenoymenh, "
-                           "Omilos, TelGGoals, TelFGoals, Date, GTeamNo, FTeamNo) VALUES "
-                           "(?1, ?2, ?3, ?4, 0, ?5, ?6, ?7, ?8, ?9)"));
     SqliteStatement stat(db,
                          QStringLiteral("INSERT INTO TeamStat (TeamNo, Agvnistikh, NikesIn, IsopIn, HttesIn, "
                                         "NikesOut, IsopOut, HttesOut, Position, PositionEntos, "
                                         "PositionEktos) VALUES (?1, ?2, ?3, 1, 1, ?4, 1, 1, ?5, ?5, ?5)"));
-    for (int league = 1; league <= LeagueCount; ++league)
-        Run(category, {league, QStringLiteral("Κατηγορία %1").arg(league), 1 + league % 5});
-    for (int s = 0; s < SeasonCount; ++s) {
-        const QString seasonName =
-            QString::number(1990 + s) + QLatin1Char('-') + QString::number(91 + s).right(2);
-        Run(season, {seasonName});
-        for (int league = 1; league <= LeagueCount; ++league) {
-            const int DNo = s * LeagueCount + league;
-            Run(competition, {DNo, league, seasonName, TeamCount});
-            std::vector<int> circle;
-            for (int i = 0; i < TeamCount; ++i) {
-                const int recNo = DNo * 100 + i + 1;
-                Run(team,
-                    {recNo, league * 100 + i + 1, DNo, QStringLiteral("Ομάδα %1").arg(i + 1), 1 + i % 4});
-                circle.push_back(recNo);
-                if (league == 1)
-                    for (int day = 1; day <= Matchdays; ++day)
-                        Run(stat, {recNo, day, day / 3, day / 4, 1 + (i + day) % TeamCount});
-            }
-            // Circle method: every pairing once per round, home and away alternating.
-            for (int day = 1; day <= Matchdays; ++day) {
-                for (int k = 0; k < TeamCount / 2; ++k) {
-                    int home = circle[k];
-                    int away = circle[TeamCount - 1 - k];
-                    if (day % 2 == 0)
-                        std::swap(home, away);
-                    const QString date = QDate(1990 + s, 8, 20).addDays(7 * day).toString(Qt::ISODate);
-                    Run(match, {DNo, day, home, away, scores.Next(), scores.Next() % 3, date,
-                                league * 100 + home % 100, league * 100 + away % 100});
-                }
-                std::rotate(circle.begin() + 1, circle.end() - 1, circle.end());
-            }
-        }
-    }
+    for (int s = 0; s < kLeagues.seasons; ++s)
+        for (int i = 0; i < TeamCount; ++i)
+            for (int day = 1; day <= Matchdays; ++day)
+                Run(stat, {kLeagues.CompetitionOf(s, 1) * 100 + i + 1, day, day / 3, day / 4,
+                           1 + (i + day) % TeamCount});
     transaction.Commit();
+}
+
+// Every league of every season, all played, its categories and competition teams of five and four
+// strengths in turn; the predicted league's competition teams have a statistics row for every
+// matchday.
+void Store(sqlite3 *db)
+{
+    TScores scores;
+    StoreLeagues(db, kLeagues,
+                 {.categoryStrength = [](int league) { return QVariant(1 + league % 5); },
+                  .entries = TEntryColumns::Rated,
+                  .entryStrength = [](int club) { return 1 + (club - 1) % 4; },
+                  .match = [&](const TFixture &f) { return FridayMatch(kLeagues, f, scores); }});
+    StoreTeamStats(db);
 }
 
 struct TBench
@@ -111,12 +73,9 @@ struct TBench
 
 TBench &Bench()
 {
-    static QTemporaryDir folder;
     static TBench bench = [] {
-        const QString data = UseBenchProgramFolder(folder.path());
         TBench made;
-        made.dm = new TTavrolinDM;
-        Store(made.dm->TavrolinDb.Handle());
+        made.dm = &FilledDataModule(Store);
         SqliteStatement games(
             made.dm->TavrolinDb.Handle(),
             QStringLiteral("SELECT GameNo FROM Agvnes WHERE DiorgNo = ?1 AND Agvnistikh = ?2 "
@@ -154,7 +113,7 @@ void SetCounters(benchmark::State &state)
 {
     const auto perItem = benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert;
     state.counters["per_match"] = benchmark::Counter(double(Bench().listed.size()), perItem);
-    state.counters["matches"] = double(SeasonCount) * LeagueCount * Matchdays * (TeamCount / 2);
+    state.counters["matches"] = double(kLeagues.seasons) * kLeagues.leagues * Matchdays * (TeamCount / 2);
 }
 
 template <class Method> void Predict(benchmark::State &state, const char *name, Method method)

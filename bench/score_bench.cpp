@@ -3,62 +3,30 @@
 // over the latest 6 and over all of them, each beside the simplest direct way of filling the same
 // cells (the match look-up and one aggregate statement per team through the SQLite C API) in the
 // same run. Cells that differ end the program.
-#include "coupon_leagues.h"
+#include "coupon_page.h"
 #include "couponstats/score_analysis.h"
 #include "couponstats/score_columns.h"
 #include "platform/core/format.h"
-#include "wall_timer.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 using namespace tav::couponstats;
-using namespace coupon_leagues;
+using namespace coupon_page;
 
 namespace {
 
-// The page as the chain hands it over: the titles, then one checked row per coupon match.
-QList<QStringList> FreshRows()
-{
-    QList<QStringList> rows{QStringList(kScoreColumns, QStringLiteral("τίτλος"))};
-    for (int league = 1; league <= LeagueCount; ++league) {
-        QStringList row(kScoreColumns);
-        row[kCheckColumn] = QStringLiteral("1");
-        row[ScNumber] = QString::number(league);
-        row[ScCode] = QString::number(league);
-        row[ScDiorg] = Code(league);
-        row[ScDate] = DateToStr(CouponDate());
-        row[ScHomeTeam] = QStringLiteral("Γηπεδούχος %1").arg(league);
-        row[ScAwayTeam] = QStringLiteral("Φιλοξενούμενη %1").arg(league);
-        rows.append(row);
-    }
-    return rows;
-}
-
-std::map<std::string, QList<QStringList>> &Filled()
-{
-    static std::map<std::string, QList<QStringList>> filled;
-    return filled;
-}
+const TPageLayout kPage{
+    .columns = kScoreColumns, .number = ScNumber, .code = ScCode, .diorg = ScDiorg, .date = ScDate};
 
 void BM_Engine(benchmark::State &state, TScoreMode mode, int n, const std::string &name)
 {
-    TTavrolinDM &dm = Bench();
-    const QByteArray checks(LeagueCount, 1);
-    const TGoalRecordSource records = StoredGoalRecords(dm);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            TThresholdTexts thresholds;
-            RunScoreAnalysis(
-                dm, {rows, checks, Periods(), thresholds}, mode, n, [] { return true; }, records);
-        }
-    }
-    Filled()[name] = rows;
+    const TGoalRecordSource records = StoredGoalRecords(Bench());
+    RunAnalysis(state, name, kPage, [&](TTavrolinDM &dm, TPageGrid grid) {
+        RunScoreAnalysis(
+            dm, grid, mode, n, [] { return true; }, records);
+    });
 }
 
 // One team's matches walked, goals scored and conceded, and those of 3 or more, over its latest N
@@ -118,27 +86,13 @@ void BM_Direct(benchmark::State &state, TScoreMode mode, int n, const std::strin
     sqlite3 *db = Bench().TavrolinDb.Handle();
     const bool all = mode == TScoreMode::AllMatches;
     const char *both = "(Ghpedoyxos = ?2 OR Filojenoymenh = ?2)";
-    Statement match(db, kMatchSql);
     Statement home(db, TeamSql(all ? both : "Ghpedoyxos = ?2").c_str());
     Statement away(db, TeamSql(all ? both : "Filojenoymenh = ?2").c_str());
-    const QString date = CouponDate().toString(Qt::ISODate);
-    QList<QStringList> rows;
-    {
-        WallTimer timer(state, name);
-        for (auto _ : state) {
-            rows = FreshRows();
-            for (int r = 1; r < rows.size(); ++r) {
-                const auto m =
-                    match.Row({rows[r][ScDiorg], Periods()[0], Periods()[1], date, rows[r][ScCode].toInt()});
-                if (!m)
-                    continue;
-                const auto h = home.Row({*(*m)[0], *(*m)[1], date, n > 0 ? n : -1});
-                const auto a = away.Row({*(*m)[0], *(*m)[2], date, n > 0 ? n : -1});
-                Write(rows[r], TeamOf(*h, n), TeamOf(*a, n));
-            }
-        }
-    }
-    Filled()[name] = rows;
+    RunDirect(state, name, kPage, [&](const auto &m, const QString &date, QStringList &row) {
+        const auto h = home.Row({*m[0], *m[1], date, n > 0 ? n : -1});
+        const auto a = away.Row({*m[0], *m[2], date, n > 0 ? n : -1});
+        Write(row, TeamOf(*h, n), TeamOf(*a, n));
+    });
 }
 
 BENCHMARK_CAPTURE(BM_Direct, m0n6, TScoreMode::HomeAway, 6, "SQL mode 0 N=6")
@@ -168,24 +122,11 @@ BENCHMARK_CAPTURE(BM_Engine, m1n0, TScoreMode::AllMatches, 0, "score mode 1 N=0"
 
 void PrintComparison()
 {
-    for (const char *run : {"mode 0 N=6", "mode 0 N=0", "mode 1 N=6", "mode 1 N=0"}) {
-        const std::string engine = std::string("score ") + run;
-        const std::string sql = std::string("SQL ") + run;
-        const auto e = Filled().find(engine);
-        const auto s = Filled().find(sql);
-        if (e == Filled().end() || s == Filled().end())
-            continue;
-        // Equal rows prove nothing unless the matches were found and analysed.
-        if (e->second.value(1).value(ScHomeMatches).isEmpty()) {
-            std::fprintf(stderr, "%s analysed no row\n", engine.c_str());
-            std::exit(1);
-        }
-        if (e->second != s->second) {
-            std::fprintf(stderr, "%s fills other cells than the statements\n", engine.c_str());
-            std::exit(1);
-        }
-        PrintBesideSql("60 coupon rows", sql, {engine});
-    }
+    CheckThenPrintBesideSql({{"score mode 0 N=6", "SQL mode 0 N=6"},
+                             {"score mode 0 N=0", "SQL mode 0 N=0"},
+                             {"score mode 1 N=6", "SQL mode 1 N=6"},
+                             {"score mode 1 N=0", "SQL mode 1 N=0"}},
+                            ScHomeMatches);
 }
 
 } // namespace

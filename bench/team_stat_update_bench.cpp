@@ -13,7 +13,6 @@
 #include "wall_timer.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -53,10 +52,9 @@ struct TBench
 
 TBench &Bench()
 {
-    static QTemporaryDir folder;
     static TBench bench = [] {
         TBench made;
-        made.dm = NewFilledDataModule(folder.path(), Store);
+        made.dm = &FilledDataModule(Store);
         for (int league = 1; league <= kLeagues.leagues; ++league)
             made.categories.append(kLeagues.CategoryName(league));
         for (int s = 0; s < kLeagues.seasons; ++s)
