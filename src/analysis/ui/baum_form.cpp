@@ -2,13 +2,12 @@
 
 #include "analysis/standings_rows.h"
 #include "analysis/standings_store.h"
-#include "analysis/ui/standings_grid.h"
+#include "analysis/ui/standings_window.h"
 #include "data/competition_choice.h"
 #include "data/data_module.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
-#include "platform/db/data_source.h"
 #include "platform/ui/column_bands.h"
 #include "platform/ui/db_image.h"
 #include "platform/ui/showing_errors.h"
@@ -19,13 +18,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -39,11 +35,6 @@ const char FormCaption[] = "Βαθμολογία";
 const char Button3Caption[] = "Τρέχον";
 const char StartLabelCaption[] = "Εναρξη από Αγων.";
 const char AgvnLabelCaption[] = "Αγωνιστική";
-const char GroupLabelCaption[] = "Όμιλος";
-const char GlvsaCaption[] = "Ονόματα Ομάδων";
-const char GreekNamesCaption[] = "Ελληνικά";
-const char LatinNamesCaption[] = "Λατινικά";
-const char AgvnButtonCaption[] = "Αποτελέσματα";
 const char PrintCaption[] = "ΕΚΤΥΠΩΣΗ";
 const char SaveCaption[] = "AΠΟ&ΘΗΚΕΥΣΗ";
 const char SkippedMatchMessage[] = "Ο αγώνας %1 - %2 της %3ης αγωνιστικής (%4) δεν μετράει στη βαθμολογία, "
@@ -54,11 +45,12 @@ QString Text(const char *text)
     return QString::fromUtf8(text);
 }
 
-TUpDownEdit *NewUpDownEdit(int minimum, QWidget *parent)
+// A matchday edit counts from the first matchday.
+TUpDownEdit *NewMatchdayEdit(QWidget *parent)
 {
     auto *edit = new TUpDownEdit(parent);
-    edit->SetMin(minimum);
-    edit->SetPosition(std::max(minimum, 1));
+    edit->SetMin(1);
+    edit->SetPosition(1);
     return edit;
 }
 
@@ -70,7 +62,6 @@ TBaumForm::TBaumForm(QWidget *parent) : QWidget(parent, Qt::Window)
     // A hidden or open league table never keeps the program running once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
     BuildControls();
-    BuildHeaders();
     Connect();
 }
 
@@ -87,52 +78,16 @@ void TBaumForm::BuildControls()
     ChkD = Chooser->ChkD;
     Button3 = new QPushButton(Text(Button3Caption), this);
     Label1 = new QLabel(Text(StartLabelCaption), this);
-    EdtStartAgvn = NewUpDownEdit(1, this);
+    EdtStartAgvn = NewMatchdayEdit(this);
     AgvnLabel = new QLabel(Text(AgvnLabelCaption), this);
-    AgvnEdit = NewUpDownEdit(1, this);
-    Label2 = new QLabel(Text(GroupLabelCaption), this);
-    OmiloiEdit = NewUpDownEdit(0, this);
-    OmiloiEdit->SetPosition(0);
-
-    GlvsaRadio = new QGroupBox(Text(GlvsaCaption), this);
-    GlvsaButtons = new QButtonGroup(GlvsaRadio);
-    auto *radioLayout = new QHBoxLayout(GlvsaRadio);
-    const char *const names[] = {GreekNamesCaption, LatinNamesCaption};
-    for (int i = 0; i < 2; ++i) {
-        auto *button = new QRadioButton(Text(names[i]), GlvsaRadio);
-        GlvsaButtons->addButton(button, i);
-        radioLayout->addWidget(button);
-    }
-    GlvsaButtons->button(0)->setChecked(true);
-
-    AgvnButton = new QPushButton(Text(AgvnButtonCaption), this);
+    AgvnEdit = NewMatchdayEdit(this);
+    AddStandingsChoices(*this);
     BBtnPrint = new QPushButton(Text(PrintCaption), this);
     BBtnSave = new QPushButton(Text(SaveCaption), this);
+    AddCountryFlag(*this, &TavrolinDM().Krath);
 
-    DataSource1 = new TDataSource(this);
-    DataSource1->SetDataSet(&TavrolinDM().Krath);
-    DBImage1 = new TDBImage(this);
-    DBImage1->SetDataSource(DataSource1);
-    DBImage1->SetDataField(QStringLiteral("Flag"));
-    DBImage1->SetStretch(true);
-    DBImage1->setFixedSize(64, 42);
-
-    auto *top = new QHBoxLayout;
-    for (QWidget *widget :
-         std::initializer_list<QWidget *>{Chooser, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
-                                          OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, BBtnSave, DBImage1})
-        top->addWidget(widget);
-    top->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-}
-
-void TBaumForm::BuildHeaders()
-{
-    const TStandingsGridView view = NewStandingsGrid(this, static_cast<QVBoxLayout *>(layout()));
-    HeaderControl1 = view.HeaderControl1;
-    HeaderControl2 = view.HeaderControl2;
-    SGrd = view.SGrd;
+    LayOutStandingsWindow(*this, {Chooser, Button3, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
+                                  OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, BBtnSave, DBImage1});
 }
 
 void TBaumForm::Connect()
@@ -402,10 +357,9 @@ void TBaumForm::FillGrid()
     for (int row = 0; row < int(table.size()); ++row) {
         const TStandingsEntry &e = table[row];
         const TStandingsTeam *team = engine_.FindTeam(e.TeamKey);
-        const QStringList cells =
-            StandingsRowTexts(e, row + 1, team ? (latin ? team->EnName : team->GrName) : QString());
-        for (int col = 0; col < StandingsColumnCount; ++col)
-            SGrd->SetCell(col, row, cells[col]);
+        SetStandingsRow(
+            *SGrd, row,
+            StandingsRowTexts(e, row + 1, team ? (latin ? team->EnName : team->GrName) : QString()));
     }
     SGrd->viewport()->update();
 }
@@ -417,13 +371,7 @@ void TBaumForm::GlvsaRadioClick()
 
 void TBaumForm::HeaderControl2SectionClick(int section)
 {
-    // The place and name titles order nothing.
-    if (section < 2)
-        return;
-    const std::optional<QString> caption = engine_.ApplySpecialOrdering(section);
-    FillGrid();
-    if (caption)
-        setWindowTitle(*caption);
+    OrderByColumnTitle(*this, engine_, section, [this] { FillGrid(); });
 }
 
 void TBaumForm::SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas)

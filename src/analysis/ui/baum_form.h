@@ -118,7 +118,6 @@ protected:
 
 private:
     void BuildControls();
-    void BuildHeaders();
     void Connect();
 
     // Shows the window, counting from the first matchday again when it was hidden.

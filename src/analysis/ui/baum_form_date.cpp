@@ -1,6 +1,6 @@
 #include "analysis/ui/baum_form_date.h"
 
-#include "analysis/ui/standings_grid.h"
+#include "analysis/ui/standings_window.h"
 #include "data/data_module.h"
 #include "platform/core/errors.h"
 #include "platform/core/format.h"
@@ -10,8 +10,8 @@
 #include "platform/db/data_source.h"
 #include "platform/ui/application.h"
 #include "platform/ui/column_bands.h"
-#include "platform/ui/db_image.h"
 #include "platform/ui/printer.h"
+#include "platform/ui/db_image.h"
 #include "platform/ui/showing_errors.h"
 #include "platform/ui/up_down_edit.h"
 #include "platform/ui/wait_cursor.h"
@@ -21,13 +21,10 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -38,11 +35,6 @@ namespace {
 const char FormCaption[] = "Βαθμολογία κατά Ημερομηνία";
 const char StartLabelCaption[] = "Εναρξη από";
 const char AgvnLabelCaption[] = "Εως";
-const char GroupLabelCaption[] = "Όμιλος";
-const char GlvsaCaption[] = "Ονόματα Ομάδων";
-const char GreekNamesCaption[] = "Ελληνικά";
-const char LatinNamesCaption[] = "Λατινικά";
-const char AgvnButtonCaption[] = "Αποτελέσματα";
 const char PrintCaption[] = "ΕΚΤΥΠΩΣΗ";
 
 // The lines of the printout's head.
@@ -90,47 +82,15 @@ void TBaumFormDate::BuildControls()
     EdtStartAgvn = NewDatePicker(this);
     AgvnLabel = new QLabel(Text(AgvnLabelCaption), this);
     AgvnEdit = NewDatePicker(this);
-    Label2 = new QLabel(Text(GroupLabelCaption), this);
-    OmiloiEdit = new TUpDownEdit(this);
-    OmiloiEdit->SetMin(0);
-    OmiloiEdit->SetPosition(0);
-
-    GlvsaRadio = new QGroupBox(Text(GlvsaCaption), this);
-    GlvsaButtons = new QButtonGroup(GlvsaRadio);
-    auto *radioLayout = new QHBoxLayout(GlvsaRadio);
-    const char *const names[] = {GreekNamesCaption, LatinNamesCaption};
-    for (int i = 0; i < 2; ++i) {
-        auto *button = new QRadioButton(Text(names[i]), GlvsaRadio);
-        GlvsaButtons->addButton(button, i);
-        radioLayout->addWidget(button);
-    }
-    GlvsaButtons->button(0)->setChecked(true);
-
-    AgvnButton = new QPushButton(Text(AgvnButtonCaption), this);
+    AddStandingsChoices(*this);
     BBtnPrint = new TStyButton(this);
     BBtnPrint->setText(Text(PrintCaption));
-
     // The flag's data set is given when the window first opens: the window is made before the
     // data module.
-    DataSource1 = new TDataSource(this);
-    DBImage1 = new TDBImage(this);
-    DBImage1->SetDataSource(DataSource1);
-    DBImage1->SetDataField(QStringLiteral("Flag"));
-    DBImage1->SetStretch(true);
-    DBImage1->setFixedSize(64, 42);
+    AddCountryFlag(*this, nullptr);
 
-    auto *top = new QHBoxLayout;
-    for (QWidget *widget :
-         std::initializer_list<QWidget *>{Chooser, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2,
-                                          OmiloiEdit, GlvsaRadio, AgvnButton, BBtnPrint, DBImage1})
-        top->addWidget(widget);
-    top->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    const TStandingsGridView view = NewStandingsGrid(this, layout);
-    HeaderControl1 = view.HeaderControl1;
-    HeaderControl2 = view.HeaderControl2;
-    SGrd = view.SGrd;
+    LayOutStandingsWindow(*this, {Chooser, Label1, EdtStartAgvn, AgvnLabel, AgvnEdit, Label2, OmiloiEdit,
+                                  GlvsaRadio, AgvnButton, BBtnPrint, DBImage1});
 }
 
 void TBaumFormDate::Connect()
@@ -319,11 +279,8 @@ void TBaumFormDate::FillGrid()
     // The grid keeps one row, empty when no team played between the dates.
     SGrd->SetRowCount(0);
     SGrd->SetRowCount(std::max(count, 1));
-    for (int row = 0; row < count; ++row) {
-        const QStringList cells = engine_.RowTexts(row, latin);
-        for (int col = 0; col < cells.size(); ++col)
-            SGrd->SetCell(col, row, cells[col]);
-    }
+    for (int row = 0; row < count; ++row)
+        SetStandingsRow(*SGrd, row, engine_.RowTexts(row, latin));
     SGrd->viewport()->update();
 }
 
@@ -334,13 +291,7 @@ void TBaumFormDate::GlvsaRadioClick()
 
 void TBaumFormDate::HeaderControl2SectionClick(int section)
 {
-    // The place and name titles order nothing.
-    if (section < 2)
-        return;
-    const std::optional<QString> caption = engine_.ApplySpecialOrdering(section);
-    FillGrid();
-    if (caption)
-        setWindowTitle(*caption);
+    OrderByColumnTitle(*this, engine_, section, [this] { FillGrid(); });
 }
 
 void TBaumFormDate::SGrdDrawCell(int col, int row, const TRect &rect, TGridDrawState state, TCanvas &canvas)

@@ -65,6 +65,12 @@ TStandingsGridView NewStandingsGrid(QWidget *parent, QVBoxLayout *layout)
     return view;
 }
 
+void SetStandingsRow(TStringGrid &grid, int row, const QStringList &cells)
+{
+    for (int col = 0; col < cells.size(); ++col)
+        grid.SetCell(col, row, cells[col]);
+}
+
 void SetStandingsColumnWidths(TStringGrid &grid)
 {
     grid.SetColWidth(0, PlaceSectionWidth - 2);

@@ -3,6 +3,7 @@
 #include "analysis/standings_engine.h"
 #include "platform/ui/string_grid.h"
 
+#include <QStringList>
 #include <QVariant>
 
 class QVBoxLayout;
@@ -24,6 +25,9 @@ struct TStandingsGridView
 // Makes the grid with its captions and titles and puts them at the end of the layout, the grid
 // taking the room left; the captions and titles sit on the grid like its own header rows.
 TStandingsGridView NewStandingsGrid(QWidget *parent, QVBoxLayout *layout);
+
+// Writes the cell texts of one team into a row of the grid.
+void SetStandingsRow(TStringGrid &grid, int row, const QStringList &cells);
 
 // The widths of the columns: those of the titles over them, less the grid's line between columns.
 void SetStandingsColumnWidths(TStringGrid &grid);
