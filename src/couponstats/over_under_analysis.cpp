@@ -158,13 +158,10 @@ bool RunOverUnderAnalysis(TTavrolinDM &dm, TPageGrid grid, int N, const TRowProg
 {
     grid.Thresholds = ReadThresholdTexts(kDefaultsB);
     const std::optional<TProposalThresholds> thresholds = UsableThresholds(grid.Thresholds);
+    TCouponMatches matches(dm);
     return WalkCheckedRows(grid, progress, [&](QStringList &row) {
         // The analysis depends on the match alone, so the last season that holds it decides.
-        std::optional<TCouponMatch> found;
-        for (const QString &season : grid.Periods)
-            if (std::optional<TCouponMatch> match = FindCouponMatch(dm, row, season))
-                found = match;
-        if (found)
+        if (const std::optional<TCouponMatch> found = matches.FindLast(row, grid.Periods))
             AnalyseRow(dm, *found, N, thresholds, row);
     });
 }

@@ -7,7 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 class TTavrolinDM;
 
@@ -59,10 +61,29 @@ struct TCouponMatch
     int FTeamNo = 0;
 };
 
-// The match of the row in the competition of its category (the coupon's competition code) in the
-// season, by its date and its code on the coupon; none when the category, the competition or the
-// match is not stored. EConvertError when the row's date is no date.
-std::optional<TCouponMatch> FindCouponMatch(TTavrolinDM &dm, const QStringList &row, const QString &season);
+// The matches of coupon rows, each in the competition of its category (the coupon's competition
+// code) in a season, by its date and its code on the coupon. Finding one match reads every match
+// of its season and date, which the rows of a page mostly share, so a run keeps them for its later
+// rows: it must not change the stored matches, competitions or categories meanwhile.
+class TCouponMatches
+{
+public:
+    explicit TCouponMatches(TTavrolinDM &dm);
+
+    // The match of the row in the season, the first stored when more fit; none when the category,
+    // the competition or the match is not stored. EConvertError when the row's date is no date.
+    std::optional<TCouponMatch> Find(const QStringList &row, const QString &season);
+    // The match of the row in the last of the seasons that holds it.
+    std::optional<TCouponMatch> FindLast(const QStringList &row, const QStringList &seasons);
+
+private:
+    // A season's matches of a date by the competition code (as stored) and the match's code.
+    using TDateMatches = std::map<std::pair<QByteArray, qint64>, TCouponMatch>;
+    const TDateMatches &MatchesOf(const QString &season, const QString &date);
+
+    TTavrolinDM &dm_;
+    std::map<std::pair<QString, QString>, TDateMatches> bySeasonAndDate_;
+};
 
 // Hands each checked data row, in grid order, after asking progress; false when progress stopped
 // the walk.

@@ -99,14 +99,10 @@ bool RunScoreAnalysis(TTavrolinDM &dm, TPageGrid grid, TScoreMode Mode, int N, c
 {
     grid.Thresholds = ReadThresholdTexts(kDefaultsA);
     const std::optional<TProposalThresholds> thresholds = UsableThresholds(grid.Thresholds);
+    TCouponMatches matches(dm);
     return WalkCheckedRows(grid, progress, [&](QStringList &row) {
         // The analysis depends on the match alone, so the last season that holds it decides.
-        const QStringList lookup = LookupRow(row);
-        std::optional<TCouponMatch> found;
-        for (const QString &season : grid.Periods)
-            if (std::optional<TCouponMatch> match = FindCouponMatch(dm, lookup, season))
-                found = match;
-        if (found)
+        if (const std::optional<TCouponMatch> found = matches.FindLast(LookupRow(row), grid.Periods))
             AnalyseRow(RecordsOf(row, *found, Mode, N, records), thresholds, row);
     });
 }
