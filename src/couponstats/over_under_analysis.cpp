@@ -169,22 +169,8 @@ bool RunOverUnderAnalysis(TTavrolinDM &dm, TPageGrid grid, int N, const TRowProg
 TPageEngine OverUnderEngine()
 {
     return [](TPageRun &run) {
-        // The analysis addresses data row r as Rows[r + 1], below the titles.
-        QList<QStringList> rows = run.rows;
-        rows.prepend(QStringList());
-        // The rows done stay on the page also when a later row ends the run with an error.
-        struct WriteBack
-        {
-            QList<QStringList> &rows;
-            TPageRows &page;
-            ~WriteBack()
-            {
-                rows.removeFirst();
-                page = rows;
-            }
-        } writeBack{rows, run.rows};
-        TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
-        RunOverUnderAnalysis(TavrolinDM(), grid, run.n, run.step);
+        AnalysePageRows(
+            run, [&run](TPageGrid &grid) { RunOverUnderAnalysis(TavrolinDM(), grid, run.n, run.step); });
     };
 }
 

@@ -78,6 +78,24 @@ bool WalkCheckedRows(TPageGrid &grid, const TRowProgress &progress,
     return true;
 }
 
+void AnalysePageRows(TPageRun &run, const std::function<void(TPageGrid &)> &analyse)
+{
+    QList<QStringList> rows = run.rows;
+    rows.prepend(QStringList());
+    struct WriteBack
+    {
+        QList<QStringList> &rows;
+        TPageRows &page;
+        ~WriteBack()
+        {
+            rows.removeFirst();
+            page = rows;
+        }
+    } writeBack{rows, run.rows};
+    TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
+    analyse(grid);
+}
+
 QString CellOf(const QStringList &row, int column)
 {
     return row.value(column);

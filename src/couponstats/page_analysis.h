@@ -1,5 +1,6 @@
 #pragma once
 
+#include "couponstats/page_engine.h"
 #include "couponstats/threshold_store.h"
 
 #include <QByteArray>
@@ -89,6 +90,10 @@ private:
 // the walk.
 bool WalkCheckedRows(TPageGrid &grid, const TRowProgress &progress,
                      const std::function<void(QStringList &)> &analyse);
+
+// Runs an analysis on the page's rows as a grid below an empty title row, the page's thresholds
+// and seasons; the rows done stay on the page also when a later row ends the run with an error.
+void AnalysePageRows(TPageRun &run, const std::function<void(TPageGrid &)> &analyse);
 
 QString CellOf(const QStringList &row, int column);
 // Sets a cell, filling a short row with empty cells up to it.
