@@ -158,13 +158,10 @@ bool RunOverUnderAnalysis(TTavrolinDM &dm, TPageGrid grid, int N, const TRowProg
 {
     grid.Thresholds = ReadThresholdTexts(kDefaultsB);
     const std::optional<TProposalThresholds> thresholds = UsableThresholds(grid.Thresholds);
+    TCouponMatches matches(dm);
     return WalkCheckedRows(grid, progress, [&](QStringList &row) {
         // The analysis depends on the match alone, so the last season that holds it decides.
-        std::optional<TCouponMatch> found;
-        for (const QString &season : grid.Periods)
-            if (std::optional<TCouponMatch> match = FindCouponMatch(dm, row, season))
-                found = match;
-        if (found)
+        if (const std::optional<TCouponMatch> found = matches.FindLast(row, grid.Periods))
             AnalyseRow(dm, *found, N, thresholds, row);
     });
 }
@@ -172,22 +169,8 @@ bool RunOverUnderAnalysis(TTavrolinDM &dm, TPageGrid grid, int N, const TRowProg
 TPageEngine OverUnderEngine()
 {
     return [](TPageRun &run) {
-        // The analysis addresses data row r as Rows[r + 1], below the titles.
-        QList<QStringList> rows = run.rows;
-        rows.prepend(QStringList());
-        // The rows done stay on the page also when a later row ends the run with an error.
-        struct WriteBack
-        {
-            QList<QStringList> &rows;
-            TPageRows &page;
-            ~WriteBack()
-            {
-                rows.removeFirst();
-                page = rows;
-            }
-        } writeBack{rows, run.rows};
-        TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
-        RunOverUnderAnalysis(TavrolinDM(), grid, run.n, run.step);
+        AnalysePageRows(
+            run, [&run](TPageGrid &grid) { RunOverUnderAnalysis(TavrolinDM(), grid, run.n, run.step); });
     };
 }
 

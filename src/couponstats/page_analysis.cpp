@@ -12,26 +12,57 @@ namespace tav::couponstats {
 namespace {
 
 // The match must belong to the competition of its category in the season: the competition's
-// points and its standings are then the match's own.
-const char kCouponMatchSql[] =
-    "SELECT a.DiorgNo, a.Ghpedoyxos, a.Filojenoymenh, a.GTeamNo, a.FTeamNo"
+// points and its standings are then the match's own. Only a text competition code can equal the
+// row's text, and only a whole-number match code its number.
+const char kDateMatchesSql[] =
+    "SELECT k.OPAP, a.OPAPAr, a.DiorgNo, a.Ghpedoyxos, a.Filojenoymenh, a.GTeamNo, a.FTeamNo"
     " FROM Kathgories k JOIN Diorganvseis d ON d.KatNo = k.KatNo JOIN Agvnes a ON a.DiorgNo = d.DNo"
-    " WHERE k.OPAP = ?1 AND d.Periodos = ?2 AND a.\"Date\" = ?3 AND a.OPAPAr = ?4 ORDER BY a.GameNo LIMIT 1";
+    " WHERE d.Periodos = ?1 AND a.\"Date\" = ?2 AND typeof(k.OPAP) = 'text' AND typeof(a.OPAPAr) = 'integer'"
+    " ORDER BY a.GameNo";
 
 } // namespace
 
-std::optional<TCouponMatch> FindCouponMatch(TTavrolinDM &dm, const QStringList &row, const QString &season)
+TCouponMatches::TCouponMatches(TTavrolinDM &dm) : dm_(dm) {}
+
+std::optional<TCouponMatch> TCouponMatches::Find(const QStringList &row, const QString &season)
 {
     const QString date = StrToDate(CellOf(row, PgDate)).toString(Qt::ISODate);
     int code = 0;
     if (!TryStrToInt(CellOf(row, PgCode), code))
         return std::nullopt;
-    DbConnection::Lease statement = dm.TavrolinDb.Connection().Statement(QString::fromUtf8(kCouponMatchSql));
-    statement->BindAll({CellOf(row, PgDiorg).trimmed(), season, date, code});
-    if (!statement->Step())
+    const TDateMatches &matches = MatchesOf(season, date);
+    const auto found = matches.find({CellOf(row, PgDiorg).trimmed().toUtf8(), code});
+    if (found == matches.end())
         return std::nullopt;
-    return TCouponMatch{int(statement->Int64(0)), int(statement->Int64(1)), int(statement->Int64(2)),
-                        int(statement->Int64(3)), int(statement->Int64(4))};
+    return found->second;
+}
+
+std::optional<TCouponMatch> TCouponMatches::FindLast(const QStringList &row, const QStringList &seasons)
+{
+    std::optional<TCouponMatch> last;
+    for (const QString &season : seasons)
+        if (std::optional<TCouponMatch> match = Find(row, season))
+            last = match;
+    return last;
+}
+
+const TCouponMatches::TDateMatches &TCouponMatches::MatchesOf(const QString &season, const QString &date)
+{
+    const auto cached = bySeasonAndDate_.find({season, date});
+    if (cached != bySeasonAndDate_.end())
+        return cached->second;
+    DbConnection::Lease statement = dm_.TavrolinDb.Connection().Statement(QString::fromUtf8(kDateMatchesSql));
+    statement->BindAll({season, date});
+    TDateMatches matches;
+    while (statement->Step()) {
+        QByteArray diorg(reinterpret_cast<const char *>(statement->TextBytes(0)), statement->Bytes(0));
+        // Of two matches with the same codes the first stored stands.
+        matches.try_emplace({std::move(diorg), statement->Int64(1)},
+                            TCouponMatch{int(statement->Int64(2)), int(statement->Int64(3)),
+                                         int(statement->Int64(4)), int(statement->Int64(5)),
+                                         int(statement->Int64(6))});
+    }
+    return bySeasonAndDate_.emplace(std::pair{season, date}, std::move(matches)).first->second;
 }
 
 bool WalkCheckedRows(TPageGrid &grid, const TRowProgress &progress,
@@ -45,6 +76,24 @@ bool WalkCheckedRows(TPageGrid &grid, const TRowProgress &progress,
         analyse(grid.Rows[r + 1]);
     }
     return true;
+}
+
+void AnalysePageRows(TPageRun &run, const std::function<void(TPageGrid &)> &analyse)
+{
+    QList<QStringList> rows = run.rows;
+    rows.prepend(QStringList());
+    struct WriteBack
+    {
+        QList<QStringList> &rows;
+        TPageRows &page;
+        ~WriteBack()
+        {
+            rows.removeFirst();
+            page = rows;
+        }
+    } writeBack{rows, run.rows};
+    TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
+    analyse(grid);
 }
 
 QString CellOf(const QStringList &row, int column)

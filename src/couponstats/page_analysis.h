@@ -1,5 +1,6 @@
 #pragma once
 
+#include "couponstats/page_engine.h"
 #include "couponstats/threshold_store.h"
 
 #include <QByteArray>
@@ -7,7 +8,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 class TTavrolinDM;
 
@@ -59,15 +62,38 @@ struct TCouponMatch
     int FTeamNo = 0;
 };
 
-// The match of the row in the competition of its category (the coupon's competition code) in the
-// season, by its date and its code on the coupon; none when the category, the competition or the
-// match is not stored. EConvertError when the row's date is no date.
-std::optional<TCouponMatch> FindCouponMatch(TTavrolinDM &dm, const QStringList &row, const QString &season);
+// The matches of coupon rows, each in the competition of its category (the coupon's competition
+// code) in a season, by its date and its code on the coupon. Finding one match reads every match
+// of its season and date, which the rows of a page mostly share, so a run keeps them for its later
+// rows: it must not change the stored matches, competitions or categories meanwhile.
+class TCouponMatches
+{
+public:
+    explicit TCouponMatches(TTavrolinDM &dm);
+
+    // The match of the row in the season, the first stored when more fit; none when the category,
+    // the competition or the match is not stored. EConvertError when the row's date is no date.
+    std::optional<TCouponMatch> Find(const QStringList &row, const QString &season);
+    // The match of the row in the last of the seasons that holds it.
+    std::optional<TCouponMatch> FindLast(const QStringList &row, const QStringList &seasons);
+
+private:
+    // A season's matches of a date by the competition code (as stored) and the match's code.
+    using TDateMatches = std::map<std::pair<QByteArray, qint64>, TCouponMatch>;
+    const TDateMatches &MatchesOf(const QString &season, const QString &date);
+
+    TTavrolinDM &dm_;
+    std::map<std::pair<QString, QString>, TDateMatches> bySeasonAndDate_;
+};
 
 // Hands each checked data row, in grid order, after asking progress; false when progress stopped
 // the walk.
 bool WalkCheckedRows(TPageGrid &grid, const TRowProgress &progress,
                      const std::function<void(QStringList &)> &analyse);
+
+// Runs an analysis on the page's rows as a grid below an empty title row, the page's thresholds
+// and seasons; the rows done stay on the page also when a later row ends the run with an error.
+void AnalysePageRows(TPageRun &run, const std::function<void(TPageGrid &)> &analyse);
 
 QString CellOf(const QStringList &row, int column);
 // Sets a cell, filling a short row with empty cells up to it.

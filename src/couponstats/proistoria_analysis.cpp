@@ -23,9 +23,10 @@ bool TProistoriaAnalysis::Run(bool goals, int N, const TRowProgress &progress)
 {
     grid_.Thresholds = ReadThresholdTexts(goals ? kDefaultsA : kDefaultsB);
     thresholds_ = UsableThresholds(grid_.Thresholds);
+    TCouponMatches matches(dm_);
     return WalkCheckedRows(grid_, progress, [&](QStringList &row) {
         for (const QString &season : grid_.Periods)
-            if (const std::optional<TCouponMatch> match = FindCouponMatch(dm_, row, season))
+            if (const std::optional<TCouponMatch> match = matches.Find(row, season))
                 Analyse(goals, N, *match, row);
     });
 }

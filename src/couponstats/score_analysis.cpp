@@ -99,14 +99,10 @@ bool RunScoreAnalysis(TTavrolinDM &dm, TPageGrid grid, TScoreMode Mode, int N, c
 {
     grid.Thresholds = ReadThresholdTexts(kDefaultsA);
     const std::optional<TProposalThresholds> thresholds = UsableThresholds(grid.Thresholds);
+    TCouponMatches matches(dm);
     return WalkCheckedRows(grid, progress, [&](QStringList &row) {
         // The analysis depends on the match alone, so the last season that holds it decides.
-        const QStringList lookup = LookupRow(row);
-        std::optional<TCouponMatch> found;
-        for (const QString &season : grid.Periods)
-            if (std::optional<TCouponMatch> match = FindCouponMatch(dm, lookup, season))
-                found = match;
-        if (found)
+        if (const std::optional<TCouponMatch> found = matches.FindLast(LookupRow(row), grid.Periods))
             AnalyseRow(RecordsOf(row, *found, Mode, N, records), thresholds, row);
     });
 }
@@ -114,24 +110,11 @@ bool RunScoreAnalysis(TTavrolinDM &dm, TPageGrid grid, TScoreMode Mode, int N, c
 TPageEngine ScoreEngine()
 {
     return [](TPageRun &run) {
-        // The analysis addresses data row r as Rows[r + 1], below the titles.
-        QList<QStringList> rows = run.rows;
-        rows.prepend(QStringList());
-        // The rows done stay on the page also when a later row ends the run with an error.
-        struct WriteBack
-        {
-            QList<QStringList> &rows;
-            TPageRows &page;
-            ~WriteBack()
-            {
-                rows.removeFirst();
-                page = rows;
-            }
-        } writeBack{rows, run.rows};
-        TPageGrid grid{rows, run.checks, run.periods, run.thresholds};
-        TTavrolinDM &dm = TavrolinDM();
-        const TScoreMode mode = run.kind == 1 ? TScoreMode::AllMatches : TScoreMode::HomeAway;
-        RunScoreAnalysis(dm, grid, mode, run.n, run.step, StoredGoalRecords(dm));
+        AnalysePageRows(run, [&run](TPageGrid &grid) {
+            TTavrolinDM &dm = TavrolinDM();
+            const TScoreMode mode = run.kind == 1 ? TScoreMode::AllMatches : TScoreMode::HomeAway;
+            RunScoreAnalysis(dm, grid, mode, run.n, run.step, StoredGoalRecords(dm));
+        });
     };
 }
 

@@ -117,9 +117,10 @@ bool TSpecialAnalysis::RunSpecialAnalysis(int Kind, int N, const TRowProgress &p
         if (!dm_.Diorganvseis.Active())
             dm_.Diorganvseis.Open();
     }
+    TCouponMatches matches(dm_);
     return WalkCheckedRows(grid_, progress, [&](QStringList &row) {
         for (const QString &season : grid_.Periods)
-            if (const std::optional<TCouponMatch> match = FindCouponMatch(dm_, row, season))
+            if (const std::optional<TCouponMatch> match = matches.Find(row, season))
                 AnalyseMatch(Kind, N, *match, row);
     });
 }
