@@ -27,7 +27,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -95,7 +94,7 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
     SGrd->setFont(font());
     LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
@@ -110,15 +109,6 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
     connect(APSQL, &QPushButton::clicked, this, &TKupStatAllFrm::APSQLClick);
 
     Params = ReadThresholdTexts(kDefaultsA);
-}
-
-bool TKupStatAllFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
 }
 
 TPageRows TKupStatAllFrm::Rows() const

@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
 #include <QVBoxLayout>
@@ -86,7 +85,7 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
     OpenDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int) { return Columns().editableColumns.contains(col); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         if (col == kCheckColumn && row > 0) {
@@ -115,15 +114,6 @@ const TPageColumnSet &TKupstatFirstPage::Columns() const
         break;
     }
     return FirstPageColumns();
-}
-
-bool TKupstatFirstPage::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
 }
 
 void TKupstatFirstPage::InitGrid()

@@ -65,6 +65,34 @@ bool Blank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
+// Watches a grid's viewport and hands the cell a mouse button was released over to the handler;
+// the event goes on to the grid.
+class CellReleaseFilter : public QObject
+{
+public:
+    CellReleaseFilter(TStringGrid &grid, std::function<void(int col, int row)> released)
+        : QObject(&grid), grid_(grid), released_(std::move(released))
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const QPoint at = static_cast<const QMouseEvent *>(event)->position().toPoint();
+            int col = -1;
+            int row = -1;
+            grid_.MouseToCell(at.x(), at.y(), col, row);
+            if (col >= 0 && row >= 0)
+                released_(col, row);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const TStringGrid &grid_;
+    std::function<void(int col, int row)> released_;
+};
+
 // A statistics cell filled with the canvas's brush and written a little in from its corner.
 void WriteCell(TCanvas &canvas, const TRect &rect, const QString &text)
 {
@@ -77,18 +105,6 @@ void WriteCell(TCanvas &canvas, const TRect &rect, const QString &text)
 QList<TKupstatPage *> LiveKupstatPages()
 {
     return Pages();
-}
-
-bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
-                      int &row)
-{
-    if (watched != grid.viewport() || event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const QPoint at = static_cast<const QMouseEvent *>(event)->position().toPoint();
-    col = -1;
-    row = -1;
-    grid.MouseToCell(at.x(), at.y(), col, row);
-    return col >= 0 && row >= 0;
 }
 
 QString OptionsLabel(const TStatOptionsDialog &options)
@@ -115,12 +131,12 @@ void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TString
     layout->addWidget(&group, 1);
 }
 
-void SetUpStatGrid(TStringGrid &grid, QObject &window)
+void SetUpStatGrid(TStringGrid &grid, std::function<void(int col, int row)> mouseUp)
 {
     grid.SetFixedCols(0);
     grid.SetDefaultRowHeight(20);
     grid.SetOptions({goVertLine, goHorzLine, goEditing});
-    grid.viewport()->installEventFilter(&window);
+    grid.viewport()->installEventFilter(new CellReleaseFilter(grid, std::move(mouseUp)));
 }
 
 TPageRows GridRows(const TStringGrid &grid, int colCount)
@@ -275,7 +291,7 @@ TKupstatPage::TKupstatPage(QWidget *parent)
     top->addWidget(LblFilter, 1);
     LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
@@ -301,15 +317,6 @@ TKupstatPage::TKupstatPage(QWidget *parent)
 TKupstatPage::~TKupstatPage()
 {
     Pages().removeOne(this);
-}
-
-bool TKupstatPage::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
 }
 
 void TKupstatPage::InitPageGrid()

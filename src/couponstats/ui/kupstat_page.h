@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 
 class TStatOptionsDialog;
@@ -132,7 +133,6 @@ protected:
     // that base name filled and made page 1. nullptr when the options were cancelled.
     TKupstatPage *FillSuccessor(const QString &baseName, TStatOptionsFormaBFrm &options, int &N);
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void DrawCell(int col, int row, const TRect &rect, TCanvas &canvas);
@@ -151,9 +151,9 @@ void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits);
 
 // A statistics window's layout: the button panel above the group box that holds the grid.
 void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TStringGrid &grid);
-// A statistics grid: no fixed column, rows of 20 pixels, lines and editing; the window watches
-// its mouse releases through its event filter (see ReleasedOverCell).
-void SetUpStatGrid(TStringGrid &grid, QObject &window);
+// A statistics grid: no fixed column, rows of 20 pixels, lines and editing; a mouse button released
+// over one of its cells is handed to mouseUp, one released beside the cells is not.
+void SetUpStatGrid(TStringGrid &grid, std::function<void(int col, int row)> mouseUp);
 
 // Grid rows of a statistics grid, and the grid refilled with rows under its title row.
 tav::couponstats::TPageRows GridRows(const TStringGrid &grid, int colCount);
@@ -185,8 +185,3 @@ void DrawProposalCell(TCanvas &canvas, const TRect &rect, const QString &text, c
 // printing, the group's title and the credit head every page; the window is out of use while it
 // prints, and the program keeps answering between rows.
 TGridPageDescription StatWindowDocument(QWidget &window, const QString &groupTitle);
-
-// For a window's event filter: the cell a mouse button was released over in the grid's viewport;
-// false for any other event or a release beside the cells.
-bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
-                      int &row);
