@@ -3,13 +3,11 @@
 #include "coupons/kup_file.h"
 #include "coupons/proposal_file.h"
 #include "coupons/ui/print_range_dlg.h"
-#include "couponstats/operations/ui/protaseis_grid.h"
 #include "couponstats/stat_all.h"
 #include "couponstats/stat_all_export.h"
 #include "couponstats/ui/kupstat_next_frm.h"
 #include "couponstats/ui/kupstat_page.h"
 #include "couponstats/ui/prn_options_frm.h"
-#include "couponstats/ui/range_dlg.h"
 #include "platform/core/file_copy.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
@@ -24,15 +22,11 @@
 #include "platform/ui/wait_cursor.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDate>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,39 +37,13 @@ using namespace tav::couponstats;
 namespace {
 
 const char *const kCaption = "ΣΥΓΚΕΝΤΡΩΤΙΚΟΣ ΠΙΝΑΚΑΣ ΑΠΟΤΕΛΕΣΜΑΤΩΝ";
-const char *const kCredit = "Tavrolin - Στατιστική ανάλυση κουπονιών";
 const char *const kSaved = "Η αποθήκευση ολοκληρώθηκε!";
 const char *const kSaveFailed = "Παρουσιάστηκε σφάλμα στην αποθήκευση του ";
-const char *const kMismatch = "Η πρόταση αφορά το κουπόνι %1 και δεν συμφωνεί με αυτό που έχετε φορτώσει!"
-                              "Παρακαλώ κάντε ανάλυση στο κουπόνι %1 και μετά φορτώστε την πρόταση.";
-const char *const kMismatchCaption = "Ενημέρωση";
-const char *const kTextFiles = "Αρχεία Κειμένου (*.txt)";
 constexpr double kPrintFactor = 0.104;
 
 QString Text(const char *text)
 {
     return QString::fromUtf8(text);
-}
-
-QFileDialog *TextFileDialog(QWidget *parent, QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(parent);
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilter(Text(kTextFiles));
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    return dialog;
-}
-
-// The file the dialog was confirmed with, started in the proposal folder; empty when cancelled.
-QString ChosenFile(QFileDialog &dialog)
-{
-    const QString folder = tav::coupons::ProposalFolder();
-    QDir().mkpath(folder);
-    dialog.setDirectory(folder);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
 }
 
 bool SameFile(const QString &a, const QString &b)
@@ -126,7 +94,7 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
     SGrd->setFont(font());
     LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
@@ -141,15 +109,6 @@ TKupStatAllFrm::TKupStatAllFrm(QWidget *parent)
     connect(APSQL, &QPushButton::clicked, this, &TKupStatAllFrm::APSQLClick);
 
     Params = ReadThresholdTexts(kDefaultsA);
-}
-
-bool TKupStatAllFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
 }
 
 TPageRows TKupStatAllFrm::Rows() const
@@ -217,7 +176,7 @@ void TKupStatAllFrm::SetConsensusProposals()
 void TKupStatAllFrm::BitBtn4Click()
 {
     SortStatAllGrid(kCodeColumn, false);
-    const QString fileName = ChosenFile(*SaveDialog1);
+    const QString fileName = ChosenProposalFile(*SaveDialog1);
     if (fileName.isEmpty() || !SaveProposal(fileName))
         return;
     CopyToDrumlane(fileName);
@@ -244,7 +203,7 @@ bool TKupStatAllFrm::SaveProposal(const QString &fileName)
 
 void TKupStatAllFrm::BtnOpenClick()
 {
-    const QString fileName = ChosenFile(*OpenDialog1);
+    const QString fileName = ChosenProposalFile(*OpenDialog1);
     if (!fileName.isEmpty())
         LoadStatAllProposal(fileName);
 }
@@ -255,7 +214,7 @@ void TKupStatAllFrm::LoadStatAllProposal(const QString &fileName)
         const tav::coupons::TProposalFile file = tav::coupons::ReadProposalFile(fileName);
         const QString found = tav::coupons::FindCouponFile(tav::coupons::KouponiaFolder(), file.couponNumber);
         if (found.isEmpty() || found != CouponName) {
-            ApplicationMessageBox(Text(kMismatch).arg(file.couponNumber), Text(kMismatchCaption), MB_OK);
+            ShowProposalMismatch(file.couponNumber);
             return;
         }
         SGrd->SetRow(std::min(1, SGrd->RowCount() - 1));
@@ -268,10 +227,7 @@ void TKupStatAllFrm::LoadStatAllProposal(const QString &fileName)
 
 void TKupStatAllFrm::BBtnCalcClick()
 {
-    CalcRangeDlg()->RunOverRows(SGrd->RowCount() - 1, [this](int from, int to) {
-        tav::operations::ScoreProtaseis(from, to, kStatAllProposalColumn, kSignColumn, kOdd1Column,
-                                        kOddXColumn, kOdd2Column, *SGrd);
-    });
+    ScoreChosenRows(*SGrd, kStatAllProposalColumn);
 }
 
 void TKupStatAllFrm::APACSClick()
@@ -315,12 +271,7 @@ void TKupStatAllFrm::BtnPrintClick()
 void TKupStatAllFrm::PrintStatAll(int keyColumn, int fromRow, int toRow)
 {
     const auto tenths = [&](int col) { return int(std::lround(SGrd->ColWidths(col) * kPrintFactor)); };
-    TGridPageDescription document;
-    document.Title = windowTitle();
-    document.FirstHead = {windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
-                              FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
-                          GrpBoxKup->title(), Text(kCredit)};
-    document.LaterHead = document.FirstHead;
+    TGridPageDescription document = StatWindowDocument(*this, GrpBoxKup->title());
     document.Layout = glRuledRows;
     TGridLine titles;
     for (int col = 0; col < SGrd->ColCount(); ++col)
@@ -335,8 +286,6 @@ void TKupStatAllFrm::PrintStatAll(int keyColumn, int fromRow, int toRow)
             cells.append({SGrd->Cells(col, row), tenths(col)});
         document.Rows.append(cells);
     }
-    document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };
-    document.BeforeRow = [] { QCoreApplication::processEvents(); };
     TGridPrintState state;
     PrintGridPages(Printer(), document, state);
 }
@@ -357,14 +306,7 @@ void TKupStatAllFrm::DrawCell(int col, int row, const TRect &rect, TCanvas &canv
     const QString text = SGrd->Cells(col, row);
     if (row == 0 || (col != kStatAllProp0Column && col != kStatAllProposalColumn) || text.trimmed().isEmpty())
         return;
-    canvas.Font.Style = {fsBold};
-    const QString sign = SGrd->Cells(kSignColumn, row).trimmed();
-    if (text.trimmed() == sign)
-        canvas.Brush.Color = QColor(155, 241, 153);
-    else if (!sign.isEmpty())
-        canvas.Brush.Color = QColor(247, 179, 105);
-    canvas.FillRect(rect);
-    canvas.TextOut(rect.Left + 4, rect.Top + 2, text);
+    DrawProposalCell(canvas, rect, text, SGrd->Cells(kSignColumn, row));
 }
 
 TKupStatAllFrm *KupStatAllFrm()

@@ -57,9 +57,6 @@ public:
     QString CouponName;
     tav::couponstats::TThresholdTexts Params;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void SetRows(const tav::couponstats::TPageRows &rows);
     void DrawCell(int col, int row, const TRect &rect, TCanvas &canvas);

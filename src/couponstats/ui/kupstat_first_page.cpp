@@ -4,7 +4,6 @@
 #include "coupons/proposal_file.h"
 #include "coupons/ui/check_column.h"
 #include "coupons/ui/filter_kup_frm.h"
-#include "coupons/ui/grid_row_sorter.h"
 #include "coupons/ui/list_deltia_k_frm.h"
 #include "coupons/ui/sel_period_frm.h"
 #include "couponstats/operations/ui/protaseis_grid.h"
@@ -25,14 +24,12 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
 #include <QVBoxLayout>
@@ -88,7 +85,7 @@ TKupstatFirstPage::TKupstatFirstPage(TFirstPageKind kind, QWidget *parent)
     OpenDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int) { return Columns().editableColumns.contains(col); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         if (col == kCheckColumn && row > 0) {
@@ -119,15 +116,6 @@ const TPageColumnSet &TKupstatFirstPage::Columns() const
     return FirstPageColumns();
 }
 
-bool TKupstatFirstPage::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
-}
-
 void TKupstatFirstPage::InitGrid()
 {
     TTavrolinDM &dm = TavrolinDM();
@@ -136,14 +124,7 @@ void TKupstatFirstPage::InitGrid()
     Checks = QByteArray(1, 0);
     KupFileName.clear();
     GrpBoxKup->setTitle(Text("ΚΟΥΠΟΝΙ"));
-    const TPageColumnSet &set = Columns();
-    SGrd->SetColCount(int(set.columns.size()));
-    SetGridRows(*SGrd, {});
-    SGrd->SetRowCount(2);
-    for (qsizetype c = 0; c < set.columns.size(); ++c) {
-        SGrd->SetCell(int(c), 0, set.columns[c].title);
-        SGrd->SetColWidth(int(c), set.columns[c].width);
-    }
+    SetGridColumns(*SGrd, Columns());
     EdtAp1->setText(QStringLiteral("0"));
     EdtAp2->setText(QStringLiteral("-1"));
     EdtApX->setText(QStringLiteral("0"));
@@ -250,12 +231,9 @@ void TKupstatFirstPage::LoadKupFile(bool filtered)
 
 void TKupstatFirstPage::BtnOpenClick()
 {
-    const QString folder = tav::coupons::ProposalFolder();
-    QDir().mkpath(folder);
-    OpenDialog1->setDirectory(folder);
-    if (RunModal(*OpenDialog1) != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
-        return;
-    LoadProposalFile(OpenDialog1->selectedFiles().constFirst());
+    const QString path = ChosenProposalFile(*OpenDialog1);
+    if (!path.isEmpty())
+        LoadProposalFile(path);
 }
 
 void TKupstatFirstPage::LoadProposalFile(const QString &path)
@@ -284,11 +262,7 @@ bool TKupstatFirstPage::ProposalOfLoadedCoupon(const QString &number) const
                 return true;
         }
     }
-    ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι ") + number +
-                              Text(" και δεν συμφωνεί με αυτό που έχετε φορτώσει!Παρακαλώ κάντε ανάλυση "
-                                   "στο κουπόνι ") +
-                              number + Text(" και μετά φορτώστε την πρόταση."),
-                          Text("Ενημέρωση"), MB_OK);
+    ShowProposalMismatch(number);
     return false;
 }
 
@@ -331,24 +305,10 @@ void TKupstatFirstPage::ChkProtClick()
 
 void TKupstatFirstPage::SortPageGrid(int column, bool renumber)
 {
-    tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
-    TPageRows rows = Rows();
-    if (renumber)
-        Renumber(rows, Columns().numberColumn);
-    SetRows(rows);
+    SortStatGrid(*SGrd, Columns(), column, renumber, Checks);
 }
 
 void TKupstatFirstPage::SGrdMouseUp(int col, int row)
 {
-    if (col == kCheckColumn && row > 0 && row < SGrd->RowCount()) {
-        SGrd->SetCell(col, row, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, row))));
-    } else if (col == kCheckColumn && row == 0) {
-        for (int r = 1; r < SGrd->RowCount(); ++r)
-            SGrd->SetCell(col, r, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, r))));
-    } else if (row == 0) {
-        SortPageGrid(col, true);
-        return;
-    }
-    Checks = ChecksOf(Rows());
-    SGrd->viewport()->update();
+    StatGridMouseUp(*SGrd, Columns(), col, row, Checks);
 }

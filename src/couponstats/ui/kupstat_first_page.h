@@ -68,7 +68,6 @@ public:
 
 protected:
     TKupstatFirstPage(tav::couponstats::TFirstPageKind kind, QWidget *parent);
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // "ΕΠΟΜΕΝΗ" up to the run: the row range read before anything changes (one that is no number
     // raises EConvertError), the matches opened, the rows ordered by competition keeping their
     // numbers, page 1 given the filter's seasons, the options asked; then page 1 is told which

@@ -65,6 +65,41 @@ bool Blank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
+// Watches a grid's viewport and hands the cell a mouse button was released over to the handler;
+// the event goes on to the grid.
+class CellReleaseFilter : public QObject
+{
+public:
+    CellReleaseFilter(TStringGrid &grid, std::function<void(int col, int row)> released)
+        : QObject(&grid), grid_(grid), released_(std::move(released))
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const QPoint at = static_cast<const QMouseEvent *>(event)->position().toPoint();
+            int col = -1;
+            int row = -1;
+            grid_.MouseToCell(at.x(), at.y(), col, row);
+            if (col >= 0 && row >= 0)
+                released_(col, row);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const TStringGrid &grid_;
+    std::function<void(int col, int row)> released_;
+};
+
+// A statistics cell filled with the canvas's brush and written a little in from its corner.
+void WriteCell(TCanvas &canvas, const TRect &rect, const QString &text)
+{
+    canvas.FillRect(rect);
+    canvas.TextOut(rect.Left + 4, rect.Top + 2, text);
+}
+
 } // namespace
 
 QList<TKupstatPage *> LiveKupstatPages()
@@ -72,21 +107,10 @@ QList<TKupstatPage *> LiveKupstatPages()
     return Pages();
 }
 
-bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
-                      int &row)
+QString OptionsLabel(const TStatOptionsDialog &options)
 {
-    if (watched != grid.viewport() || event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const QPoint at = static_cast<const QMouseEvent *>(event)->position().toPoint();
-    col = -1;
-    row = -1;
-    grid.MouseToCell(at.x(), at.y(), col, row);
-    return col >= 0 && row >= 0;
-}
-
-QString OptionsLabel(const QString &item, const QString &caption, const QString &n)
-{
-    return item + QStringLiteral("   ") + caption + QStringLiteral(" ") +
+    const QString n = options.EdtParam->text();
+    return options.ItemCaption() + QStringLiteral("   ") + options.Label1->text() + QStringLiteral(" ") +
            (n == QStringLiteral("0") ? Text("ΟΛΟΙ") : n);
 }
 
@@ -107,12 +131,12 @@ void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TString
     layout->addWidget(&group, 1);
 }
 
-void SetUpStatGrid(TStringGrid &grid, QObject &window)
+void SetUpStatGrid(TStringGrid &grid, std::function<void(int col, int row)> mouseUp)
 {
     grid.SetFixedCols(0);
     grid.SetDefaultRowHeight(20);
     grid.SetOptions({goVertLine, goHorzLine, goEditing});
-    grid.viewport()->installEventFilter(&window);
+    grid.viewport()->installEventFilter(new CellReleaseFilter(grid, std::move(mouseUp)));
 }
 
 TPageRows GridRows(const TStringGrid &grid, int colCount)
@@ -138,6 +162,102 @@ void SetGridRows(TStringGrid &grid, const TPageRows &rows)
             grid.SetCell(int(c), int(r) + 1, rows[r][c]);
 }
 
+void SetGridColumns(TStringGrid &grid, const TPageColumnSet &set)
+{
+    grid.SetColCount(int(set.columns.size()));
+    SetGridRows(grid, {});
+    grid.SetRowCount(2);
+    for (qsizetype c = 0; c < set.columns.size(); ++c) {
+        grid.SetCell(int(c), 0, set.columns[c].title);
+        grid.SetColWidth(int(c), set.columns[c].width);
+    }
+}
+
+void SortStatGrid(TStringGrid &grid, const TPageColumnSet &set, int column, bool renumber, QByteArray &checks)
+{
+    tav::coupons::SortGridRows(grid, column, set.sortRule);
+    TPageRows rows = GridRows(grid, grid.ColCount());
+    if (renumber)
+        Renumber(rows, set.numberColumn);
+    SetGridRows(grid, rows);
+    checks = ChecksOf(rows);
+}
+
+void StatGridMouseUp(TStringGrid &grid, const TPageColumnSet &set, int col, int row, QByteArray &checks)
+{
+    if (col == kCheckColumn && row > 0 && row < grid.RowCount()) {
+        grid.SetCell(col, row, tav::coupons::CheckText(!tav::coupons::IsChecked(grid.Cells(col, row))));
+    } else if (col == kCheckColumn && row == 0) {
+        for (int r = 1; r < grid.RowCount(); ++r)
+            grid.SetCell(col, r, tav::coupons::CheckText(!tav::coupons::IsChecked(grid.Cells(col, r))));
+    } else if (row == 0) {
+        SortStatGrid(grid, set, col, true, checks);
+        return;
+    }
+    checks = ChecksOf(GridRows(grid, grid.ColCount()));
+    grid.viewport()->update();
+}
+
+QFileDialog *TextFileDialog(QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
+
+QString ChosenProposalFile(QFileDialog &dialog)
+{
+    const QString folder = tav::coupons::ProposalFolder();
+    QDir().mkpath(folder);
+    dialog.setDirectory(folder);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void ShowProposalMismatch(const QString &number)
+{
+    ApplicationMessageBox(Text("Η πρόταση αφορά το κουπόνι %1 και δεν συμφωνεί με αυτό που έχετε φορτώσει!"
+                               "Παρακαλώ κάντε ανάλυση στο κουπόνι %1 και μετά φορτώστε την πρόταση.")
+                              .arg(number),
+                          Text("Ενημέρωση"), MB_OK);
+}
+
+void ScoreChosenRows(const TStringGrid &grid, int proposalColumn)
+{
+    CalcRangeDlg()->RunOverRows(grid.RowCount() - 1, [&](int from, int to) {
+        tav::operations::ScoreProtaseis(from, to, proposalColumn, kSignColumn, kOdd1Column, kOddXColumn,
+                                        kOdd2Column, grid);
+    });
+}
+
+void DrawProposalCell(TCanvas &canvas, const TRect &rect, const QString &text, const QString &sign)
+{
+    canvas.Font.Style = {fsBold};
+    const QString played = sign.trimmed();
+    if (text.trimmed() == played)
+        canvas.Brush.Color = QColor(155, 241, 153);
+    else if (!played.isEmpty())
+        canvas.Brush.Color = QColor(247, 179, 105);
+    WriteCell(canvas, rect, text);
+}
+
+TGridPageDescription StatWindowDocument(QWidget &window, const QString &groupTitle)
+{
+    TGridPageDescription document;
+    document.Title = window.windowTitle();
+    document.FirstHead = {window.windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
+                              FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
+                          groupTitle, Text(kCredit)};
+    document.LaterHead = document.FirstHead;
+    document.EnableWindow = [&window](bool enabled) { window.setEnabled(enabled); };
+    document.BeforeRow = [] { QCoreApplication::processEvents(); };
+    return document;
+}
+
 TKupstatPage::TKupstatPage(QWidget *parent)
     : QDialog(parent), Panel1(new QWidget(this)), BBtnBack(new QPushButton(Text("&ΠΡΟΗΓΟΥΜΕΝΗ"), Panel1)),
       BtnNext(new QPushButton(Text("&ΕΠΟΜΕΝΗ"), Panel1)), Button1(new QPushButton(Text("&AUTO"), Panel1)),
@@ -150,7 +270,8 @@ TKupstatPage::TKupstatPage(QWidget *parent)
       EdtApo(NewRangeEdit(Panel1, QStringLiteral("1"))), EdtEos(NewRangeEdit(Panel1, QStringLiteral("2"))),
       EdtAp1(NewRangeEdit(Panel1, QStringLiteral("0"))), EdtAp2(NewRangeEdit(Panel1, QStringLiteral("-1"))),
       EdtApX(NewRangeEdit(Panel1, QStringLiteral("0"))), GrpBoxKup(new QGroupBox(Text("KOYΠONI"), this)),
-      SGrd(new TStringGrid(GrpBoxKup)), SaveDialog1(new QFileDialog(this)), Timer1(new QTimer(this))
+      SGrd(new TStringGrid(GrpBoxKup)), SaveDialog1(TextFileDialog(this, QFileDialog::AcceptSave)),
+      Timer1(new QTimer(this))
 {
     setWindowTitle(Text("ΣΤΑΤΙΣΤIΚΗ ΚΟΥΠΟΝΙΟΥ"));
     SpdBtnApply->setToolTip(SpdBtnApply->text());
@@ -170,12 +291,7 @@ TKupstatPage::TKupstatPage(QWidget *parent)
     top->addWidget(LblFilter, 1);
     LayOutStatWindow(*this, *Panel1, *GrpBoxKup, *SGrd);
 
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setNameFilter(Text("Αρχεία Κειμένου (*.txt)"));
-    SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-
-    SetUpStatGrid(*SGrd, *this);
+    SetUpStatGrid(*SGrd, [this](int col, int row) { SGrdMouseUp(col, row); });
     SGrd->OnSelectCell = [this](int col, int row) { return SGrdSelectCell(col, row); };
     SGrd->OnDrawCell = [this](int col, int row, const TRect &rect, TGridDrawState, TCanvas &canvas) {
         DrawCell(col, row, rect, canvas);
@@ -203,27 +319,11 @@ TKupstatPage::~TKupstatPage()
     Pages().removeOne(this);
 }
 
-bool TKupstatPage::eventFilter(QObject *watched, QEvent *event)
-{
-    int col = -1;
-    int row = -1;
-    if (ReleasedOverCell(*SGrd, watched, event, col, row))
-        SGrdMouseUp(col, row);
-    return QDialog::eventFilter(watched, event);
-}
-
 void TKupstatPage::InitPageGrid()
 {
-    const TPageColumnSet &set = Columns();
     Checks = QByteArray(1, 0);
     GrpBoxKup->setTitle(Text("ΚΟΥΠΟΝΙ  ") + CouponName);
-    SGrd->SetColCount(int(set.columns.size()));
-    SetGridRows(*SGrd, {});
-    SGrd->SetRowCount(2);
-    for (qsizetype c = 0; c < set.columns.size(); ++c) {
-        SGrd->SetCell(int(c), 0, set.columns[c].title);
-        SGrd->SetColWidth(int(c), set.columns[c].width);
-    }
+    SetGridColumns(*SGrd, Columns());
 }
 
 void TKupstatPage::CopyCheckedRows()
@@ -253,11 +353,7 @@ void TKupstatPage::SetRows(const TPageRows &rows)
 
 void TKupstatPage::SortPageGrid(int column, bool renumber)
 {
-    tav::coupons::SortGridRows(*SGrd, column, Columns().sortRule);
-    TPageRows rows = Rows();
-    if (renumber)
-        Renumber(rows, Columns().numberColumn);
-    SetRows(rows);
+    SortStatGrid(*SGrd, Columns(), column, renumber, Checks);
 }
 
 void TKupstatPage::showEvent(QShowEvent *event)
@@ -443,21 +539,16 @@ void TKupstatPage::BBtnClearClick()
 
 void TKupstatPage::BBtnCalcClick()
 {
-    CalcRangeDlg()->RunOverRows(SGrd->RowCount() - 1, [&](int from, int to) {
-        tav::operations::ScoreProtaseis(from, to, Columns().proposalColumn, kSignColumn, kOdd1Column,
-                                        kOddXColumn, kOdd2Column, *SGrd);
-    });
+    ScoreChosenRows(*SGrd, Columns().proposalColumn);
 }
 
 void TKupstatPage::BBtnSaveClick()
 {
     SortPageGrid(Columns().codeColumn, false);
-    const QString folder = tav::coupons::ProposalFolder();
-    QDir().mkpath(folder);
-    SaveDialog1->setDirectory(folder);
-    if (RunModal(*SaveDialog1) != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+    const QString fileName = ChosenProposalFile(*SaveDialog1);
+    if (fileName.isEmpty())
         return;
-    ShowingErrors([&] { WriteProposalFile(SaveDialog1->selectedFiles().constFirst()); });
+    ShowingErrors([&] { WriteProposalFile(fileName); });
 }
 
 void TKupstatPage::WriteProposalFile(const QString &fileName)
@@ -520,12 +611,7 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
 {
     const TPageColumnSet &set = Columns();
     const auto tenths = [&](int col) { return int(Round(SGrd->ColWidths(col) * set.printFactor)); };
-    TGridPageDescription document;
-    document.Title = windowTitle();
-    document.FirstHead = {windowTitle() + Text("    ΗΜ/ΝΙΑ ΕΚΤΥΠΩΣΗΣ:") +
-                              FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate::currentDate()),
-                          GrpBoxKup->title(), Text(kCredit)};
-    document.LaterHead = document.FirstHead;
+    TGridPageDescription document = StatWindowDocument(*this, GrpBoxKup->title());
     // Rows at least a line apart, so that the cells of one row never run into the next.
     document.Layout = glRuledRowsClear;
     TGridLine titles;
@@ -547,8 +633,6 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
                 cells.append({SGrd->Cells(col, row), tenths(col)});
         document.Rows.append(cells);
     }
-    document.EnableWindow = [this](bool enabled) { setEnabled(enabled); };
-    document.BeforeRow = [] { QCoreApplication::processEvents(); };
     TGridPrintState state;
     // The page's 18 columns take more than a portrait page's width.
     TPrinter &printer = Printer();
@@ -565,18 +649,7 @@ void TKupstatPage::PrintPage(bool proposalsOnly, int fromRow, int toRow)
 
 void TKupstatPage::SGrdMouseUp(int col, int row)
 {
-    if (col == kCheckColumn && row > 0 && row < SGrd->RowCount()) {
-        const bool checked = tav::coupons::IsChecked(SGrd->Cells(col, row));
-        SGrd->SetCell(col, row, tav::coupons::CheckText(!checked));
-    } else if (col == kCheckColumn && row == 0) {
-        for (int r = 1; r < SGrd->RowCount(); ++r)
-            SGrd->SetCell(col, r, tav::coupons::CheckText(!tav::coupons::IsChecked(SGrd->Cells(col, r))));
-    } else if (row == 0) {
-        SortPageGrid(col, true);
-        return;
-    }
-    Checks = ChecksOf(Rows());
-    SGrd->viewport()->update();
+    StatGridMouseUp(*SGrd, Columns(), col, row, Checks);
 }
 
 bool TKupstatPage::SGrdSelectCell(int col, int)
@@ -597,25 +670,20 @@ void TKupstatPage::DrawCell(int col, int row, const TRect &rect, TCanvas &canvas
     }
     if (Blank(text) || (col != set.differenceColumn && col != set.proposalColumn))
         return;
-    canvas.Font.Style = {fsBold};
-    if (col == set.differenceColumn) {
-        TProposalThresholds thresholds;
-        try {
-            thresholds = Thresholds();
-        } catch (const EConvertError &) {
-            return;
-        }
-        const TDifferenceBand band = DifferenceBandOf(text, thresholds);
-        canvas.Font.Color = band == TDifferenceBand::Two ? QColor(Qt::red)
-                            : band == TDifferenceBand::X ? QColor(Qt::blue)
-                                                         : QColor(Qt::darkGreen);
-    } else {
-        const QString sign = SGrd->Cells(kSignColumn, row).trimmed();
-        if (text.trimmed() == sign)
-            canvas.Brush.Color = QColor(155, 241, 153);
-        else if (!sign.isEmpty())
-            canvas.Brush.Color = QColor(247, 179, 105);
+    if (col != set.differenceColumn) {
+        DrawProposalCell(canvas, rect, text, SGrd->Cells(kSignColumn, row));
+        return;
     }
-    canvas.FillRect(rect);
-    canvas.TextOut(rect.Left + 4, rect.Top + 2, text);
+    canvas.Font.Style = {fsBold};
+    TProposalThresholds thresholds;
+    try {
+        thresholds = Thresholds();
+    } catch (const EConvertError &) {
+        return;
+    }
+    const TDifferenceBand band = DifferenceBandOf(text, thresholds);
+    canvas.Font.Color = band == TDifferenceBand::Two ? QColor(Qt::red)
+                        : band == TDifferenceBand::X ? QColor(Qt::blue)
+                                                     : QColor(Qt::darkGreen);
+    WriteCell(canvas, rect, text);
 }

@@ -4,14 +4,17 @@
 #include "couponstats/page_rows.h"
 #include "couponstats/threshold_store.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/paged_print.h"
 
 #include <QByteArray>
 #include <QDialog>
+#include <QFileDialog>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 
-class QFileDialog;
+class TStatOptionsDialog;
 class TStatOptionsFormaBFrm;
 class QGroupBox;
 class QLabel;
@@ -130,7 +133,6 @@ protected:
     // that base name filled and made page 1. nullptr when the options were cancelled.
     TKupstatPage *FillSuccessor(const QString &baseName, TStatOptionsFormaBFrm &options, int &N);
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void DrawCell(int col, int row, const TRect &rect, TCanvas &canvas);
@@ -142,25 +144,44 @@ QList<TKupstatPage *> LiveKupstatPages();
 
 // What a page's label says filled it: the options' item, three blanks, the caption of N and N,
 // "ΟΛΟΙ" for 0.
-QString OptionsLabel(const QString &item, const QString &caption, const QString &n);
-template <class Options> QString OptionsLabel(const Options &options)
-{
-    return OptionsLabel(options.ItemCaption(), options.Label1->text(), options.EdtParam->text());
-}
+QString OptionsLabel(const TStatOptionsDialog &options);
 
 // Raises EConvertError when one of the edits holds text that is no whole number; blank passes.
 void CheckWholeNumbers(std::initializer_list<const QLineEdit *> edits);
 
 // A statistics window's layout: the button panel above the group box that holds the grid.
 void LayOutStatWindow(QDialog &window, QWidget &panel, QGroupBox &group, TStringGrid &grid);
-// A statistics grid: no fixed column, rows of 20 pixels, lines and editing; the window watches
-// its mouse releases through its event filter (see ReleasedOverCell).
-void SetUpStatGrid(TStringGrid &grid, QObject &window);
+// A statistics grid: no fixed column, rows of 20 pixels, lines and editing; a mouse button released
+// over one of its cells is handed to mouseUp, one released beside the cells is not.
+void SetUpStatGrid(TStringGrid &grid, std::function<void(int col, int row)> mouseUp);
 
 // Grid rows of a statistics grid, and the grid refilled with rows under its title row.
 tav::couponstats::TPageRows GridRows(const TStringGrid &grid, int colCount);
 void SetGridRows(TStringGrid &grid, const tav::couponstats::TPageRows &rows);
-// For a window's event filter: the cell a mouse button was released over in the grid's viewport;
-// false for any other event or a release beside the cells.
-bool ReleasedOverCell(const TStringGrid &grid, const QObject *watched, const QEvent *event, int &col,
-                      int &row);
+// A statistics grid emptied to the set's columns, their titles and widths, over one blank row.
+void SetGridColumns(TStringGrid &grid, const tav::couponstats::TPageColumnSet &set);
+// A statistics grid sorted by the column with the set's rule, renumbered in the set's number column
+// when asked; checks are read back from the sorted rows.
+void SortStatGrid(TStringGrid &grid, const tav::couponstats::TPageColumnSet &set, int column, bool renumber,
+                  QByteArray &checks);
+// A mouse release over a statistics grid: on a row's check cell it turns that check, on the check
+// column's title every row's; on another title it sorts by that column and renumbers. The checks
+// are read back from the grid after every release.
+void StatGridMouseUp(TStringGrid &grid, const tav::couponstats::TPageColumnSet &set, int col, int row,
+                     QByteArray &checks);
+// A dialog of text files that proposals are saved to or loaded from.
+QFileDialog *TextFileDialog(QWidget *parent, QFileDialog::AcceptMode mode);
+// The file the dialog was confirmed with, started in the proposal folder; empty when cancelled.
+QString ChosenProposalFile(QFileDialog &dialog);
+// Tells that the proposal file of that coupon number belongs to another coupon than the loaded one.
+void ShowProposalMismatch(const QString &number);
+// Scores a statistics grid's proposals in that column against the played signs, over the rows the
+// calculation range dialog is given.
+void ScoreChosenRows(const TStringGrid &grid, int proposalColumn);
+// A proposal cell, bold: green where it names the row's played sign, orange where another sign was
+// played.
+void DrawProposalCell(TCanvas &canvas, const TRect &rect, const QString &text, const QString &sign);
+// A statistics window's printout before its columns and rows: the window's title with the date of
+// printing, the group's title and the credit head every page; the window is out of use while it
+// prints, and the program keeps answering between rows.
+TGridPageDescription StatWindowDocument(QWidget &window, const QString &groupTitle);

@@ -1,6 +1,5 @@
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 
-#include "couponstats/ui/stat_options_layout.h"
 #include "platform/core/format.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/modal_result.h"
@@ -9,23 +8,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
 
-const char *const kCaption = "ΕΠΙΛΕΞΤΕ";
-const char *const kFilter = "ΦΙΛΤΡΟ";
 const char *const kHomeAway = "ΑΓΩΝΕΣ ΕΝΤΟΣ,ΕΚΤΟΣ";
-const char *const kRecent = "Πρόσφατοι Αγωνες";
-const char *const kAll = "ΟΛΟΙ ΟΙ ΑΓΩΝΕΣ";
-const char *const kOk = "OK";
-const char *const kCancel = "&ΑΚΥΡΟ";
-const char *const kDefaultParam = "6";
 
 } // namespace
 
@@ -35,14 +25,8 @@ TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(QWidget *parent)
 }
 
 TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(const QStringList &items, QWidget *parent)
-    : QDialog(parent), GroupBox1(new QGroupBox(kFilter, this)), RadioGroup1(new QGroupBox(GroupBox1)),
-      RadioButtons(new QButtonGroup(this)), Label1(new QLabel(kRecent, GroupBox1)),
-      EdtParam(new QLineEdit(kDefaultParam, GroupBox1)), ChkAll(new QCheckBox(kAll, GroupBox1)),
-      BBtnOK(new QPushButton(kOk, this)), BBtnCancel(new QPushButton(kCancel, this))
+    : TStatOptionsDialog(parent)
 {
-    setWindowTitle(kCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
     auto *kinds = new QVBoxLayout(RadioGroup1);
     for (int item = 0; item < items.size(); ++item) {
         auto *radio = new QRadioButton(items[item], RadioGroup1);
@@ -50,34 +34,16 @@ TStatOptionsFormaBFrm::TStatOptionsFormaBFrm(const QStringList &items, QWidget *
         kinds->addWidget(radio);
     }
     RadioButtons->button(0)->setChecked(true);
-    LayOutStatOptions(*this, {GroupBox1, RadioGroup1, Label1, EdtParam, ChkAll, BBtnOK, BBtnCancel});
-    connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
 }
 
 void TStatOptionsFormaBFrm::RadioGroup1Click()
 {
-    Label1->setText(kRecent);
+    Label1->setText(RecentCaption);
     Label1->setVisible(true);
-    EdtParam->setText(kDefaultParam);
+    EdtParam->setText(DefaultParam);
     EdtParam->setVisible(true);
     ChkAll->setVisible(true);
     ChkAll->setChecked(false);
-}
-
-void TStatOptionsFormaBFrm::FormClose()
-{
-    if (ChkAll->isChecked())
-        EdtParam->setText(QStringLiteral("0"));
-}
-
-int TStatOptionsFormaBFrm::ItemIndex() const
-{
-    return RadioButtons->checkedId();
-}
-
-QString TStatOptionsFormaBFrm::ItemCaption() const
-{
-    return RadioButtons->checkedButton()->text();
 }
 
 QString TStatOptionsFormaBFrm::FilterCode() const
@@ -91,17 +57,6 @@ bool TStatOptionsFormaBFrm::Ask(int &N)
         return false;
     N = StrToInt(EdtParam->text());
     return true;
-}
-
-void TStatOptionsFormaBFrm::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
-
-void TStatOptionsFormaBFrm::reject()
-{
-    done(mrCancel);
 }
 
 TStatOptionsFormaBFrm *StatOptionsFormaBFrm()

@@ -1,34 +1,23 @@
 #include "couponstats/ui/stat_options_frm.h"
 
-#include "couponstats/ui/stat_options_layout.h"
 #include "platform/core/errors.h"
 #include "platform/core/long_lived.h"
 #include "platform/core/message_service.h"
-#include "platform/core/modal_result.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 using namespace tav::couponstats;
 
 namespace {
 
-const char *const kCaption = "ΕΠΙΛΕΞΤΕ";
-const char *const kFilter = "ΦΙΛΤΡΟ";
-const char *const kRecent = "Πρόσφατοι Αγωνες";
+const char *const kRecent = TStatOptionsDialog::RecentCaption;
 const char *const kLast = "Tελευταίων"; // the first letter is a Latin T, as the window always showed it
-const char *const kAll = "ΟΛΟΙ ΟΙ ΑΓΩΝΕΣ";
-const char *const kOk = "OK";
-const char *const kCancel = "&ΑΚΥΡΟ";
-const char *const kDefaultParam = "6";
 const char *const kTooManySteps =
     "Το αρχείο %1 δίνει %2 βήματα AUTO. Κρατήθηκαν μόνο τα πρώτα %3, όσα χωρά η λίστα.";
 const char *const kUnknownKinds =
@@ -62,23 +51,14 @@ const TKind kKinds[TStatOptionsFrm::KindCount] = {
 
 } // namespace
 
-TStatOptionsFrm::TStatOptionsFrm(QWidget *parent)
-    : QDialog(parent), GroupBox1(new QGroupBox(kFilter, this)), RadioGroup1(new QGroupBox(GroupBox1)),
-      RadioButtons(new QButtonGroup(this)), Label1(new QLabel(kRecent, GroupBox1)),
-      EdtParam(new QLineEdit(kDefaultParam, GroupBox1)), ChkAll(new QCheckBox(kAll, GroupBox1)),
-      BBtnOK(new QPushButton(kOk, this)), BBtnCancel(new QPushButton(kCancel, this))
+TStatOptionsFrm::TStatOptionsFrm(QWidget *parent) : TStatOptionsDialog(parent)
 {
-    setWindowTitle(kCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
     auto *kinds = new QGridLayout(RadioGroup1);
     for (int kind = 0; kind < KindCount; ++kind) {
         auto *radio = new QRadioButton(kKinds[kind].caption, RadioGroup1);
         RadioButtons->addButton(radio, kind);
         kinds->addWidget(radio, kind % 7, kind / 7);
     }
-    LayOutStatOptions(*this, {GroupBox1, RadioGroup1, Label1, EdtParam, ChkAll, BBtnOK, BBtnCancel});
-    connect(RadioButtons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
     FormCreate();
 }
 
@@ -126,22 +106,6 @@ void TStatOptionsFrm::RadioGroup1Click()
     ChkAll->setChecked(false);
 }
 
-void TStatOptionsFrm::FormClose()
-{
-    if (ChkAll->isChecked())
-        EdtParam->setText(QStringLiteral("0"));
-}
-
-int TStatOptionsFrm::ItemIndex() const
-{
-    return RadioButtons->checkedId();
-}
-
-QString TStatOptionsFrm::ItemCaption() const
-{
-    return RadioButtons->checkedButton()->text();
-}
-
 void TStatOptionsFrm::SetItemIndex(int kind)
 {
     RadioButtons->button(kind)->setChecked(true);
@@ -160,17 +124,6 @@ bool TStatOptionsFrm::TakeAutoStep()
     EdtParam->setText(QString::number(step.n));
     ChkAll->setChecked(false);
     return true;
-}
-
-void TStatOptionsFrm::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
-
-void TStatOptionsFrm::reject()
-{
-    done(mrCancel);
 }
 
 TStatOptionsFrm *StatOptionsFrm()
