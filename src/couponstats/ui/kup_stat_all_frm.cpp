@@ -256,7 +256,8 @@ void TKupStatAllFrm::BtnPrintClick()
         range.Edit1->setText(QStringLiteral("1"));
         range.Edit2->setText(QString::number(SGrd->RowCount()));
         range.ChkAll->setChecked(false);
-        RunModal(range);
+        if (RunModal(range) == mrCancel)
+            return;
         int from = -1;
         int to = -1;
         if (!range.ChkAll->isChecked()) {

@@ -1,6 +1,7 @@
 #include "couponstats/ui/kup_stat_all_frm.h"
 
 #include "coupons/proposal_file.h"
+#include "coupons/ui/print_range_dlg.h"
 #include "couponstats/stat_all.h"
 #include "couponstats/ui/kupstat_frm.h"
 #include "couponstats/ui/kupstat_next_frm.h"
@@ -16,6 +17,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -206,6 +208,27 @@ TEST_F(KupStatAllFrmTest, PrintingProposalsPrintsOnlyRowsWithOne)
     EXPECT_TRUE(text.contains("ΣΥΓΚΕΝΤΡΩΤΙΚΟΣ")) << text.toStdString();
     EXPECT_TRUE(text.contains("41"));
     EXPECT_FALSE(text.contains("93"));
+}
+
+TEST_F(KupStatAllFrmTest, CancellingThePrintRangePrintsNothing)
+{
+    TKupStatAllFrm &summary = SummaryOfPageOne({PageRow(41, 1, "-7", "2"), PageRow(93, 2, "", "1")});
+    const PdfPrintout pdf("summary-rows.pdf");
+    bool cancelled = true;
+    ScriptedModalRunner runner([&](QDialog &dialog) {
+        if (auto *range = dynamic_cast<TPrintRangeDlg *>(&dialog)) {
+            range->ChkAll->setChecked(true);
+            return int(cancelled ? mrCancel : mrOk);
+        }
+        return ChoosePrintout(dialog, 0);
+    });
+    QTest::mouseClick(summary.BtnPrint, Qt::LeftButton);
+    EXPECT_FALSE(QFileInfo::exists(pdf.path));
+    cancelled = false;
+    QTest::mouseClick(summary.BtnPrint, Qt::LeftButton);
+    const QString text = PdfText(pdf.path);
+    EXPECT_TRUE(text.contains("41")) << text.toStdString();
+    EXPECT_TRUE(text.contains("93"));
 }
 
 } // namespace
