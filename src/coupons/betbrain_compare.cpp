@@ -84,13 +84,14 @@ int TBetBrainLookup::ServiceTeamNo(const QString &couponName)
 std::optional<TBetBrainAverages> TBetBrainLookup::Find(const QString &home, const QString &away,
                                                        const QDate &date)
 {
+    const ReadTransaction reading(dm_.TavrolinDb.Connection());
     const int homeNo = ServiceTeamNo(home);
     const int awayNo = ServiceTeamNo(away);
     if (homeNo <= 0 || awayNo <= 0)
         return std::nullopt;
     for (const int shift : {0, -1, 1}) {
         DbConnection::Lease averages = dm_.TavrolinDb.Connection().Statement(QString::fromUtf8(kAveragesSql));
-        averages->BindAll({date.addDays(shift).toString(Qt::ISODate), homeNo, awayNo});
+        averages->BindAll({date.addDays(shift), homeNo, awayNo});
         if (averages->Step())
             return TBetBrainAverages{averages->Double(0), averages->Double(1), averages->Double(2)};
     }

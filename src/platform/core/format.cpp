@@ -130,29 +130,19 @@ void RoundToDecimals(Decimal &d, int decimals)
 // The digits before the decimal point, without leading zeros (empty below 1).
 QString IntegerDigits(const Decimal &d)
 {
-    QString s;
+    QString s(std::max(d.exponent, 0), Qt::Uninitialized);
+    QChar *out = s.data();
     for (int i = 0; i < d.exponent; ++i)
-        s += QLatin1Char(d.digitAt(i));
+        out[i] = QLatin1Char(d.digitAt(i));
     return s;
 }
 
 QString FractionDigits(const Decimal &d, int count)
 {
-    QString s;
+    QString s(std::max(count, 0), Qt::Uninitialized);
+    QChar *out = s.data();
     for (int k = 0; k < count; ++k)
-        s += QLatin1Char(d.digitAt(d.exponent + k));
-    return s;
-}
-
-QString GroupThousands(const QString &digits)
-{
-    const QChar separator = GreekFormatSettings().ThousandSeparator;
-    QString s;
-    for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            s += separator;
-        s += digits[i];
-    }
+        out[k] = QLatin1Char(d.digitAt(d.exponent + k));
     return s;
 }
 
@@ -163,21 +153,29 @@ QString NonFiniteText(double value)
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
+// Written into one string of the right size: grids and pages format several numbers per row.
 QString FixedText(double value, int decimals, bool grouped)
 {
     if (!std::isfinite(value))
         return NonFiniteText(value);
     Decimal d = ToDecimal(value);
     RoundToDecimals(d, decimals);
+    const FormatSettings &settings = GreekFormatSettings();
+    const int integerDigits = std::max(d.exponent, 1);
     QString s;
+    s.reserve(integerDigits + integerDigits / 3 + std::max(decimals, 0) + 2);
     if (d.negative && !d.isZero())
         s += QLatin1Char('-');
-    QString integer = IntegerDigits(d);
-    if (integer.isEmpty())
-        integer = QStringLiteral("0");
-    s += grouped ? GroupThousands(integer) : integer;
-    if (decimals > 0)
-        s += GreekFormatSettings().DecimalSeparator + FractionDigits(d, decimals);
+    for (int i = 0; i < integerDigits; ++i) {
+        if (grouped && i > 0 && (integerDigits - i) % 3 == 0)
+            s += settings.ThousandSeparator;
+        s += QLatin1Char(d.exponent > 0 ? d.digitAt(i) : '0');
+    }
+    if (decimals > 0) {
+        s += settings.DecimalSeparator;
+        for (int k = 0; k < decimals; ++k)
+            s += QLatin1Char(d.digitAt(d.exponent + k));
+    }
     return s;
 }
 
@@ -795,17 +793,48 @@ QString FormatDateTime(const QString &format, const QDate &value)
     return out;
 }
 
+namespace {
+
+// Reads 1 to `most` ASCII digits at `i`; -1 when there is none or too many follow.
+int ReadDigits(QStringView text, qsizetype &i, int most, int &length)
+{
+    int value = 0;
+    length = 0;
+    while (i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
+        if (++length > most)
+            return -1;
+        value = value * 10 + (text[i].unicode() - '0');
+        ++i;
+    }
+    return length == 0 ? -1 : value;
+}
+
+} // namespace
+
+// "d/m/yyyy" with '/', '.' or '-' between the parts, one and the same in both places; a year of
+// one or two digits is 19xx from 50 on, 20xx below. Read by hand: grids and coupon rows convert a
+// date per row, and a pattern match costs several times the conversion itself.
 QDate StrToDate(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([0-9]{1,2})([/.-])([0-9]{1,2})\\2([0-9]{1,4})$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
+    const QStringView view = QStringView(text).trimmed();
+    qsizetype i = 0;
+    int length = 0;
+    const int day = ReadDigits(view, i, 2, length);
+    const QChar separator = i < view.size() ? view[i] : QChar();
+    if (day < 0 ||
+        (separator != QLatin1Char('/') && separator != QLatin1Char('.') && separator != QLatin1Char('-')))
         ThrowConvert(text, kBadDate);
-    int year = match.capturedView(4).toInt();
-    if (match.capturedLength(4) <= 2)
+    ++i;
+    const int month = ReadDigits(view, i, 2, length);
+    if (month < 0 || i >= view.size() || view[i] != separator)
+        ThrowConvert(text, kBadDate);
+    ++i;
+    int year = ReadDigits(view, i, 4, length);
+    if (year < 0 || i != view.size())
+        ThrowConvert(text, kBadDate);
+    if (length <= 2)
         year += year < 50 ? 2000 : 1900;
-    const QDate date(year, match.capturedView(3).toInt(), match.capturedView(1).toInt());
+    const QDate date(year, month, day);
     if (!date.isValid())
         ThrowConvert(text, kBadDate);
     return date;

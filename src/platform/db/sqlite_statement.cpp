@@ -63,6 +63,26 @@ QString EngineErrorText(int resultCode)
     }
 }
 
+// "yyyy-MM-dd" of a date of the years 1 to 9999 written into `text`, as Qt's ISO form has it;
+// false for other dates. Written by hand: Qt formats through printf, and keyed look-ups bind a
+// date per row, often several.
+bool IsoDateText(const QDate &date, char (&text)[11])
+{
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return false;
+    const auto put = [&text](int at, int value, int width) {
+        for (int k = width - 1; k >= 0; --k, value /= 10)
+            text[at + k] = char('0' + value % 10);
+    };
+    put(0, date.year(), 4);
+    text[4] = '-';
+    put(5, date.month(), 2);
+    text[7] = '-';
+    put(8, date.day(), 2);
+    text[10] = '\0';
+    return true;
+}
+
 } // namespace
 
 EDBEngineError SqliteError(sqlite3 *db, int resultCode, const QString &context, const QString &fileName)
@@ -133,10 +153,15 @@ void SqliteStatement::Bind(int position, const QVariant &value)
                                      SQLITE_TRANSIENT);
             break;
         }
-        case QMetaType::QDate:
-            rc = sqlite3_bind_text(stmt_, position, value.toDate().toString(Qt::ISODate).toUtf8().constData(),
-                                   -1, SQLITE_TRANSIENT);
+        case QMetaType::QDate: {
+            char text[11];
+            rc = IsoDateText(value.toDate(), text)
+                     ? sqlite3_bind_text(stmt_, position, text, 10, SQLITE_TRANSIENT)
+                     : sqlite3_bind_text(stmt_, position,
+                                         value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
+                                         SQLITE_TRANSIENT);
             break;
+        }
         case QMetaType::QTime:
             rc = sqlite3_bind_text(stmt_, position,
                                    value.toTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData(),
@@ -319,4 +344,20 @@ void TransactionGuard::Commit()
 {
     ExecSql(db_, QStringLiteral("RELEASE ") + name_);
     done_ = true;
+}
+
+ReadTransaction::ReadTransaction(DbConnection &connection) : db_(connection.Handle())
+{
+    if (sqlite3_get_autocommit(db_) != 0)
+        began_ = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    // Never throws from a destructor; a commit that fails ends the transaction by rolling back,
+    // which loses nothing of a transaction that only read.
+    if (!began_ || sqlite3_get_autocommit(db_) != 0)
+        return;
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }

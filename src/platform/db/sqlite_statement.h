@@ -97,3 +97,19 @@ private:
     QString name_;
     bool done_ = false;
 };
+
+// One read transaction over several look-ups: on its own each statement takes and releases the
+// file's locks again, which costs more than a keyed look-up itself. Inside a transaction already
+// open it does nothing. For reads only: it ends by committing.
+class ReadTransaction
+{
+public:
+    explicit ReadTransaction(DbConnection &connection);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction &) = delete;
+    ReadTransaction &operator=(const ReadTransaction &) = delete;
+
+private:
+    sqlite3 *db_;
+    bool began_ = false;
+};

@@ -36,6 +36,39 @@ TEST_F(DbTest, ConnectionSettingsSuitThePrograms)
     EXPECT_THROW(SqliteStatement(db, "SELECT \"not a column\""), EDBEngineError);
 }
 
+TEST_F(DbTest, BoundDatesAreStoredInTheIsoForm)
+{
+    const std::pair<QDate, const char *> cases[] = {{QDate(2005, 3, 7), "2005-03-07"},
+                                                    {QDate(1, 1, 1), "0001-01-01"},
+                                                    {QDate(9999, 12, 31), "9999-12-31"},
+                                                    {QDate(10000, 1, 1), ""},
+                                                    {QDate(), ""}};
+    SqliteStatement echo(Db().Handle(), "SELECT ?1");
+    for (const auto &[date, text] : cases) {
+        echo.Reset();
+        echo.BindAll({date});
+        ASSERT_TRUE(echo.Step());
+        EXPECT_EQ(echo.Value(0).toString(), QString::fromLatin1(text)) << text;
+        EXPECT_EQ(echo.Value(0).toString(), date.toString(Qt::ISODate));
+    }
+}
+
+TEST_F(DbTest, ReadTransactionEndsWithItsScopeAndLeavesAnOpenOneAlone)
+{
+    sqlite3 *db = Db().Handle();
+    {
+        const ReadTransaction reading(Db().Connection());
+        EXPECT_EQ(sqlite3_get_autocommit(db), 0);
+    }
+    EXPECT_NE(sqlite3_get_autocommit(db), 0);
+    ExecSql(db, "BEGIN");
+    {
+        const ReadTransaction reading(Db().Connection());
+    }
+    EXPECT_EQ(sqlite3_get_autocommit(db), 0);
+    ExecSql(db, "ROLLBACK");
+}
+
 TEST_F(DbTest, UnknownAliasAndUnsupportedDriverAreClearErrors)
 {
     TDatabase unknown;
