@@ -2,8 +2,6 @@
 
 namespace tav::couponstats {
 
-namespace {
-
 QList<TPageColumn> CouponColumns()
 {
     return {{QString(), 20},
@@ -19,6 +17,8 @@ QList<TPageColumn> CouponColumns()
             {QStringLiteral("ΣΗΜ"), 30},
             {QStringLiteral("A/A"), 30}};
 }
+
+namespace {
 
 TPageColumnSet FirstPageSet(QList<TPageColumn> columns)
 {

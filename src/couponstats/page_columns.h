@@ -50,6 +50,10 @@ inline constexpr int kOdd2Column = 9;
 inline constexpr int kSignColumn = 10;
 inline constexpr int kNumberColumn = 11;
 
+// The coupon's own columns every statistics grid starts with: tick, code, competition, date, time,
+// teams, the three odds, sign and "A/A".
+QList<TPageColumn> CouponColumns();
+
 // The special analysis pages: 18 columns, the statistic in 12 to 15.
 const TPageColumnSet &SpecialPageColumns();
 // The first page of the special analysis: 18 columns, a loaded proposal in 12 to 16, the score in 17.

@@ -47,21 +47,9 @@ int OddsColumnOf(const QString &sign)
 
 QList<TPageColumn> StatAllBaseColumns()
 {
-    return {{QString(), 20},
-            {QStringLiteral("ΚΩΔ"), 35},
-            {QStringLiteral("ΔΙΟΡ"), 35},
-            {QStringLiteral("ΗΜ/ΝΙΑ"), 75},
-            {QStringLiteral("ΩΡΑ"), 35},
-            {QStringLiteral("ΓΗΠΕΔΟΥΧΟΣ"), 150},
-            {QStringLiteral("ΦΙΛΟΞΕΝΟΥΜΕΝΗ"), 150},
-            {QStringLiteral("ΑΠ1"), 35},
-            {QStringLiteral("ΑΠΧ"), 35},
-            {QStringLiteral("ΑΠ2"), 35},
-            {QStringLiteral("ΣΗΜ"), 30},
-            {QStringLiteral("A/A"), 30},
-            {QStringLiteral("Προτ0"), 35},
-            {QStringLiteral("ΠΡΟΤ"), 35},
-            {QStringLiteral("ΣΚΟΡ"), 35}};
+    return CouponColumns() + QList<TPageColumn>{{QStringLiteral("Προτ0"), 35},
+                                                {QStringLiteral("ΠΡΟΤ"), 35},
+                                                {QStringLiteral("ΣΚΟΡ"), 35}};
 }
 
 TPageRows StatAllRows(const TPageRows &pageOne, const QList<TStatAllPage> &pages)

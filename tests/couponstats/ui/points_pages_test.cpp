@@ -117,12 +117,7 @@ TEST_F(PointsPagesTest, NThatIsNoNumberStopsBeforeAnythingChanges)
     MessageRecorder messages;
     TKupstat_NextFormaBFrm &page = *Kupstat_NextFormaBFrm();
     page.SetRows({PageRow(1, "1", "1")});
-    ScriptedModalRunner runner([&](QDialog &dialog) {
-        if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
-            return ChooseN(dialog, "x");
-        ADD_FAILURE() << "no page is shown";
-        return int(mrOk);
-    });
+    ScriptedModalRunner runner(ChooseNoNumberAndNoPage);
     page.BtnNextClick();
     EXPECT_EQ(messages.Count(), 1);
     EXPECT_FALSE(ProgressDlg()->isVisible());

@@ -15,6 +15,7 @@
 #include "couponstats/ui/stat_options_forma_b_frm.h"
 #include "couponstats/ui/stat_options_frm.h"
 #include "platform/core/codepage.h"
+#include "platform/core/modal_result.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
 #include "platform/ui/printer.h"
@@ -30,6 +31,8 @@
 #include <QPoint>
 #include <QPushButton>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 inline QByteArray Cp1253(const QString &text)
 {
@@ -261,6 +264,16 @@ inline int ChooseN(QDialog &dialog, const QString &n, bool all = false)
     options.ChkAll->setChecked(all);
     QTest::mouseClick(options.BBtnOK, Qt::LeftButton);
     return dialog.result();
+}
+
+// Answers the options dialog with an N that is no number; any other dialog fails the test, for no
+// page may be shown after it.
+inline int ChooseNoNumberAndNoPage(QDialog &dialog)
+{
+    if (dynamic_cast<TStatOptionsFormaBFrm *>(&dialog))
+        return ChooseN(dialog, "x");
+    ADD_FAILURE() << "no page is shown";
+    return int(mrOk);
 }
 
 // Picks the score statistic of the item, then N and "all matches".
