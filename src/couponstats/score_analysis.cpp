@@ -4,6 +4,7 @@
 #include "data/data_module.h"
 #include "platform/core/format.h"
 
+#include <memory>
 #include <optional>
 
 namespace tav::couponstats {
@@ -48,10 +49,14 @@ TRowRecords RecordsOf(const QStringList &row, const TCouponMatch &match, TScoreM
     const auto ask = [&](bool threePlus, TTeamMatches side, int team, int nameColumn) {
         return records({threePlus, side, date, match.DiorgNo, team, N, CellOf(row, nameColumn)});
     };
-    return {ask(false, homeSide, match.Ghpedoyxos, ScHomeTeam),
-            ask(false, awaySide, match.Filojenoymenh, ScAwayTeam),
-            ask(true, homeSide, match.Ghpedoyxos, ScHomeTeam),
-            ask(true, awaySide, match.Filojenoymenh, ScAwayTeam)};
+    // A team's two records are asked for one after the other: the stored source reads its matches
+    // once for both.
+    TRowRecords r;
+    r.H = ask(false, homeSide, match.Ghpedoyxos, ScHomeTeam);
+    r.H3 = ask(true, homeSide, match.Ghpedoyxos, ScHomeTeam);
+    r.A = ask(false, awaySide, match.Filojenoymenh, ScAwayTeam);
+    r.A3 = ask(true, awaySide, match.Filojenoymenh, ScAwayTeam);
+    return r;
 }
 
 void AnalyseRow(const TRowRecords &r, const std::optional<TProposalThresholds> &thresholds, QStringList &row)
@@ -88,9 +93,24 @@ void AnalyseRow(const TRowRecords &r, const std::optional<TProposalThresholds> &
 
 TGoalRecordSource StoredGoalRecords(TTavrolinDM &dm)
 {
-    return [&dm](const TGoalRecordRequest &q) {
-        return q.ThreePlus ? GetTeamGoalRecord3Plus(dm, q.Side, q.DateText, q.DiorgNo, q.TeamNo, q.N, q.Text)
-                           : GetTeamGoalRecord(dm, q.Side, q.DateText, q.DiorgNo, q.TeamNo, q.N, q.Text);
+    // Both records of the team last asked for, from one read of its matches: the engine asks for a
+    // team's two records in a row. A plain record is always read afresh, so a source kept from one
+    // run to the next never answers from matches read before.
+    struct TLastTeam
+    {
+        TGoalRecordRequest request;
+        operations::TTeamGoalRecords records;
+    };
+    auto last = std::make_shared<std::optional<TLastTeam>>();
+    return [&dm, last](const TGoalRecordRequest &q) {
+        const auto sameTeam = [&q](const TGoalRecordRequest &r) {
+            return r.Side == q.Side && r.DateText == q.DateText && r.DiorgNo == q.DiorgNo &&
+                   r.TeamNo == q.TeamNo && r.N == q.N;
+        };
+        if (!q.ThreePlus || !*last || !sameTeam((*last)->request))
+            *last =
+                TLastTeam{q, GetTeamGoalRecords(dm, q.Side, q.DateText, q.DiorgNo, q.TeamNo, q.N, q.Text)};
+        return q.ThreePlus ? (*last)->records.ThreePlus : (*last)->records.All;
     };
 }
 

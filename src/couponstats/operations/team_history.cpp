@@ -142,28 +142,6 @@ void AddGoalHistograms(TTeamRecord &r, const TPlayedMatch &m, bool home)
     ++r[difference >= 0 ? 40 + std::min(difference, 4) : 44 + std::min(-difference, 4)];
 }
 
-TTeamGoalRecord GoalRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText, int DiorgNo,
-                           int TeamNo, int N, const QString &Text, int least)
-{
-    return Guarded<TTeamGoalRecord>(Text, DiorgNo, TeamNo, [&] {
-        TTeamGoalRecord r;
-        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
-        r.Found = !matches.empty();
-        const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
-            AddOutcome(r, m, home);
-            AddDifference(r, m, home);
-            if (TeamGoals(m, home) >= least)
-                r[13] += TeamGoals(m, home);
-            if (OpponentGoals(m, home) >= least)
-                r[14] += OpponentGoals(m, home);
-        });
-        r[15] = walked;
-        AddSums(r);
-        DropShortfall(r, walked, N);
-        return r;
-    });
-}
-
 } // namespace
 
 TTeamRecord GetTeamRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText, int DiorgNo,
@@ -205,16 +183,48 @@ TTeamGoals GetTeamGoals(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateT
     });
 }
 
+TTeamGoalRecords GetTeamGoalRecords(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText, int DiorgNo,
+                                    int TeamNo, int N, const QString &Text)
+{
+    return Guarded<TTeamGoalRecords>(Text, DiorgNo, TeamNo, [&] {
+        TTeamGoalRecords records;
+        TTeamGoalRecord &all = records.All;
+        TTeamGoalRecord &threePlus = records.ThreePlus;
+        const auto matches = TeamMatches(dm, Mode, DateText, DiorgNo, TeamNo, N);
+        all.Found = threePlus.Found = !matches.empty();
+        const int walked = Walk(matches, TeamNo, [&](const TPlayedMatch &m, bool home) {
+            for (TTeamGoalRecord *r : {&all, &threePlus}) {
+                AddOutcome(*r, m, home);
+                AddDifference(*r, m, home);
+            }
+            const int scored = TeamGoals(m, home);
+            const int conceded = OpponentGoals(m, home);
+            all[13] += scored;
+            all[14] += conceded;
+            if (scored >= 3)
+                threePlus[13] += scored;
+            if (conceded >= 3)
+                threePlus[14] += conceded;
+        });
+        for (TTeamGoalRecord *r : {&all, &threePlus}) {
+            (*r)[15] = walked;
+            AddSums(*r);
+            DropShortfall(*r, walked, N);
+        }
+        return records;
+    });
+}
+
 TTeamGoalRecord GetTeamGoalRecord(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText, int DiorgNo,
                                   int TeamNo, int N, const QString &Text)
 {
-    return GoalRecord(dm, Mode, DateText, DiorgNo, TeamNo, N, Text, 0);
+    return GetTeamGoalRecords(dm, Mode, DateText, DiorgNo, TeamNo, N, Text).All;
 }
 
 TTeamGoalRecord GetTeamGoalRecord3Plus(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText,
                                        int DiorgNo, int TeamNo, int N, const QString &Text)
 {
-    return GoalRecord(dm, Mode, DateText, DiorgNo, TeamNo, N, Text, 3);
+    return GetTeamGoalRecords(dm, Mode, DateText, DiorgNo, TeamNo, N, Text).ThreePlus;
 }
 
 TTeamSpecialPoints GetTeamSpecialPoints(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText,

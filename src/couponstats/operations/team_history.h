@@ -60,6 +60,14 @@ TTeamGoalRecord GetTeamGoalRecord(TTavrolinDM &dm, TTeamMatches Mode, const QStr
 // As GetTeamGoalRecord, but a side's goals count towards 13 and 14 only when they are 3 or more.
 TTeamGoalRecord GetTeamGoalRecord3Plus(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText,
                                        int DiorgNo, int TeamNo, int N, const QString &Text);
+// Both goal records of a team from one read of its matches: all goals, and goals from 3 up.
+struct TTeamGoalRecords
+{
+    TTeamGoalRecord All;
+    TTeamGoalRecord ThreePlus;
+};
+TTeamGoalRecords GetTeamGoalRecords(TTavrolinDM &dm, TTeamMatches Mode, const QString &DateText, int DiorgNo,
+                                    int TeamNo, int N, const QString &Text);
 // The newest match weighs most: with W = N + 1 (all matches + 1 when N is 0) the k-th newest adds
 // (W - k) times the competition's points for its outcome, read from the record under the data
 // module's Diorganvseis. Errors reach the caller.
